@@ -1,0 +1,9 @@
+#pragma once
+
+#include "model/document.h"
+
+#include <QByteArray>
+
+// The table as one JSON object: the table-wide values, then every cell of the table, rows
+// outer and columns inner. The password itself is never written.
+QByteArray DumpTableJson(const Document& document, int decimalPlaces);

@@ -1,0 +1,90 @@
+#include "model/field_packing.h"
+
+#include <algorithm>
+
+const PackedLayout kFontNamePacking{21, {16}, 5, 3};
+const PackedLayout kImageSpecPacking{56, {25}, 5, 3};
+const PackedLayout kTextPacking{94, {14, 73}, 3, 5};
+const PackedLayout kOperationDescriptorPacking{3, {}, 5, 3};
+const PackedLayout kIconPathPacking{56, {6}, 5, 3};
+const PackedLayout kPasswordPacking{12, {6}, 3, 5};
+
+namespace {
+
+bool IsReserved(const PackedLayout& layout, int slotNumber) {
+    return std::find(layout.reservedSlots.begin(), layout.reservedSlots.end(), slotNumber) !=
+           layout.reservedSlots.end();
+}
+
+int64_t PowerOfTen(int exponent) {
+    int64_t value = 1;
+    for (int i = 0; i < exponent; ++i) value *= 10;
+    return value;
+}
+
+} // namespace
+
+std::vector<int64_t> PackUnits(const std::vector<uint32_t>& units, const PackedLayout& layout) {
+    std::vector<int64_t> slots(size_t(layout.slotCount), 0);
+    const int64_t unitBase = PowerOfTen(layout.digitsPerUnit);
+    size_t next = 0;
+    for (int slotNumber = 1; slotNumber <= layout.slotCount && next < units.size(); ++slotNumber) {
+        if (IsReserved(layout, slotNumber)) continue;
+        int64_t value = 0;
+        for (int i = 0; i < layout.unitsPerPiece && next < units.size(); ++i, ++next)
+            value = value * unitBase + int64_t(units[next]);
+        slots[size_t(slotNumber - 1)] = value;
+    }
+    return slots;
+}
+
+std::vector<uint32_t> UnpackUnits(const std::vector<int64_t>& slots, const PackedLayout& layout) {
+    const int64_t unitBase = PowerOfTen(layout.digitsPerUnit);
+    const uint32_t unitLimit = layout.digitsPerUnit == 3 ? 255 : 65535;
+    std::vector<uint32_t> units;
+    uint32_t groups[8];
+    for (int slotNumber = 1; slotNumber <= layout.slotCount; ++slotNumber) {
+        if (IsReserved(layout, slotNumber) || size_t(slotNumber) > slots.size()) continue;
+        int64_t value = slots[size_t(slotNumber - 1)];
+        // Cutting the zero-padded digits into groups from the left is the same as taking
+        // them from the right, so the groups come from division.
+        int count = 0;
+        while (value > 0) {
+            groups[count++] = uint32_t(value % unitBase);
+            value /= unitBase;
+        }
+        while (count > 0) {
+            const uint32_t unit = groups[--count];
+            if (unit <= unitLimit) units.push_back(unit);
+        }
+    }
+    return units;
+}
+
+std::vector<uint32_t> BytesToUnits(const QByteArray& bytes) {
+    std::vector<uint32_t> units;
+    units.reserve(size_t(bytes.size()));
+    for (char byte : bytes) units.push_back(static_cast<unsigned char>(byte));
+    return units;
+}
+
+QByteArray UnitsToBytes(const std::vector<uint32_t>& units) {
+    QByteArray bytes;
+    bytes.reserve(qsizetype(units.size()));
+    for (uint32_t unit : units) bytes.append(char(unit));
+    return bytes;
+}
+
+std::vector<uint32_t> Utf16ToUnits(const QString& text) {
+    std::vector<uint32_t> units;
+    units.reserve(size_t(text.size()));
+    for (QChar ch : text) units.push_back(ch.unicode());
+    return units;
+}
+
+QString UnitsToUtf16(const std::vector<uint32_t>& units) {
+    QString text;
+    text.reserve(qsizetype(units.size()));
+    for (uint32_t unit : units) text.append(QChar(char16_t(unit)));
+    return text;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// The file form of a string field: the field cut into pieces, each piece stored as the
+// decimal digits of its units (3 per byte, 5 per UTF-16 unit) read as one int64 slot.
+struct PackedLayout {
+    int slotCount;
+    std::vector<int> reservedSlots; // 1-based, always 0
+    int unitsPerPiece;
+    int digitsPerUnit;
+};
+
+extern const PackedLayout kFontNamePacking;
+extern const PackedLayout kImageSpecPacking;
+extern const PackedLayout kTextPacking;
+extern const PackedLayout kOperationDescriptorPacking;
+extern const PackedLayout kIconPathPacking;
+extern const PackedLayout kPasswordPacking;
+
+// Packs the units (bytes or UTF-16 code units) into the layout's slots; units that do not
+// fit the used slots are dropped.
+std::vector<int64_t> PackUnits(const std::vector<uint32_t>& units, const PackedLayout& layout);
+// The units of all used slots in order; slots of 0 or less give nothing, and a digit group
+// too large for a unit is dropped.
+std::vector<uint32_t> UnpackUnits(const std::vector<int64_t>& slots, const PackedLayout& layout);
+
+std::vector<uint32_t> BytesToUnits(const QByteArray& bytes);
+QByteArray UnitsToBytes(const std::vector<uint32_t>& units);
+std::vector<uint32_t> Utf16ToUnits(const QString& text);
+QString UnitsToUtf16(const std::vector<uint32_t>& units);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The outcome of reading or writing outside data: a code the callers act on and a text that
+// says what went wrong and where.
+enum class StatusCode {
+    Ok,
+    Unreadable,     // the file is missing or cannot be read
+    WrongLength,    // the length fits no record size
+    NotATable,      // record 1 cannot describe a table
+    WrongPassword,  // protected table, no or wrong password
+    WriteFailed,    // the file could not be written
+};
+
+struct Status {
+    StatusCode code = StatusCode::Ok;
+    QString detail;
+
+    bool ok() const { return code == StatusCode::Ok; }
+    static Status Success() { return {}; }
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/cell_record.h"
+
+#include <QString>
+
+#include <vector>
+
+// A (column, row) array of the grid's capacity, column-major like the cell grid.
+template <typename T> class GridArray {
+public:
+    GridArray() : items_(kGridCapacity * kGridCapacity) {}
+
+    T& at(int column, int row) { return items_[Index(column, row)]; }
+    const T& at(int column, int row) const { return items_[Index(column, row)]; }
+
+    static bool Contains(int column, int row) {
+        return column >= 0 && column < kGridCapacity && row >= 0 && row < kGridCapacity;
+    }
+
+private:
+    static size_t Index(int column, int row) { return size_t(column) * kGridCapacity + size_t(row); }
+    std::vector<T> items_;
+};
+
+// 111 x 111 cells; only those inside columnCount x rowCount belong to the table.
+using TableGrid = GridArray<CellRecord>;
+
+// The series command typed into each cell; never saved.
+using CommandStore = GridArray<QString>;
