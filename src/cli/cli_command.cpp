@@ -12,16 +12,23 @@ constexpr int kDefaultDecimalPlaces = 2;
 const QString kUsage = QStringLiteral(
     "usage: quadrivel-cli dump FILE [--raw] [--today YYYY-MM-DD] [--password PW] [--decimals N]");
 
-CliResult Failure(int exitCode, const QString& message) { return {exitCode, {}, message}; }
+CliResult Failure(int exitCode, const QString& message) {
+    return {exitCode, {}, message};
+}
 
 int ExitCodeFor(StatusCode code) {
     switch (code) {
-    case StatusCode::Ok: return kExitSuccess;
-    case StatusCode::Unreadable: return kExitInputUnreadable;
+    case StatusCode::Ok:
+        return kExitSuccess;
+    case StatusCode::Unreadable:
+        return kExitInputUnreadable;
     case StatusCode::WrongLength:
-    case StatusCode::NotATable: return kExitNotATable;
-    case StatusCode::WrongPassword: return kExitProtected;
-    case StatusCode::WriteFailed: return kExitOutputNotWritten;
+    case StatusCode::NotATable:
+        return kExitNotATable;
+    case StatusCode::WrongPassword:
+        return kExitProtected;
+    case StatusCode::WriteFailed:
+        return kExitOutputNotWritten;
     }
     return kExitNotATable;
 }

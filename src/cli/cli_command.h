@@ -16,8 +16,8 @@ enum CliExit {
 
 struct CliResult {
     int exitCode = kExitSuccess;
-    QByteArray out;   // what goes to stdout
-    QString error;    // one line for stderr, empty on success
+    QByteArray out; // what goes to stdout
+    QString error;  // one line for stderr, empty on success
 };
 
 // Runs one quadrivel-cli command; arguments exclude the program name.

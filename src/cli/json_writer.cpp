@@ -48,14 +48,25 @@ QByteArray JsonQuoted(const QString& text) {
     for (QChar ch : text) {
         const char16_t unit = ch.unicode();
         switch (unit) {
-        case u'"': out.append("\\\""); break;
-        case u'\\': out.append("\\\\"); break;
-        case u'\n': out.append("\\n"); break;
-        case u'\r': out.append("\\r"); break;
-        case u'\t': out.append("\\t"); break;
+        case u'"':
+            out.append("\\\"");
+            break;
+        case u'\\':
+            out.append("\\\\");
+            break;
+        case u'\n':
+            out.append("\\n");
+            break;
+        case u'\r':
+            out.append("\\r");
+            break;
+        case u'\t':
+            out.append("\\t");
+            break;
         default:
             if (unit < 0x20 || ch.isSurrogate()) {
-                out.append(QStringLiteral("\\u%1").arg(int(unit), 4, 16, QLatin1Char('0')).toLatin1());
+                out.append(
+                    QStringLiteral("\\u%1").arg(int(unit), 4, 16, QLatin1Char('0')).toLatin1());
             } else {
                 out.append(QString(ch).toUtf8());
             }

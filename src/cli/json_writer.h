@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 
 // Writes JSON with the keys in the order they are added (the dump's documented order).

@@ -1,7 +1,6 @@
 #include "cli/cli_command.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {

@@ -79,8 +79,10 @@ void RestoreFromUndo(Document& document) {
 PixelSize PlannedTableSize(int columnCount, int rowCount, int gridCellWidth, int gridCellHeight,
                            int separatorPixels, int lineThickness) {
     int allowance = 0;
-    if (lineThickness == 5) allowance = 2;
-    else if (lineThickness == 4 || lineThickness == 3) allowance = 1;
+    if (lineThickness == 5)
+        allowance = 2;
+    else if (lineThickness == 4 || lineThickness == 3)
+        allowance = 1;
     return {columnCount * gridCellWidth + (columnCount - 1) * separatorPixels + 2 + allowance,
             rowCount * gridCellHeight + (rowCount - 1) * separatorPixels + 2 + allowance};
 }

@@ -5,7 +5,6 @@
 #include "model/undo_store.h"
 
 #include <QString>
-
 #include <cstdint>
 
 // The one table the user edits, with everything that belongs to it.
@@ -22,8 +21,7 @@ struct Document {
     CellRecord& cell(int column, int row) { return grid.at(column, row); }
     const CellRecord& cell(int column, int row) const { return grid.at(column, row); }
     bool InTable(int column, int row) const {
-        return column >= 0 && row >= 0 && column < settings.columnCount &&
-               row < settings.rowCount;
+        return column >= 0 && row >= 0 && column < settings.columnCount && row < settings.rowCount;
     }
 };
 

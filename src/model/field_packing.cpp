@@ -18,7 +18,8 @@ bool IsReserved(const PackedLayout& layout, int slotNumber) {
 
 int64_t PowerOfTen(int exponent) {
     int64_t value = 1;
-    for (int i = 0; i < exponent; ++i) value *= 10;
+    for (int i = 0; i < exponent; ++i)
+        value *= 10;
     return value;
 }
 
@@ -64,27 +65,31 @@ std::vector<uint32_t> UnpackUnits(const std::vector<int64_t>& slots, const Packe
 std::vector<uint32_t> BytesToUnits(const QByteArray& bytes) {
     std::vector<uint32_t> units;
     units.reserve(size_t(bytes.size()));
-    for (char byte : bytes) units.push_back(static_cast<unsigned char>(byte));
+    for (char byte : bytes)
+        units.push_back(static_cast<unsigned char>(byte));
     return units;
 }
 
 QByteArray UnitsToBytes(const std::vector<uint32_t>& units) {
     QByteArray bytes;
     bytes.reserve(qsizetype(units.size()));
-    for (uint32_t unit : units) bytes.append(char(unit));
+    for (uint32_t unit : units)
+        bytes.append(char(unit));
     return bytes;
 }
 
 std::vector<uint32_t> Utf16ToUnits(const QString& text) {
     std::vector<uint32_t> units;
     units.reserve(size_t(text.size()));
-    for (QChar ch : text) units.push_back(ch.unicode());
+    for (QChar ch : text)
+        units.push_back(ch.unicode());
     return units;
 }
 
 QString UnitsToUtf16(const std::vector<uint32_t>& units) {
     QString text;
     text.reserve(qsizetype(units.size()));
-    for (uint32_t unit : units) text.append(QChar(char16_t(unit)));
+    for (uint32_t unit : units)
+        text.append(QChar(char16_t(unit)));
     return text;
 }

@@ -6,11 +6,11 @@
 // says what went wrong and where.
 enum class StatusCode {
     Ok,
-    Unreadable,     // the file is missing or cannot be read
-    WrongLength,    // the length fits no record size
-    NotATable,      // record 1 cannot describe a table
-    WrongPassword,  // protected table, no or wrong password
-    WriteFailed,    // the file could not be written
+    Unreadable,    // the file is missing or cannot be read
+    WrongLength,   // the length fits no record size
+    NotATable,     // record 1 cannot describe a table
+    WrongPassword, // protected table, no or wrong password
+    WriteFailed,   // the file could not be written
 };
 
 struct Status {

@@ -3,7 +3,6 @@
 #include "model/cell_record.h"
 
 #include <QString>
-
 #include <vector>
 
 // A (column, row) array of the grid's capacity, column-major like the cell grid.
@@ -19,7 +18,9 @@ public:
     }
 
 private:
-    static size_t Index(int column, int row) { return size_t(column) * kGridCapacity + size_t(row); }
+    static size_t Index(int column, int row) {
+        return size_t(column) * kGridCapacity + size_t(row);
+    }
     std::vector<T> items_;
 };
 

@@ -10,7 +10,9 @@ CellRecord SnapshotFields(const CellRecord& cell) {
     return copy;
 }
 
-size_t Slot(int column, int row) { return size_t(column) * kGridCapacity + size_t(row); }
+size_t Slot(int column, int row) {
+    return size_t(column) * kGridCapacity + size_t(row);
+}
 
 } // namespace
 

@@ -1,7 +1,6 @@
 #include "model/windows1252.h"
 
 #include <QStringDecoder>
-
 #include <array>
 
 namespace {
@@ -55,6 +54,7 @@ QByteArray EncodeByteField(const QString& text, int maxBytes) {
     if (bytes.size() <= maxBytes) return bytes;
     int cut = maxBytes;
     // Step back over continuation bytes so no character is split.
-    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+        --cut;
     return bytes.left(cut);
 }

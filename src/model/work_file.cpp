@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
-
 #include <algorithm>
 
 namespace ro = record_offset;
@@ -24,20 +23,24 @@ template <typename T> T Get(const char* record, size_t offset) {
 }
 
 void PutSlots(char* record, size_t offset, const std::vector<int64_t>& slots) {
-    for (size_t i = 0; i < slots.size(); ++i) Put<int64_t>(record, offset + i * 8, slots[i]);
+    for (size_t i = 0; i < slots.size(); ++i)
+        Put<int64_t>(record, offset + i * 8, slots[i]);
 }
 
 std::vector<int64_t> GetSlots(const char* record, size_t offset, const PackedLayout& layout) {
     std::vector<int64_t> slots(size_t(layout.slotCount));
-    for (size_t i = 0; i < slots.size(); ++i) slots[i] = Get<int64_t>(record, offset + i * 8);
+    for (size_t i = 0; i < slots.size(); ++i)
+        slots[i] = Get<int64_t>(record, offset + i * 8);
     return slots;
 }
 
 QString TrimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ') ++begin;
-    while (end > begin && text[end - 1] == u' ') --end;
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
     return text.mid(begin, end - begin);
 }
 
@@ -91,8 +94,7 @@ void WriteRecord(char* record, const CellRecord& cell, int column, int row,
     Put<int32_t>(record, ro::underline, cell.underline);
     Put<int32_t>(record, ro::strikeout, cell.strikeout);
     Put<int32_t>(record, ro::leading, cell.leading);
-    PackByteField(record, ro::imageSpecPacked, cell.imageSpec, kImageSpecBytes,
-                  kImageSpecPacking);
+    PackByteField(record, ro::imageSpecPacked, cell.imageSpec, kImageSpecBytes, kImageSpecPacking);
     PackUtf16Field(record, ro::textPacked, cell.text, kTextMaxUnits, kTextPacking);
     Put<int16_t>(record, ro::alignment, cell.alignment);
     Put<int16_t>(record, ro::columnCount, cell.columnCount);
@@ -112,8 +114,7 @@ void WriteRecord(char* record, const CellRecord& cell, int column, int row,
                   kOperationDescriptorBytes, kOperationDescriptorPacking);
     PackByteField(record, ro::iconPathPacked, cell.iconPath, kIconPathBytes, kIconPathPacking);
     Put<int32_t>(record, ro::passwordSet, cell.passwordSet);
-    PackUtf16Field(record, ro::passwordPacked, cell.password, kPasswordMaxUnits,
-                   kPasswordPacking);
+    PackUtf16Field(record, ro::passwordPacked, cell.password, kPasswordMaxUnits, kPasswordPacking);
     Put<int32_t>(record, ro::horizontalTitleBar, s.horizontalTitleBar);
     Put<int32_t>(record, ro::verticalTitleBar, s.verticalTitleBar);
     Put<int32_t>(record, ro::horizontalBarFill, s.horizontalBarFill);
@@ -133,8 +134,7 @@ void ReadCellFields(const char* record, CellRecord& cell) {
     cell.row = Get<int16_t>(record, ro::row);
     cell.backColour = Get<int32_t>(record, ro::backColour);
     cell.textColour = Get<int32_t>(record, ro::textColour);
-    cell.fontName =
-        UnpackByteField(record, ro::fontNamePacked, kFontNameBytes, kFontNamePacking);
+    cell.fontName = UnpackByteField(record, ro::fontNamePacked, kFontNameBytes, kFontNamePacking);
     cell.fontSize = Get<int16_t>(record, ro::fontSize);
     cell.bold = Get<int32_t>(record, ro::bold);
     cell.italic = Get<int32_t>(record, ro::italic);
@@ -185,8 +185,7 @@ bool ReadTableSettings(const char* record, WorkFileFormat format, TableSettings&
         s.horizontalLinesWithCellAreas = Get<int32_t>(record, ro::horizontalLinesWithCellAreas);
         s.verticalLinesWithCellAreas = Get<int32_t>(record, ro::verticalLinesWithCellAreas);
     }
-    s.password =
-        UnpackUtf16Field(record, ro::passwordPacked, kPasswordMaxUnits, kPasswordPacking);
+    s.password = UnpackUtf16Field(record, ro::passwordPacked, kPasswordMaxUnits, kPasswordPacking);
     return s.columnCount >= 1 && s.columnCount <= kGridCapacity && s.rowCount >= 1 &&
            s.rowCount <= kGridCapacity && s.gridCellWidth >= 1 && s.gridCellHeight >= 1;
 }
@@ -209,23 +208,30 @@ Status LoadFile(const QString& path, WorkFileFormat format, Document& document,
     if (file.error() != QFileDevice::NoError)
         return {StatusCode::Unreadable, path + QStringLiteral(": ") + file.errorString()};
     Status status = LoadWorkFileBytes(bytes, format, document, ask);
-    if (status.ok()) document.workFilePath = path;
-    else status.detail = path + QStringLiteral(": ") + status.detail;
+    if (status.ok())
+        document.workFilePath = path;
+    else
+        status.detail = path + QStringLiteral(": ") + status.detail;
     return status;
 }
 
 } // namespace
 
-bool IsWorkFile(const QString& path) { return HasWholeRecords(path, kRecordSize); }
+bool IsWorkFile(const QString& path) {
+    return HasWholeRecords(path, kRecordSize);
+}
 
-bool IsPreviousWorkFile(const QString& path) { return HasWholeRecords(path, kPreviousRecordSize); }
+bool IsPreviousWorkFile(const QString& path) {
+    return HasWholeRecords(path, kPreviousRecordSize);
+}
 
 Status LoadWorkFileBytes(const QByteArray& bytes, WorkFileFormat format, Document& document,
                          const PasswordQuestion& ask) {
     const size_t recordSize = RecordSize(format);
     if (size_t(bytes.size()) % recordSize != 0)
-        return {StatusCode::WrongLength,
-                QStringLiteral("length %1 is not a multiple of %2").arg(bytes.size()).arg(recordSize)};
+        return {
+            StatusCode::WrongLength,
+            QStringLiteral("length %1 is not a multiple of %2").arg(bytes.size()).arg(recordSize)};
     const size_t recordCount = size_t(bytes.size()) / recordSize;
     if (recordCount == 0) return {StatusCode::NotATable, QStringLiteral("the file holds no cells")};
 
@@ -271,15 +277,15 @@ Status LoadPreviousWorkFile(const QString& path, Document& document, const Passw
 
 Status LoadAnyWorkFile(const QString& path, Document& document, const PasswordQuestion& ask) {
     const QFileInfo info(path);
-    if (!info.isFile())
-        return {StatusCode::Unreadable, path + QStringLiteral(": no such file")};
+    if (!info.isFile()) return {StatusCode::Unreadable, path + QStringLiteral(": no such file")};
     if (IsWorkFile(path)) return LoadWorkFile(path, document, ask);
     if (IsPreviousWorkFile(path)) return LoadPreviousWorkFile(path, document, ask);
     return {StatusCode::WrongLength,
-            path + QStringLiteral(": length %1 is a whole number of neither %2- nor %3-byte records")
-                       .arg(info.size())
-                       .arg(kRecordSize)
-                       .arg(kPreviousRecordSize)};
+            path +
+                QStringLiteral(": length %1 is a whole number of neither %2- nor %3-byte records")
+                    .arg(info.size())
+                    .arg(kRecordSize)
+                    .arg(kPreviousRecordSize)};
 }
 
 QByteArray WorkFileBytes(const Document& document) {

@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 
 // Asks the user for the password of a protected table; an empty text when the user gave up.

@@ -59,7 +59,8 @@ static_assert(record_offset::imageSpecPacked == record_offset::leading + 4 + 274
 static_assert(record_offset::textPacked == record_offset::imageSpecPacked + 56 * 8 + 548);
 static_assert(record_offset::alignment == record_offset::textPacked + 94 * 8);
 static_assert(record_offset::operationDescriptorPacked == record_offset::numericAllowed + 4 + 11);
-static_assert(record_offset::iconPathPacked == record_offset::operationDescriptorPacked + 3 * 8 + 274);
+static_assert(record_offset::iconPathPacked ==
+              record_offset::operationDescriptorPacked + 3 * 8 + 274);
 static_assert(record_offset::passwordSet == record_offset::iconPathPacked + 56 * 8);
 static_assert(record_offset::passwordPacked == record_offset::passwordSet + 4 + 62);
 static_assert(kPreviousRecordSize == record_offset::passwordPacked + 12 * 8);
