@@ -40,25 +40,10 @@ std::vector<int64_t> PackUnits(const std::vector<uint32_t>& units, const PackedL
 }
 
 std::vector<uint32_t> UnpackUnits(const std::vector<int64_t>& slots, const PackedLayout& layout) {
-    const int64_t unitBase = PowerOfTen(layout.digitsPerUnit);
-    const uint32_t unitLimit = layout.digitsPerUnit == 3 ? 255 : 65535;
     std::vector<uint32_t> units;
-    uint32_t groups[8];
-    for (int slotNumber = 1; slotNumber <= layout.slotCount; ++slotNumber) {
-        if (IsReserved(layout, slotNumber) || size_t(slotNumber) > slots.size()) continue;
-        int64_t value = slots[size_t(slotNumber - 1)];
-        // Cutting the zero-padded digits into groups from the left is the same as taking
-        // them from the right, so the groups come from division.
-        int count = 0;
-        while (value > 0) {
-            groups[count++] = uint32_t(value % unitBase);
-            value /= unitBase;
-        }
-        while (count > 0) {
-            const uint32_t unit = groups[--count];
-            if (unit <= unitLimit) units.push_back(unit);
-        }
-    }
+    ForEachPackedUnit(
+        layout, [&](int index) { return size_t(index) < slots.size() ? slots[size_t(index)] : 0; },
+        [&](uint32_t unit) { units.push_back(unit); });
     return units;
 }
 

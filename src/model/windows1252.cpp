@@ -1,6 +1,7 @@
 #include "model/windows1252.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -43,6 +44,10 @@ QByteArray EncodeWindows1252(const QString& text) {
 }
 
 QString DecodeByteField(const QByteArray& bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) < 0x80;
+    });
+    if (ascii) return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;

@@ -27,13 +27,6 @@ void PutSlots(char* record, size_t offset, const std::vector<int64_t>& slots) {
         Put<int64_t>(record, offset + i * 8, slots[i]);
 }
 
-std::vector<int64_t> GetSlots(const char* record, size_t offset, const PackedLayout& layout) {
-    std::vector<int64_t> slots(size_t(layout.slotCount));
-    for (size_t i = 0; i < slots.size(); ++i)
-        slots[i] = Get<int64_t>(record, offset + i * 8);
-    return slots;
-}
-
 QString TrimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -44,10 +37,17 @@ QString TrimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-// The fields are zero-terminated in the program's memory: a zero unit ends them.
-std::vector<uint32_t> UpToZero(std::vector<uint32_t> units) {
-    units.erase(std::find(units.begin(), units.end(), 0u), units.end());
-    return units;
+// The units of a packed area up to the first zero unit: the fields are zero-terminated in
+// the program's memory.
+template <typename Sink>
+void ForEachUnitOfArea(const char* record, size_t offset, const PackedLayout& layout, Sink sink) {
+    bool ended = false;
+    ForEachPackedUnit(
+        layout, [&](int index) { return Get<int64_t>(record, offset + size_t(index) * 8); },
+        [&](uint32_t unit) {
+            ended = ended || unit == 0;
+            if (!ended) sink(unit);
+        });
 }
 
 void PackByteField(char* record, size_t offset, const QString& value, int width,
@@ -58,9 +58,12 @@ void PackByteField(char* record, size_t offset, const QString& value, int width,
 }
 
 QString UnpackByteField(const char* record, size_t offset, int width, const PackedLayout& layout) {
-    const QByteArray bytes =
-        UnitsToBytes(UpToZero(UnpackUnits(GetSlots(record, offset, layout), layout)));
-    return TrimBlanks(DecodeByteField(bytes.left(width)));
+    QByteArray bytes;
+    bytes.reserve(width);
+    ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
+        if (bytes.size() < width) bytes.append(char(unit));
+    });
+    return TrimBlanks(DecodeByteField(bytes));
 }
 
 void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUnits,
@@ -71,9 +74,11 @@ void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUn
 
 QString UnpackUtf16Field(const char* record, size_t offset, int maxUnits,
                          const PackedLayout& layout) {
-    std::vector<uint32_t> units = UpToZero(UnpackUnits(GetSlots(record, offset, layout), layout));
-    if (units.size() > size_t(maxUnits)) units.resize(size_t(maxUnits));
-    return TrimBlanks(UnitsToUtf16(units));
+    QString text;
+    ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
+        if (text.size() < maxUnits) text.append(QChar(char16_t(unit)));
+    });
+    return TrimBlanks(text);
 }
 
 void WriteRecord(char* record, const CellRecord& cell, int column, int row,
