@@ -1,0 +1,5 @@
+#include "content/clock.h"
+
+QDate SystemClock::Today() const {
+    return QDate::currentDate();
+}

@@ -1,0 +1,129 @@
+#include "content/leading_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Where the number read so far would lie: the power of ten of its first significant digit.
+// Only asked when the conversion said the value is out of range, to tell overflow from
+// underflow.
+long long DecimalMagnitude(const std::string& mantissa, long long exponent) {
+    const size_t point = mantissa.find('.');
+    const size_t integerDigits = point == std::string::npos ? mantissa.size() : point;
+    const size_t firstSignificant = mantissa.find_first_not_of("0.");
+    if (firstSignificant == std::string::npos) return std::numeric_limits<long long>::min();
+    if (firstSignificant < integerDigits)
+        return static_cast<long long>(integerDigits - firstSignificant) - 1 + exponent;
+    return -static_cast<long long>(firstSignificant - integerDigits) + exponent;
+}
+
+} // namespace
+
+long double ReadLeadingNumber(const QString& text) {
+    return ReadLeadingNumber(QStringView(text));
+}
+
+long double ReadLeadingNumber(QStringView text) {
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < size && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    std::string mantissa;
+    bool anyDigit = false;
+    for (; i < size && IsDigit(text[i]); ++i, anyDigit = true)
+        mantissa.push_back(char(text[i].unicode()));
+    if (i < size && text[i] == u'.') {
+        mantissa.push_back('.');
+        for (++i; i < size && IsDigit(text[i]); ++i, anyDigit = true)
+            mantissa.push_back(char(text[i].unicode()));
+    }
+    if (!anyDigit) return 0;
+
+    // The exponent counts only when at least one digit follows the letter and its sign.
+    long long exponent = 0;
+    std::string exponentText;
+    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        bool negativeExponent = false;
+        if (j < size && (text[j] == u'-' || text[j] == u'+')) {
+            negativeExponent = text[j] == u'-';
+            ++j;
+        }
+        if (j < size && IsDigit(text[j])) {
+            for (; j < size && IsDigit(text[j]); ++j) {
+                // Saturate: anything past a million decimal places is out of range anyway.
+                if (exponent < 1000000) exponent = exponent * 10 + (text[j].unicode() - u'0');
+            }
+            if (negativeExponent) exponent = -exponent;
+            exponentText = "e" + std::to_string(exponent);
+        }
+    }
+
+    const std::string number = mantissa + exponentText;
+    long double value = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = DecimalMagnitude(mantissa, exponent) > 0 ? std::numeric_limits<long double>::max()
+                                                         : 0.0L;
+    } else if (result.ec != std::errc()) {
+        value = 0;
+    }
+    return negative ? -value : value;
+}
+
+int32_t NearestInt32(long double value) {
+    if (std::isnan(value)) return 0;
+    const long double rounded = std::round(value);
+    if (rounded <= std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    if (rounded >= std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(rounded);
+}
+
+QString WriteNumber(long double value) {
+    if (!std::isfinite(value)) return {};
+    if (value == 0) return QStringLiteral("0");
+    // Whole numbers of up to 15 digits are the common case (counters, sums): write them
+    // directly.
+    if (std::fabs(value) < 1e15L && value == std::trunc(value))
+        return QString::number(static_cast<long long>(value));
+
+    // d.dddddddddddddde±x: the value rounded to 15 significant digits.
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string text(buffer, result.ptr);
+    const size_t e = text.find('e');
+    const bool negative = text[0] == '-';
+    std::string digits;
+    for (size_t i = negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.') digits.push_back(text[i]);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::stoi(text.substr(e + 1));
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= 21 || exponent < -6) {
+        out += digits.substr(0, 1);
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        out += exponent < 0 ? "e-" : "e+";
+        out += std::to_string(std::abs(exponent));
+    } else if (exponent < 0) {
+        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else if (size_t(exponent) + 1 >= digits.size()) {
+        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        out += digits.substr(0, size_t(exponent) + 1) + "." + digits.substr(size_t(exponent) + 1);
+    }
+    return QString::fromLatin1(out);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/document.h"
+
+#include <algorithm>
+
+// The table's counts, held within the grid's capacity so that no scan can leave the grid.
+inline int TableColumnCount(const Document& document) {
+    return std::clamp<int>(document.settings.columnCount, 0, kGridCapacity);
+}
+inline int TableRowCount(const Document& document) {
+    return std::clamp<int>(document.settings.rowCount, 0, kGridCapacity);
+}
