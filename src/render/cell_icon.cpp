@@ -1,0 +1,46 @@
+#include "render/cell_icon.h"
+
+#include <QImageReader>
+#include <cstdlib>
+
+namespace {
+
+// How far an icon image's size is from the wanted one; among equally close images the
+// larger wins, since scaling down looks better than scaling up.
+bool Closer(QSize candidate, QSize best, int side) {
+    const auto distance = [side](QSize size) {
+        return std::abs(size.width() - side) + std::abs(size.height() - side);
+    };
+    if (distance(candidate) != distance(best)) return distance(candidate) < distance(best);
+    return candidate.width() * candidate.height() > best.width() * best.height();
+}
+
+} // namespace
+
+QImage LoadIcon(const QString& path, int side) {
+    QImageReader reader(path.trimmed(), "ico");
+    const int count = reader.imageCount();
+    if (count <= 0) return {};
+    int bestIndex = 0;
+    QSize bestSize;
+    for (int i = 0; i < count; ++i) {
+        if (!reader.jumpToImage(i)) continue;
+        const QSize size = reader.size();
+        if (!size.isValid()) continue;
+        if (!bestSize.isValid() || Closer(size, bestSize, side)) {
+            bestIndex = i;
+            bestSize = size;
+        }
+    }
+    if (!reader.jumpToImage(bestIndex)) return {};
+    const QImage image = reader.read();
+    if (image.isNull()) return {};
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+        .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const QImage& IconFileCache::Icon(const QString& path) {
+    auto found = icons_.find(path);
+    if (found != icons_.end()) return *found;
+    return *icons_.insert(path, LoadIcon(path));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+// Side of a cell icon in pixels.
+inline constexpr int kIconSide = 25;
+
+// The image of an icon file closest to `side` x `side`, scaled to exactly that size; a null
+// image when the file is missing or is not a readable icon file.
+QImage LoadIcon(const QString& path, int side = kIconSide);
+
+// Icons loaded at most once each during one redraw.
+class IconFileCache {
+public:
+    const QImage& Icon(const QString& path);
+
+private:
+    QHash<QString, QImage> icons_;
+};

@@ -1,0 +1,107 @@
+#include "render/cell_image.h"
+
+#include "render/colour.h"
+#include "render/message_sink.h"
+#include "render/picture.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// A picture is never larger than this on a side: a table picture is 1122 pixels, so only a
+// corrupt cell rectangle asks for more, and it must not exhaust memory.
+constexpr int kMaxPictureSide = 8 * kPictureSize;
+
+} // namespace
+
+const QImage& ImageFileCache::Decode(const QString& path) {
+    auto found = images_.find(path);
+    if (found != images_.end()) return *found;
+    QImageReader reader(path);
+    return *images_.insert(path, reader.read());
+}
+
+ImageSpec ParseImageSpec(const QString& imageSpec) {
+    const qsizetype star = imageSpec.indexOf(u'*');
+    if (star < 0) return {imageSpec.trimmed(), 0};
+    // The colour reads like a C integer: leading digits, anything after them ignored.
+    const QString number = imageSpec.mid(star + 1).trimmed();
+    qsizetype end = number.startsWith(u'-') || number.startsWith(u'+') ? 1 : 0;
+    while (end < number.size() && number[end].isDigit())
+        ++end;
+    return {imageSpec.left(star).trimmed(), int32_t(number.left(end).toLongLong())};
+}
+
+bool FileExists(const QString& path) {
+    const QString trimmed = path.trimmed();
+    return !trimmed.isEmpty() && QFileInfo(trimmed).isFile();
+}
+
+QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect) {
+    const double imageWidth = image.width(), imageHeight = image.height();
+    double width = box.width() == 0 ? imageWidth : box.width();
+    double height = box.height() == 0 ? imageHeight : box.height();
+    if (keepAspect) {
+        if (imageWidth / width > imageHeight / height) {
+            if (width < imageWidth) height = std::round(imageHeight / (imageWidth / width));
+        } else if (height < imageHeight) {
+            width = std::round(imageWidth / (imageHeight / height));
+        }
+    }
+    return {int(width), int(height)};
+}
+
+QImage LoadImageToPicture(const QString& path, int32_t background, int width, int height,
+                          bool keepAspect, ImageFileCache& files, MessageSink& messages) {
+    if (keepAspect && width == 0 && height == 0) return {};
+    if (width < 0 || height < 0) return {};
+    if (!FileExists(path)) {
+        messages.ShowMessage(QStringLiteral("[GraphicLoadImageFileToBitmap] called on <") + path +
+                             QStringLiteral("> Missing file"));
+        return {};
+    }
+    const QImage& image = files.Decode(path.trimmed());
+    if (image.isNull()) {
+        messages.ShowMessage(
+            QStringLiteral(
+                "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <") +
+            path + QStringLiteral(">"));
+        return {};
+    }
+    const QSize size = FittedImageSize(image.size(), {width, height}, keepAspect);
+    if (size.width() <= 0 || size.height() <= 0 || size.width() > kMaxPictureSide ||
+        size.height() > kMaxPictureSide)
+        return {};
+    QImage picture = MakePicture(size.width(), size.height(), background);
+    if (picture.isNull()) return {};
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(0, 0, size.width(), size.height()), image,
+                      QRectF(0, 0, image.width(), image.height()));
+    return picture;
+}
+
+QImage LoadCellImage(const QString& path, int width, int height, int32_t background,
+                     ImageFileCache& files, MessageSink& messages) {
+    return LoadImageToPicture(path, background, width, height, true, files, messages);
+}
+
+std::optional<ImageBoxRule> ImageBoxFor(int lineThickness) {
+    switch (lineThickness) {
+    case 1:
+        return ImageBoxRule{1, 2};
+    case 2:
+        return ImageBoxRule{1, 3};
+    case 3:
+        return ImageBoxRule{2, 4};
+    case 4:
+        return ImageBoxRule{2, 5};
+    case 5:
+        return ImageBoxRule{3, 6};
+    default:
+        return std::nullopt;
+    }
+}

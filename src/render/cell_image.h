@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class MessageSink;
+
+// Decoded image files, each read at most once. Lives for one redraw only: the files are
+// read again on the next redraw, so an edited image file shows at once.
+class ImageFileCache {
+public:
+    // The decoded image, or a null image when the file cannot be decoded.
+    const QImage& Decode(const QString& path);
+
+private:
+    QHash<QString, QImage> images_;
+};
+
+// The two parts of a cell's imageSpec: "path*colour".
+struct ImageSpec {
+    QString path;
+    int32_t background = 0;
+};
+ImageSpec ParseImageSpec(const QString& imageSpec);
+
+// True when the trimmed path names an existing file.
+bool FileExists(const QString& path);
+
+// The size an image of `image` pixels is drawn at in a box of `box` (a side of 0 takes the
+// image's own). Keeping the aspect, the relatively wider side is shrunk to the box and the
+// other follows; when that side already fits, the box keeps its size and the image is
+// stretched to fill it.
+QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect);
+
+// The picture of an image file: the fitted size, filled with `background` (0x00BBGGRR) and
+// painted with the whole image, so transparent parts show that colour. A null image on any
+// failure; a missing or undecodable file is reported through `messages`.
+QImage LoadImageToPicture(const QString& path, int32_t background, int width, int height,
+                          bool keepAspect, ImageFileCache& files, MessageSink& messages);
+
+// The picture for an image cell's box, keeping the aspect.
+QImage LoadCellImage(const QString& path, int width, int height, int32_t background,
+                     ImageFileCache& files, MessageSink& messages);
+
+// Where an image cell's picture goes inside its border, by line thickness: the top-left
+// offset from the cell's drawn corner and how much smaller than the cell the box is. No
+// image is drawn for a thickness outside 1..5.
+struct ImageBoxRule {
+    int offset = 0;
+    int shrink = 0;
+};
+std::optional<ImageBoxRule> ImageBoxFor(int lineThickness);

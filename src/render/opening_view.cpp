@@ -1,0 +1,21 @@
+#include "render/opening_view.h"
+
+#include "content/operations.h"
+#include "render/image_report_memory.h"
+#include "render/picture.h"
+#include "render/qt_drawing_surface.h"
+#include "render/table_renderer.h"
+
+QImage RenderOpeningView(Document& document, const QString& decimalMask, int16_t characterSet,
+                         const Clock& clock, MessageSink& messages) {
+    RecomputeOperations(document);
+    QImage tablePicture = MakePicture(kPictureSize, kPictureSize);
+    RenderOptions options;
+    options.decimalMask = decimalMask;
+    options.characterSet = characterSet;
+    ImageReportMemory reports;
+    QtDrawingSurface surface;
+    RedrawTablePicture(surface, tablePicture, document, options, clock, messages, reports);
+    surface.ReleaseTarget();
+    return tablePicture;
+}

@@ -1,0 +1,233 @@
+#include "render/qt_drawing_surface.h"
+
+#include "render/colour.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr int kDotPeriod = 6;
+
+QImage DiagonalCrossTile(QRgb colour) {
+    QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x)
+            tile.setPixel(x, y, DiagonalCrossPixel(x, y) ? colour : qRgba(0, 0, 0, 0));
+    }
+    return tile;
+}
+
+// Pixels of the extra justification width that the space number `index` receives: an equal
+// share each, the remainder one by one to the first spaces.
+int ShareOfBreak(int extra, int breaks, int index) {
+    const int remainder = extra % breaks;
+    const int sign = remainder < 0 ? -1 : 1;
+    return extra / breaks + (index < std::abs(remainder) ? sign : 0);
+}
+
+} // namespace
+
+QtDrawingSurface::QtDrawingSurface() : metrics_(font_.font) {}
+
+QtDrawingSurface::~QtDrawingSurface() {
+    ReleaseTarget();
+}
+
+void QtDrawingSurface::SelectTarget(QImage& picture) {
+    if (target_ == &picture && painter_.isActive()) return;
+    ReleaseTarget();
+    target_ = &picture;
+    painter_.begin(target_);
+    painter_.setFont(font_.font);
+    painter_.setPen(textColour_);
+}
+
+void QtDrawingSurface::ReleaseTarget() {
+    if (painter_.isActive()) painter_.end();
+    target_ = nullptr;
+}
+
+void QtDrawingSurface::FillTarget(int32_t colour) {
+    if (!painter_.isActive()) return;
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.fillRect(target_->rect(), QColor(RgbFromBgr(colour)));
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
+    if (x2 < x1 || y2 < y1 || !painter_.isActive()) return;
+    painter_.fillRect(QRect(x1, y1, x2 - x1 + 1, y2 - y1 + 1), QColor(colour));
+}
+
+void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
+                                     QRgb colour) {
+    if (!painter_.isActive()) return;
+    const int limit = (horizontal ? target_->width() : target_->height()) - 1;
+    const int low = std::max(std::min(along1, along2), 0);
+    const int high = std::min(std::max(along1, along2), limit);
+    int runStart = -1;
+    for (int p = low; p <= high + 1; ++p) {
+        const bool on = p <= high && DottedPixel(std::abs(p - along1));
+        if (on && runStart < 0) runStart = p;
+        if (!on && runStart >= 0) {
+            if (horizontal)
+                FillPixels(runStart, across.first, p - 1, across.last, colour);
+            else
+                FillPixels(across.first, runStart, across.last, p - 1, colour);
+            runStart = -1;
+        }
+    }
+}
+
+void QtDrawingSurface::DrawLine(double x1, double y1, double x2, double y2, int32_t colour) {
+    const int ax1 = RoundCoordinate(x1), ay1 = RoundCoordinate(y1);
+    const int ax2 = RoundCoordinate(x2), ay2 = RoundCoordinate(y2);
+    const QRgb rgb = RgbFromBgr(colour);
+    const bool dotted = penStyle_ == PenStyle::Dotted;
+    if (ay1 == ay2) {
+        const PixelSpan across = PenSpan(ay1, penWidth_);
+        if (dotted)
+            DrawDottedRun(ax1, ax2, across, true, rgb);
+        else
+            FillPixels(std::min(ax1, ax2), across.first, std::max(ax1, ax2), across.last, rgb);
+        return;
+    }
+    if (ax1 == ax2) {
+        const PixelSpan across = PenSpan(ax1, penWidth_);
+        if (dotted)
+            DrawDottedRun(ay1, ay2, across, false, rgb);
+        else
+            FillPixels(across.first, std::min(ay1, ay2), across.last, std::max(ay1, ay2), rgb);
+        return;
+    }
+    if (!painter_.isActive()) return;
+    QPen pen{QColor(rgb), qreal(PenWidth(penWidth_))};
+    if (dotted) pen.setDashPattern({3.0 / PenWidth(penWidth_), 3.0 / PenWidth(penWidth_)});
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(pen);
+    painter_.drawLine(QPoint(ax1, ay1), QPoint(ax2, ay2));
+    painter_.restore();
+}
+
+void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32_t outline,
+                               BoxFill fill) {
+    int left = RoundCoordinate(x1), right = RoundCoordinate(x2);
+    int top = RoundCoordinate(y1), bottom = RoundCoordinate(y2);
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    const PixelSpan leftBand = PenSpan(left, penWidth_), rightBand = PenSpan(right, penWidth_);
+    const PixelSpan topBand = PenSpan(top, penWidth_), bottomBand = PenSpan(bottom, penWidth_);
+
+    const QRect inside(QPoint(leftBand.last + 1, topBand.last + 1),
+                       QPoint(rightBand.first - 1, bottomBand.first - 1));
+    if (fill.kind == BoxFill::Kind::Solid) {
+        FillPixels(inside.left(), inside.top(), inside.right(), inside.bottom(),
+                   RgbFromBgr(fill.colour));
+    } else if (fill.kind == BoxFill::Kind::DiagonalCross && inside.isValid() &&
+               painter_.isActive()) {
+        painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
+    }
+
+    const QRgb rgb = RgbFromBgr(outline);
+    FillPixels(leftBand.first, topBand.first, rightBand.last, topBand.last, rgb);
+    FillPixels(leftBand.first, bottomBand.first, rightBand.last, bottomBand.last, rgb);
+    FillPixels(leftBand.first, topBand.last + 1, leftBand.last, bottomBand.first - 1, rgb);
+    FillPixels(rightBand.first, topBand.last + 1, rightBand.last, bottomBand.first - 1, rgb);
+}
+
+void QtDrawingSurface::CopyPicture(const QImage& source, double x, double y) {
+    if (!painter_.isActive()) return;
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(QPoint(RoundCoordinate(x), RoundCoordinate(y)), source);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtDrawingSurface::DrawIcon(const QImage& icon, double x, double y) {
+    if (!painter_.isActive()) return;
+    painter_.drawImage(QPoint(RoundCoordinate(x), RoundCoordinate(y)), icon);
+}
+
+void QtDrawingSurface::SelectFont(const CellFont& font) {
+    if (font.rotated == font_.rotated && font.font == font_.font) {
+        font_.characterSet = font.characterSet;
+        return;
+    }
+    font_ = font;
+    metrics_ = QFontMetrics(font_.font);
+    if (painter_.isActive()) painter_.setFont(font_.font);
+}
+
+void QtDrawingSurface::SetTextColour(int32_t colour) {
+    const QColor wanted(RgbFromBgr(colour));
+    if (wanted == textColour_) return;
+    textColour_ = wanted;
+    if (painter_.isActive()) painter_.setPen(textColour_);
+}
+
+void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
+    if (justifyBreaks_ <= 0 || justifyExtra_ == 0) {
+        painter_.drawText(QPoint(x, y), text);
+        return;
+    }
+    // Each run ends with a space that takes its share of the extra width.
+    int start = 0;
+    int shift = 0;
+    int breaks = 0;
+    for (int i = 0; i < text.size() && breaks < justifyBreaks_; ++i) {
+        if (text[i] != u' ') continue;
+        painter_.drawText(QPoint(x + metrics_.horizontalAdvance(text, start) + shift, y),
+                          text.mid(start, i - start + 1));
+        shift += ShareOfBreak(justifyExtra_, justifyBreaks_, breaks++);
+        start = i + 1;
+    }
+    if (start < text.size())
+        painter_.drawText(QPoint(x + metrics_.horizontalAdvance(text, start) + shift, y),
+                          text.mid(start));
+}
+
+void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
+    if (text.isEmpty() || !painter_.isActive()) return;
+    const int left = RoundCoordinate(x), top = RoundCoordinate(y);
+    if (!font_.rotated) {
+        DrawTextRuns(left, top + metrics_.ascent(), text);
+        return;
+    }
+    painter_.save();
+    painter_.translate(left, top);
+    painter_.rotate(90);
+    DrawTextRuns(0, metrics_.ascent(), text);
+    painter_.restore();
+}
+
+TextExtent QtDrawingSurface::MeasureText(const QString& text) const {
+    return {metrics_.horizontalAdvance(text), metrics_.height()};
+}
+
+int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
+    if (metrics_.horizontalAdvance(text) <= width) return int(text.size());
+    // Prefix widths grow with the prefix (whole-pixel advances, no kerning): bisect.
+    int fits = 0;
+    int fails = int(text.size());
+    while (fails - fits > 1) {
+        const int middle = (fits + fails) / 2;
+        if (metrics_.horizontalAdvance(text, middle) <= width)
+            fits = middle;
+        else
+            fails = middle;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate()) --fits;
+    return fits;
+}
+
+void QtDrawingSurface::SetTextJustification(int extra, int breakCount) {
+    justifyExtra_ = extra;
+    justifyBreaks_ = breakCount;
+}
+
+int QtDrawingSurface::LineHeight() const {
+    return metrics_.height() + std::max(0, metrics_.leading());
+}

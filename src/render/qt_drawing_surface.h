@@ -1,0 +1,53 @@
+#pragma once
+
+#include "render/drawing_surface.h"
+#include "render/pixel_rules.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+// The drawing surface on a QPainter over a QImage (RGB32, 96 dots per inch).
+class QtDrawingSurface final : public DrawingSurface {
+public:
+    // Needs a QGuiApplication (fonts).
+    QtDrawingSurface();
+    ~QtDrawingSurface() override;
+    QtDrawingSurface(const QtDrawingSurface&) = delete;
+    QtDrawingSurface& operator=(const QtDrawingSurface&) = delete;
+
+    void SelectTarget(QImage& picture) override;
+    void ReleaseTarget() override;
+    void FillTarget(int32_t colour) override;
+
+    void SetPenWidth(int width) override { penWidth_ = width; }
+    void SetPenStyle(PenStyle style) override { penStyle_ = style; }
+    void DrawLine(double x1, double y1, double x2, double y2, int32_t colour) override;
+    void DrawBox(double x1, double y1, double x2, double y2, int32_t outline,
+                 BoxFill fill) override;
+
+    void CopyPicture(const QImage& source, double x, double y) override;
+    void DrawIcon(const QImage& icon, double x, double y) override;
+
+    void SelectFont(const CellFont& font) override;
+    void SetTextColour(int32_t colour) override;
+    void DrawText(double x, double y, const QString& text) override;
+    TextExtent MeasureText(const QString& text) const override;
+    int FitCharacters(const QString& text, int width) const override;
+    void SetTextJustification(int extra, int breakCount) override;
+    int LineHeight() const override;
+
+private:
+    void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
+    void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
+    void DrawTextRuns(int x, int y, const QString& text);
+
+    QPainter painter_;
+    QImage* target_ = nullptr;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    CellFont font_;
+    QFontMetrics metrics_;
+    QColor textColour_ = Qt::black;
+    int justifyExtra_ = 0;
+    int justifyBreaks_ = 0;
+};

@@ -1,0 +1,369 @@
+#include "render/table_renderer.h"
+
+#include "content/number_format.h"
+#include "content/operations.h"
+#include "content/series_evaluation.h"
+#include "content/table_extent.h"
+#include "model/document.h"
+#include "render/cell_font_cache.h"
+#include "render/cell_icon.h"
+#include "render/cell_image.h"
+#include "render/drawing_surface.h"
+#include "render/image_report_memory.h"
+#include "render/message_sink.h"
+#include "render/picture.h"
+#include "render/table_spans.h"
+#include "render/text_layout.h"
+
+#include <QImage>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int32_t kFrameBlack = 0x000000;
+constexpr int32_t kMarkRed = 0x0000FF;
+constexpr int32_t kMissingImageSilver = 0xC0C0C0;
+constexpr int32_t kSelectedBlue = 0x8B0000;
+// Image cells in the line-only styles: an outline that is almost, but not quite, white.
+constexpr int32_t kImageCellAreaOutline = 0xFFFFFE;
+
+constexpr int kFrameRight = 1119;
+constexpr int kFrameBottom = 1122;
+constexpr int kPageMark = 794;
+
+// Keeps sizes computed from stored rectangles of a corrupt file far from int overflow.
+int ClampedPixels(double value) {
+    constexpr double kLimit = 1 << 24;
+    return int(std::clamp(value, -kLimit, kLimit));
+}
+
+int16_t ClampedInt16(double value) {
+    return int16_t(std::clamp<double>(value, std::numeric_limits<int16_t>::min(),
+                                      std::numeric_limits<int16_t>::max()));
+}
+
+struct DrawnRect {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+};
+
+// Where cells are drawn: the stored rectangle pushed by the separators of the columns and
+// rows before it, widened by the separators its joined block spans, moved by the origin.
+class TableGeometry {
+public:
+    TableGeometry(const Document& document, const TableSpans& spans, int originX, int originY)
+        : document_(document), spans_(spans), columns_(TableColumnCount(document)),
+          rows_(TableRowCount(document)), separator_(document.settings.separatorPixels),
+          originX_(originX), originY_(originY) {}
+
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+
+    DrawnRect Cell(int column, int row) const {
+        const CellRecord& cell = document_.cell(column, row);
+        const double s = separator_;
+        return {double(cell.left) + column * s + originX_, double(cell.top) + row * s + originY_,
+                double(cell.right) + column * s + originX_ + spans_.right.at(column, row) * s,
+                double(cell.bottom) + row * s + originY_ + spans_.down.at(column, row) * s};
+    }
+
+    // The drawn size of a cell, its block's separators included.
+    int CellWidth(int column, int row) const {
+        const CellRecord& cell = document_.cell(column, row);
+        return ClampedPixels(double(cell.right) - cell.left +
+                             double(spans_.right.at(column, row)) * separator_);
+    }
+    int CellHeight(int column, int row) const {
+        const CellRecord& cell = document_.cell(column, row);
+        return ClampedPixels(double(cell.bottom) - cell.top +
+                             double(spans_.down.at(column, row)) * separator_);
+    }
+
+    double RowRightEdge(int row) const { return Cell(columns_ - 1, row).x2; }
+    double ColumnBottomEdge(int column) const { return Cell(column, rows_ - 1).y2; }
+
+    DrawnRect HorizontalBar(int first) const {
+        const DrawnRect start = Cell(first, 0);
+        return {start.x1, start.y1, RowRightEdge(0),
+                double(document_.cell(first, 0).bottom) + originY_ +
+                    double(spans_.down.at(columns_ - 1, 0)) * separator_};
+    }
+    DrawnRect VerticalBar(int first) const {
+        const DrawnRect start = Cell(0, first);
+        return {start.x1, start.y1,
+                double(document_.cell(0, first).right) + originX_ +
+                    double(spans_.right.at(0, rows_ - 1)) * separator_,
+                ColumnBottomEdge(0)};
+    }
+
+private:
+    const Document& document_;
+    const TableSpans& spans_;
+    int columns_;
+    int rows_;
+    int separator_;
+    int originX_;
+    int originY_;
+};
+
+void DrawBox(DrawingSurface& surface, const DrawnRect& rect, int32_t outline, BoxFill fill) {
+    surface.DrawBox(rect.x1, rect.y1, rect.x2, rect.y2, outline, fill);
+}
+
+// The cell's box in the table's grid style.
+void DrawCellBox(DrawingSurface& surface, const Document& document, const TableGeometry& geometry,
+                 int column, int row) {
+    const TableSettings& settings = document.settings;
+    const CellRecord& cell = document.cell(column, row);
+    const DrawnRect rect = geometry.Cell(column, row);
+    const bool image = cell.backColour == kImageCellMarker;
+    const BoxFill fill = image ? BoxFill::Hollow() : BoxFill::Solid(cell.backColour);
+    const bool rowLines = settings.horizontalLinesWithCellAreas == 1;
+    const bool columnLines = settings.verticalLinesWithCellAreas == 1;
+    if (!rowLines && !columnLines) {
+        DrawBox(surface, rect, settings.lineColour, fill);
+        return;
+    }
+    // Cell areas: the box has no visible border; separators carry the lines.
+    DrawBox(surface, rect, image ? kImageCellAreaOutline : cell.backColour, fill);
+    if (settings.separatorPixels <= 0) return;
+    if (rowLines) {
+        surface.DrawLine(rect.x1, rect.y2, geometry.RowRightEdge(row), rect.y2,
+                         settings.lineColour);
+    } else {
+        surface.DrawLine(rect.x2, rect.y1, rect.x2, geometry.ColumnBottomEdge(column),
+                         settings.lineColour);
+    }
+}
+
+// The title bars leave out the corner cell when both are on.
+int FirstBarCell(const TableSettings& settings) {
+    return settings.horizontalTitleBar == 1 && settings.verticalTitleBar == 1 ? 1 : 0;
+}
+
+void DrawHorizontalBarBox(DrawingSurface& surface, const Document& document,
+                          const TableGeometry& geometry) {
+    const TableSettings& settings = document.settings;
+    DrawBox(surface, geometry.HorizontalBar(FirstBarCell(settings)), settings.horizontalBarBorder,
+            BoxFill::Solid(settings.horizontalBarFill));
+}
+
+void DrawVerticalBarBox(DrawingSurface& surface, const Document& document,
+                        const TableGeometry& geometry) {
+    const TableSettings& settings = document.settings;
+    DrawBox(surface, geometry.VerticalBar(FirstBarCell(settings)), settings.verticalBarBorder,
+            BoxFill::Solid(settings.verticalBarFill));
+}
+
+// Passes an image cell's read error on only when the user has not been told yet.
+class CellImageMessages final : public MessageSink {
+public:
+    CellImageMessages(MessageSink& messages, ImageReportMemory& reports, int column, int row,
+                      const QString& path)
+        : messages_(messages), reports_(reports), column_(column), row_(row), path_(path) {}
+
+    void ShowMessage(const QString& text) override {
+        if (reports_.ShouldReport(column_, row_, path_)) messages_.ShowMessage(text);
+    }
+
+private:
+    MessageSink& messages_;
+    ImageReportMemory& reports_;
+    int column_;
+    int row_;
+    const QString& path_;
+};
+
+// One redraw's drawing of cells and title bars, with the fonts and files it has loaded.
+class TablePainter {
+public:
+    TablePainter(DrawingSurface& surface, Document& document, const TableGeometry& geometry,
+                 const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports)
+        : surface_(surface), document_(document), geometry_(geometry), options_(options),
+          messages_(messages), reports_(reports), thickness_(document.settings.lineThickness) {}
+
+    void DrawCellPass() {
+        const TableSettings& settings = document_.settings;
+        const int firstRow = settings.horizontalTitleBar == 1 ? 1 : 0;
+        const int firstColumn = settings.verticalTitleBar == 1 ? 1 : 0;
+        for (int row = firstRow; row < geometry_.rows(); ++row) {
+            for (int column = firstColumn; column < geometry_.columns(); ++column) {
+                const CellRecord& cell = document_.cell(column, row);
+                if (cell.cellState == kCellCancelled || cell.joinState != kJoinNone) {
+                    document_.settings.tableRetouched = 1;
+                    continue;
+                }
+                DrawCellBox(surface_, document_, geometry_, column, row);
+                const DrawnRect rect = geometry_.Cell(column, row);
+                if (cell.selected == 1) {
+                    DrawSelection(rect);
+                    continue;
+                }
+                if (cell.backColour == kImageCellMarker) DrawImage(cell, column, row, rect);
+                DrawText(cell, ShownText(cell, options_.decimalMask), FontTurn::ByAlignment, column,
+                         row, rect);
+                DrawIcon(cell, rect);
+            }
+        }
+    }
+
+    void DrawHorizontalBar() {
+        CancelCornerUnderBothBars();
+        DrawHorizontalBarBox(surface_, document_, geometry_);
+        for (int column = 0; column < geometry_.columns(); ++column)
+            DrawBarCell(column, 0);
+    }
+
+    void DrawVerticalBar() {
+        CancelCornerUnderBothBars();
+        DrawVerticalBarBox(surface_, document_, geometry_);
+        for (int row = 0; row < geometry_.rows(); ++row)
+            DrawBarCell(0, row);
+    }
+
+private:
+    void CancelCornerUnderBothBars() {
+        if (FirstBarCell(document_.settings) == 1) document_.cell(0, 0).cellState = kCellCancelled;
+    }
+
+    // Title-bar cells show their stored text upright and unformatted, and their icon.
+    void DrawBarCell(int column, int row) {
+        const CellRecord& cell = document_.cell(column, row);
+        const DrawnRect rect = geometry_.Cell(column, row);
+        DrawText(cell, cell.text, FontTurn::Upright, column, row, rect);
+        DrawIcon(cell, rect);
+        if (cell.cellState != kCellCancelled && cell.selected == 1) DrawSelection(rect);
+    }
+
+    void DrawSelection(const DrawnRect& rect) {
+        DrawBox(surface_, rect, document_.settings.lineColour, BoxFill::Solid(kSelectedBlue));
+    }
+
+    void DrawImage(const CellRecord& cell, int column, int row, const DrawnRect& rect) {
+        const ImageSpec spec = ParseImageSpec(cell.imageSpec);
+        if (!FileExists(spec.path)) {
+            DrawBox(surface_, rect, document_.settings.lineColour,
+                    BoxFill::DiagonalCross(kMissingImageSilver));
+            return;
+        }
+        const std::optional<ImageBoxRule> box = ImageBoxFor(thickness_);
+        if (!box) return;
+        CellImageMessages messages(messages_, reports_, column, row, spec.path);
+        const QImage picture = LoadCellImage(
+            spec.path, geometry_.CellWidth(column, row) - box->shrink,
+            geometry_.CellHeight(column, row) - box->shrink, spec.background, images_, messages);
+        if (!picture.isNull())
+            surface_.CopyPicture(picture, rect.x1 + box->offset, rect.y1 + box->offset);
+    }
+
+    void DrawText(const CellRecord& cell, const QString& text, FontTurn turn, int column, int row,
+                  const DrawnRect& rect) {
+        const CellFont& font = fonts_.Get(cell, options_.characterSet, turn);
+        if (text.isEmpty()) return;
+        const TextBox box{rect.x1 + thickness_, rect.y1 + thickness_,
+                          geometry_.CellWidth(column, row) - thickness_,
+                          geometry_.CellHeight(column, row) - thickness_};
+        LayOutCellText(surface_, text, cell.alignment, box, font, cell.textColour);
+    }
+
+    void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
+        const QString path = cell.iconPath.trimmed();
+        if (path.isEmpty() || !FileExists(path)) return;
+        const QImage& icon = icons_.Icon(path);
+        if (!icon.isNull()) surface_.DrawIcon(icon, rect.x1 + thickness_, rect.y1 + thickness_);
+    }
+
+    DrawingSurface& surface_;
+    Document& document_;
+    const TableGeometry& geometry_;
+    const RenderOptions& options_;
+    MessageSink& messages_;
+    ImageReportMemory& reports_;
+    int thickness_;
+    CellFontCache fonts_;
+    ImageFileCache images_;
+    IconFileCache icons_;
+};
+
+} // namespace
+
+void ClearPicture(DrawingSurface& surface, QImage& picture, int32_t colour) {
+    surface.SelectTarget(picture);
+    surface.FillTarget(colour);
+}
+
+void DrawPageFrame(DrawingSurface& surface, QImage& picture) {
+    surface.SelectTarget(picture);
+    surface.SetPenWidth(1);
+    surface.SetPenStyle(PenStyle::Solid);
+    surface.DrawBox(1, 1, kFrameRight, kFrameBottom, kFrameBlack, BoxFill::Hollow());
+    surface.SetPenStyle(PenStyle::Dotted);
+    surface.DrawLine(kPageMark, 0, kPageMark, kPictureSize, kMarkRed);
+    surface.DrawLine(0, kPageMark, kPictureSize, kPageMark, kMarkRed);
+    surface.SetPenStyle(PenStyle::Solid);
+}
+
+void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
+                 const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                 ImageReportMemory& reports) {
+    surface.SelectTarget(picture);
+    if (!options.commandsView) {
+        EvaluateNewSeries(document, clock);
+        ReevaluateSeries(document, clock);
+    }
+    const TableSpans spans = ComputeSpans(document);
+    const TableGeometry geometry(document, spans, options.originX, options.originY);
+    if (geometry.columns() < 1 || geometry.rows() < 1) return;
+    reports.ForgetChangedCells(document);
+
+    surface.SetPenStyle(PenStyle::Solid);
+    surface.SetPenWidth(document.settings.lineThickness);
+    TablePainter painter(surface, document, geometry, options, messages, reports);
+    painter.DrawCellPass();
+    if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
+    if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();
+
+    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
+    document.extentRight = ClampedInt16(last.x2);
+    document.extentBottom = ClampedInt16(last.y2);
+}
+
+void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
+                        const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                        ImageReportMemory& reports) {
+    RecomputeOperations(document);
+    ClearPicture(surface, tablePicture, document.settings.pageColour);
+    DrawPageFrame(surface, tablePicture);
+    RenderOptions atView = options;
+    atView.originX = kViewOrigin;
+    atView.originY = kViewOrigin;
+    RenderTable(surface, tablePicture, document, atView, clock, messages, reports);
+}
+
+void DrawNewTable(DrawingSurface& surface, QImage& picture, const Document& document, int originX,
+                  int originY) {
+    surface.SelectTarget(picture);
+    const TableSpans spans = ComputeSpans(document);
+    const TableGeometry geometry(document, spans, originX, originY);
+    if (geometry.columns() < 1 || geometry.rows() < 1) return;
+    const TableSettings& settings = document.settings;
+    surface.SetPenStyle(PenStyle::Solid);
+    surface.SetPenWidth(settings.lineThickness);
+    const int firstRow = settings.horizontalTitleBar == 1 ? 1 : 0;
+    const int firstColumn = settings.verticalTitleBar == 1 ? 1 : 0;
+    for (int row = firstRow; row < geometry.rows(); ++row) {
+        for (int column = firstColumn; column < geometry.columns(); ++column)
+            DrawCellBox(surface, document, geometry, column, row);
+    }
+    if (settings.horizontalTitleBar == 1) DrawHorizontalBarBox(surface, document, geometry);
+    if (settings.verticalTitleBar == 1) DrawVerticalBarBox(surface, document, geometry);
+}
+
+void ShowView(DrawingSurface& surface, QImage& viewPicture, const QImage& tablePicture, int scrollX,
+              int scrollY) {
+    surface.SelectTarget(viewPicture);
+    surface.CopyPicture(tablePicture, scrollX, scrollY);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Clock;
+class DrawingSurface;
+class ImageReportMemory;
+class MessageSink;
+class QImage;
+struct Document;
+
+// Where the window view draws the table; export uses other origins.
+inline constexpr int kViewOrigin = 2;
+
+struct RenderOptions {
+    int originX = kViewOrigin;
+    int originY = kViewOrigin;
+    // The cells show their series commands: no series are evaluated.
+    bool commandsView = false;
+    // Decimal part of the number formats (BuildDecimalMask).
+    QString decimalMask = QStringLiteral(".00");
+    // The table-wide character-set code for every upright cell font.
+    int16_t characterSet = 0;
+};
+
+// Fills the whole picture with `colour`.
+void ClearPicture(DrawingSurface& surface, QImage& picture, int32_t colour);
+
+// The page frame and the two dotted red page marks.
+void DrawPageFrame(DrawingSurface& surface, QImage& picture);
+
+// Draws the table: series first (unless the options show commands), then the cells row by
+// row, then the horizontal and the vertical title bar. Leaves in the document what drawing
+// finds: tableRetouched when it meets a joined or cancelled cell, cell (0, 0) cancelled when
+// both title bars are on, and the drawn extent of the bottom-right cell. An image file that
+// cannot be read is reported through `messages`, once, as `reports` remembers.
+void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
+                 const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                 ImageReportMemory& reports);
+
+// What every change to the table ends with, on the table picture: operations recomputed,
+// picture cleared with the page colour, page frame, the table at the view origin (2, 2).
+void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
+                        const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                        ImageReportMemory& reports);
+
+// A freshly created table (cell boxes and title-bar boxes, no text), drawn where the next
+// redraw at the same origin puts it.
+void DrawNewTable(DrawingSurface& surface, QImage& picture, const Document& document,
+                  int originX = kViewOrigin, int originY = kViewOrigin);
+
+// Copies the table picture into the view picture at the scroll offset (0 or negative).
+void ShowView(DrawingSurface& surface, QImage& viewPicture, const QImage& tablePicture, int scrollX,
+              int scrollY);

@@ -1,0 +1,111 @@
+#include "render/text_layout.h"
+
+#include "model/cell_record.h"
+#include "render/drawing_surface.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double kStretchThreshold = 0.8;
+
+struct Split {
+    QString head;
+    QString tail;
+};
+
+// Cuts a line where it stops fitting, at the last space at or before the first character
+// that does not fit; the remainder keeps that space. A first word wider than the width
+// gets the line to itself and runs past the cell's edge rather than being pushed down.
+Split SplitLine(const DrawingSurface& surface, const QString& line, int availWidth) {
+    const int fits = surface.FitCharacters(line, availWidth);
+    if (fits >= line.size()) return {line, {}};
+    int cut = int(line.lastIndexOf(u' ', fits));
+    if (cut < 1) cut = int(line.indexOf(u' ', std::max(fits, 0) + 1));
+    if (cut < 1) return {line, {}};
+    return {line.left(cut), line.mid(cut)};
+}
+
+QString WithoutLeadingSpaces(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    return text.mid(start);
+}
+
+} // namespace
+
+QStringList BreakCellText(const DrawingSurface& surface, const QString& text, int availWidth) {
+    const Split first = SplitLine(surface, text.left(kTextMaxUnits), availWidth);
+    QStringList lines{first.head, first.tail};
+    // Only a remainder longer than the line above is split again; a shorter one stays whole,
+    // leading space included, even when it is wider than the cell.
+    while (lines.size() < kMaxTextLines && lines.last().size() > lines[lines.size() - 2].size()) {
+        const Split split = SplitLine(surface, lines.last(), availWidth);
+        lines.last() = WithoutLeadingSpaces(split.head);
+        lines.append(WithoutLeadingSpaces(split.tail));
+    }
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+std::vector<PlacedLine> PlaceCellText(const DrawingSurface& surface, const QString& text,
+                                      int16_t alignment, const TextBox& box) {
+    std::vector<PlacedLine> placed;
+    const QString shown = text.left(kTextMaxUnits);
+    if (alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred) {
+        const TextExtent extent = surface.MeasureText(shown);
+        const double x = box.x0 + box.availWidth / 2.0 + extent.height / 2.0;
+        const double y = alignment == kAlignRotatedTop
+                             ? box.y0
+                             : box.y0 + (box.availHeight - extent.width) / 2.0;
+        if (!shown.isEmpty()) placed.push_back({shown, x, y});
+        return placed;
+    }
+    if (alignment < kAlignLeft || alignment > kAlignJustified) return placed;
+
+    const QStringList lines = BreakCellText(surface, shown, box.availWidth);
+    std::vector<int> widths;
+    for (const QString& line : lines)
+        widths.push_back(surface.MeasureText(line).width);
+    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    const int lineHeight = surface.LineHeight();
+
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].isEmpty()) continue;
+        PlacedLine line{lines[i], box.x0, box.y0 + double(i) * lineHeight};
+        const int width = widths[size_t(i)];
+        switch (alignment) {
+        case kAlignRight:
+            line.x = box.x0 + box.availWidth - width - kRightAlignGap;
+            break;
+        case kAlignCentred:
+            line.x = box.x0 + (box.availWidth - width) / 2.0;
+            break;
+        case kAlignJustified:
+            // Lines close to the widest are stretched to it; the end of a paragraph is not.
+            if (width < widest && width >= kStretchThreshold * widest) {
+                line.extraPixels = widest - width;
+                line.spaces = int(line.text.count(u' '));
+            }
+            break;
+        default:
+            break;
+        }
+        placed.push_back(line);
+    }
+    return placed;
+}
+
+void LayOutCellText(DrawingSurface& surface, const QString& text, int16_t alignment,
+                    const TextBox& box, const CellFont& font, int32_t textColour) {
+    surface.SelectFont(font);
+    surface.SetTextColour(textColour);
+    for (const PlacedLine& line : PlaceCellText(surface, text, alignment, box)) {
+        const bool stretched = line.extraPixels > 0 && line.spaces > 0;
+        if (stretched) surface.SetTextJustification(line.extraPixels, line.spaces);
+        surface.DrawText(line.x, line.y, line.text);
+        if (stretched) surface.SetTextJustification(0, 0);
+    }
+}
