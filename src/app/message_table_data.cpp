@@ -154,7 +154,7 @@ constexpr MessageText kTexts[] = {
 {31, 1, {u"Ancho", u"Largura", u"Largeur", u"Breite", u"Width", u"Larghezza", u"Amplada"}},
 {31, 2, {u"Alto", u"Altura", u"Hauteur", u"Höhe", u"Height", u"Altezza", u"Alçada"}},
 {31, 3, {u"Nueva Tabla", u"Nova Tabela", u"Nouveau Tableau", u"Neue Tabelle", u"New Table", u"Nuova Tabella", u"Nova Taula"}},
-{31, 4, {u"Vista Aproximada", u"Vista Aproximada", u"Aperçu Approximatif", u"Ungefähre Vorschau", u"Approximate Vista", u"Anteprima Approssimativa", u"Vista Aproximada"}},
+{31, 4, {u"Vista Aproximada", u"Visualização Aproximada", u"Aperçu Approximatif", u"Ungefähre Vorschau", u"Approximate Vista", u"Anteprima Approssimativa", u"Vista Aproximada"}},
 {31, 5, {u"Filas", u"Linhas", u"Lignes", u"Zeilen", u"Rows", u"Righe", u"Files"}},
 {31, 6, {u"Columnas", u"Colunas", u"Colonnes", u"Spalten", u"Columns", u"Colonne", u"Columnes"}},
 {31, 7, {u"Color papel", u"Cor do papel", u"Couleur du papier", u"Papierfarbe", u"Color paper", u"Colore carta", u"Color paper"}},
