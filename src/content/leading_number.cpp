@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -22,6 +23,30 @@ long long DecimalMagnitude(const std::string& mantissa, long long exponent) {
     if (firstSignificant < integerDigits)
         return static_cast<long long>(integerDigits - firstSignificant) - 1 + exponent;
     return -static_cast<long long>(firstSignificant - integerDigits) + exponent;
+}
+
+// Up to 19 digits without exponent, the usual cell number: digits ÷ 10^decimals with both
+// operands exact in long double, so the one rounding of the division gives the correctly
+// rounded value, without the general conversion's cost.
+bool ReadShortDecimal(const std::string& mantissa, bool noExponent, long double& value) {
+    if (!noExponent) return false;
+    uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (const char c : mantissa) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (++count > 19) return false;
+        digits = digits * 10 + uint64_t(c - '0');
+        if (decimals >= 0) ++decimals;
+    }
+    long double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    value = static_cast<long double>(digits) / scale;
+    return true;
 }
 
 } // namespace
@@ -69,15 +94,18 @@ long double ReadLeadingNumber(QStringView text) {
         }
     }
 
-    const std::string number = mantissa + exponentText;
     long double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                        std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = DecimalMagnitude(mantissa, exponent) > 0 ? std::numeric_limits<long double>::max()
-                                                         : 0.0L;
-    } else if (result.ec != std::errc()) {
-        value = 0;
+    if (!ReadShortDecimal(mantissa, exponentText.empty(), value)) {
+        const std::string number = mantissa + exponentText;
+        const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                            std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range) {
+            value = DecimalMagnitude(mantissa, exponent) > 0
+                        ? std::numeric_limits<long double>::max()
+                        : 0.0L;
+        } else if (result.ec != std::errc()) {
+            value = 0;
+        }
     }
     return negative ? -value : value;
 }

@@ -1,12 +1,35 @@
 #include "content/series_classify.h"
 
 #include "content/series_text.h"
+#include "content/space_trim.h"
 
 #include <array>
+#include <cstdint>
+#include <string_view>
 
 namespace {
 
 constexpr char16_t kNotSign = u'\u00AC';
+
+// The characters the tests count, each with its own counter; every digit shares counter 1.
+constexpr std::u16string_view kCounted = u"%fc.#:mh-/=esn\u00AC";
+constexpr int kDigitSlot = 1;
+constexpr int kSlotCount = 2 + int(kCounted.size());
+
+constexpr int SlotOf(char16_t c) {
+    if (c >= u'0' && c <= u'9') return kDigitSlot;
+    const size_t at = kCounted.find(c);
+    return at == std::u16string_view::npos ? 0 : 2 + int(at);
+}
+
+constexpr std::array<uint8_t, 128> kAsciiSlots = [] {
+    std::array<uint8_t, 128> slots{};
+    for (char16_t c = 0; c < 128; ++c)
+        slots[c] = uint8_t(SlotOf(c));
+    return slots;
+}();
+
+constexpr int kNotSignSlot = SlotOf(kNotSign);
 
 // How often each character of interest occurs in the working form.
 class Census {
@@ -14,31 +37,33 @@ public:
     explicit Census(QStringView text) : size_(text.size()) {
         for (const QChar c : text) {
             const char16_t u = c.unicode();
-            if (u < ascii_.size())
-                ++ascii_[u];
-            else if (u == kNotSign)
-                ++notSigns_;
+            ++counts_[u < 128 ? kAsciiSlots[u] : (u == kNotSign ? kNotSignSlot : 0)];
         }
-        for (char16_t d = u'0'; d <= u'9'; ++d)
-            digits_ += ascii_[d];
     }
 
-    qsizetype n(char16_t c) const { return c == kNotSign ? notSigns_ : ascii_[c]; }
+    qsizetype n(char16_t c) const {
+        return counts_[c < 128 ? kAsciiSlots[c] : (c == kNotSign ? kNotSignSlot : 0)];
+    }
 
     // Every character is a digit or one of `others`.
-    bool OnlyDigitsAnd(QStringView others) const {
-        qsizetype covered = digits_;
-        for (const QChar c : others)
-            covered += n(c.unicode());
+    bool OnlyDigitsAnd(std::u16string_view others) const {
+        qsizetype covered = counts_[kDigitSlot];
+        for (const char16_t c : others)
+            covered += n(c);
         return covered == size_;
     }
 
 private:
     qsizetype size_;
-    std::array<qsizetype, 128> ascii_{};
-    qsizetype notSigns_ = 0;
-    qsizetype digits_ = 0;
+    std::array<qsizetype, kSlotCount> counts_{};
 };
+
+// Every command without "#" starts with a digit, a letter f or c, or one of its separators
+// (when its first field is empty); no other character lower-cases to one of them, so other
+// texts need no working form.
+bool MayStartCommand(QChar c) {
+    return (c >= u'0' && c <= u'9') || QStringView(u"%#fFcC-/=\u00AC").contains(c);
+}
 
 // One "." and otherwise digits, as the A.B field of kinds 6 to 11.
 bool IsStepField(QStringView field) {
@@ -55,6 +80,9 @@ bool IsStepField(QStringView field) {
 } // namespace
 
 int ClassifySeries(const QString& text) {
+    const QStringView trimmed = TrimSpaces(text);
+    if (trimmed.isEmpty() || (!MayStartCommand(trimmed.front()) && !trimmed.contains(u'#')))
+        return 0;
     return ClassifyWorkingForm(SeriesWorkingForm(text));
 }
 
@@ -62,20 +90,21 @@ int ClassifyWorkingForm(QStringView s) {
     if (s.isEmpty()) return 0;
     const Census census(s);
     auto n = [&census](char16_t c) { return census.n(c); };
-    auto only = [&census](QStringView others) { return census.OnlyDigitsAnd(others); };
+    auto only = [&census](std::u16string_view others) { return census.OnlyDigitsAnd(others); };
     const QChar first = s.front();
     const QChar last = s.back();
 
-    // Every test is evaluated; the last one that holds decides.
+    // Every test is evaluated; the last one that holds decides. Each test checks its counts
+    // before the costlier whole-text conditions.
     int kind = 0;
     auto test = [&kind](int k, bool holds) {
         if (holds) kind = k;
     };
-    auto enclosed = [&](char16_t letter, QStringView others) {
-        return only(others) && n(letter) == 2 && first == letter && last == letter;
+    auto enclosed = [&](char16_t letter, std::u16string_view others) {
+        return first == letter && last == letter && n(letter) == 2 && only(others);
     };
-    auto suffixed = [&](char16_t letter, QStringView others, QStringView ending) {
-        return only(others) && n(letter) == 2 && first == letter && s.endsWith(ending);
+    auto suffixed = [&](char16_t letter, std::u16string_view others, QStringView ending) {
+        return first == letter && n(letter) == 2 && s.endsWith(ending) && only(others);
     };
 
     test(1, enclosed(u'%', u"%"));
@@ -96,31 +125,31 @@ int ClassifyWorkingForm(QStringView s) {
         test(10, stepSecond && last == u'c');
         test(11, stepSecond && last == u'f');
     }
-    test(12, suffixed(u'f', u"f:m", u"fm") && n(u':') == 2);
-    test(13, suffixed(u'f', u"f:h", u"fh") && n(u':') == 2);
-    test(14, suffixed(u'c', u"c:m", u"cm") && n(u':') == 2);
-    test(15, suffixed(u'c', u"c:h", u"ch") && n(u':') == 2);
-    test(16, only(u"-") && n(u'-') == 4);
-    test(17, only(u"/") && n(u'/') == 4);
-    test(18, only(u"\u00AC") && n(kNotSign) == 2);
-    test(19, suffixed(u'f', u"f/es", u"fes") && n(u'/') == 2);
-    test(20, suffixed(u'f', u"f/en", u"fen") && n(u'/') == 2);
-    test(21, suffixed(u'c', u"c/es", u"ces") && n(u'/') == 2);
-    test(22, suffixed(u'c', u"c/en", u"cen") && n(u'/') == 2);
+    test(12, n(u':') == 2 && suffixed(u'f', u"f:m", u"fm"));
+    test(13, n(u':') == 2 && suffixed(u'f', u"f:h", u"fh"));
+    test(14, n(u':') == 2 && suffixed(u'c', u"c:m", u"cm"));
+    test(15, n(u':') == 2 && suffixed(u'c', u"c:h", u"ch"));
+    test(16, n(u'-') == 4 && only(u"-"));
+    test(17, n(u'/') == 4 && only(u"/"));
+    test(18, n(kNotSign) == 2 && only(u"\u00AC"));
+    test(19, n(u'/') == 2 && suffixed(u'f', u"f/es", u"fes"));
+    test(20, n(u'/') == 2 && suffixed(u'f', u"f/en", u"fen"));
+    test(21, n(u'/') == 2 && suffixed(u'c', u"c/es", u"ces"));
+    test(22, n(u'/') == 2 && suffixed(u'c', u"c/en", u"cen"));
     test(23, s == u"fmesesf");
     test(24, s == u"fmonthsf");
     test(25, s == u"cmesesc");
     test(26, s == u"cmonthsc");
-    test(27, only(u"\u00AC") && n(kNotSign) == 3);
+    test(27, n(kNotSign) == 3 && only(u"\u00AC"));
     test(28, s == u"fsemanaf");
     test(29, s == u"fweekf");
     test(30, s == u"csemanac");
     test(31, s == u"cweekc");
-    test(32, only(u"=") && n(u'=') == 2);
-    test(33, only(u"=") && n(u'=') == 3);
-    test(34, only(u"f.") && n(u'f') == 3 && first == u'f' && last == u'f' && n(u'.') == 2);
-    test(35, only(u"c.") && n(u'c') == 3 && first == u'c' && last == u'c' && n(u'.') == 2);
-    test(36, only(u"f\u00AC") && n(u'f') == 1 && s.endsWith(u"f\u00AC"));
-    test(37, only(u"c\u00AC") && n(u'c') == 1 && s.endsWith(u"c\u00AC"));
+    test(32, n(u'=') == 2 && only(u"="));
+    test(33, n(u'=') == 3 && only(u"="));
+    test(34, first == u'f' && last == u'f' && n(u'f') == 3 && n(u'.') == 2 && only(u"f."));
+    test(35, first == u'c' && last == u'c' && n(u'c') == 3 && n(u'.') == 2 && only(u"c."));
+    test(36, last == kNotSign && n(u'f') == 1 && s.endsWith(u"f\u00AC") && only(u"f\u00AC"));
+    test(37, last == kNotSign && n(u'c') == 1 && s.endsWith(u"c\u00AC") && only(u"c\u00AC"));
     return kind;
 }

@@ -38,12 +38,10 @@ void EvaluateNewSeries(Document& document, const Clock& clock) {
     std::vector<FoundCommand> found;
     ForEachSeriesCell(document, [&](int column, int row) {
         const QString& text = document.cell(column, row).text;
-        if (text.isEmpty()) return;
-        QString workingForm = SeriesWorkingForm(text);
-        const int kind = ClassifyWorkingForm(workingForm);
+        const int kind = ClassifySeries(text);
         if (kind < kFirstGeneratingKind) return;
         document.commands.at(column, row) = text;
-        found.push_back({column, row, kind, std::move(workingForm)});
+        found.push_back({column, row, kind, SeriesWorkingForm(text)});
     });
     const QDate today = clock.Today();
     for (const FoundCommand& command : found)

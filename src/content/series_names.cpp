@@ -4,21 +4,30 @@
 
 namespace {
 
-template <size_t N> QString Pick(const std::array<const char16_t*, N>& names, int index) {
+// Literal texts share static data, so handing them out allocates nothing.
+template <size_t N> QString Pick(const std::array<QString, N>& names, int index) {
     if (index < 1 || index > int(N)) return {};
-    return QString::fromUtf16(names[size_t(index - 1)]);
+    return names[size_t(index - 1)];
 }
 
-constexpr std::array<const char16_t*, 7> kWeekdaysEs = {
-    u"Lunes", u"Martes", u"Miercoles", u"Jueves", u"Viernes", u"Sabado", u"Domingo"};
-constexpr std::array<const char16_t*, 7> kWeekdaysEn = {
-    u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"};
-constexpr std::array<const char16_t*, 12> kMonthsEs = {
-    u"Enero", u"Febrero", u"Marzo",      u"Abril",   u"Mayo",      u"Junio",
-    u"Julio", u"Agosto",  u"Septiembre", u"Octubre", u"Noviembre", u"Diciembre"};
-constexpr std::array<const char16_t*, 12> kMonthsEn = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December"};
+const std::array<QString, 7> kWeekdaysEs = {QStringLiteral("Lunes"),     QStringLiteral("Martes"),
+                                            QStringLiteral("Miercoles"), QStringLiteral("Jueves"),
+                                            QStringLiteral("Viernes"),   QStringLiteral("Sabado"),
+                                            QStringLiteral("Domingo")};
+const std::array<QString, 7> kWeekdaysEn = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
+                                            QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
+                                            QStringLiteral("Thursday"), QStringLiteral("Friday"),
+                                            QStringLiteral("Saturday")};
+const std::array<QString, 12> kMonthsEs = {
+    QStringLiteral("Enero"),   QStringLiteral("Febrero"),   QStringLiteral("Marzo"),
+    QStringLiteral("Abril"),   QStringLiteral("Mayo"),      QStringLiteral("Junio"),
+    QStringLiteral("Julio"),   QStringLiteral("Agosto"),    QStringLiteral("Septiembre"),
+    QStringLiteral("Octubre"), QStringLiteral("Noviembre"), QStringLiteral("Diciembre")};
+const std::array<QString, 12> kMonthsEn = {
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 
 } // namespace
 

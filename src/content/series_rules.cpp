@@ -7,6 +7,7 @@
 #include "content/space_trim.h"
 #include "content/table_extent.h"
 
+#include <QStringBuilder>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -39,16 +40,20 @@ int ReadInt(QStringView field) {
 
 // At least two digits, zero-padded.
 QString TwoDigits(int64_t value) {
+    if (value >= 0 && value < 100) {
+        const QChar digits[2] = {QChar(u'0' + int(value / 10)), QChar(u'0' + int(value % 10))};
+        return QString(digits, 2);
+    }
     QString digits = QString::number(std::llabs(value)).rightJustified(2, u'0');
     return value < 0 ? QStringLiteral("-") + digits : digits;
 }
 
 // Today, or a series date, as the texts the marks compare.
 QString YearMonthDay(const QString& year, int month, int day) {
-    return year + u'/' + TwoDigits(month) + u'/' + TwoDigits(day);
+    return year % u'/' % TwoDigits(month) % u'/' % TwoDigits(day);
 }
 QString DayMonthYear(int day, int month, const QString& year) {
-    return TwoDigits(day) + u'/' + TwoDigits(month) + u'/' + year;
+    return TwoDigits(day) % u'/' % TwoDigits(month) % u'/' % year;
 }
 QString FourDigitYear(int year) {
     return QString::number(year).rightJustified(4, u'0');
@@ -63,7 +68,9 @@ void IntegerSeries(const FillRange& range, int32_t start, int32_t step, const QS
         if (value < std::numeric_limits<int32_t>::min() ||
             value > std::numeric_limits<int32_t>::max())
             return;
-        range.Cell(i).text = prefix + QString::number(value) + suffix;
+        range.Cell(i).text = prefix.isEmpty() && suffix.isEmpty()
+                                 ? QString::number(value)
+                                 : prefix % QString::number(value) % suffix;
     }
 }
 
@@ -83,7 +90,7 @@ void TimeSeries(const FillRange& range, QStringView inside, bool hours) {
     if (!IsCalendarValid(time)) return;
     const int step = ReadInt(SeriesField(inside, u':', 3));
     for (int i = 0; i < range.Size(); ++i) {
-        range.Cell(i).text = TwoDigits(time.hour) + u':' + TwoDigits(time.minute);
+        range.Cell(i).text = TwoDigits(time.hour) % u':' % TwoDigits(time.minute);
         if (!(hours ? AddHours(time, step) : AddMinutes(time, step))) return;
     }
 }
@@ -104,7 +111,7 @@ void DatedWeekdays(const FillRange& range, QStringView inside, bool spanish, QDa
         if (dateText == todayText)
             cell.text = spanish ? QStringLiteral("Hoy") : QStringLiteral("Today");
         else
-            cell.text = name + u' ' + dateText;
+            cell.text = name % u' ' % dateText;
         if (!AddDays(date, 1)) return;
     }
 }
@@ -138,7 +145,7 @@ void AgeCheck(CellRecord& cell, QStringView w, QChar separator, QDate today) {
     const int year = ReadInt(SeriesField(w, separator, 3));
     const int low = ReadInt(SeriesField(w, separator, 4));
     const int high = ReadInt(SeriesField(w, separator, 5));
-    cell.text = TwoDigits(day) + separator + TwoDigits(month) + separator + QString::number(year);
+    cell.text = TwoDigits(day) % separator % TwoDigits(month) % separator % QString::number(year);
     const int64_t age = std::llabs(int64_t(today.year()) - year);
     if (age < low || age > high) cell.textColour = kSeriesMarkColour;
 }
@@ -150,7 +157,7 @@ void DeadlineCheck(CellRecord& cell, QStringView w, bool monthFirst, QDate today
     const QString year = QString::number(ReadInt(SeriesField(w, u'\u00AC', 3)));
     const int day = monthFirst ? second : first;
     const int month = monthFirst ? first : second;
-    cell.text = TwoDigits(first) + u'/' + TwoDigits(second) + u'/' + year;
+    cell.text = TwoDigits(first) % u'/' % TwoDigits(second) % u'/' % year;
     const QString todayText = YearMonthDay(FourDigitYear(today.year()), today.month(), today.day());
     if (!(todayText < YearMonthDay(year, month, day))) cell.textColour = kSeriesMarkColour;
 }

@@ -79,6 +79,9 @@ TEST(ClassifySeries, WorkingFormIgnoresCaseAndOuterSpaces) {
         {u"7F\u00AC ", 36},
         {u"cwee\u212Ac", 31}, // the Kelvin sign lower-cases to "k"
         {u"\tf5f", 0},        // only spaces are removed
+        {u"  /1/2/3/4", 17},
+        {u"Abc#Lot#1.1#Pcs#C", 6}, // the text before the first "#" is not looked at
+        {u"X#1.1#km#f", 11},
         {u"f5f\n", 0},
     });
 }
@@ -156,4 +159,18 @@ TEST(ClassifySeries, LaterTestsWinWhenTwoHold) {
         {u"#1.5#b#c", 10},
         {u"12=25=2025", 32},
     });
+}
+
+TEST(ClassifySeries, OnlyKnownCharactersLowerCaseToACommandStart) {
+    // Texts are rejected early unless they start with one of these; that is only sound while
+    // no other character lower-cases to one of them.
+    const QString starts = QStringLiteral("0123456789%#fc-/=\u00AC");
+    const QString allowed = QStringLiteral("0123456789%#fFcC-/=\u00AC");
+    for (char32_t u = 0; u <= 0xFFFF; ++u) {
+        if (u >= 0xD800 && u <= 0xDFFF) continue;
+        const QString lower = QString(QChar(char16_t(u))).toLower();
+        if (starts.contains(lower.front())) {
+            EXPECT_TRUE(allowed.contains(QChar(char16_t(u)))) << std::hex << unsigned(u);
+        }
+    }
 }
