@@ -1,0 +1,74 @@
+#include "render/bitmap_writer.h"
+
+#include "render/picture.h"
+#include "render/picture_file.h"
+
+#include <QIODevice>
+#include <QImage>
+#include <QtEndian>
+#include <cmath>
+
+namespace {
+
+constexpr int kInfoHeaderSize = 40;
+constexpr int kBitsPerPixel = 24;
+
+void Put16(char*& at, uint16_t value) {
+    qToLittleEndian(value, at);
+    at += 2;
+}
+
+void Put32(char*& at, uint32_t value) {
+    qToLittleEndian(value, at);
+    at += 4;
+}
+
+} // namespace
+
+QByteArray Bitmap24Bytes(const QImage& picture) {
+    if (picture.isNull()) return {};
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+    const int height = rgb.height();
+    const qsizetype rowBytes = (qsizetype(width) * 3 + 3) / 4 * 4;
+    const qsizetype pixelBytes = rowBytes * height;
+    QByteArray bytes(kBitmapPixelOffset + pixelBytes, '\0');
+
+    const auto dotsPerMetre = uint32_t(std::lround(kDotsPerInch / 0.0254));
+    char* at = bytes.data();
+    *at++ = 'B';
+    *at++ = 'M';
+    Put32(at, uint32_t(bytes.size()));
+    Put32(at, 0); // two reserved words
+    Put32(at, kBitmapPixelOffset);
+    Put32(at, kInfoHeaderSize);
+    Put32(at, uint32_t(width));
+    Put32(at, uint32_t(height)); // positive: the rows run bottom-up
+    Put16(at, 1);                // planes
+    Put16(at, kBitsPerPixel);
+    Put32(at, 0); // no compression
+    Put32(at, uint32_t(pixelBytes));
+    Put32(at, dotsPerMetre);
+    Put32(at, dotsPerMetre);
+    Put32(at, 0); // colours used: no palette
+    Put32(at, 0); // important colours
+
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(height - 1 - y));
+        char* out = bytes.data() + kBitmapPixelOffset + rowBytes * y;
+        for (int x = 0; x < width; ++x) {
+            *out++ = char(qBlue(line[x]));
+            *out++ = char(qGreen(line[x]));
+            *out++ = char(qRed(line[x]));
+        }
+    }
+    return bytes;
+}
+
+Status SaveBitmap24(const QImage& picture, const QString& path) {
+    const QByteArray bytes = Bitmap24Bytes(picture);
+    if (bytes.isEmpty()) return PictureFileFailure(path, QStringLiteral("the picture is empty"));
+    return WritePictureFile(path, [&bytes](QIODevice& device) {
+        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+    });
+}

@@ -1,0 +1,67 @@
+#include "render/picture_encoders.h"
+
+#include "render/gif_writer.h"
+#include "render/picture_file.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+
+namespace {
+
+constexpr int kJpegQuality = 100;
+
+struct ExtensionType {
+    const char* extension;
+    const char* mimeType;
+};
+
+constexpr ExtensionType kEncoderTable[] = {
+    {"png", "image/png"},  {"jpg", "image/jpeg"},  {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
+    {"tif", "image/tiff"}, {"tiff", "image/tiff"}, {"bmp", "image/bmp"},
+};
+
+} // namespace
+
+QString MimeTypeForPictureFile(const QString& fileName) {
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    for (const ExtensionType& entry : kEncoderTable) {
+        if (extension == QLatin1String(entry.extension)) return QString::fromLatin1(entry.mimeType);
+    }
+    return {};
+}
+
+QByteArray FindEncoder(const QString& mimeType) {
+    const QByteArray wanted = mimeType.toLower().toLatin1();
+    if (wanted.isEmpty()) return {};
+    if (wanted == "image/gif") return kGifEncoder;
+    const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(wanted);
+    return formats.isEmpty() ? QByteArray() : formats.first();
+}
+
+Status SavePictureAsImage(const QImage& picture, const QString& fileName) {
+    if (picture.isNull())
+        return PictureFileFailure(fileName, QStringLiteral("the picture is empty"));
+    const QString mimeType = MimeTypeForPictureFile(fileName);
+    if (mimeType.isEmpty()) {
+        const QString extension = QFileInfo(fileName).suffix();
+        return PictureFileFailure(
+            fileName, extension.isEmpty()
+                          ? QStringLiteral("the name has no picture extension")
+                          : QStringLiteral("no picture format has the extension .") + extension);
+    }
+    const QByteArray encoder = FindEncoder(mimeType);
+    if (encoder.isEmpty())
+        return PictureFileFailure(fileName, QStringLiteral("no encoder writes ") + mimeType);
+
+    if (encoder == kGifEncoder)
+        return WritePictureFile(
+            fileName, [&picture](QIODevice& device) { return WriteGif(picture, device); });
+    const bool jpeg = mimeType == QLatin1String("image/jpeg");
+    return WritePictureFile(fileName, [&picture, &encoder, jpeg](QIODevice& device) {
+        QImageWriter writer(&device, encoder);
+        // Only JPEG has a quality to choose; for the others Qt reads it as a compression level.
+        if (jpeg) writer.setQuality(kJpegQuality);
+        return writer.write(picture) ? QString() : writer.errorString();
+    });
+}
