@@ -1,19 +1,38 @@
 #include "cli/cli_command.h"
 
 #include "cli/table_dump.h"
+#include "content/clock.h"
+#include "content/number_format.h"
+#include "model/settings_file.h"
 #include "model/work_file.h"
+#include "render/export_cut.h"
+#include "render/image_report_memory.h"
+#include "render/message_sink.h"
+#include "render/opening_view.h"
+#include "render/picture_encoders.h"
+#include "render/qt_drawing_surface.h"
+#include "render/table_renderer.h"
 
 #include <QCommandLineParser>
+#include <memory>
 
 namespace {
 
-constexpr int kDefaultDecimalPlaces = 2;
-
 const QString kUsage = QStringLiteral(
-    "usage: quadrivel-cli dump FILE [--raw] [--today YYYY-MM-DD] [--password PW] [--decimals N]");
+    "usage: quadrivel-cli dump FILE [--raw] [options]\n"
+    "       quadrivel-cli render FILE OUT.png [options]\n"
+    "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [options]\n"
+    "options: --today YYYY-MM-DD  --password PW  --decimals N (2 to 6)\n"
+    "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
+    ".tiff .bmp); export --kind bitmap always writes a 24-bit BMP.\n"
+    "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file, 4 protected,\n"
+    "5 output not written");
+
+constexpr int kFewestDecimals = 2;
+constexpr int kMostDecimals = 6;
 
 CliResult Failure(int exitCode, const QString& message) {
-    return {exitCode, {}, message};
+    return {exitCode, {}, message, {}};
 }
 
 int ExitCodeFor(StatusCode code) {
@@ -40,30 +59,133 @@ bool ParseStrictInt(const QString& text, int& value) {
     return ok;
 }
 
-} // namespace
+// The renderer's messages, kept for stderr.
+class CollectedMessages final : public MessageSink {
+public:
+    void ShowMessage(const QString& text) override { texts.append(text); }
+    QStringList texts;
+};
 
-CliResult RunCli(const QStringList& arguments) {
+struct Options {
+    QString command;
+    QString file;
+    QString out;
+    bool raw = false;
+    ExportKind kind = ExportKind::Jpeg;
+    QString password;
+    int decimalPlaces = kFewestDecimals;
+    int16_t characterSet = 0;
+    std::unique_ptr<Clock> clock;
+};
+
+// Fills `options` from the arguments; an empty text when they are valid, else the reason.
+QString ParseArguments(const QStringList& arguments, const ProgramSettings& settings,
+                       Options& options) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption raw(QStringLiteral("raw"));
+    const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
+    const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("PW"));
     const QCommandLineOption decimals(QStringLiteral("decimals"), QString(), QStringLiteral("N"));
-    parser.addOptions({raw, password, decimals});
+    parser.addOptions({raw, kind, today, password, decimals});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
-        return Failure(kExitUsage, parser.errorText() + QStringLiteral("\n") + kUsage);
+        return parser.errorText();
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2 || positional[0] != QStringLiteral("dump"))
-        return Failure(kExitUsage, kUsage);
+    options.command = positional.value(0);
+    const bool dump = options.command == QStringLiteral("dump");
+    const bool pictures =
+        options.command == QStringLiteral("render") || options.command == QStringLiteral("export");
+    if (!(dump && positional.size() == 2) && !(pictures && positional.size() == 3)) return {kUsage};
+    options.file = positional[1];
+    options.out = positional.value(2);
 
-    int decimalPlaces = kDefaultDecimalPlaces;
-    if (parser.isSet(decimals) && !ParseStrictInt(parser.value(decimals), decimalPlaces))
-        return Failure(kExitUsage, QStringLiteral("--decimals needs a whole number"));
+    options.raw = parser.isSet(raw);
+    if (options.raw && !dump) return QStringLiteral("--raw belongs to dump");
+    if (parser.isSet(kind)) {
+        if (options.command != QStringLiteral("export"))
+            return QStringLiteral("--kind belongs to export");
+        const QString value = parser.value(kind);
+        if (value == QStringLiteral("bitmap"))
+            options.kind = ExportKind::Bitmap;
+        else if (value != QStringLiteral("jpeg"))
+            return QStringLiteral("--kind is jpeg or bitmap");
+    }
 
-    const QString file = positional[1];
-    const QString answer = parser.value(password);
+    options.decimalPlaces = settings.decimalPlaces;
+    if (parser.isSet(decimals)) {
+        int value = 0;
+        if (!ParseStrictInt(parser.value(decimals), value) || value < kFewestDecimals ||
+            value > kMostDecimals)
+            return QStringLiteral("--decimals needs a whole number from 2 to 6");
+        options.decimalPlaces = value;
+    }
+    options.characterSet = settings.characterSet;
+    options.password = parser.value(password);
+
+    if (parser.isSet(today)) {
+        const QString text = parser.value(today);
+        const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid()) return QStringLiteral("--today needs a date as YYYY-MM-DD");
+        options.clock = std::make_unique<FixedClock>(date);
+    } else {
+        options.clock = std::make_unique<SystemClock>();
+    }
+    return {};
+}
+
+// The decimals from the settings file are held to the range the number formats know.
+ProgramSettings CliSettings(const QString& settingsPath) {
+    ProgramSettings settings =
+        settingsPath.isEmpty() ? ProgramSettings{} : LoadSettings(settingsPath);
+    if (settings.decimalPlaces < kFewestDecimals || settings.decimalPlaces > kMostDecimals)
+        settings.decimalPlaces = kFewestDecimals;
+    return settings;
+}
+
+CliResult WritePicture(const Options& options, Document& document, const QString& decimalMask) {
+    CollectedMessages messages;
+    const QImage view =
+        RenderOpeningView(document, decimalMask, options.characterSet, *options.clock, messages);
+    Status status;
+    if (options.command == QStringLiteral("render")) {
+        status = SavePictureAsImage(view, options.out);
+    } else {
+        RenderOptions render;
+        render.decimalMask = decimalMask;
+        render.characterSet = options.characterSet;
+        QtDrawingSurface surface;
+        ImageReportMemory reports;
+        status = ExportCut(options.kind, options.out, surface, document, render, *options.clock,
+                           messages, reports);
+    }
+    if (!status.ok()) {
+        CliResult failure = Failure(ExitCodeFor(status.code), status.detail);
+        failure.messages = messages.texts;
+        return failure;
+    }
+    return {kExitSuccess, {}, {}, messages.texts};
+}
+
+} // namespace
+
+CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
+    Options options;
+    const QString usageError = ParseArguments(arguments, CliSettings(settingsPath), options);
+    if (!usageError.isEmpty())
+        return Failure(kExitUsage, usageError == kUsage ? kUsage : usageError + u'\n' + kUsage);
+
+    const QString answer = options.password;
     Document document;
-    const Status status = LoadAnyWorkFile(file, document, [&answer] { return answer; });
+    const Status status = LoadAnyWorkFile(options.file, document, [&answer] { return answer; });
     if (!status.ok()) return Failure(ExitCodeFor(status.code), status.detail);
-    return {kExitSuccess, DumpTableJson(document, decimalPlaces), {}};
+
+    const QString decimalMask = BuildDecimalMask(options.decimalPlaces);
+    if (options.command != QStringLiteral("dump"))
+        return WritePicture(options, document, decimalMask);
+    if (options.raw) return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, {}};
+    CollectedMessages messages;
+    RenderOpeningView(document, decimalMask, options.characterSet, *options.clock, messages);
+    return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, messages.texts};
 }

@@ -16,9 +16,11 @@ enum CliExit {
 
 struct CliResult {
     int exitCode = kExitSuccess;
-    QByteArray out; // what goes to stdout
-    QString error;  // one line for stderr, empty on success
+    QByteArray out;       // what goes to stdout
+    QString error;        // one line for stderr, empty on success
+    QStringList messages; // what the editor would have shown in message boxes while drawing
 };
 
-// Runs one quadrivel-cli command; arguments exclude the program name.
-CliResult RunCli(const QStringList& arguments);
+// Runs one quadrivel-cli command; arguments exclude the program name. The decimals and the
+// character set not given on the command line come from `settingsPath` (missing: defaults).
+CliResult RunCli(const QStringList& arguments, const QString& settingsPath = QString());

@@ -1,6 +1,8 @@
 #include "cli/cli_command.h"
+#include "model/settings_file.h"
 
 #include <QGuiApplication>
+#include <QProcessEnvironment>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -10,8 +12,13 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
 
-    const CliResult result = RunCli(arguments);
+    // The editor's own settings file, found as the editor finds it.
+    const QString settingsPath = SettingsFilePath(SettingsFolder(
+        QGuiApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment()));
+    const CliResult result = RunCli(arguments, settingsPath);
     fwrite(result.out.constData(), 1, size_t(result.out.size()), stdout);
+    for (const QString& message : result.messages)
+        fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(message.simplified()));
     if (!result.error.isEmpty()) fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(result.error));
     return result.exitCode;
 }

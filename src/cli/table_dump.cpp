@@ -1,10 +1,13 @@
 #include "cli/table_dump.h"
 
 #include "cli/json_writer.h"
+#include "content/number_format.h"
 
 namespace {
 
-void DumpCell(JsonWriter& json, const CellRecord& cell, int column, int row) {
+void DumpCell(JsonWriter& json, const Document& document, const QString& decimalMask, int column,
+              int row) {
+    const CellRecord& cell = document.cell(column, row);
     json.BeginObject();
     json.Field(QStringLiteral("column"), column);
     json.Field(QStringLiteral("row"), row);
@@ -23,6 +26,7 @@ void DumpCell(JsonWriter& json, const CellRecord& cell, int column, int row) {
     json.Field(QStringLiteral("leading"), cell.leading);
     json.Field(QStringLiteral("imageSpec"), cell.imageSpec);
     json.Field(QStringLiteral("text"), cell.text);
+    json.Field(QStringLiteral("shownText"), ShownText(cell, decimalMask));
     json.Field(QStringLiteral("alignment"), cell.alignment);
     json.Field(QStringLiteral("joinState"), cell.joinState);
     json.Field(QStringLiteral("cellState"), cell.cellState);
@@ -31,6 +35,7 @@ void DumpCell(JsonWriter& json, const CellRecord& cell, int column, int row) {
     json.Field(QStringLiteral("operationDescriptor"), cell.operationDescriptor);
     json.Field(QStringLiteral("iconPath"), cell.iconPath);
     json.Field(QStringLiteral("lineColour"), cell.lineColour);
+    json.Field(QStringLiteral("command"), document.commands.at(column, row));
     json.EndObject();
 }
 
@@ -59,10 +64,11 @@ QByteArray DumpTableJson(const Document& document, int decimalPlaces) {
     json.Field(QStringLiteral("passwordSet"), s.passwordSet);
     json.Field(QStringLiteral("tableRetouched"), s.tableRetouched);
     json.Field(QStringLiteral("decimalPlaces"), decimalPlaces);
+    const QString decimalMask = BuildDecimalMask(decimalPlaces);
     json.BeginArray(QStringLiteral("cells"));
     for (int row = 0; row < s.rowCount; ++row) {
         for (int column = 0; column < s.columnCount; ++column)
-            DumpCell(json, document.cell(column, row), column, row);
+            DumpCell(json, document, decimalMask, column, row);
     }
     json.EndArray();
     json.EndObject();

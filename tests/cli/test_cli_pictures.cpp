@@ -1,0 +1,227 @@
+#include "fixtures/table_builder.h"
+#include "fixtures/temp_folder.h"
+#include "model/work_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliOutcome {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliOutcome Cli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUADRIVEL_CLI), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The lines quadrivel-cli itself wrote to stderr (Qt may add its own notes).
+QList<QByteArray> OwnErrorLines(const QByteArray& err) {
+    QList<QByteArray> lines;
+    for (const QByteArray& line : err.split('\n'))
+        if (line.startsWith("quadrivel-cli: ")) lines.append(line);
+    return lines;
+}
+
+// One cell stored from (2, 2) to (102, 42).
+QString OneCellTable(const TempFolder& folder, int thickness = 1) {
+    Document document;
+    document.settings.gridCellWidth = 100;
+    document.settings.gridCellHeight = 40;
+    document.settings.lineThickness = thickness;
+    CreateTable(document, 1, 1, 2, 2, 0);
+    const QString path = folder.Path(QStringLiteral("one.qdvl"));
+    EXPECT_TRUE(SaveWorkFile(path, document).ok());
+    return path;
+}
+
+QByteArray Head(const QString& path, int length) {
+    return TempFolder::Read(path).left(length);
+}
+
+} // namespace
+
+TEST(CliExport, KindsSizesAndFormats) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
+    const CliOutcome jpegRun = Cli({QStringLiteral("export"), table, jpeg});
+    ASSERT_EQ(jpegRun.exitCode, 0) << jpegRun.err.toStdString();
+    EXPECT_TRUE(jpegRun.out.isEmpty());
+    EXPECT_EQ(Head(jpeg, 3), QByteArray("\xFF\xD8\xFF", 3));
+    EXPECT_EQ(QImageReader(jpeg).size(), QSize(101, 41));
+
+    // The JPEG kind follows the extension: a .png name writes a PNG.
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    ASSERT_EQ(Cli({QStringLiteral("export"), table, png, QStringLiteral("--kind"),
+                   QStringLiteral("jpeg")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(Head(png, 4), QByteArray("\x89PNG", 4));
+    const QImage cut(png);
+    ASSERT_EQ(cut.size(), QSize(101, 41));
+    EXPECT_EQ(cut.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(cut.pixel(100, 40), qRgb(0, 0, 0));
+    EXPECT_EQ(cut.pixel(50, 20), qRgb(255, 255, 255));
+
+    const QString gif = folder.Path(QStringLiteral("cut.gif"));
+    ASSERT_EQ(Cli({QStringLiteral("export"), table, gif}).exitCode, 0);
+    EXPECT_EQ(QImage(gif).convertToFormat(QImage::Format_RGB32),
+              cut.convertToFormat(QImage::Format_RGB32));
+
+    const QString bitmap = folder.Path(QStringLiteral("cut.bmp"));
+    ASSERT_EQ(Cli({QStringLiteral("export"), table, bitmap, QStringLiteral("--kind"),
+                   QStringLiteral("bitmap")})
+                  .exitCode,
+              0);
+    const QByteArray bytes = TempFolder::Read(bitmap);
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(bytes.size(), 54 + 300 * 40); // 100 pixels of 3 bytes need no padding
+    EXPECT_EQ(QImage(bitmap).size(), QSize(100, 40));
+
+    const QString thick = OneCellTable(folder, 5);
+    ASSERT_EQ(Cli({QStringLiteral("export"), thick, bitmap, QStringLiteral("--kind"),
+                   QStringLiteral("bitmap")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(QImage(bitmap).size(), QSize(104, 44));
+}
+
+TEST(CliExport, OutputNotWritten) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString names[] = {folder.Path(QStringLiteral("no-extension")),
+                             folder.Path(QStringLiteral("cut.xyz")),
+                             folder.Path(QStringLiteral("missing/cut.png"))};
+    for (const QString& name : names) {
+        const CliOutcome run = Cli({QStringLiteral("export"), table, name});
+        EXPECT_EQ(run.exitCode, 5) << name.toStdString();
+        const QList<QByteArray> lines = OwnErrorLines(run.err);
+        ASSERT_EQ(lines.size(), 1) << run.err.toStdString();
+        EXPECT_TRUE(lines[0].contains(name.toUtf8())) << lines[0].toStdString();
+        EXPECT_FALSE(QFile::exists(name));
+    }
+    const CliOutcome render = Cli({QStringLiteral("render"), table, names[1]});
+    EXPECT_EQ(render.exitCode, 5);
+    EXPECT_FALSE(QFile::exists(names[1]));
+    // Nothing else was left in the folder: no temporary files.
+    EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("one.qdvl")});
+}
+
+TEST(CliRender, TheOpeningViewWithFrameAndMarks) {
+    TempFolder folder;
+    Document document;
+    document.settings.gridCellWidth = 100;
+    document.settings.gridCellHeight = 40;
+    document.settings.pageColour = 0x00FF00;
+    CreateTable(document, 2, 2, 2, 2, 0);
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+    const QString out = folder.Path(QStringLiteral("view.png"));
+    const CliOutcome run = Cli({QStringLiteral("render"), table, out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage view(out);
+    ASSERT_EQ(view.size(), QSize(1122, 1122));
+    EXPECT_EQ(view.pixel(0, 0), qRgb(0, 255, 0));      // page colour
+    EXPECT_EQ(view.pixel(1, 500), qRgb(0, 0, 0));      // page frame
+    EXPECT_EQ(view.pixel(794, 1002), qRgb(255, 0, 0)); // dotted page mark, on
+    EXPECT_EQ(view.pixel(794, 1005), qRgb(0, 255, 0)); // and off
+    // The cells, stored from (2, 2), are drawn at the view origin 2, 2 further.
+    EXPECT_EQ(view.pixel(4, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(104, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(204, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(50, 4), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(3, 20), qRgb(0, 255, 0));
+    EXPECT_EQ(view.pixel(50, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(view.pixel(300, 20), qRgb(0, 255, 0));
+}
+
+TEST(CliDump, OpeningStateWithShownTextAndCommands) {
+    TempFolder folder;
+    Document document = MakeTable(3, 2, 120, 20);
+    document.cell(0, 0).text = QStringLiteral("F13/06/2025FEN");
+    document.cell(0, 1).text = QStringLiteral("1234.5");
+    document.cell(0, 1).numericAllowed = 1;
+    document.cell(0, 1).numberFormat = 1;
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+
+    const CliOutcome run =
+        Cli({QStringLiteral("dump"), table, QStringLiteral("--today"), QStringLiteral("2025-06-14"),
+             QStringLiteral("--decimals"), QStringLiteral("3")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json[QStringLiteral("decimalPlaces")].toInt(), 3);
+    const QJsonArray cells = json[QStringLiteral("cells")].toArray();
+    ASSERT_EQ(cells.size(), 6);
+    const auto field = [&cells](int index, const char* key) -> QJsonValue {
+        return cells[index].toObject()[QLatin1String(key)];
+    };
+    EXPECT_EQ(field(0, "text").toString(), QStringLiteral("Friday 13/06/2025"));
+    EXPECT_EQ(field(1, "text").toString(), QStringLiteral("Today"));
+    EXPECT_EQ(field(2, "text").toString(), QStringLiteral("Sunday 15/06/2025"));
+    EXPECT_EQ(field(0, "command").toString(), QStringLiteral("F13/06/2025FEN"));
+    EXPECT_EQ(field(1, "command").toString(), QString());
+    EXPECT_EQ(field(3, "text").toString(), QStringLiteral("1234.5"));
+    EXPECT_EQ(field(3, "shownText").toString(), QStringLiteral("1,234.500"));
+    EXPECT_EQ(field(1, "shownText").toString(), QStringLiteral("Today"));
+    // shownText follows text, command closes each cell.
+    EXPECT_TRUE(run.out.contains("\"text\":\"1234.5\",\"shownText\":\"1,234.500\",\"alignment\""));
+    EXPECT_TRUE(run.out.contains(",\"command\":\"F13/06/2025FEN\"}"));
+
+    // Raw: as loaded, nothing evaluated.
+    const CliOutcome raw = Cli({QStringLiteral("dump"), table, QStringLiteral("--raw")});
+    ASSERT_EQ(raw.exitCode, 0);
+    const QJsonArray rawCells =
+        QJsonDocument::fromJson(raw.out).object()[QStringLiteral("cells")].toArray();
+    EXPECT_EQ(rawCells[0].toObject()[QStringLiteral("text")].toString(),
+              QStringLiteral("F13/06/2025FEN"));
+    EXPECT_EQ(rawCells[0].toObject()[QStringLiteral("command")].toString(), QString());
+    EXPECT_EQ(rawCells[3].toObject()[QStringLiteral("shownText")].toString(),
+              QStringLiteral("1,234.50"));
+}
+
+TEST(CliUsage, OptionsAreCheckedPerCommand) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString out = folder.Path(QStringLiteral("x.png"));
+    const QStringList refused[] = {
+        {QStringLiteral("render"), table},
+        {QStringLiteral("export"), table},
+        {QStringLiteral("dump"), table, out},
+        {QStringLiteral("export"), table, out, QStringLiteral("--kind"), QStringLiteral("gif")},
+        {QStringLiteral("render"), table, out, QStringLiteral("--kind"), QStringLiteral("jpeg")},
+        {QStringLiteral("export"), table, out, QStringLiteral("--raw")},
+        {QStringLiteral("dump"), table, QStringLiteral("--today"), QStringLiteral("2025-13-01")},
+        {QStringLiteral("dump"), table, QStringLiteral("--today"), QStringLiteral("14.06.2025")},
+        {QStringLiteral("render"), table, out, QStringLiteral("--decimals"), QStringLiteral("7")},
+        {QStringLiteral("export"), table, out, QStringLiteral("--decimals"), QStringLiteral("1")},
+    };
+    for (const QStringList& arguments : refused) {
+        const CliOutcome run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(QFile::exists(out));
+    }
+    const CliOutcome missing =
+        Cli({QStringLiteral("export"), folder.Path(QStringLiteral("none.qdvl")), out});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(
+        Cli({QStringLiteral("render"), folder.Write(QStringLiteral("junk.qdvl"), "junk"), out})
+            .exitCode,
+        3);
+    EXPECT_FALSE(QFile::exists(out));
+}
