@@ -1,0 +1,67 @@
+// Cell texts and operation descriptors come from work files: runs them through every part of
+// the content engine. Checks the properties that must hold for any text: a restored command is
+// the one typed, a descriptor written from decoded settings is written again unchanged, and
+// numbers are shown only with digits, signs, separators and the exponent.
+#include "content/clock.h"
+#include "content/leading_number.h"
+#include "content/number_format.h"
+#include "content/operation_descriptor.h"
+#include "content/operations.h"
+#include "content/series_classify.h"
+#include "content/series_evaluation.h"
+#include "model/document.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+Document SmallTable() {
+    Document document;
+    document.settings.gridCellWidth = 10;
+    document.settings.gridCellHeight = 10;
+    CreateTable(document, 5, 5, 2, 2, 0);
+    return document;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).left(273);
+    const FixedClock clock(QDate(2025, 6, 15));
+
+    static const Document empty = SmallTable();
+    Document document = empty;
+    for (int row = 0; row < 5; ++row) {
+        document.cell(row, row).text = text;
+        document.cell(4 - row, row).operationDescriptor = text.left(11);
+        document.cell(0, row).text = QString::number(row * 7) + text.right(2);
+    }
+    const int kind = ClassifySeries(text);
+    if (kind < 0 || kind > kLastSeriesKind) abort();
+    EvaluateNewSeries(document, clock);
+    ReevaluateSeries(document, clock);
+    RecomputeOperations(document);
+    RestoreCommands(document);
+    if (kind >= 2 && document.cell(1, 1).text != text) abort();
+
+    // Numbers that do not fit their positions are changed once by encoding; from then on a
+    // descriptor and its settings stay the same.
+    const std::optional<QString> encoded =
+        EncodeOperationDescriptor(DecodeOperationDescriptor(text.left(11)));
+    if (encoded && EncodeOperationDescriptor(DecodeOperationDescriptor(*encoded)) != encoded)
+        abort();
+
+    const long double value = ReadLeadingNumber(text);
+    for (int code = 1; code <= 7; ++code) {
+        const QString shown = FormatNumber(value, code, BuildDecimalMask(int(size % 9)));
+        for (const QChar c : shown)
+            if (!QStringView(u"0123456789.,'-").contains(c)) abort();
+    }
+    const QString written = WriteNumber(value);
+    for (const QChar c : written)
+        if (!QStringView(u"0123456789.-+e").contains(c)) abort();
+    NormaliseTypedText(text);
+    return 0;
+}
