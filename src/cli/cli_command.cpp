@@ -3,11 +3,13 @@
 #include "cli/table_dump.h"
 #include "content/clock.h"
 #include "content/number_format.h"
+#include "content/operations.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
+#include "render/null_drawing_surface.h"
 #include "render/opening_view.h"
 #include "render/picture_encoders.h"
 #include "render/qt_drawing_surface.h"
@@ -144,28 +146,36 @@ ProgramSettings CliSettings(const QString& settingsPath) {
     return settings;
 }
 
-CliResult WritePicture(const Options& options, Document& document, const QString& decimalMask) {
-    CollectedMessages messages;
-    const QImage view =
-        RenderOpeningView(document, decimalMask, options.characterSet, *options.clock, messages);
-    Status status;
-    if (options.command == QStringLiteral("render")) {
-        status = SavePictureAsImage(view, options.out);
-    } else {
-        RenderOptions render;
-        render.decimalMask = decimalMask;
-        render.characterSet = options.characterSet;
-        QtDrawingSurface surface;
-        ImageReportMemory reports;
-        status = ExportCut(options.kind, options.out, surface, document, render, *options.clock,
-                           messages, reports);
-    }
-    if (!status.ok()) {
-        CliResult failure = Failure(ExitCodeFor(status.code), status.detail);
-        failure.messages = messages.texts;
-        return failure;
-    }
-    return {kExitSuccess, {}, {}, messages.texts};
+RenderOptions OpeningOptions(const Options& options, const QString& decimalMask) {
+    RenderOptions render;
+    render.decimalMask = decimalMask;
+    render.characterSet = options.characterSet;
+    return render;
+}
+
+// Brings the document to the state the editor holds right after opening the file (the
+// operations recomputed, then the window's redraw) without drawing pixels nobody sees.
+void OpenLikeTheEditor(Document& document, const RenderOptions& render, const Clock& clock,
+                       MessageSink& messages, ImageReportMemory& reports) {
+    RecomputeOperations(document);
+    NullDrawingSurface unseen;
+    QImage noPicture;
+    RedrawTablePicture(unseen, noPicture, document, render, clock, messages, reports);
+}
+
+Status WritePicture(const Options& options, Document& document, const RenderOptions& render,
+                    MessageSink& messages) {
+    if (options.command == QStringLiteral("render"))
+        return SavePictureAsImage(RenderOpeningView(document, render.decimalMask,
+                                                    render.characterSet, *options.clock, messages),
+                                  options.out);
+    // The export command as chosen in the editor after opening: the image reports are
+    // shared, so an unreadable image is told once.
+    ImageReportMemory reports;
+    OpenLikeTheEditor(document, render, *options.clock, messages, reports);
+    QtDrawingSurface surface;
+    return ExportCut(options.kind, options.out, surface, document, render, *options.clock, messages,
+                     reports);
 }
 
 } // namespace
@@ -181,11 +191,18 @@ CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
     const Status status = LoadAnyWorkFile(options.file, document, [&answer] { return answer; });
     if (!status.ok()) return Failure(ExitCodeFor(status.code), status.detail);
 
-    const QString decimalMask = BuildDecimalMask(options.decimalPlaces);
-    if (options.command != QStringLiteral("dump"))
-        return WritePicture(options, document, decimalMask);
-    if (options.raw) return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, {}};
     CollectedMessages messages;
-    RenderOpeningView(document, decimalMask, options.characterSet, *options.clock, messages);
+    const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
+    if (options.command != QStringLiteral("dump")) {
+        const Status written = WritePicture(options, document, render, messages);
+        CliResult result =
+            written.ok() ? CliResult{} : Failure(ExitCodeFor(written.code), written.detail);
+        result.messages = messages.texts;
+        return result;
+    }
+    if (!options.raw) {
+        ImageReportMemory reports;
+        OpenLikeTheEditor(document, render, *options.clock, messages, reports);
+    }
     return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, messages.texts};
 }

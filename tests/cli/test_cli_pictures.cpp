@@ -1,9 +1,18 @@
+#include "cli/table_dump.h"
+#include "content/clock.h"
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/work_file.h"
+#include "render/export_cut.h"
+#include "render/image_report_memory.h"
+#include "render/message_sink.h"
+#include "render/opening_view.h"
+#include "render/qt_drawing_surface.h"
+#include "render/table_renderer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QJsonArray>
@@ -11,8 +20,34 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
+
+// The in-process comparisons draw text: fonts need a QGuiApplication, without a display.
+class GuiEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (QCoreApplication::instance()) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[9] = "test_cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kGuiEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+class IgnoredMessages final : public MessageSink {
+public:
+    void ShowMessage(const QString&) override {}
+};
 
 struct CliOutcome {
     int exitCode;
@@ -224,4 +259,55 @@ TEST(CliUsage, OptionsAreCheckedPerCommand) {
             .exitCode,
         3);
     EXPECT_FALSE(QFile::exists(out));
+}
+
+// Both title bars, a series whose values an operation reads, and an operation that reads the
+// corner cell the title bars cancel. Opening computes the operations before the first redraw
+// evaluates the series and cancels the corner; the export recomputes them after it.
+TEST(CliOpening, DumpAndExportStartFromTheEditorsOpeningState) {
+    TempFolder folder;
+    Document document = MakeTable(5, 4, 60, 20);
+    document.settings.horizontalTitleBar = 1;
+    document.settings.verticalTitleBar = 1;
+    document.cell(0, 0).text = QStringLiteral("100");
+    document.cell(0, 1).text = QStringLiteral("10");
+    document.cell(0, 2).text = QStringLiteral("20");
+    document.cell(0, 3).operationDescriptor = QStringLiteral("1010300000"); // rows 1 to 3
+    document.cell(1, 1).text = QStringLiteral("f5f");
+    document.cell(1, 2).text = QStringLiteral("1");
+    document.cell(2, 2).text = QStringLiteral("2");
+    document.cell(3, 2).text = QStringLiteral("3");
+    document.cell(4, 2).operationDescriptor = QStringLiteral("0000010204"); // columns 2 to 4
+    document.cell(1, 3).operationDescriptor = QStringLiteral("1020300000"); // rows 2 to 3
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+
+    const CliOutcome dump = Cli(
+        {QStringLiteral("dump"), table, QStringLiteral("--today"), QStringLiteral("2025-06-15")});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+
+    const FixedClock clock(QDate(2025, 6, 15));
+    IgnoredMessages messages;
+    Document opened;
+    ASSERT_TRUE(LoadAnyWorkFile(table, opened, [] { return QString(); }).ok());
+    RenderOpeningView(opened, QStringLiteral(".00"), 0, clock, messages);
+    EXPECT_EQ(opened.cell(1, 1).text, QStringLiteral("5"));
+    EXPECT_EQ(opened.cell(1, 3).text, QStringLiteral("1"));   // "f5f" read as 0, plus 1
+    EXPECT_EQ(opened.cell(0, 3).text, QStringLiteral("130")); // the corner still counted
+    EXPECT_EQ(opened.cell(4, 2).text, QStringLiteral("6"));
+    EXPECT_EQ(dump.out, DumpTableJson(opened, 2));
+
+    // The export equals the cut drawn in process after the real opening redraw.
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    const CliOutcome exported = Cli({QStringLiteral("export"), table, png,
+                                     QStringLiteral("--today"), QStringLiteral("2025-06-15")});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    QtDrawingSurface surface;
+    ImageReportMemory reports;
+    const QImage expected = RenderCutPicture(ExportKind::Jpeg, surface, opened, RenderOptions{},
+                                             clock, messages, reports);
+    EXPECT_EQ(opened.cell(1, 3).text, QStringLiteral("6"));  // the series' 5 plus 1
+    EXPECT_EQ(opened.cell(0, 3).text, QStringLiteral("30")); // the cancelled corner left out
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32),
+              expected.convertToFormat(QImage::Format_RGB32));
 }

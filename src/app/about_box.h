@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class MessageTable;
+class QLabel;
+class QTimer;
+
+// The author box: a thank-you line and an icon that cycles through pictures 701 to 707 every
+// 100 ms while the box is open.
+class AboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kFirstFrame = 701;
+    static constexpr int kLastFrame = 707;
+    static constexpr int kFrameMilliseconds = 100;
+
+    AboutBox(QWidget* parent, const MessageTable& messages);
+
+    // One tick of the animation: show the current frame, then step to the next one.
+    void Tick();
+
+    // The picture number the icon control shows.
+    int shownFrame() const { return shownFrame_; }
+
+private:
+    void ShowFrame(int frame);
+
+    QLabel* icon_;
+    QTimer* timer_;
+    int frame_ = kFirstFrame;
+    int shownFrame_ = kFirstFrame;
+};

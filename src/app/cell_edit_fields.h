@@ -1,0 +1,51 @@
+#pragma once
+
+#include "content/operation_descriptor.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct CellRecord;
+
+// The look of a cell as the cell editing dialog edits it.
+struct CellLook {
+    QString face;
+    int16_t size = 0;
+    int32_t bold = 0;
+    int32_t italic = 0;
+    int32_t underline = 0;
+    int32_t strikeout = 0;
+    int32_t leading = 0;
+    int32_t background = 0; // 0x00BBGGRR; -2 for an image cell
+    int32_t textColour = 0;
+
+    bool operator==(const CellLook&) const = default;
+};
+
+// The alignment codes in the order of the dialog's six alignment buttons.
+inline constexpr std::array<int16_t, 6> kAlignmentCodes = {131, 132, 133, 134, 135, 136};
+
+// The working fields of the cell editing dialog. The look exists twice: the dialog's controls
+// change `currentLook` (which the preview shows) and copy it into `resultLook` on Accept.
+struct CellEditFields {
+    QString text;
+    CellLook resultLook;
+    CellLook currentLook;
+    std::array<int32_t, kAlignmentCodes.size()> alignmentFlags{}; // exactly one is 1
+    int16_t numberFormat = 0;                                     // 1 to 7
+    int32_t numberDisplay = 0;                                    // numericAllowed
+    OperationSettings operations;
+    int32_t result = 0; // 1 after Accept
+
+    bool operator==(const CellEditFields&) const = default;
+};
+
+// Fills every working field from a cell: both looks, the text without spaces at both ends,
+// the alignment flag of its alignment code, number format and display, the decoded operation.
+void FillCellEditFields(const CellRecord& cell, CellEditFields& fields);
+
+// Writes accepted working fields back into the cell: the operation descriptor only when one of
+// the ten operations is ticked, then number format and display, the look, the text (cut to a
+// cell's capacity) and the alignment of the flag that is set.
+void WriteCellEditFields(const CellEditFields& fields, CellRecord& cell);

@@ -1,0 +1,266 @@
+#include "app/cell_editing_dialog.h"
+
+#include "app/app_state.h"
+#include "app/cell_text_preview.h"
+#include "app/colour_swatch.h"
+#include "app/dialog_controls.h"
+#include "app/face_list.h"
+#include "app/focus_memory.h"
+#include "app/message_table.h"
+#include "app/operation_rows.h"
+#include "app/ui.h"
+#include "content/number_format.h"
+#include "model/cell_record.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kSmallestSize = 5;
+constexpr int kLargestSize = 70;
+constexpr int kFewestDecimals = 2;
+constexpr int kMostDecimals = 6;
+constexpr int32_t kChooserStartColour = 0x808080;
+constexpr int kOperationsTop = 722;
+
+struct StyleBox {
+    int id;
+    int y;
+    int32_t CellLook::*flag;
+};
+
+const StyleBox kStyleBoxes[] = {
+    {10130, 72, &CellLook::bold},       {10140, 96, &CellLook::italic},
+    {10150, 120, &CellLook::underline}, {10160, 144, &CellLook::strikeout},
+    {10180, 168, &CellLook::leading},
+};
+
+} // namespace
+
+CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields,
+                                     AppState& state)
+    : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
+    const MessageTable messages(state.settings.currentLanguage);
+    setWindowTitle(messages.Message(30, 2));
+    setFixedSize(449, 952);
+
+    BuildLookControls();
+    BuildColourControls();
+
+    text_ = AddControl<QPlainTextEdit>(this, 10310, QRect(5, 290, 320, 120));
+    text_->setPlainText(fields.text);
+
+    BuildAlignmentControls();
+    BuildNumberControls();
+    operations_ = new OperationRows(this, kOperationsTop, messages, fields.operations);
+    fields.result = 0;
+    ShowLook();
+    RememberFocus(this);
+}
+
+void CellEditingDialog::BuildLookControls() {
+    const MessageTable messages(state_.settings.currentLanguage);
+    const QFont font = DialogFont(10);
+    CellLook& look = fields_.currentLook;
+
+    AddControl<QLabel>(this, 10090, QRect(8, 8, 312, 16), messages.Message(30, 3))->setFont(font);
+    auto* faces = AddControl<QComboBox>(this, 10100, QRect(8, 24, 304, 24));
+    faces->setFont(font);
+    FillFaceList(faces);
+    // A face the list lacks (a cell made on another machine) stays in the fields unselected.
+    faces->setCurrentIndex(faces->findText(look.face, Qt::MatchFixedString));
+    connect(faces, &QComboBox::currentIndexChanged, this, [this, faces](int index) {
+        if (index < 0) return;
+        fields_.currentLook.face = faces->itemText(index);
+        ShowLook();
+    });
+
+    AddControl<QLabel>(this, 10110, QRect(314, 7, 120, 13), messages.Message(30, 4))->setFont(font);
+    auto* sizes = AddControl<QComboBox>(this, 10120, QRect(314, 24, 120, 24));
+    sizes->setFont(font);
+    for (int size = kSmallestSize; size <= kLargestSize; ++size)
+        sizes->addItem(QStringLiteral("%1").arg(size, 2, 10, QLatin1Char('0')));
+    sizes->setCurrentIndex(
+        look.size >= kSmallestSize && look.size <= kLargestSize ? look.size - kSmallestSize : -1);
+    connect(sizes, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        fields_.currentLook.size = int16_t(index + kSmallestSize);
+        ShowLook();
+    });
+
+    AddControl<QGroupBox>(this, 10190, QRect(8, 56, 136, 144), messages.Message(30, 9))
+        ->setFont(font);
+    int entry = 5;
+    for (const StyleBox& style : kStyleBoxes) {
+        const QString text =
+            style.id == 10180 ? QStringLiteral("Leading") : messages.Message(30, entry++);
+        auto* box = AddControl<QCheckBox>(this, style.id, QRect(13, style.y, 126, 24), text);
+        box->setFont(font);
+        box->setChecked(fields_.resultLook.*style.flag == 1);
+        connect(box, &QCheckBox::toggled, this, [this, flag = style.flag](bool on) {
+            fields_.currentLook.*flag = on ? 1 : 0;
+            ShowLook();
+        });
+    }
+
+    preview_ = AddControl<CellTextPreview>(this, 10200, QRect(152, 64, 280, 136),
+                                           messages.Message(30, 1), state_.settings.characterSet);
+}
+
+void CellEditingDialog::BuildColourControls() {
+    const MessageTable messages(state_.settings.currentLanguage);
+    struct ColourControls {
+        int labelId, labelY, labelEntry, buttonId, swatchId, y;
+        int32_t CellLook::*colour;
+        ColourSwatch** swatch;
+    };
+    const ColourControls rows[] = {
+        {10210, 216, 10, 10220, 10230, 208, &CellLook::background, &backgroundSwatch_},
+        {10250, 257, 11, 10240, 10260, 249, &CellLook::textColour, &textSwatch_},
+    };
+    for (const ColourControls& row : rows) {
+        auto* label = AddControl<QLabel>(this, row.labelId, QRect(0, row.labelY, 152, 24),
+                                         messages.Message(30, row.labelEntry));
+        label->setFont(DialogFont(12));
+        label->setAlignment(Qt::AlignCenter);
+        auto* button = AddControl<QPushButton>(this, row.buttonId, QRect(151, row.y, 56, 32),
+                                               QStringLiteral("..."));
+        button->setFont(DialogFont(18));
+        auto* swatch = AddControl<ColourSwatch>(this, row.swatchId, QRect(216, row.y, 32, 32),
+                                                ColourSwatch::Border::Sunken);
+        swatch->setColour(fields_.resultLook.*row.colour);
+        *row.swatch = swatch;
+        connect(swatch, &ColourSwatch::clicked, this,
+                [this, colour = row.colour, swatch] { TakeCapturedColour(colour, swatch); });
+        connect(button, &QPushButton::clicked, this,
+                [this, colour = row.colour, swatch] { ChooseColour(colour, swatch); });
+    }
+
+    auto* cancel =
+        AddControl<QPushButton>(this, 10270, QRect(256, 208, 102, 32), messages.Message(52, 4));
+    cancel->setFont(DialogFont(10));
+    connect(cancel, &QPushButton::clicked, this, &CellEditingDialog::Cancel);
+    auto* accept =
+        AddControl<QPushButton>(this, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
+    accept->setFont(DialogFont(10));
+    connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
+}
+
+void CellEditingDialog::BuildAlignmentControls() {
+    const MessageTable messages(state_.settings.currentLanguage);
+    struct AlignmentButton {
+        int id;
+        int y;
+        int width;
+    };
+    const AlignmentButton buttons[] = {{10330, 412, 210}, {10340, 432, 210}, {10350, 452, 210},
+                                       {10360, 472, 210}, {10361, 492, 310}, {10362, 512, 310}};
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < int(std::size(buttons)); ++i) {
+        auto* radio = AddControl<QRadioButton>(this, buttons[i].id,
+                                               QRect(5, buttons[i].y, buttons[i].width, 18),
+                                               messages.Message(30, 12 + i));
+        radio->setFont(DialogFont(10));
+        group->addButton(radio, i);
+        radio->setChecked(fields_.alignmentFlags[size_t(i)] == 1);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int chosen) {
+        for (size_t i = 0; i < fields_.alignmentFlags.size(); ++i)
+            fields_.alignmentFlags[i] = int(i) == chosen ? 1 : 0;
+    });
+}
+
+void CellEditingDialog::BuildNumberControls() {
+    const MessageTable messages(state_.settings.currentLanguage);
+    auto* frame = AddControl<QFrame>(this, 10363, QRect(5, 532, 410, 160));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    formats_ = new QButtonGroup(this);
+    for (int format = kEnglishDecimal; format <= kPlainInteger; ++format) {
+        const int k = format - 1;
+        auto* radio = AddControl<QRadioButton>(this, 10365 + k,
+                                               QRect(10, 542 + 20 * k, k == 0 ? 310 : 400, 18),
+                                               messages.Message(19, format));
+        radio->setFont(DialogFont(10));
+        formats_->addButton(radio, format);
+        radio->setChecked(fields_.numberFormat == format);
+    }
+    connect(formats_, &QButtonGroup::idClicked, this,
+            [this](int format) { fields_.numberFormat = int16_t(format); });
+
+    auto* display =
+        AddControl<QCheckBox>(this, 10364, QRect(5, 702, 310, 18), messages.Message(20, 1));
+    display->setFont(DialogFont(10));
+    display->setChecked(fields_.numberDisplay == 1);
+    connect(display, &QCheckBox::toggled, this, [this](bool on) {
+        fields_.numberDisplay = on ? 1 : 0;
+        ShowNumberDisplay();
+    });
+
+    AddControl<QLabel>(this, 10398, QRect(5, 922, 250, 18), messages.Message(12, 1))
+        ->setFont(DialogFont(10));
+    decimals_ = AddControl<QComboBox>(this, 10399, QRect(257, 922, 140, 18));
+    decimals_->setFont(DialogFont(7));
+    for (int places = kFewestDecimals; places <= kMostDecimals; ++places)
+        decimals_->addItem(QString::number(places) + QStringLiteral(" ") + messages.Message(12, 2));
+    const int places = state_.settings.decimalPlaces;
+    decimals_->setCurrentIndex(
+        places >= kFewestDecimals && places <= kMostDecimals ? places - kFewestDecimals : -1);
+    ShowNumberDisplay();
+}
+
+void CellEditingDialog::ShowNumberDisplay() {
+    const bool on = fields_.numberDisplay == 1;
+    for (QAbstractButton* button : formats_->buttons())
+        button->setEnabled(on);
+    decimals_->setEnabled(on);
+}
+
+void CellEditingDialog::TakeCapturedColour(int32_t CellLook::*colour, ColourSwatch* swatch) {
+    if (state_.capturedColour < 0) return;
+    fields_.currentLook.*colour = state_.capturedColour;
+    fields_.resultLook.*colour = state_.capturedColour;
+    swatch->setColour(state_.capturedColour);
+    ShowLook();
+}
+
+void CellEditingDialog::ChooseColour(int32_t CellLook::*colour, ColourSwatch* swatch) {
+    const auto chosen = ui_.ChooseColour(kChooserStartColour);
+    if (!chosen) return;
+    fields_.currentLook.*colour = *chosen;
+    swatch->setColour(*chosen);
+    ShowLook();
+}
+
+void CellEditingDialog::ShowLook() {
+    preview_->setLook(fields_.currentLook);
+}
+
+void CellEditingDialog::Accept() {
+    if (decimals_->currentIndex() >= 0) {
+        state_.settings.decimalPlaces = int16_t(decimals_->currentText().left(1).toInt());
+    }
+    operations_->ReadOperands();
+    state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
+    fields_.resultLook = fields_.currentLook;
+    fields_.text = NormaliseTypedText(CutToTextCapacity(text_->toPlainText()));
+    fields_.result = 1;
+    accept();
+}
+
+void CellEditingDialog::Cancel() {
+    fields_.result = 0;
+    QDialog::reject();
+}
+
+void CellEditingDialog::reject() {
+    Cancel();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/cell_edit_fields.h"
+
+#include <QDialog>
+
+struct AppState;
+class CellTextPreview;
+class ColourSwatch;
+class OperationRows;
+class QButtonGroup;
+class QComboBox;
+class QPlainTextEdit;
+class Ui;
+
+// "Text properties": edits the working fields of one cell (text, face, size, styles, colours,
+// alignment, number display, one operation) and the table-wide decimal places. The cell itself
+// is never touched; `fields.result` tells whether the user accepted.
+class CellEditingDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state);
+
+    void Accept();
+    void Cancel();
+
+protected:
+    // Escape and the close button cancel.
+    void reject() override;
+
+private:
+    void BuildLookControls();
+    void BuildColourControls();
+    void BuildAlignmentControls();
+    void BuildNumberControls();
+    void ShowNumberDisplay();
+    void TakeCapturedColour(int32_t CellLook::*colour, ColourSwatch* swatch);
+    void ChooseColour(int32_t CellLook::*colour, ColourSwatch* swatch);
+    void ShowLook();
+
+    Ui& ui_;
+    CellEditFields& fields_;
+    AppState& state_;
+    CellTextPreview* preview_ = nullptr;
+    ColourSwatch* backgroundSwatch_ = nullptr;
+    ColourSwatch* textSwatch_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QButtonGroup* formats_ = nullptr;
+    QComboBox* decimals_ = nullptr;
+    OperationRows* operations_ = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+
+class MessageTable;
+
+// Shows the colour just captured from the table view, as a swatch and as "&H" and eight
+// hexadecimal digits.
+class ColourCaptureWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    ColourCaptureWindow(QWidget* parent, const MessageTable& messages, int32_t colour);
+};
+
+// "&H" and the colour as eight upper-case hexadecimal digits ("&H00FF8000").
+QString CapturedColourText(int32_t colour);

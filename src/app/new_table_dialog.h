@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+struct AppState;
+struct TableSettings;
+class QLineEdit;
+class TableLookControls;
+class Ui;
+
+// "New Table": counts, cell size, colours, lines, separator, password, title bars and banded
+// line styles of the table to create. Accept refuses incomplete entries and tables that would
+// not fit the 1119 x 1122 picture, and keeps the dialog open then.
+class NewTableDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state);
+
+    void Accept();
+
+private:
+    QLineEdit* AddNumberBox(int id, const QRect& geometry);
+
+    Ui& ui_;
+    TableSettings& settings_;
+    AppState& state_;
+    TableLookControls* look_;
+    QLineEdit* columns_;
+    QLineEdit* rows_;
+    QLineEdit* cellWidth_;
+    QLineEdit* cellHeight_;
+};
+
+// The refusal of a table whose planned size is width x height pixels: three lines.
+QString TableTooLargeMessage(int language, int width, int height);

@@ -1,0 +1,123 @@
+#include "app/qt_ui.h"
+
+#include "app/about_box.h"
+#include "app/app_state.h"
+#include "app/cell_edit_fields.h"
+#include "app/cell_editing_dialog.h"
+#include "app/colour_capture_window.h"
+#include "app/configuration_dialog.h"
+#include "app/favourite_colours_window.h"
+#include "app/file_dialogs.h"
+#include "app/message_table.h"
+#include "app/new_table_dialog.h"
+#include "app/password_dialog.h"
+#include "app/title_bar_dialog.h"
+#include "model/favourite_palette.h"
+#include "model/settings_file.h"
+#include "render/colour.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcessEnvironment>
+
+QString MessageBoxText(const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return lines;
+}
+
+QtUi::QtUi(QWidget* parent, const AppState& state) : parent_(parent), state_(state) {}
+
+void QtUi::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::Information,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtUi::AskYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) {
+    const FileDialogSetup setup =
+        DescribeFileDialog(kind, mode, MessageTable(state_.settings.currentLanguage));
+    QFileDialog dialog(parent_, setup.caption);
+    dialog.setNameFilters(setup.nameFilters);
+    dialog.setDefaultSuffix(setup.defaultExtension);
+    // The commands ask before they overwrite a work file; the dialog itself never does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (setup.open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    // The start is a folder, or a previous choice whose folder and name are proposed.
+    const QFileInfo start(startPath.trimmed());
+    if (start.isDir()) {
+        dialog.setDirectory(start.filePath());
+    } else if (!startPath.trimmed().isEmpty()) {
+        dialog.setDirectory(start.path());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return setup.open ? chosen : CompleteFileName(chosen, setup.defaultExtension);
+}
+
+std::optional<int32_t> QtUi::ChooseColour(int32_t initialColour) {
+    const QColor colour = QColorDialog::getColor(ColourFromBgr(initialColour), parent_);
+    if (!colour.isValid()) return std::nullopt;
+    return BgrFromColour(colour);
+}
+
+QString QtUi::AskWorkFilePassword() {
+    PasswordDialog dialog(parent_, MessageTable(state_.settings.currentLanguage));
+    dialog.exec();
+    return dialog.password();
+}
+
+bool QtUi::RunNewTableDialog(TableSettings& settings, AppState& state) {
+    NewTableDialog dialog(parent_, *this, settings, state);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::RunConfigurationDialog(TableSettings& settings, AppState& state) {
+    ConfigurationDialog dialog(parent_, *this, settings, state);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::RunTitleBarDialog(TableSettings& settings, AppState& state) {
+    TitleBarDialog dialog(parent_, *this, settings, state);
+    dialog.exec();
+}
+
+bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state) {
+    CellEditingDialog dialog(parent_, *this, fields, state);
+    dialog.exec();
+    return fields.result == 1;
+}
+
+void QtUi::ShowCapturedColour(int32_t colour) {
+    ColourCaptureWindow window(parent_, MessageTable(state_.settings.currentLanguage), colour);
+    window.exec();
+}
+
+void QtUi::RunFavouriteColours(AppState& state) {
+    const QString folder =
+        SettingsFolder(state.programFolder, QProcessEnvironment::systemEnvironment());
+    FavouriteColoursWindow window(parent_, *this, state, PaletteFilePath(folder));
+    window.exec();
+}
+
+void QtUi::ShowAbout(AppState& state) {
+    AboutBox box(parent_, MessageTable(state.settings.currentLanguage));
+    box.exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppState;
+struct TableSettings;
+class Ui;
+
+// Edits the line and background colours of the two title bars. The colours of a bar that is
+// off cannot be changed.
+class TitleBarDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings, const AppState& state);
+};

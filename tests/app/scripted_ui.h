@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/ui.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// A Ui whose answers are queued by the test and whose prompts are recorded. An unanswered
+// question reads No, an unanswered colour dialog is cancelled, an unanswered file dialog or
+// password prompt is left empty, an unanswered dialog is cancelled.
+class ScriptedUi : public Ui {
+public:
+    QStringList messages;
+    QStringList questions;
+    std::deque<bool> answers;
+    std::vector<int32_t> colourRequests; // initial colour of every colour dialog
+    std::deque<std::optional<int32_t>> colours;
+    std::function<void()> whileChoosingColour; // runs inside the colour dialog
+    struct FileRequest {
+        FileDialogKind kind;
+        FileDialogMode mode;
+        QString startPath;
+    };
+    std::vector<FileRequest> fileRequests;
+    std::deque<QString> files;
+    std::deque<QString> passwords;
+    std::deque<bool> dialogAnswers;
+    QStringList dialogsRun;
+    std::vector<int32_t> capturedColoursShown;
+
+    void ShowMessage(const QString& text) override { messages.append(text); }
+    bool AskYesNo(const QString& text) override {
+        questions.append(text);
+        return Next(answers, false);
+    }
+    QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
+                       const QString& startPath) override {
+        fileRequests.push_back({kind, mode, startPath});
+        return Next(files, QString());
+    }
+    std::optional<int32_t> ChooseColour(int32_t initialColour) override {
+        colourRequests.push_back(initialColour);
+        if (whileChoosingColour) whileChoosingColour();
+        return Next(colours, std::optional<int32_t>());
+    }
+    QString AskWorkFilePassword() override {
+        dialogsRun.append(QStringLiteral("password"));
+        return Next(passwords, QString());
+    }
+    bool RunNewTableDialog(TableSettings&, AppState&) override { return Dialog("new table"); }
+    bool RunConfigurationDialog(TableSettings&, AppState&) override {
+        return Dialog("configuration");
+    }
+    void RunTitleBarDialog(TableSettings&, AppState&) override { Dialog("title bar"); }
+    bool RunCellEditingDialog(CellEditFields&, AppState&) override {
+        return Dialog("cell editing");
+    }
+    void ShowCapturedColour(int32_t colour) override { capturedColoursShown.push_back(colour); }
+    void RunFavouriteColours(AppState&) override { Dialog("favourite colours"); }
+    void ShowAbout(AppState&) override { Dialog("about"); }
+
+private:
+    template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+    bool Dialog(const char* name) {
+        dialogsRun.append(QString::fromLatin1(name));
+        return Next(dialogAnswers, false);
+    }
+};
