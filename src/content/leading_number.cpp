@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -47,6 +48,47 @@ bool ReadShortDecimal(const std::string& mantissa, bool noExponent, long double&
         scale *= 10;
     value = static_cast<long double>(digits) / scale;
     return true;
+}
+
+// A number in scientific form: sign, significant digits without trailing zeros, and the
+// power of ten of the first digit.
+struct ScientificDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+ScientificDigits SplitScientific(std::string_view text) {
+    ScientificDigits form;
+    const size_t e = text.find('e');
+    form.negative = text[0] == '-';
+    for (size_t i = form.negative ? 1 : 0; i < e; ++i)
+        if (text[i] != '.') form.digits.push_back(text[i]);
+    while (form.digits.size() > 1 && form.digits.back() == '0')
+        form.digits.pop_back();
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    form.exponent);
+    return form;
+}
+
+// Positional for magnitudes from 1e-6 to below 1e21, exponent form beyond.
+QString Positional(const ScientificDigits& form) {
+    const std::string& digits = form.digits;
+    const int exponent = form.exponent;
+    std::string out = form.negative ? "-" : "";
+    if (exponent >= 21 || exponent < -6) {
+        out += digits.substr(0, 1);
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        out += exponent < 0 ? "e-" : "e+";
+        out += std::to_string(std::abs(exponent));
+    } else if (exponent < 0) {
+        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+    } else if (size_t(exponent) + 1 >= digits.size()) {
+        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        out += digits.substr(0, size_t(exponent) + 1) + "." + digits.substr(size_t(exponent) + 1);
+    }
+    return QString::fromLatin1(out);
 }
 
 } // namespace
@@ -126,32 +168,19 @@ QString WriteNumber(long double value) {
     if (std::fabs(value) < 1e15L && value == std::trunc(value))
         return QString::number(static_cast<long long>(value));
 
-    // d.dddddddddddddde±x: the value rounded to 15 significant digits.
+    // A value that is a double with a shortest form of at most 15 digits (a decimal series,
+    // most results) has that form as its 15-digit rounding: no other 15-digit decimal lies
+    // as close to a double. It is much cheaper to find than the general rounding.
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const std::string text(buffer, result.ptr);
-    const size_t e = text.find('e');
-    const bool negative = text[0] == '-';
-    std::string digits;
-    for (size_t i = negative ? 1 : 0; i < e; ++i)
-        if (text[i] != '.') digits.push_back(text[i]);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int exponent = std::stoi(text.substr(e + 1));
-
-    std::string out = negative ? "-" : "";
-    if (exponent >= 21 || exponent < -6) {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        out += exponent < 0 ? "e-" : "e+";
-        out += std::to_string(std::abs(exponent));
-    } else if (exponent < 0) {
-        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
-    } else if (size_t(exponent) + 1 >= digits.size()) {
-        out += digits + std::string(size_t(exponent) + 1 - digits.size(), '0');
-    } else {
-        out += digits.substr(0, size_t(exponent) + 1) + "." + digits.substr(size_t(exponent) + 1);
+    const double asDouble = static_cast<double>(value);
+    if (static_cast<long double>(asDouble) == value) {
+        const auto shortest =
+            std::to_chars(buffer, buffer + sizeof buffer, asDouble, std::chars_format::scientific);
+        const ScientificDigits form = SplitScientific(std::string_view(buffer, shortest.ptr));
+        if (form.digits.size() <= 15) return Positional(form);
     }
-    return QString::fromLatin1(out);
+    // d.dddddddddddddde±x: the value rounded to 15 significant digits.
+    const auto rounded =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    return Positional(SplitScientific(std::string_view(buffer, rounded.ptr)));
 }
