@@ -101,6 +101,7 @@ CellFont MakeCellFont(const CellRecord& cell, int16_t characterSet, FontTurn tur
     // measuring, fitting and justifying agree with what is drawn.
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setPixelSize(pixels);
     if (cell.leading == 1) font.setPixelSize(EmForLineHeight(font, pixels));
     AddWritingSystemFallback(font, face, result.characterSet);

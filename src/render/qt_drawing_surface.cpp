@@ -9,7 +9,14 @@
 
 namespace {
 
-constexpr int kDotPeriod = 6;
+// Printable characters below this code, other than marks, are drawn one glyph each with
+// no shaping (see PreferNoShaping in MakeCellFont): a run of them is as wide as the sum of
+// its characters.
+constexpr char16_t kSimpleLimit = 0x0500;
+
+bool IsSimpleCharacter(QChar c) {
+    return c.unicode() < kSimpleLimit && c.isPrint() && !c.isMark();
+}
 
 QImage DiagonalCrossTile(QRgb colour) {
     QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
@@ -30,7 +37,7 @@ int ShareOfBreak(int extra, int breaks, int index) {
 
 } // namespace
 
-QtDrawingSurface::QtDrawingSurface() : metrics_(font_.font) {}
+QtDrawingSurface::QtDrawingSurface() : metrics_(font_.font), advances_(size_t(kSimpleLimit), -1) {}
 
 QtDrawingSurface::~QtDrawingSurface() {
     ReleaseTarget();
@@ -158,6 +165,7 @@ void QtDrawingSurface::SelectFont(const CellFont& font) {
     }
     font_ = font;
     metrics_ = QFontMetrics(font_.font);
+    std::fill(advances_.begin(), advances_.end(), -1);
     if (painter_.isActive()) painter_.setFont(font_.font);
 }
 
@@ -166,6 +174,22 @@ void QtDrawingSurface::SetTextColour(int32_t colour) {
     if (wanted == textColour_) return;
     textColour_ = wanted;
     if (painter_.isActive()) painter_.setPen(textColour_);
+}
+
+int QtDrawingSurface::Advance(QChar c) const {
+    int& advance = advances_[c.unicode()];
+    if (advance < 0) advance = metrics_.horizontalAdvance(c);
+    return advance;
+}
+
+// The width of the first `length` characters.
+int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
+    int width = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!IsSimpleCharacter(text[i])) return metrics_.horizontalAdvance(text, int(length));
+        width += Advance(text[i]);
+    }
+    return width;
 }
 
 void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
@@ -179,14 +203,13 @@ void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
     int breaks = 0;
     for (int i = 0; i < text.size() && breaks < justifyBreaks_; ++i) {
         if (text[i] != u' ') continue;
-        painter_.drawText(QPoint(x + metrics_.horizontalAdvance(text, start) + shift, y),
+        painter_.drawText(QPoint(x + Width(text, start) + shift, y),
                           text.mid(start, i - start + 1));
         shift += ShareOfBreak(justifyExtra_, justifyBreaks_, breaks++);
         start = i + 1;
     }
     if (start < text.size())
-        painter_.drawText(QPoint(x + metrics_.horizontalAdvance(text, start) + shift, y),
-                          text.mid(start));
+        painter_.drawText(QPoint(x + Width(text, start) + shift, y), text.mid(start));
 }
 
 void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
@@ -204,23 +227,31 @@ void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
 }
 
 TextExtent QtDrawingSurface::MeasureText(const QString& text) const {
-    return {metrics_.horizontalAdvance(text), metrics_.height()};
+    return {Width(text, text.size()), metrics_.height()};
 }
 
 int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
+    // Prefix widths grow with the prefix (whole-pixel advances, no kerning).
+    int sum = 0;
+    qsizetype fits = 0;
+    while (fits < text.size() && IsSimpleCharacter(text[fits])) {
+        sum += Advance(text[fits]);
+        if (sum > width) return int(fits);
+        ++fits;
+    }
+    if (fits == text.size()) return int(fits);
+    // Text Qt has to shape: bisect over shaped prefixes.
     if (metrics_.horizontalAdvance(text) <= width) return int(text.size());
-    // Prefix widths grow with the prefix (whole-pixel advances, no kerning): bisect.
-    int fits = 0;
     int fails = int(text.size());
     while (fails - fits > 1) {
-        const int middle = (fits + fails) / 2;
+        const int middle = int(fits + fails) / 2;
         if (metrics_.horizontalAdvance(text, middle) <= width)
             fits = middle;
         else
             fails = middle;
     }
     if (fits > 0 && text[fits - 1].isHighSurrogate()) --fits;
-    return fits;
+    return int(fits);
 }
 
 void QtDrawingSurface::SetTextJustification(int extra, int breakCount) {

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <vector>
 
 // The drawing surface on a QPainter over a QImage (RGB32, 96 dots per inch).
 class QtDrawingSurface final : public DrawingSurface {
@@ -40,6 +41,8 @@ private:
     void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
     void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
     void DrawTextRuns(int x, int y, const QString& text);
+    int Advance(QChar c) const;
+    int Width(const QString& text, qsizetype length) const;
 
     QPainter painter_;
     QImage* target_ = nullptr;
@@ -47,6 +50,9 @@ private:
     PenStyle penStyle_ = PenStyle::Solid;
     CellFont font_;
     QFontMetrics metrics_;
+    // Advances of the characters that Qt lays out one glyph each, in the current font, read
+    // once each: measuring and fitting then need no shaping; -1 is not read yet.
+    mutable std::vector<int> advances_;
     QColor textColour_ = Qt::black;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;

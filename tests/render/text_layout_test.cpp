@@ -317,3 +317,49 @@ TEST(TextPlacing, TextColourAndNothingForAnEmptyText) {
         red = red || PixelAt(f.picture, x, (ink->top + ink->bottom) / 2) == 0x0000FF;
     EXPECT_TRUE(red);
 }
+
+TEST(TextMeasuring, WidthsAgreeWithQtsShapedWidths) {
+    // Every character the surface measures one by one, in runs, against Qt's own layout.
+    QString simple;
+    for (char16_t code = 0x20; code < 0x0500; ++code) {
+        const QChar c(code);
+        if (c.isPrint() && !c.isMark()) simple.append(c);
+    }
+    const QStringList faces = {QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
+                               QStringLiteral("DejaVu Sans"), QStringLiteral("Courier New")};
+    for (const QString& face : faces) {
+        for (int style = 0; style < 4; ++style) {
+            for (int16_t points : {0, 10, 13, 24}) {
+                CellRecord cell;
+                ResetCellToDefaults(cell);
+                cell.fontName = face;
+                cell.fontSize = points;
+                cell.bold = style & 1;
+                cell.italic = (style >> 1) & 1;
+                cell.leading = style == 3;
+                const CellFont font = MakeCellFont(cell, 0);
+                QtDrawingSurface surface;
+                surface.SelectFont(font);
+                const QFontMetrics metrics(font.font);
+                SCOPED_TRACE(testing::Message()
+                             << face.toStdString() << " " << points << " " << style);
+                for (qsizetype start = 0; start < simple.size(); start += 40) {
+                    const QString run = simple.mid(start, 40);
+                    EXPECT_EQ(surface.MeasureText(run).width, metrics.horizontalAdvance(run))
+                        << run.toStdString();
+                }
+                // Text that needs shaping or a combining mark goes through Qt whole.
+                for (const QString& text :
+                     {QStringLiteral("e\u0301te\u0301"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd"),
+                      QStringLiteral("tab\there"), QStringLiteral("soft\u00adhyphen"),
+                      QStringLiteral("\u0378\u0379 unassigned")}) {
+                    EXPECT_EQ(surface.MeasureText(text).width, metrics.horizontalAdvance(text));
+                    const int half = metrics.horizontalAdvance(text) / 2;
+                    const int fits = surface.FitCharacters(text, half);
+                    EXPECT_LE(metrics.horizontalAdvance(text, fits), half);
+                    EXPECT_GT(metrics.horizontalAdvance(text, fits + 1), half);
+                }
+            }
+        }
+    }
+}
