@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the pictures and files compiled into the editor library; call once before a
+// window or the file association needs them.
+void InitAppResources();

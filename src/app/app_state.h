@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/settings_file.h"
+
+#include <QString>
+#include <cstdint>
+
+// The run of selected cells that the canvas handler builds click by click.
+struct SelectionState {
+    int16_t selectionCount = 0;
+    int16_t selectionColumn = 0;
+    int16_t selectionRow = 0;
+    int32_t runHorizontal = 0;
+    int32_t runVertical = 0;
+    int16_t runSpanRight = 0;
+    int16_t runSpanDown = 0;
+    int32_t selectAllOn = 0;
+};
+
+// Copy stores only the source cell's position; Paste reads the cell as it is then.
+struct CopyBuffer {
+    int16_t copySourceColumn = 0;
+    int16_t copySourceRow = 0;
+    int32_t copyBufferFull = 0;
+};
+
+inline constexpr int kLeftModeSelect = 1;
+inline constexpr int kLeftModeEdit = 2;
+inline constexpr int kLeftModeImage = 3;
+inline constexpr int kLeftModeIcon = 4;
+inline constexpr int kRightModeCapture = 1;
+inline constexpr int kRightModeFavourites = 2;
+
+// The shell's state: preferences, modes, selection, copy buffer, scroll, colours.
+struct AppState {
+    ProgramSettings settings; // language, ruler kind, character set, decimals, copy flags
+    QString settingsPath;     // where the settings are saved
+    QString programFolder;
+    QString lastFolder; // where the export dialogs start
+    QString decimalMask = QStringLiteral(".00");
+    int32_t tableLoaded = 0;
+    int32_t leftMouseMode = kLeftModeSelect;
+    int32_t rightMouseMode = kRightModeCapture;
+    int32_t commandsView = 0;
+    int32_t capturedColour = -1; // -1: none captured yet
+    int32_t scrollY = 0;         // 0 down to kLowestScroll
+    SelectionState selection;
+    CopyBuffer copyBuffer;
+};
+
+// Half of the 1122-pixel table picture.
+inline constexpr int32_t kLowestScroll = -561;

@@ -1,0 +1,58 @@
+#pragma once
+
+// Menu and button command ids.
+namespace command {
+inline constexpr int kExit = 1002;
+inline constexpr int kNew = 1003;
+inline constexpr int kAuthor = 1005;
+inline constexpr int kRecordFile = 1006;
+inline constexpr int kReadFile = 1007;
+inline constexpr int kCellSelector = 1008;
+inline constexpr int kEditTextAndColours = 1009;
+inline constexpr int kMergeHorizontal = 1010;
+inline constexpr int kMergeVertical = 1011;
+inline constexpr int kCancelCell = 1012;
+inline constexpr int kInsertColumn = 1013;
+inline constexpr int kInsertRow = 1014;
+inline constexpr int kCapturingColour = 1015;
+inline constexpr int kFavouriteColours = 1016;
+inline constexpr int kCopyCell = 1020;
+inline constexpr int kPasteCell = 1021;
+inline constexpr int kInsertImage = 1022;
+inline constexpr int kBitmapExport = 1023;
+inline constexpr int kConfiguration = 1024;
+inline constexpr int kClearCell = 1025;
+inline constexpr int kReadPrevious = 1027;
+inline constexpr int kRemoveLastColumn = 1031;
+inline constexpr int kRemoveLastRow = 1032;
+inline constexpr int kSelectAll = 1050;
+inline constexpr int kUndo = 1051;
+inline constexpr int kSelectAllFields = 1070;
+inline constexpr int kDeselectAllFields = 1071;
+inline constexpr int kToUpdate = 1088;
+inline constexpr int kFirstCharacterSet = 1090;
+inline constexpr int kLastCharacterSet = 1103;
+inline constexpr int kJpegExport = 1104;
+inline constexpr int kRulerButton = 1111;
+inline constexpr int kInsertIcon = 1112;
+inline constexpr int kFirstLanguage = 2006;
+inline constexpr int kLastLanguage = 2012;
+inline constexpr int kResetTable = 2015;
+inline constexpr int kStop = 2016;
+inline constexpr int kTitleBar = 2017;
+inline constexpr int kViewCommands = 2018;
+} // namespace command
+
+// The copy-configurator items in the order of the settings keys (CopyFlag).
+inline constexpr int kCopyFlagCommands[] = {1072, 1073, 1074, 1075, 1076, 1077, 1078,
+                                            1079, 1080, 1081, 1082, 1110, 1083, 1085,
+                                            1084, 1086, 1087, 1089, 1114, 1115};
+
+// The character-set items 1090..1103 and the code each stores.
+inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
+                                             177, 178, 186, 204, 222, 238, 255};
+
+// Disabled while no table is shown.
+inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011,
+                                         1051, 1021, 1020, 1025, 1050, 1088, 1023,
+                                         1024, 1031, 1032, 2015, 2016, 2017, 2018};

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "model/document.h"
+#include "render/image_report_memory.h"
+#include "render/qt_drawing_surface.h"
+#include "render/table_renderer.h"
+
+#include <QImage>
+#include <QString>
+
+class Clock;
+class EditorShell;
+class MessageTable;
+class Ui;
+
+inline constexpr int kViewWidth = 1122;
+inline constexpr int kViewHeight = 936;
+
+// The behaviour of the main window: the command handler and the canvas handler over the
+// document and the shell state. Widgets stay in the window; everything here can be driven
+// without a screen.
+class Editor {
+public:
+    // The state belongs to the caller (the prompts read its language too).
+    Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state);
+
+    Document& document() { return document_; }
+    AppState& state() { return state_; }
+    const QImage& viewPicture() const { return viewPicture_; }
+    const QImage& tablePicture() const { return tablePicture_; }
+    const QImage& columnRulerPicture() const { return columnRuler_; }
+    const QImage& rowRulerPicture() const { return rowRulerView_; }
+
+    // Window initialisation: menu marks, empty view, then the work file of the command line.
+    void Initialise(const QString& commandLine);
+
+    // A menu command or the ruler button.
+    void Command(int command);
+
+    // Canvas input at a point of the table view.
+    void LeftClick(int x, int y);
+    void RightClick(int x, int y);
+    void Key(int qtKey);
+    // delta > 0: the wheel turned away from the user.
+    void Wheel(int delta);
+
+    // Marks and enabled states of the menu from the state (after the menu is rebuilt).
+    void ApplyMenuState();
+    // Writes the preferences; a failure is shown.
+    void SaveProgramSettings();
+    QString Title() const;
+
+private:
+    // Commands.
+    void NewTable();
+    void ReadFile(bool previousFormat);
+    void RecordFile();
+    void Export(bool bitmap);
+    void Configuration();
+    void Exit();
+    void Undo();
+    void CopyCell();
+    void PasteCell();
+    void ClearCell();
+    void SelectAll();
+    void ToUpdate();
+    void Merge(bool horizontal);
+    void CancelOrStop(int32_t cellState);
+    void InsertLine(bool column);
+    void RemoveLine(bool column);
+    void ResetTable();
+    void TitleBar();
+    void ViewCommands();
+    void ChangeLanguage(int language);
+    void ChangeCharacterSet(int command);
+    void SetAllCopyFlags(int32_t value);
+    void ToggleCopyFlag(int index);
+    void CycleRuler();
+    void SetMouseMode(int command);
+
+    // Canvas actions.
+    void EditCell(int column, int row);
+    void InsertImage(int column, int row);
+    void InsertIcon(int column, int row);
+    void Scroll(int32_t newScroll);
+    bool CellAt(int x, int y, int& column, int& row) const;
+
+    // The shared redraw: operations recomputed, the table drawn, the view and rulers shown.
+    void Redraw();
+    RenderOptions RenderSettings() const;
+    // Steps 2 and 3 of the redraw: no recomputation.
+    void RedrawView();
+    void ShowViewAndRulers();
+    void DrawRulers();
+    void Snapshot();
+    void TableShown();
+    bool LoadAndShow(const QString& path, bool previousFormat);
+    void UpdateStatusCaption();
+
+    MessageTable Messages() const;
+    // Message a.b, a line break, message c.d, in a message box.
+    void Tell(int g1, int e1, int g2, int e2);
+    QString Pair(int g1, int e1, int g2, int e2) const;
+
+    Ui& ui_;
+    const Clock& clock_;
+    EditorShell& shell_;
+    AppState& state_;
+    Document document_;
+    QtDrawingSurface surface_;
+    ImageReportMemory imageReports_;
+    QImage tablePicture_;
+    QImage viewPicture_;
+    QImage columnRuler_;
+    QImage rowRulerSource_;
+    QImage rowRulerView_;
+    bool cellEditOpen_ = false;
+    bool dialogOpen_ = false;
+};
+
+// The text after the last "/" of a path.
+QString FileNameOf(const QString& path);

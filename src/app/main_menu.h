@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QHash>
+
+class MessageTable;
+class QAction;
+class QMenuBar;
+class QObject;
+
+// The menu bar of the main window in the language of `messages`: every item is an action
+// whose data is its command id. Returns the actions by id so that they can be checked and
+// enabled.
+QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& messages);

@@ -1,0 +1,38 @@
+#include "app/picture_widget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+PictureWidget::PictureWidget(const QImage& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && onLeftClick)
+        onLeftClick(point);
+    else if (event->button() == Qt::RightButton && onRightClick)
+        onRightClick(point);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void PictureWidget::wheelEvent(QWheelEvent* event) {
+    if (onWheel && event->angleDelta().y() != 0)
+        onWheel(event->angleDelta().y());
+    else
+        QWidget::wheelEvent(event);
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+    if (onKey) onKey(event->key());
+    QWidget::keyPressEvent(event);
+}

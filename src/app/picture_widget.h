@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+// A drawing control: shows a picture from its top-left corner and hands mouse, wheel and
+// key input to its owner.
+class PictureWidget final : public QWidget {
+public:
+    PictureWidget(const QImage& picture, QWidget* parent);
+
+    std::function<void(QPoint)> onLeftClick;
+    std::function<void(QPoint)> onRightClick;
+    std::function<void(int)> onWheel; // > 0: turned away from the user
+    std::function<void(int)> onKey;   // Qt::Key
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const QImage& picture_;
+};

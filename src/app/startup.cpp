@@ -1,0 +1,48 @@
+#include "app/startup.h"
+
+#include "app/app_resources.h"
+#include "app/app_state.h"
+#include "app/file_association.h"
+#include "app/main_window.h"
+#include "app/message_table.h"
+#include "app/qt_ui.h"
+#include "content/clock.h"
+
+#include <QApplication>
+#include <QImageWriter>
+#include <QProcessEnvironment>
+
+QString CommandLineText(const QStringList& arguments) {
+    QString text = arguments.mid(1).join(QLatin1Char(' '));
+    text.remove(QLatin1Char('"'));
+    return text;
+}
+
+int RunEditor(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    InitAppResources();
+
+    AppState state;
+    state.programFolder = QApplication::applicationDirPath();
+    state.lastFolder = state.programFolder;
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    state.settingsPath = SettingsFilePath(SettingsFolder(state.programFolder, environment));
+    state.settings = LoadSettings(state.settingsPath);
+
+    QtUi ui(nullptr, state);
+    // Exports need the JPEG writer; without it the program cannot do its job.
+    if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
+        ui.ShowMessage(MessageTable(state.settings.currentLanguage).Message(10, 1));
+        return 1;
+    }
+    const XdgFolders folders = XdgFoldersFrom(environment);
+    if (AssociatedApplication(folders).trimmed().isEmpty() &&
+        ui.AskToRegisterFileType(AssociationQuestion()))
+        RegisterAssociation(folders, QApplication::applicationFilePath());
+
+    SystemClock clock;
+    MainWindow window(ui, clock, state);
+    window.show();
+    window.editor().Initialise(CommandLineText(QApplication::arguments()));
+    return application.exec();
+}
