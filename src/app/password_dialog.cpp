@@ -22,9 +22,11 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("11001"));
     toolbar->setIconSize(QSize(16, 16));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setFont(DialogFont(11));
-    toolbar->setGeometry(0, 0, width(), 40);
+    // Five texts under their pictures need far more than the window's 201 pixels in most
+    // languages, so the buttons show their pictures and give their texts as tooltips.
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar->setMovable(false);
+    toolbar->setGeometry(0, 0, width(), 36);
 
     struct Button {
         int id;
@@ -47,7 +49,6 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
         toolbar->widgetForAction(action)->setObjectName(QString::number(button.id));
         connect(action, &QAction::triggered, this, button.command);
     }
-
     first_ = AddControl<QLineEdit>(this, 11005, QRect(5, 40, 190, 20));
     second_ = AddControl<QLineEdit>(this, 11006, QRect(5, 60, 190, 20));
     for (QLineEdit* box : {first_, second_}) {

@@ -1,11 +1,27 @@
+#include "app/about_box.h"
+#include "app/app_state.h"
+#include "app/cell_edit_fields.h"
+#include "app/cell_editing_dialog.h"
+#include "app/colour_capture_window.h"
+#include "app/configuration_dialog.h"
+#include "app/favourite_colours_window.h"
 #include "app/focus_memory.h"
+#include "app/message_table.h"
+#include "app/new_table_dialog.h"
+#include "app/password_dialog.h"
+#include "app/title_bar_dialog.h"
+#include "fixtures/temp_folder.h"
+#include "model/table_settings.h"
+#include "scripted_ui.h"
 #include "widget_application.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -53,6 +69,44 @@ TEST(FocusMemory, ForgetsAControlThatIsGoneOrDisabled) {
     delete second;
     Send(&dialog, QEvent::WindowActivate); // must not touch the deleted control
     EXPECT_EQ(dialog.focusWidget(), first);
+}
+
+// Every dialog of the program keeps its focused control across a deactivation.
+TEST(FocusMemory, EveryDialogRemembersItsFocus) {
+    WidgetApplication();
+    ScriptedUi ui;
+    AppState state;
+    TableSettings settings;
+    settings.horizontalTitleBar = 1;
+    CellEditFields fields;
+    TempFolder folder;
+    const MessageTable messages(kEnglish);
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<NewTableDialog>(nullptr, ui, settings, state));
+    dialogs.push_back(std::make_unique<ConfigurationDialog>(nullptr, ui, settings, state));
+    dialogs.push_back(std::make_unique<TitleBarDialog>(nullptr, ui, settings, state));
+    dialogs.push_back(std::make_unique<CellEditingDialog>(nullptr, ui, fields, state));
+    dialogs.push_back(std::make_unique<PasswordDialog>(nullptr, messages));
+    dialogs.push_back(std::make_unique<ColourCaptureWindow>(nullptr, messages, 0));
+    dialogs.push_back(std::make_unique<AboutBox>(nullptr, messages));
+    dialogs.push_back(std::make_unique<FavouriteColoursWindow>(
+        nullptr, ui, state, folder.Path(QStringLiteral("Mis Colores.log"))));
+    for (const auto& dialog : dialogs) {
+        dialog->show();
+        QList<QWidget*> focusable;
+        for (QWidget* child : dialog->findChildren<QWidget*>())
+            if (child->focusPolicy() != Qt::NoFocus && child->isEnabled() && child->isVisible())
+                focusable.append(child);
+        ASSERT_GE(focusable.size(), 1) << dialog->metaObject()->className();
+        QWidget* remembered = focusable.last();
+        remembered->setFocus();
+        Send(dialog.get(), QEvent::WindowDeactivate);
+        dialog->setFocus(); // the focus moves away while the dialog is inactive
+        ASSERT_NE(dialog->focusWidget(), remembered) << dialog->metaObject()->className();
+        Send(dialog.get(), QEvent::WindowActivate);
+        EXPECT_EQ(dialog->focusWidget(), remembered) << dialog->metaObject()->className();
+        dialog->hide();
+    }
 }
 
 } // namespace

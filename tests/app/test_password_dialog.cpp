@@ -101,6 +101,9 @@ TEST_F(PasswordDialogTest, WindowAndToolbarFollowTheLayout) {
         ASSERT_NE(button, nullptr) << ids[i];
         EXPECT_EQ(button->text(), texts[i]);
         EXPECT_FALSE(button->icon().isNull()) << ids[i];
+        // Every command is on the bar itself, none in an overflow menu.
+        EXPECT_TRUE(button->isVisible()) << ids[i];
+        EXPECT_LE(button->mapTo(&dialog, button->rect().bottomRight()).x(), 200) << ids[i];
     }
 }
 
