@@ -3,6 +3,7 @@
 #include "app/cell_editing_dialog.h"
 #include "app/cell_text_preview.h"
 #include "app/colour_swatch.h"
+#include "app/face_list.h"
 #include "app/message_table.h"
 #include "app/operation_rows.h"
 #include "model/cell_record.h"
@@ -10,12 +11,15 @@
 #include "scripted_ui.h"
 #include "widget_application.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -290,6 +294,32 @@ TEST_F(CellEditingDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(Control(10399)->geometry(), QRect(257, 922, 140, 18));
     EXPECT_EQ(Control<QCheckBox>(10180)->text(), QStringLiteral("Leading"));
     EXPECT_EQ(Control<QCheckBox>(10374)->text(), QStringLiteral("Sum of your column from "));
+}
+
+TEST(FaceList, DrawsEachEntryInItsOwnFace) {
+    WidgetApplication();
+    QComboBox list;
+    FillFaceList(&list);
+    ASSERT_GT(list.count(), 1);
+    const QString mono = QStringLiteral("DejaVu Sans Mono");
+    const auto draw = [&list, &mono](const QAbstractItemDelegate& delegate, const QFont& font) {
+        QImage image(300, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.initFrom(list.view());
+        option.font = font;
+        option.rect = image.rect();
+        delegate.paint(&painter, option, list.model()->index(list.findText(mono), 0));
+        return image;
+    };
+    const QFont listFont = list.view()->font();
+    QFont monoFont = listFont;
+    monoFont.setFamilies({mono});
+    const QStyledItemDelegate plain;
+    // The entry looks exactly like its name written in its own face, not in the list's font.
+    EXPECT_EQ(draw(*list.itemDelegate(), listFont), draw(plain, monoFont));
+    EXPECT_NE(draw(*list.itemDelegate(), listFont), draw(plain, listFont));
 }
 
 TEST(OperandReading, FollowsTheLeadingNumberRule) {
