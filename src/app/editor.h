@@ -108,13 +108,14 @@ private:
     EditorShell& shell_;
     AppState& state_;
     Document document_;
-    QtDrawingSurface surface_;
     ImageReportMemory imageReports_;
     QImage tablePicture_;
     QImage viewPicture_;
     QImage columnRuler_;
     QImage rowRulerSource_;
     QImage rowRulerView_;
+    // After the pictures: it may still paint on one of them when the editor goes.
+    QtDrawingSurface surface_;
     bool cellEditOpen_ = false;
     bool dialogOpen_ = false;
 };

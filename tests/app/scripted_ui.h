@@ -31,6 +31,9 @@ public:
     std::deque<bool> dialogAnswers;
     QStringList dialogsRun;
     std::vector<int32_t> capturedColoursShown;
+    // Stand-ins for the New Table and cell editing dialogs: edit what the dialog would.
+    std::function<bool(TableSettings&, AppState&)> newTable;
+    std::function<bool(CellEditFields&, AppState&)> cellEditing;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
     bool AskYesNo(const QString& text) override {
@@ -51,13 +54,19 @@ public:
         dialogsRun.append(QStringLiteral("password"));
         return Next(passwords, QString());
     }
-    bool RunNewTableDialog(TableSettings&, AppState&) override { return Dialog("new table"); }
+    bool RunNewTableDialog(TableSettings& settings, AppState& state) override {
+        if (!newTable) return Dialog("new table");
+        dialogsRun.append(QStringLiteral("new table"));
+        return newTable(settings, state);
+    }
     bool RunConfigurationDialog(TableSettings&, AppState&) override {
         return Dialog("configuration");
     }
     void RunTitleBarDialog(TableSettings&, AppState&) override { Dialog("title bar"); }
-    bool RunCellEditingDialog(CellEditFields&, AppState&) override {
-        return Dialog("cell editing");
+    bool RunCellEditingDialog(CellEditFields& fields, AppState& state) override {
+        if (!cellEditing) return Dialog("cell editing");
+        dialogsRun.append(QStringLiteral("cell editing"));
+        return cellEditing(fields, state);
     }
     void ShowCapturedColour(int32_t colour) override { capturedColoursShown.push_back(colour); }
     void RunFavouriteColours(AppState&) override { Dialog("favourite colours"); }
