@@ -7,7 +7,9 @@
 // command-line program and the export all agree to the pixel.
 //
 // Rounding: a coordinate is rounded to the nearest whole pixel, halves away from zero
-// (2.5 -> 3, -2.5 -> -3). A pixel (x, y) is the unit square whose top-left corner is (x, y).
+// (2.5 -> 3, -2.5 -> -3), and held within +-2^24, far outside any picture, so that the
+// arithmetic on it cannot overflow. A pixel (x, y) is the unit square whose top-left corner
+// is (x, y).
 //
 // Pen width: a pen of width w (values below 1 count as 1) centred on coordinate c covers the
 // w pixels from c - w/2 to c + (w-1)/2 (integer division), so the odd widths are centred and
@@ -41,7 +43,11 @@ struct PixelSpan {
     int last = 0;
 };
 
+inline constexpr double kCoordinateLimit = 1 << 24;
+
 inline int RoundCoordinate(double value) {
+    if (!(value > -kCoordinateLimit)) return -int(kCoordinateLimit); // NaN too
+    if (value > kCoordinateLimit) return int(kCoordinateLimit);
     return int(std::lround(value));
 }
 

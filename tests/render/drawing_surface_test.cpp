@@ -54,6 +54,8 @@ TEST(PixelRules, RoundingAndPenSpans) {
     EXPECT_EQ(RoundCoordinate(2.49), 2);
     EXPECT_EQ(RoundCoordinate(-2.5), -3);
     EXPECT_EQ(RoundCoordinate(-0.4), 0);
+    EXPECT_EQ(RoundCoordinate(1e12), 1 << 24);
+    EXPECT_EQ(RoundCoordinate(-1e12), -(1 << 24));
     const std::pair<int, int> expected[] = {{10, 10}, {9, 10}, {9, 11}, {8, 11}, {8, 12}};
     for (int width = 1; width <= 5; ++width) {
         const PixelSpan span = PenSpan(10, width);
