@@ -55,7 +55,7 @@ bool WriteArt(const QString& folder) {
 Document SampleTable() {
     Document document;
     TableSettings& s = document.settings;
-    s.gridCellWidth = 96;
+    s.gridCellWidth = 104;
     s.gridCellHeight = 28;
     s.separatorPixels = 2;
     s.lineThickness = 1;
@@ -81,7 +81,7 @@ Document SampleTable() {
     Text(document, 1, 1, QStringLiteral("c100c"), kAlignRight);
     Text(document, 2, 1, QStringLiteral("c8:00:30cm"), kAlignCentred);
     Text(document, 3, 1, QStringLiteral("c1/1/2027cen"));
-    Join(document, 3, 1, 2);
+    for (int row = 1; row < 14; ++row) document.cell(3, row).fontSize = 7;
 
     // Four numbers in their formats, their sum and 25 % of the sum (rows 1-based).
     const struct {
@@ -125,9 +125,12 @@ Document SampleTable() {
             document.cell(column, row).joinState = row == 6 ? kJoinedLeft : kJoinedAbove;
         }
     }
-    Text(document, 8, 6, QStringLiteral("  with icon"));
+    Text(document, 8, 6, QStringLiteral("Icon"), kAlignRight);
     document.cell(8, 6).iconPath = QStringLiteral("examples/sample-icon.ico");
     Text(document, 8, 8, QStringLiteral("Rotated"), kAlignRotatedCentred);
+    document.cell(8, 8).bottom = document.cell(8, 10).bottom;
+    document.cell(8, 9).joinState = kJoinedAbove;
+    document.cell(8, 10).joinState = kJoinedAbove;
     document.cell(8, 11).cellState = kCellCancelled;
     Text(document, 6, 12, QStringLiteral("31¬12¬2026"));
     Text(document, 7, 12, QStringLiteral("25=12=2027"));

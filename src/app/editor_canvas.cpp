@@ -5,6 +5,7 @@
 #include "app/message_table.h"
 #include "app/selection_run.h"
 #include "app/ui.h"
+#include "model/space_trim.h"
 #include "render/colour.h"
 
 #include <QFileInfo>
@@ -15,16 +16,6 @@ namespace {
 constexpr int32_t kLineScroll = 1;
 constexpr int32_t kPageScroll = 100;
 constexpr int32_t kWheelScroll = 15;
-
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 int FloorDivide(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
@@ -79,9 +70,9 @@ void Editor::EditCell(int column, int row) {
 void Editor::InsertImage(int column, int row) {
     CellRecord& cell = document_.cell(column, row);
     if (cell.cellState != kCellNormal) return;
-    const QString start = TrimBlanks(cell.imageSpec.section(QLatin1Char('*'), 0, 0));
+    const QString start = TrimSpaces(cell.imageSpec.section(QLatin1Char('*'), 0, 0)).toString();
     const QString path =
-        TrimBlanks(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, start));
+        TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, start)).toString();
     if (path.isEmpty()) return;
     cell.imageSpec = path + QLatin1Char('*') + QString::number(cell.backColour);
     cell.backColour = kImageCellMarker;
@@ -92,7 +83,8 @@ void Editor::InsertIcon(int column, int row) {
     CellRecord& cell = document_.cell(column, row);
     if (cell.cellState != kCellNormal) return;
     const QString path =
-        TrimBlanks(ui_.ChooseFile(FileDialogKind::Icon, FileDialogMode::Open, cell.iconPath));
+        TrimSpaces(ui_.ChooseFile(FileDialogKind::Icon, FileDialogMode::Open, cell.iconPath))
+            .toString();
     if (path.isEmpty()) return;
     cell.iconPath = path;
     RedrawView();

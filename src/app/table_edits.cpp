@@ -1,6 +1,7 @@
 #include "app/table_edits.h"
 
 #include "app/selection_run.h"
+#include "model/space_trim.h"
 
 namespace {
 
@@ -10,16 +11,6 @@ template <typename Visit> void ForEachSelectedCell(Document& document, Visit vis
             if (document.cell(column, row).selected == 1) visit(document.cell(column, row));
         }
     }
-}
-
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 // The table's counts into every cell's copies of them.
@@ -68,14 +59,15 @@ void PasteIntoSelection(Document& document, const ProgramSettings& settings, int
     ForEachSelectedCell(document, [&](CellRecord& cell) {
         if (settings.copies(CopyFlag::BackColour)) cell.backColour = source.backColour;
         if (settings.copies(CopyFlag::TextColour)) cell.textColour = source.textColour;
-        if (settings.copies(CopyFlag::FontName)) cell.fontName = TrimBlanks(source.fontName);
+        if (settings.copies(CopyFlag::FontName))
+            cell.fontName = TrimSpaces(source.fontName).toString();
         if (settings.copies(CopyFlag::FontSize)) cell.fontSize = source.fontSize;
         if (settings.copies(CopyFlag::Bold)) cell.bold = source.bold;
         if (settings.copies(CopyFlag::Italic)) cell.italic = source.italic;
         if (settings.copies(CopyFlag::Underline)) cell.underline = source.underline;
         if (settings.copies(CopyFlag::Strikeout)) cell.strikeout = source.strikeout;
         if (settings.copies(CopyFlag::Leading)) cell.leading = source.leading;
-        if (settings.copies(CopyFlag::Text)) cell.text = TrimBlanks(source.text);
+        if (settings.copies(CopyFlag::Text)) cell.text = TrimSpaces(source.text).toString();
         if (settings.copies(CopyFlag::Image)) cell.imageSpec = source.imageSpec;
         if (settings.copies(CopyFlag::Alignment)) cell.alignment = source.alignment;
         cell.lineThickness = source.lineThickness;

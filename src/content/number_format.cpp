@@ -1,7 +1,7 @@
 #include "content/number_format.h"
 
 #include "content/leading_number.h"
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 
 #include <charconv>
 #include <cmath>

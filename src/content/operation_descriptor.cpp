@@ -2,7 +2,7 @@
 
 #include "content/leading_number.h"
 #include "content/number_format.h"
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 
 #include <algorithm>
 #include <cmath>

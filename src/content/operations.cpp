@@ -2,7 +2,7 @@
 
 #include "content/leading_number.h"
 #include "content/operation_descriptor.h"
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 #include "content/table_extent.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "content/series_classify.h"
 
 #include "content/series_text.h"
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 
 #include <array>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "content/leading_number.h"
 #include "content/series_names.h"
 #include "content/series_text.h"
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 #include "content/table_extent.h"
 
 #include <QStringBuilder>

@@ -1,6 +1,6 @@
 #include "content/series_text.h"
 
-#include "content/space_trim.h"
+#include "model/space_trim.h"
 
 QString SeriesWorkingForm(const QString& text) {
     const QStringView trimmed = TrimSpaces(text);

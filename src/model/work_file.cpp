@@ -1,6 +1,7 @@
 #include "model/work_file.h"
 
 #include "model/field_packing.h"
+#include "model/space_trim.h"
 #include "model/windows1252.h"
 #include "model/work_file_layout.h"
 
@@ -9,6 +10,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
+
+static_assert(kImageSpecBytes >= kFontNameBytes && kImageSpecBytes >= kIconPathBytes);
 
 namespace ro = record_offset;
 
@@ -25,16 +28,6 @@ template <typename T> T Get(const char* record, size_t offset) {
 void PutSlots(char* record, size_t offset, const std::vector<int64_t>& slots) {
     for (size_t i = 0; i < slots.size(); ++i)
         Put<int64_t>(record, offset + i * 8, slots[i]);
-}
-
-QString TrimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 // The units of a packed area up to the first zero unit: the fields are zero-terminated in
@@ -58,17 +51,23 @@ void PackByteField(char* record, size_t offset, const QString& value, int width,
 }
 
 QString UnpackByteField(const char* record, size_t offset, int width, const PackedLayout& layout) {
-    QByteArray bytes;
-    bytes.reserve(width);
+    // The fields are mostly blank padding: trim the bytes before anything is decoded.
+    char bytes[kImageSpecBytes];
+    int size = 0;
     ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
-        if (bytes.size() < width) bytes.append(char(unit));
+        if (size < width) bytes[size++] = char(unit);
     });
-    return TrimBlanks(DecodeByteField(bytes));
+    int begin = 0;
+    while (begin < size && bytes[begin] == ' ')
+        ++begin;
+    while (size > begin && bytes[size - 1] == ' ')
+        --size;
+    return DecodeByteField(QByteArray::fromRawData(bytes + begin, size - begin));
 }
 
 void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUnits,
                     const PackedLayout& layout) {
-    const QString trimmed = TrimBlanks(value).left(maxUnits);
+    const QString trimmed = TrimSpaces(value).left(maxUnits).toString();
     PutSlots(record, offset, PackUnits(Utf16ToUnits(trimmed), layout));
 }
 
@@ -78,7 +77,7 @@ QString UnpackUtf16Field(const char* record, size_t offset, int maxUnits,
     ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
         if (text.size() < maxUnits) text.append(QChar(char16_t(unit)));
     });
-    return TrimBlanks(text);
+    return TrimSpaces(text).toString();
 }
 
 void WriteRecord(char* record, const CellRecord& cell, int column, int row,
@@ -250,7 +249,7 @@ Status LoadWorkFileBytes(const QByteArray& bytes, WorkFileFormat format, Documen
 
     TableSettings& s = fresh.settings;
     if (s.passwordSet != 0 && !s.password.isEmpty()) {
-        const QString answer = ask ? TrimBlanks(ask()) : QString();
+        const QString answer = ask ? TrimSpaces(ask()).toString() : QString();
         if (answer != s.password)
             return {StatusCode::WrongPassword, QStringLiteral("wrong or missing password")};
     }
