@@ -1,7 +1,7 @@
 #include "app/cell_edit_fields.h"
 
-#include "content/space_trim.h"
 #include "model/cell_record.h"
+#include "model/space_trim.h"
 
 #include <algorithm>
 
