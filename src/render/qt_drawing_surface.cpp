@@ -35,9 +35,17 @@ int ShareOfBreak(int extra, int breaks, int index) {
     return extra / breaks + (index < std::abs(remainder) ? sign : 0);
 }
 
+// Fonts whose measures are kept at most; a table uses a handful.
+constexpr size_t kMaxMeasuredFonts = 64;
+
 } // namespace
 
-QtDrawingSurface::QtDrawingSurface() : metrics_(font_.font), advances_(size_t(kSimpleLimit), -1) {}
+QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
+    : metrics(font), advances(size_t(kSimpleLimit), -1) {}
+
+QtDrawingSurface::QtDrawingSurface() {
+    SelectFont(font_);
+}
 
 QtDrawingSurface::~QtDrawingSurface() {
     ReleaseTarget();
@@ -159,13 +167,13 @@ void QtDrawingSurface::DrawIcon(const QImage& icon, double x, double y) {
 }
 
 void QtDrawingSurface::SelectFont(const CellFont& font) {
-    if (font.rotated == font_.rotated && font.font == font_.font) {
+    if (current_ && font.rotated == font_.rotated && font.font == font_.font) {
         font_.characterSet = font.characterSet;
         return;
     }
     font_ = font;
-    metrics_ = QFontMetrics(font_.font);
-    std::fill(advances_.begin(), advances_.end(), -1);
+    if (measures_.size() >= kMaxMeasuredFonts) measures_.clear();
+    current_ = &measures_.try_emplace(font_.font, font_.font).first->second;
     if (painter_.isActive()) painter_.setFont(font_.font);
 }
 
@@ -177,8 +185,8 @@ void QtDrawingSurface::SetTextColour(int32_t colour) {
 }
 
 int QtDrawingSurface::Advance(QChar c) const {
-    int& advance = advances_[c.unicode()];
-    if (advance < 0) advance = metrics_.horizontalAdvance(c);
+    int& advance = current_->advances[c.unicode()];
+    if (advance < 0) advance = current_->metrics.horizontalAdvance(c);
     return advance;
 }
 
@@ -186,7 +194,8 @@ int QtDrawingSurface::Advance(QChar c) const {
 int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
     int width = 0;
     for (qsizetype i = 0; i < length; ++i) {
-        if (!IsSimpleCharacter(text[i])) return metrics_.horizontalAdvance(text, int(length));
+        if (!IsSimpleCharacter(text[i]))
+            return current_->metrics.horizontalAdvance(text, int(length));
         width += Advance(text[i]);
     }
     return width;
@@ -216,18 +225,18 @@ void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
     if (text.isEmpty() || !painter_.isActive()) return;
     const int left = RoundCoordinate(x), top = RoundCoordinate(y);
     if (!font_.rotated) {
-        DrawTextRuns(left, top + metrics_.ascent(), text);
+        DrawTextRuns(left, top + current_->metrics.ascent(), text);
         return;
     }
     painter_.save();
     painter_.translate(left, top);
     painter_.rotate(90);
-    DrawTextRuns(0, metrics_.ascent(), text);
+    DrawTextRuns(0, current_->metrics.ascent(), text);
     painter_.restore();
 }
 
 TextExtent QtDrawingSurface::MeasureText(const QString& text) const {
-    return {Width(text, text.size()), metrics_.height()};
+    return {Width(text, text.size()), current_->metrics.height()};
 }
 
 int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
@@ -241,11 +250,11 @@ int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
     }
     if (fits == text.size()) return int(fits);
     // Text Qt has to shape: bisect over shaped prefixes.
-    if (metrics_.horizontalAdvance(text) <= width) return int(text.size());
+    if (current_->metrics.horizontalAdvance(text) <= width) return int(text.size());
     int fails = int(text.size());
     while (fails - fits > 1) {
         const int middle = int(fits + fails) / 2;
-        if (metrics_.horizontalAdvance(text, middle) <= width)
+        if (current_->metrics.horizontalAdvance(text, middle) <= width)
             fits = middle;
         else
             fails = middle;
@@ -260,5 +269,5 @@ void QtDrawingSurface::SetTextJustification(int extra, int breakCount) {
 }
 
 int QtDrawingSurface::LineHeight() const {
-    return metrics_.height() + std::max(0, metrics_.leading());
+    return current_->metrics.height() + std::max(0, current_->metrics.leading());
 }

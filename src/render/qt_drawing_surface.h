@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <unordered_map>
 #include <vector>
 
 // The drawing surface on a QPainter over a QImage (RGB32, 96 dots per inch).
@@ -49,10 +50,18 @@ private:
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     CellFont font_;
-    QFontMetrics metrics_;
-    // Advances of the characters that Qt lays out one glyph each, in the current font, read
-    // once each: measuring and fitting then need no shaping; -1 is not read yet.
-    mutable std::vector<int> advances_;
+    // The metrics of each font selected so far, with the advances of the characters Qt lays
+    // out one glyph each, read once each: measuring and fitting then need no shaping.
+    struct FontMeasures {
+        explicit FontMeasures(const QFont& font);
+        QFontMetrics metrics;
+        std::vector<int> advances; // -1: not read yet
+    };
+    struct FontHash {
+        size_t operator()(const QFont& font) const { return qHash(font); }
+    };
+    std::unordered_map<QFont, FontMeasures, FontHash> measures_;
+    FontMeasures* current_ = nullptr;
     QColor textColour_ = Qt::black;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;
