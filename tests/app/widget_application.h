@@ -1,21 +1,13 @@
 #pragma once
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTest>
 #include <algorithm>
 
-// Widget tests need a QApplication; the first test that asks creates it for the whole
-// program (CTest runs it on the offscreen platform).
-inline QApplication& WidgetApplication() {
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        return *existing;
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
+// The QApplication of the widget tests. A test environment creates it before the first test
+// and destroys it after the last, before the program's static objects go: a QApplication left
+// to static destruction crashes the program on exit once QTest has sent it mouse events.
+QApplication& WidgetApplication();
 
 // Clicks a control where a user would: near its left end, where check boxes and radio buttons
 // have their indicator (a click beyond a short label misses them).
