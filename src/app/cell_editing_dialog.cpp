@@ -34,13 +34,14 @@ constexpr int kOperationsTop = 722;
 struct StyleBox {
     int id;
     int y;
+    int entry; // of group 30; 0 for the fixed "Leading"
     int32_t CellLook::*flag;
 };
 
 const StyleBox kStyleBoxes[] = {
-    {10130, 72, &CellLook::bold},       {10140, 96, &CellLook::italic},
-    {10150, 120, &CellLook::underline}, {10160, 144, &CellLook::strikeout},
-    {10180, 168, &CellLook::leading},
+    {10130, 72, 5, &CellLook::bold},       {10140, 96, 6, &CellLook::italic},
+    {10150, 120, 7, &CellLook::underline}, {10160, 144, 8, &CellLook::strikeout},
+    {10180, 168, 0, &CellLook::leading},
 };
 
 } // namespace
@@ -98,10 +99,9 @@ void CellEditingDialog::BuildLookControls() {
 
     AddControl<QGroupBox>(this, 10190, QRect(8, 56, 136, 144), messages.Message(30, 9))
         ->setFont(font);
-    int entry = 5;
     for (const StyleBox& style : kStyleBoxes) {
         const QString text =
-            style.id == 10180 ? QStringLiteral("Leading") : messages.Message(30, entry++);
+            style.entry == 0 ? QStringLiteral("Leading") : messages.Message(30, style.entry);
         auto* box = AddControl<QCheckBox>(this, style.id, QRect(13, style.y, 126, 24), text);
         box->setFont(font);
         box->setChecked(fields_.resultLook.*style.flag == 1);
