@@ -125,7 +125,9 @@ void Editor::ReadFile(bool previousFormat) {
     const QString path =
         ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Open, document_.workFilePath)
             .trimmed();
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return;
+    if (path.isEmpty()) return;
+    state_.lastFolder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(path).isFile()) return;
     // The layout flags start off for the loaded table; a failed load restores them.
     TableSettings& s = document_.settings;
     const TableSettings before = s;
@@ -141,6 +143,7 @@ void Editor::RecordFile() {
         ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Save, document_.workFilePath)
             .trimmed();
     if (path.isEmpty()) return;
+    state_.lastFolder = QFileInfo(path).absolutePath();
     if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return;
     RecomputeOperations(document_);
     RestoreCommands(document_);

@@ -37,11 +37,24 @@ void QtUi::ShowMessage(const QString& text) {
     box.exec();
 }
 
-bool QtUi::AskYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::Question,
-                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
-                    MessageBoxText(text), QMessageBox::Yes | QMessageBox::No, parent_);
+namespace {
+
+bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, MessageBoxText(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+bool QtUi::AskYesNo(const QString& text) {
+    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                          text);
+}
+
+// The question is in all seven languages, so its title belongs to none.
+bool QtUi::AskToRegisterFileType(const QString& text) {
+    return AskYesNoTitled(parent_, QStringLiteral("..."), text);
 }
 
 QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) {

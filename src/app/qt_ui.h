@@ -9,9 +9,12 @@ class QWidget;
 class QtUi : public Ui {
 public:
     QtUi(QWidget* parent, const AppState& state);
+    // The window the prompts are modal over, once it exists.
+    void SetParentWindow(QWidget* parent) { parent_ = parent; }
 
     void ShowMessage(const QString& text) override;
     bool AskYesNo(const QString& text) override;
+    bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
     QString AskWorkFilePassword() override;

@@ -42,6 +42,7 @@ int RunEditor(int argc, char* argv[]) {
 
     SystemClock clock;
     MainWindow window(ui, clock, state);
+    ui.SetParentWindow(&window);
     window.show();
     window.editor().Initialise(CommandLineText(QApplication::arguments()));
     return application.exec();

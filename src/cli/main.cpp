@@ -5,7 +5,19 @@
 #include <QProcessEnvironment>
 #include <cstdio>
 
+namespace {
+
+// stderr carries only the program's own lines; Qt's notes about the environment (such as a
+// missing XDG_RUNTIME_DIR) would break that promise. Errors still get through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(QuietQtMessages);
     // Works without a display unless the caller chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -253,6 +255,7 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     ui.files.push_back(path);
     Run(command::kRecordFile);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - table.qdvl - ")));
+    EXPECT_EQ(state.lastFolder, QFileInfo(path).absolutePath()); // where exports start now
     const QByteArray saved = TempFolder::Read(path);
     ASSERT_EQ(saved.size(), 12 * 3331);
 
@@ -279,6 +282,28 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     Run(command::kReadFile);
     EXPECT_EQ(ui.messages.last(), Pair(42, 1, 41, 1));
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
+}
+
+TEST_F(EditorTest, ExportsSayWhatHappened) {
+    NewTable(3, 2);
+    const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
+    ui.files.push_back(jpeg);
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.messages.last(), Message(9, 1));
+    EXPECT_EQ(QImage(jpeg).size(), QSize(121, 41));
+
+    const QString bitmap = folder.Path(QStringLiteral("cut.bmp"));
+    ui.files.push_back(bitmap);
+    Run(command::kBitmapExport);
+    EXPECT_EQ(ui.messages.last(), Message(54, 1));
+    EXPECT_EQ(QImage(bitmap).size(), QSize(120, 40));
+
+    const QString unknown = folder.Path(QStringLiteral("cut.xyz"));
+    ui.files.push_back(unknown);
+    Run(command::kJpegExport);
+    EXPECT_TRUE(ui.messages.last().startsWith(Message(72, 2)));
+    EXPECT_TRUE(ui.messages.last().contains(QStringLiteral("cut.xyz")));
+    EXPECT_FALSE(QFile::exists(unknown));
 }
 
 TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {
