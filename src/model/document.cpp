@@ -22,10 +22,8 @@ void InitialiseCell(Document& document, int column, int row, int originX, int or
     cell.separatorPixels = s.separatorPixels;
     cell.pageColour = s.pageColour;
     cell.lineColour = lineColour;
-    const QString password = s.password.trimmed();
-    const bool protectedTable = s.passwordSet == 1 && !password.isEmpty();
-    cell.passwordSet = protectedTable ? 1 : 0;
-    cell.password = protectedTable ? password : QString();
+    cell.password = ProtectingPassword(s);
+    cell.passwordSet = cell.password.isEmpty() ? 0 : 1;
 }
 
 int32_t BodyShade(const TableSettings& s, int column, int row) {
@@ -35,6 +33,11 @@ int32_t BodyShade(const TableSettings& s, int column, int row) {
 }
 
 } // namespace
+
+QString ProtectingPassword(const TableSettings& settings) {
+    const QString password = settings.password.trimmed();
+    return settings.passwordSet == 1 ? password : QString();
+}
 
 void CreateTable(Document& document, int columnCount, int rowCount, int originX, int originY,
                  int32_t lineColour) {

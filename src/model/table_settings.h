@@ -27,3 +27,7 @@ struct TableSettings {
 
     bool operator==(const TableSettings&) const = default;
 };
+
+// The password that protects the table: the trimmed password while passwordSet is 1 and it
+// is not empty, otherwise an empty text (the table is not protected).
+QString ProtectingPassword(const TableSettings& settings);

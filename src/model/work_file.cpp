@@ -80,6 +80,22 @@ QString UnpackUtf16Field(const char* record, size_t offset, int maxUnits,
     return TrimSpaces(text).toString();
 }
 
+// Record 1 is where a reader takes the table-wide values from, so it carries the table's own
+// values rather than the first cell's copies of them (a password set in Configuration, for
+// one, is not in the cells' copies).
+void PutTableValues(char* record, const TableSettings& s) {
+    Put<int16_t>(record, ro::columnCount, s.columnCount);
+    Put<int16_t>(record, ro::rowCount, s.rowCount);
+    Put<int16_t>(record, ro::lineThickness, int16_t(s.lineThickness));
+    Put<int16_t>(record, ro::gridCellWidth, s.gridCellWidth);
+    Put<int16_t>(record, ro::gridCellHeight, s.gridCellHeight);
+    Put<int16_t>(record, ro::separatorPixels, s.separatorPixels);
+    Put<int32_t>(record, ro::pageColour, s.pageColour);
+    const QString password = ProtectingPassword(s);
+    Put<int32_t>(record, ro::passwordSet, password.isEmpty() ? 0 : 1);
+    PackUtf16Field(record, ro::passwordPacked, password, kPasswordMaxUnits, kPasswordPacking);
+}
+
 void WriteRecord(char* record, const CellRecord& cell, int column, int row,
                  const TableSettings& s) {
     Put<int32_t>(record, ro::left, cell.left);
@@ -301,6 +317,7 @@ QByteArray WorkFileBytes(const Document& document) {
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             WriteRecord(record, document.cell(column, row), column, row, s);
+            if (record == bytes.data()) PutTableValues(record, s);
             record += kRecordSize;
         }
     }

@@ -291,3 +291,31 @@ TEST(WorkFile, SaveFailureKeepsOldFile) {
     EXPECT_FALSE(failed.detail.isEmpty());
     EXPECT_EQ(TempFolder::Read(path), before);
 }
+
+TEST(WorkFile, RecordOneCarriesTheTableValues) {
+    // A password given after creation (the Configuration dialog) and table values that the
+    // first cell's copies do not hold still reach the file.
+    Document document = MakeTable(3, 2);
+    document.settings.passwordSet = 1;
+    document.settings.password = QStringLiteral("later");
+    document.settings.pageColour = 0x00FFFF;
+    document.cell(0, 0).pageColour = 0xFFFFFF;
+    document.cell(1, 0).pageColour = 0xFFFFFF;
+    const QByteArray bytes = WorkFileBytes(document);
+    EXPECT_EQ(Int32At(bytes, record_offset::passwordSet), 1);
+    EXPECT_EQ(Int32At(bytes, record_offset::pageColour), 0x00FFFF);
+    EXPECT_EQ(Int32At(bytes, kRecordSize + record_offset::pageColour), 0xFFFFFF); // a copy
+
+    Document loaded;
+    EXPECT_EQ(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, kNoPassword).code,
+              StatusCode::WrongPassword);
+    ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded,
+                                  [] { return QStringLiteral("later"); })
+                    .ok());
+    EXPECT_EQ(loaded.settings.pageColour, 0x00FFFF);
+    EXPECT_EQ(loaded.cell(2, 1).password, QStringLiteral("later")); // every cell gets the table's
+
+    // Switched on without a password, the table is not protected, as a new table is not.
+    document.settings.password.clear();
+    EXPECT_EQ(Int32At(WorkFileBytes(document), record_offset::passwordSet), 0);
+}
