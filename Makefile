@@ -43,7 +43,7 @@ test: build asan fuzz-build
 	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz 20
 
 bench: build
-	for b in $(BUILD)/bench/bench_*; do $$b; done
+	for b in $(BUILD)/bench/bench_*; do [ -f $$b ] && $$b; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
