@@ -43,7 +43,7 @@ test: build asan fuzz-build
 	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz 20
 
 bench: build
-	for b in $(BUILD)/bench/bench_*; do [ -f $$b ] && $$b; done
+	for b in $(BUILD)/bench/bench_*; do if [ -f $$b ]; then $$b || exit 1; fi; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
