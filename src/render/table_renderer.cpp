@@ -243,18 +243,18 @@ private:
     }
 
     void DrawImage(const CellRecord& cell, int column, int row, const DrawnRect& rect) {
-        const ImageSpec spec = ParseImageSpec(cell.imageSpec);
-        if (!FileExists(spec.path)) {
+        const ImageSpec image = ParseImageSpec(cell.imageSpec);
+        if (!FileExists(image.path)) {
             DrawBox(surface_, rect, document_.settings.lineColour,
                     BoxFill::DiagonalCross(kMissingImageSilver));
             return;
         }
         const std::optional<ImageBoxRule> box = ImageBoxFor(thickness_);
         if (!box) return;
-        CellImageMessages messages(messages_, reports_, column, row, spec.path);
+        CellImageMessages messages(messages_, reports_, column, row, image.path);
         const QImage picture = LoadCellImage(
-            spec.path, geometry_.CellWidth(column, row) - box->shrink,
-            geometry_.CellHeight(column, row) - box->shrink, spec.background, images_, messages);
+            image.path, geometry_.CellWidth(column, row) - box->shrink,
+            geometry_.CellHeight(column, row) - box->shrink, image.background, images_, messages);
         if (!picture.isNull())
             surface_.CopyPicture(picture, rect.x1 + box->offset, rect.y1 + box->offset);
     }

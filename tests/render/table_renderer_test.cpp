@@ -365,7 +365,7 @@ TEST(CellPass, SelectedCellsAreDarkBlueBlocks) {
     Document document = ColouredTable(3, 3, 40, 20);
     document.settings.horizontalTitleBar = 1;
     document.cell(1, 1).selected = 1;
-    document.cell(1, 1).text = QStringLiteral("XXXX");
+    document.cell(1, 1).text = QStringLiteral("WWWW");
     document.cell(2, 0).selected = 1;
     document.cell(2, 0).text = QStringLiteral("Bar");
     Renderer r(document);
@@ -374,7 +374,7 @@ TEST(CellPass, SelectedCellsAreDarkBlueBlocks) {
     EXPECT_EQ(r.At(44, 30), kLine);
     EXPECT_EQ(r.At(84, 30), kLine);
     const QStringList texts = r.surface.DrawnTexts();
-    EXPECT_FALSE(texts.contains(QStringLiteral("XXXX")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("WWWW")));
     // In a bar the text is drawn, then covered.
     EXPECT_TRUE(texts.contains(QStringLiteral("Bar")));
     EXPECT_TRUE(r.AllOf(QRect(85, 5, 39, 19), kDarkBlue));
