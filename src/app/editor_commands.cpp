@@ -97,15 +97,15 @@ void Editor::Command(int id) {
 }
 
 void Editor::NewTable() {
+    // The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
+    // starts without title bars, line-only styles or the old table's password.
     TableSettings planned = document_.settings;
     planned.horizontalTitleBar = 0;
     planned.verticalTitleBar = 0;
     planned.horizontalLinesWithCellAreas = 0;
     planned.verticalLinesWithCellAreas = 0;
-    document_.settings.horizontalTitleBar = 0;
-    document_.settings.verticalTitleBar = 0;
-    document_.settings.horizontalLinesWithCellAreas = 0;
-    document_.settings.verticalLinesWithCellAreas = 0;
+    planned.passwordSet = 0;
+    planned.password.clear();
     if (!ui_.RunNewTableDialog(planned, state_)) return;
 
     document_.settings = planned;

@@ -99,6 +99,25 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(editor().viewPicture().pixel(20, 12), qRgb(255, 255, 255));
 }
 
+TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
+    titleBar = 1;
+    NewTable(4, 3);
+    document().settings.passwordSet = 1;
+    document().settings.password = QStringLiteral("old");
+    document().cell(1, 1).text = QStringLiteral("kept");
+    TableSettings offered;
+    ui.newTable = [&](TableSettings& s, AppState&) {
+        offered = s;
+        return false;
+    };
+    Run(command::kNew);
+    EXPECT_EQ(offered.horizontalTitleBar, 0);
+    EXPECT_EQ(offered.passwordSet, 0);
+    EXPECT_EQ(document().settings.horizontalTitleBar, 1);
+    EXPECT_EQ(document().settings.password, QStringLiteral("old"));
+    EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("kept"));
+}
+
 TEST_F(EditorTest, SelectionRunsByClicks) {
     NewTable(8, 4);
     for (int column = 2; column <= 5; ++column)
