@@ -40,7 +40,7 @@ fuzz: fuzz-build
 test: build asan fuzz-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz 20
+	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz 60 -seed=1 -runs=3000
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do if [ -f $$b ]; then $$b || exit 1; fi; done
