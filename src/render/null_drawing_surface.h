@@ -6,7 +6,7 @@
 // it leaves the document exactly as a visible redraw does (series evaluated, extent,
 // tableRetouched, the corner cell under both title bars), at a fraction of the cost, for
 // callers that need the table's state but not its picture.
-class NullDrawingSurface final : public DrawingSurface {
+class NullDrawingSurface : public DrawingSurface {
 public:
     void SelectTarget(QImage&) override {}
     void ReleaseTarget() override {}

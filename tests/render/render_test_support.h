@@ -33,17 +33,10 @@ Document MakeTable(int columns, int rows, int cellWidth, int cellHeight, int sep
 // A fresh directory for files a test writes, removed with the test program's temp folder.
 QString TestFilePath(const QString& name);
 
-// The real surface, with a record of every line of text drawn on it.
-class RecordingSurface final : public DrawingSurface {
+// The real surface behind a seam: every operation goes to a QtDrawingSurface, and a test
+// double overrides what it wants to watch.
+class ForwardingSurface : public DrawingSurface {
 public:
-    struct Text {
-        double x = 0;
-        double y = 0;
-        QString text;
-        bool rotated = false;
-    };
-    std::vector<Text> texts;
-
     void SelectTarget(QImage& picture) override { real_.SelectTarget(picture); }
     void ReleaseTarget() override { real_.ReleaseTarget(); }
     void FillTarget(int32_t colour) override { real_.FillTarget(colour); }
@@ -60,15 +53,9 @@ public:
         real_.CopyPicture(source, x, y);
     }
     void DrawIcon(const QImage& icon, double x, double y) override { real_.DrawIcon(icon, x, y); }
-    void SelectFont(const CellFont& font) override {
-        rotated_ = font.rotated;
-        real_.SelectFont(font);
-    }
+    void SelectFont(const CellFont& font) override { real_.SelectFont(font); }
     void SetTextColour(int32_t colour) override { real_.SetTextColour(colour); }
-    void DrawText(double x, double y, const QString& text) override {
-        texts.push_back({x, y, text, rotated_});
-        real_.DrawText(x, y, text);
-    }
+    void DrawText(double x, double y, const QString& text) override { real_.DrawText(x, y, text); }
     TextExtent MeasureText(const QString& text) const override { return real_.MeasureText(text); }
     int FitCharacters(const QString& text, int width) const override {
         return real_.FitCharacters(text, width);
@@ -77,6 +64,30 @@ public:
         real_.SetTextJustification(extra, breakCount);
     }
     int LineHeight() const override { return real_.LineHeight(); }
+
+private:
+    QtDrawingSurface real_;
+};
+
+// The real surface, with a record of every line of text drawn on it.
+class RecordingSurface final : public ForwardingSurface {
+public:
+    struct Text {
+        double x = 0;
+        double y = 0;
+        QString text;
+        bool rotated = false;
+    };
+    std::vector<Text> texts;
+
+    void SelectFont(const CellFont& font) override {
+        rotated_ = font.rotated;
+        ForwardingSurface::SelectFont(font);
+    }
+    void DrawText(double x, double y, const QString& text) override {
+        texts.push_back({x, y, text, rotated_});
+        ForwardingSurface::DrawText(x, y, text);
+    }
 
     // The texts drawn, in order.
     QStringList DrawnTexts() const {
@@ -87,7 +98,6 @@ public:
     }
 
 private:
-    QtDrawingSurface real_;
     bool rotated_ = false;
 };
 

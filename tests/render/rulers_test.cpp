@@ -17,7 +17,7 @@ constexpr int32_t kGrey = 0x808080;
 constexpr int32_t kPage = 0x00FF00;
 
 // The real surface, noting each text with the pixel size of the font it was drawn in.
-class LabelRecorder final : public DrawingSurface {
+class LabelRecorder final : public ForwardingSurface {
 public:
     struct Label {
         double x;
@@ -27,41 +27,16 @@ public:
     };
     std::vector<Label> labels;
 
-    void SelectTarget(QImage& picture) override { real_.SelectTarget(picture); }
-    void ReleaseTarget() override { real_.ReleaseTarget(); }
-    void FillTarget(int32_t colour) override { real_.FillTarget(colour); }
-    void SetPenWidth(int width) override { real_.SetPenWidth(width); }
-    void SetPenStyle(PenStyle style) override { real_.SetPenStyle(style); }
-    void DrawLine(double x1, double y1, double x2, double y2, int32_t colour) override {
-        real_.DrawLine(x1, y1, x2, y2, colour);
-    }
-    void DrawBox(double x1, double y1, double x2, double y2, int32_t outline,
-                 BoxFill fill) override {
-        real_.DrawBox(x1, y1, x2, y2, outline, fill);
-    }
-    void CopyPicture(const QImage& source, double x, double y) override {
-        real_.CopyPicture(source, x, y);
-    }
-    void DrawIcon(const QImage& icon, double x, double y) override { real_.DrawIcon(icon, x, y); }
     void SelectFont(const CellFont& font) override {
         pixelSize_ = font.font.pixelSize();
         bold_ = font.font.bold();
-        real_.SelectFont(font);
+        ForwardingSurface::SelectFont(font);
     }
-    void SetTextColour(int32_t colour) override { real_.SetTextColour(colour); }
     void DrawText(double x, double y, const QString& text) override {
         EXPECT_TRUE(bold_) << text.toStdString();
         labels.push_back({x, y, text, pixelSize_});
-        real_.DrawText(x, y, text);
+        ForwardingSurface::DrawText(x, y, text);
     }
-    TextExtent MeasureText(const QString& text) const override { return real_.MeasureText(text); }
-    int FitCharacters(const QString& text, int width) const override {
-        return real_.FitCharacters(text, width);
-    }
-    void SetTextJustification(int extra, int breakCount) override {
-        real_.SetTextJustification(extra, breakCount);
-    }
-    int LineHeight() const override { return real_.LineHeight(); }
 
     QStringList Texts() const {
         QStringList texts;
@@ -71,7 +46,6 @@ public:
     }
 
 private:
-    QtDrawingSurface real_;
     int pixelSize_ = 0;
     bool bold_ = false;
 };

@@ -1,5 +1,6 @@
 #include "model/cell_record.h"
 #include "render/cell_font.h"
+#include "render/null_drawing_surface.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"
 #include "render/text_layout.h"
@@ -18,28 +19,15 @@ CellFont DefaultFont(int16_t alignment = kAlignLeft) {
 }
 
 // A surface whose font gives every character the same width, for exact widths.
-class FixedAdvanceSurface final : public DrawingSurface {
+class FixedAdvanceSurface final : public NullDrawingSurface {
 public:
     explicit FixedAdvanceSurface(int advance) : advance_(advance) {}
-    void SelectTarget(QImage&) override {}
-    void ReleaseTarget() override {}
-    void FillTarget(int32_t) override {}
-    void SetPenWidth(int) override {}
-    void SetPenStyle(PenStyle) override {}
-    void DrawLine(double, double, double, double, int32_t) override {}
-    void DrawBox(double, double, double, double, int32_t, BoxFill) override {}
-    void CopyPicture(const QImage&, double, double) override {}
-    void DrawIcon(const QImage&, double, double) override {}
-    void SelectFont(const CellFont&) override {}
-    void SetTextColour(int32_t) override {}
-    void DrawText(double, double, const QString&) override {}
     TextExtent MeasureText(const QString& text) const override {
         return {int(text.size()) * advance_, 10};
     }
     int FitCharacters(const QString& text, int width) const override {
         return std::min(int(text.size()), std::max(0, width / advance_));
     }
-    void SetTextJustification(int, int) override {}
     int LineHeight() const override { return 12; }
 
 private:
