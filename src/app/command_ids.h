@@ -41,6 +41,7 @@ inline constexpr int kResetTable = 2015;
 inline constexpr int kStop = 2016;
 inline constexpr int kTitleBar = 2017;
 inline constexpr int kViewCommands = 2018;
+inline constexpr int kRedo = 2019;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).

@@ -57,7 +57,11 @@ void Editor::Initialise(const QString& commandLine) {
         return;
     }
     const bool current = IsWorkFile(path);
-    if (current || IsPreviousWorkFile(path)) LoadAndShow(path, !current);
+    if (!current && !IsPreviousWorkFile(path)) {
+        Tell(42, 1, 41, 1);
+        return;
+    }
+    LoadAndShow(path, !current);
 }
 
 QString Editor::Title() const {
@@ -91,8 +95,7 @@ void Editor::ApplyMenuState() {
                              state_.rightMouseMode == kRightModeFavourites);
     for (int id : kTableCommands)
         shell_.SetCommandEnabled(id, state_.tableLoaded == 1);
-    shell_.SetCommandEnabled(command::kUndo,
-                             state_.tableLoaded == 1 && document_.undo.lastWrittenLevel >= 0);
+    UpdateUndoCommands();
     shell_.SetCommandEnabled(command::kPasteCell,
                              state_.tableLoaded == 1 && state_.copyBuffer.copyBufferFull == 1);
 }
@@ -102,21 +105,28 @@ void Editor::TableShown() {
     state_.tableLoaded = 1;
     for (int id : kTableCommands)
         shell_.SetCommandEnabled(id, true);
-    shell_.SetCommandEnabled(command::kUndo, false);
+    UpdateUndoCommands();
     shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull == 1);
     UpdateStatusCaption();
     shell_.FocusTableView();
 }
 
 bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
-    const PasswordQuestion ask = [this] { return ui_.AskWorkFilePassword(); };
+    bool passwordTyped = false;
+    const PasswordQuestion ask = [this, &passwordTyped] {
+        const QString answer = ui_.AskWorkFilePassword();
+        passwordTyped = !answer.trimmed().isEmpty();
+        return answer;
+    };
     const Status status = previousFormat ? LoadPreviousWorkFile(path, document_, ask)
                                          : LoadWorkFile(path, document_, ask);
     switch (status.code) {
     case StatusCode::Ok:
         break;
     case StatusCode::WrongPassword:
-        return false; // the password dialog was the answer
+        // A cancelled password dialog is answer enough; a wrong password is said.
+        if (passwordTyped) ui_.ShowMessage(Messages().Message(kTrustGroup, kWrongPasswordEntry));
+        return false;
     case StatusCode::WrongLength:
     case StatusCode::NotATable:
     case StatusCode::Unreadable:
@@ -128,6 +138,11 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
     imageReports_ = ImageReportMemory();
     TableShown();
     Redraw();
+    if (status.missingCells > 0) {
+        MarkChanged();
+        ui_.ShowMessage(Messages().Message(kTrustGroup, kMissingCellsEntry) +
+                        QString::number(status.missingCells));
+    }
     return true;
 }
 
@@ -162,7 +177,37 @@ void Editor::ShowViewAndRulers() {
 
 void Editor::Snapshot() {
     SnapshotForUndo(document_);
-    shell_.SetCommandEnabled(command::kUndo, true);
+    UpdateUndoCommands();
+}
+
+void Editor::DropSnapshotIfUnchanged() {
+    ::DropSnapshotIfUnchanged(document_);
+    UpdateUndoCommands();
+}
+
+void Editor::MarkChanged() {
+    MarkUnsavedChange(document_);
+    UpdateUndoCommands();
+}
+
+void Editor::UpdateUndoCommands() {
+    const bool loaded = state_.tableLoaded == 1;
+    shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
+    shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
+    shell_.SetModified(loaded && document_.undo.Modified());
+}
+
+bool Editor::MayLeaveTable() {
+    if (state_.tableLoaded != 1 || !document_.undo.Modified()) return true;
+    switch (ui_.AskSaveChanges(Messages().Message(kTrustGroup, kSaveChangesEntry))) {
+    case SaveChoice::Save:
+        return RecordFile();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    }
+    return false;
 }
 
 void Editor::SaveProgramSettings() {

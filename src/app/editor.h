@@ -49,17 +49,22 @@ public:
     void ApplyMenuState();
     // Writes the preferences; a failure is shown.
     void SaveProgramSettings();
+    // Before the table is closed or replaced: true when it has no unsaved changes, or the
+    // user saved them or chose to drop them; false when the user cancelled.
+    bool MayLeaveTable();
     QString Title() const;
 
 private:
     // Commands.
     void NewTable();
     void ReadFile(bool previousFormat);
-    void RecordFile();
+    // true when the table was saved.
+    bool RecordFile();
     void Export(bool bitmap);
     void Configuration();
     void Exit();
     void Undo();
+    void Redo();
     void CopyCell();
     void PasteCell();
     void ClearCell();
@@ -93,7 +98,15 @@ private:
     void RedrawView();
     void ShowViewAndRulers();
     void DrawRulers();
+    // Every change of the table: Snapshot before it; DropSnapshotIfUnchanged after a dialog
+    // or a command that may have changed nothing.
     void Snapshot();
+    void DropSnapshotIfUnchanged();
+    // The table differs from its file although no undo step says so (a new password, cells
+    // made for a file that lacked them).
+    void MarkChanged();
+    void UpdateUndoCommands();
+    void AfterUndoOrRedo();
     void TableShown();
     bool LoadAndShow(const QString& path, bool previousFormat);
     void UpdateStatusCaption();

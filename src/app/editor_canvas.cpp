@@ -63,7 +63,9 @@ void Editor::EditCell(int column, int row) {
     const bool accepted = ui_.RunCellEditingDialog(fields, state_);
     cellEditOpen_ = false;
     if (!accepted) return;
+    Snapshot();
     WriteCellEditFields(fields, cell);
+    DropSnapshotIfUnchanged();
     Redraw();
 }
 
@@ -74,6 +76,7 @@ void Editor::InsertImage(int column, int row) {
     const QString path =
         TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, start)).toString();
     if (path.isEmpty()) return;
+    Snapshot();
     cell.imageSpec = path + QLatin1Char('*') + QString::number(cell.backColour);
     cell.backColour = kImageCellMarker;
     RedrawView();
@@ -86,6 +89,7 @@ void Editor::InsertIcon(int column, int row) {
         TrimSpaces(ui_.ChooseFile(FileDialogKind::Icon, FileDialogMode::Open, cell.iconPath))
             .toString();
     if (path.isEmpty()) return;
+    Snapshot();
     cell.iconPath = path;
     RedrawView();
 }
@@ -128,7 +132,8 @@ void Editor::Key(int qtKey) {
     case Qt::Key_Home:
         return Scroll(0);
     case Qt::Key_Escape:
-        if (ui_.AskYesNo(Messages().Message(24, 1))) shell_.CloseWindow();
+        if (ui_.AskYesNoDefaultNo(Messages().Message(24, 1)) && MayLeaveTable())
+            shell_.CloseWindow();
         return;
     default:
         return;

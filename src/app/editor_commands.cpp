@@ -29,7 +29,8 @@ void Editor::Command(int id) {
     case kReadPrevious:
         return ReadFile(true);
     case kRecordFile:
-        return RecordFile();
+        RecordFile();
+        return;
     case kJpegExport:
         return Export(false);
     case kBitmapExport:
@@ -46,6 +47,8 @@ void Editor::Command(int id) {
         return Exit();
     case kUndo:
         return Undo();
+    case kRedo:
+        return Redo();
     case kCopyCell:
         return CopyCell();
     case kPasteCell:
@@ -97,6 +100,7 @@ void Editor::Command(int id) {
 }
 
 void Editor::NewTable() {
+    if (!MayLeaveTable()) return;
     // The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
     // starts without title bars, line-only styles or the old table's password.
     TableSettings planned = document_.settings;
@@ -109,6 +113,7 @@ void Editor::NewTable() {
     if (!ui_.RunNewTableDialog(planned, state_)) return;
 
     document_.settings = planned;
+    document_.workFilePath.clear(); // a new table has no file until it is saved
     document_.settings.tableRetouched = 0;
     CreateTable(document_, planned.columnCount, planned.rowCount, kViewOrigin, kViewOrigin,
                 planned.lineColour);
@@ -122,6 +127,7 @@ void Editor::NewTable() {
 }
 
 void Editor::ReadFile(bool previousFormat) {
+    if (!MayLeaveTable()) return;
     const QString path =
         ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Open, document_.workFilePath)
             .trimmed();
@@ -138,30 +144,36 @@ void Editor::ReadFile(bool previousFormat) {
     if (!LoadAndShow(path, previousFormat)) document_.settings = before;
 }
 
-void Editor::RecordFile() {
+bool Editor::RecordFile() {
     QString path =
         ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Save, document_.workFilePath)
             .trimmed();
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     state_.lastFolder = QFileInfo(path).absolutePath();
-    if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return;
+    if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return false;
     RecomputeOperations(document_);
     RestoreCommands(document_);
     const Status status = SaveWorkFile(path, document_);
     if (!status.ok()) {
         ui_.ShowMessage(Messages().Message(kFailureGroup, kSaveFailedEntry) + status.detail);
-        return;
+        return false;
     }
     document_.workFilePath = path;
+    MarkSaved(document_);
+    UpdateUndoCommands();
     UpdateStatusCaption();
+    return true;
 }
 
 void Editor::Configuration() {
     if (dialogOpen_) return;
     dialogOpen_ = true;
+    const QString password = ProtectingPassword(document_.settings);
+    Snapshot();
     const bool accepted = ui_.RunConfigurationDialog(document_.settings, state_);
     dialogOpen_ = false;
-    if (!accepted) return;
+    if (ProtectingPassword(document_.settings) != password) MarkChanged();
+    if (!accepted) return DropSnapshotIfUnchanged();
     const TableSettings& s = document_.settings;
     for (int row = 0; row < s.rowCount; ++row) {
         for (int column = 0; column < s.columnCount; ++column) {
@@ -172,18 +184,31 @@ void Editor::Configuration() {
             cell.separatorPixels = s.separatorPixels;
         }
     }
+    DropSnapshotIfUnchanged();
     Redraw();
     UpdateStatusCaption();
 }
 
 void Editor::Exit() {
+    if (!MayLeaveTable()) return;
     SaveProgramSettings();
     shell_.CloseWindow();
 }
 
 void Editor::Undo() {
-    RestoreFromUndo(document_);
-    RedrawView();
+    if (UndoStep(document_)) AfterUndoOrRedo();
+}
+
+void Editor::Redo() {
+    if (RedoStep(document_)) AfterUndoOrRedo();
+}
+
+// The table comes back whole and unselected: counts in the caption, marks gone.
+void Editor::AfterUndoOrRedo() {
+    state_.selection = SelectionState{};
+    UpdateUndoCommands();
+    UpdateStatusCaption();
+    Redraw();
 }
 
 void Editor::CopyCell() {
@@ -211,6 +236,7 @@ void Editor::PasteCell() {
     selection.selectAllOn = 0;
     PasteIntoSelection(document_, state_.settings, state_.copyBuffer.copySourceColumn,
                        state_.copyBuffer.copySourceRow);
+    DropSnapshotIfUnchanged();
     ClearSelection(document_, selection);
     Redraw();
 }
@@ -224,6 +250,7 @@ void Editor::ClearCell() {
     Snapshot();
     selection.selectAllOn = 0;
     ClearSelectedCells(document_);
+    DropSnapshotIfUnchanged();
     ClearSelection(document_, selection);
     Redraw();
 }
@@ -241,7 +268,9 @@ void Editor::SelectAll() {
 
 void Editor::ToUpdate() {
     shell_.SetCommandEnabled(command::kToUpdate, false);
+    Snapshot();
     Redraw();
+    DropSnapshotIfUnchanged();
     shell_.SetCommandEnabled(command::kToUpdate, true);
     shell_.FocusTableView();
 }
@@ -275,9 +304,18 @@ void Editor::SetMouseMode(int id) {
 
 void Editor::Merge(bool horizontal) {
     Snapshot();
-    document_.settings.tableRetouched = 1;
-    if (MergeRun(document_, state_.selection, horizontal) == MergeOutcome::NotARun)
+    switch (MergeRun(document_, state_.selection, horizontal)) {
+    case MergeOutcome::Joined:
+        document_.settings.tableRetouched = 1;
+        break;
+    case MergeOutcome::NotARun:
         Tell(horizontal ? 40 : 39, 1, 40, 2);
+        break;
+    case MergeOutcome::NotAllowed:
+        ui_.ShowMessage(Messages().Message(kTrustGroup, kJoinNotAllowedEntry));
+        break;
+    }
+    DropSnapshotIfUnchanged();
     ClearSelection(document_, state_.selection);
     Redraw();
 }
@@ -295,6 +333,7 @@ void Editor::CancelOrStop(int32_t cellState) {
     Snapshot();
     document_.settings.tableRetouched = 1;
     SetStateOfSelectedCells(document_, cellState);
+    DropSnapshotIfUnchanged();
     ClearSelection(document_, selection);
     Redraw();
 }
@@ -302,6 +341,7 @@ void Editor::CancelOrStop(int32_t cellState) {
 void Editor::InsertLine(bool column) {
     Snapshot();
     if (!(column ? InsertColumn(document_) : InsertRow(document_))) {
+        DropSnapshotIfUnchanged();
         Tell(column ? 38 : 37, 1, 38, 2);
         return;
     }
@@ -316,6 +356,7 @@ void Editor::RemoveLine(bool column) {
     }
     Snapshot();
     if (!(column ? RemoveLastColumn(document_) : RemoveLastRow(document_))) {
+        DropSnapshotIfUnchanged();
         Tell(column ? 27 : 28, 1, 27, 2);
         return;
     }
@@ -326,13 +367,16 @@ void Editor::RemoveLine(bool column) {
 void Editor::ResetTable() {
     Snapshot();
     ResetTableTexts(document_);
+    DropSnapshotIfUnchanged();
     Redraw();
 }
 
 void Editor::TitleBar() {
     if (dialogOpen_) return;
     dialogOpen_ = true;
+    Snapshot();
     ui_.RunTitleBarDialog(document_.settings, state_);
+    DropSnapshotIfUnchanged();
     dialogOpen_ = false;
     RedrawView();
 }

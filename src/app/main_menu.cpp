@@ -58,6 +58,9 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
 
     QMenu* edit = menuBar.addMenu(m.Message(70, 1));
     b.Item(*edit, 1051, m.Message(70, 6), 821, QKeySequence::Undo);
+    b.Item(*edit, command::kRedo, m.Message(kTrustGroup, kRedoEntry))
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     edit->addSeparator();
     b.Item(*edit, 1020, m.Message(70, 2), 812, QKeySequence::Copy);
     edit->addSeparator();

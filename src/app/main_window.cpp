@@ -73,7 +73,11 @@ void MainWindow::SetCommandChecked(int command, bool checked) {
 }
 
 void MainWindow::SetTitle(const QString& title) {
-    setWindowTitle(title);
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+void MainWindow::SetModified(bool modified) {
+    setWindowModified(modified);
 }
 
 void MainWindow::ShowPictures() {
@@ -91,8 +95,15 @@ void MainWindow::CloseWindow() {
     close();
 }
 
-// The window's close box leaves as "Exit the program" does, settings saved.
+// The window's close box leaves as "Exit the program" does: unsaved changes are asked
+// about, settings saved.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!closedByCommand_) editor_.SaveProgramSettings();
+    if (!closedByCommand_) {
+        if (!editor_.MayLeaveTable()) {
+            event->ignore();
+            return;
+        }
+        editor_.SaveProgramSettings();
+    }
     event->accept();
 }

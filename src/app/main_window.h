@@ -25,6 +25,7 @@ public:
     void SetCommandEnabled(int command, bool enabled) override;
     void SetCommandChecked(int command, bool checked) override;
     void SetTitle(const QString& title) override;
+    void SetModified(bool modified) override;
     void ShowPictures() override;
     void FocusTableView() override;
     void CloseWindow() override;

@@ -20,6 +20,14 @@ inline constexpr int kFailureGroup = 72;
 inline constexpr int kSaveFailedEntry = 1;   // "The file could not be saved: " + name and reason
 inline constexpr int kExportFailedEntry = 2; // "The picture could not be exported: " + ...
 
+// Messages of undo, unsaved work and refusals that used to pass without a word.
+inline constexpr int kTrustGroup = 73;
+inline constexpr int kRedoEntry = 1;
+inline constexpr int kSaveChangesEntry = 2;  // Save / Don't save / Cancel
+inline constexpr int kMissingCellsEntry = 3; // + the number of cells
+inline constexpr int kWrongPasswordEntry = 4;
+inline constexpr int kJoinNotAllowedEntry = 5;
+
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {
     int group;

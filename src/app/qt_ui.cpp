@@ -39,9 +39,11 @@ void QtUi::ShowMessage(const QString& text) {
 
 namespace {
 
-bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text) {
+bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::Yes) {
     QMessageBox box(QMessageBox::Question, title, MessageBoxText(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(defaultButton);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -50,6 +52,28 @@ bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text) 
 bool QtUi::AskYesNo(const QString& text) {
     return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
                           text);
+}
+
+bool QtUi::AskYesNoDefaultNo(const QString& text) {
+    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                          text, QMessageBox::No);
+}
+
+SaveChoice QtUi::AskSaveChanges(const QString& text) {
+    QMessageBox box(QMessageBox::Warning,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 // The question is in all seven languages, so its title belongs to none.

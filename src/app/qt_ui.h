@@ -14,6 +14,8 @@ public:
 
     void ShowMessage(const QString& text) override;
     bool AskYesNo(const QString& text) override;
+    bool AskYesNoDefaultNo(const QString& text) override;
+    SaveChoice AskSaveChanges(const QString& text) override;
     bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;

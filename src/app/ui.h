@@ -13,6 +13,8 @@ struct TableSettings;
 // The file dialogs of the program.
 enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap };
 enum class FileDialogMode { Open, Save };
+// The answers to the question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
 // implementation; tests script the answers.
@@ -21,6 +23,10 @@ public:
     // Message boxes titled with the program's title message; multi-line texts use "\r\n".
     void ShowMessage(const QString& text) override = 0;
     virtual bool AskYesNo(const QString& text) = 0;
+    // A yes/no question whose default button is No, so Enter or Escape never says yes.
+    virtual bool AskYesNoDefaultNo(const QString& text) { return AskYesNo(text); }
+    // Save / Don't save / Cancel before unsaved changes would be lost; Escape cancels.
+    virtual SaveChoice AskSaveChanges(const QString& text) = 0;
     // The start-up question whether to register the program for work files (its own title).
     virtual bool AskToRegisterFileType(const QString& text) { return AskYesNo(text); }
 

@@ -192,6 +192,11 @@ CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
     if (!status.ok()) return Failure(ExitCodeFor(status.code), status.detail);
 
     CollectedMessages messages;
+    if (status.missingCells > 0)
+        messages.ShowMessage(
+            QStringLiteral("%1: %2 cells of the table had no record and were made as new cells")
+                .arg(options.file)
+                .arg(status.missingCells));
     const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
     if (options.command != QStringLiteral("dump")) {
         const Status written = WritePicture(options, document, render, messages);

@@ -32,8 +32,26 @@ struct Document {
 void CreateTable(Document& document, int columnCount, int rowCount, int originX, int originY,
                  int32_t lineColour);
 
+// Gives the cell the values of a new table's cell at that place: geometry from the origin,
+// counts and lines from the settings, white or banded fill, the default content.
+void InitialiseNewTableCell(Document& document, int column, int row, int originX, int originY);
+
+// The table as it is now, sharing the records of unchanged cells with `shareWith`.
+UndoState CaptureUndoState(const Document& document, const UndoState* shareWith);
+// Takes the table as it is now as the step Undo goes back to, before a change. Starts a new
+// version and forgets the steps that Redo could bring back.
 void SnapshotForUndo(Document& document);
-void RestoreFromUndo(Document& document);
+// Forgets the newest undo step when the table has not changed since it was taken (a dialog
+// that was cancelled, a command that was refused).
+void DropSnapshotIfUnchanged(Document& document);
+// One step back or forward; false when there is none.
+bool UndoStep(Document& document);
+bool RedoStep(Document& document);
+// The table as it is now is the table its file holds.
+void MarkSaved(Document& document);
+// The table differs from its file although no undo step records it (a new password, cells
+// made for a file that lacked them).
+void MarkUnsavedChange(Document& document);
 
 struct PixelSize {
     int width = 0;

@@ -16,6 +16,9 @@ enum class StatusCode {
 struct Status {
     StatusCode code = StatusCode::Ok;
     QString detail;
+    // A load that succeeded although the file lacked records for this many cells of its table;
+    // they were made as a new table's cells.
+    int missingCells = 0;
 
     bool ok() const { return code == StatusCode::Ok; }
     static Status Success() { return {}; }

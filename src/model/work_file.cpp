@@ -219,6 +219,39 @@ bool HasWholeRecords(const QString& path, size_t recordSize) {
     return info.isFile() && size_t(info.size()) % recordSize == 0;
 }
 
+// A file cut short (or with records lost) still opens as a whole table: each cell without a
+// record is made as a new table's cell at its place, lined up with the first cell read.
+int MakeMissingCells(Document& document, const GridArray<uint8_t>& covered) {
+    const TableSettings& s = document.settings;
+    int originX = 2;
+    int originY = 2;
+    bool originFound = false;
+    int missing = 0;
+    for (int column = 0; column < s.columnCount; ++column) {
+        for (int row = 0; row < s.rowCount; ++row) {
+            if (!covered.at(column, row)) {
+                ++missing;
+            } else if (!originFound) {
+                const CellRecord& cell = document.cell(column, row);
+                originX = cell.left - column * s.gridCellWidth;
+                originY = cell.top - row * s.gridCellHeight;
+                originFound = true;
+            }
+        }
+    }
+    if (missing == 0) return 0;
+    for (int column = 0; column < s.columnCount; ++column) {
+        for (int row = 0; row < s.rowCount; ++row) {
+            if (covered.at(column, row)) continue;
+            InitialiseNewTableCell(document, column, row, originX, originY);
+            CellRecord& cell = document.cell(column, row);
+            cell.passwordSet = s.passwordSet;
+            cell.password = s.password;
+        }
+    }
+    return missing;
+}
+
 Status LoadFile(const QString& path, WorkFileFormat format, Document& document,
                 const PasswordQuestion& ask) {
     QFile file(path);
@@ -270,6 +303,7 @@ Status LoadWorkFileBytes(const QByteArray& bytes, WorkFileFormat format, Documen
             return {StatusCode::WrongPassword, QStringLiteral("wrong or missing password")};
     }
 
+    GridArray<uint8_t> covered;
     for (size_t index = 0; index < recordCount; ++index) {
         const char* record = first + index * recordSize;
         const int column = Get<int16_t>(record, ro::column);
@@ -279,12 +313,16 @@ Status LoadWorkFileBytes(const QByteArray& bytes, WorkFileFormat format, Documen
         ReadCellFields(record, cell);
         cell.passwordSet = s.passwordSet;
         cell.password = s.password;
+        covered.at(column, row) = 1;
     }
+    const int missing = MakeMissingCells(fresh, covered);
     const CellRecord& last = fresh.cell(s.columnCount - 1, s.rowCount - 1);
     fresh.extentRight = int16_t(last.right);
     fresh.extentBottom = int16_t(last.bottom);
     document = std::move(fresh);
-    return Status::Success();
+    Status status;
+    status.missingCells = missing;
+    return status;
 }
 
 Status LoadWorkFile(const QString& path, Document& document, const PasswordQuestion& ask) {

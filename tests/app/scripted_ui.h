@@ -17,6 +17,9 @@ public:
     QStringList messages;
     QStringList questions;
     std::deque<bool> answers;
+    // Unanswered: Don't save, so scenarios that never look at the question go on as before.
+    std::deque<SaveChoice> saveChoices;
+    QStringList saveQuestions;
     std::vector<int32_t> colourRequests; // initial colour of every colour dialog
     std::deque<std::optional<int32_t>> colours;
     std::function<void()> whileChoosingColour; // runs inside the colour dialog
@@ -39,6 +42,10 @@ public:
     bool AskYesNo(const QString& text) override {
         questions.append(text);
         return Next(answers, false);
+    }
+    SaveChoice AskSaveChanges(const QString& text) override {
+        saveQuestions.append(text);
+        return Next(saveChoices, SaveChoice::Discard);
     }
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
                        const QString& startPath) override {

@@ -1,86 +1,7 @@
-#include "app/command_ids.h"
-#include "app/main_window.h"
-#include "app/message_table.h"
-#include "app/picture_widget.h"
-#include "app/scripted_ui.h"
-#include "app/startup.h"
-#include "content/clock.h"
-#include "fixtures/temp_folder.h"
-#include "model/work_file.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QTest>
-#include <gtest/gtest.h>
-
-namespace {
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application =
-        qobject_cast<QApplication*>(QCoreApplication::instance())
-            ? qobject_cast<QApplication*>(QCoreApplication::instance())
-            : new QApplication(argc, argv);
-    return *application;
-}
-
-// The editor in English with a scripted Ui, a fixed date and its settings in a temporary
-// folder. New tables come from `columns` x `rows` cells of 40 x 20.
-class EditorTest : public ::testing::Test {
-protected:
-    EditorTest() {
-        Application();
-        state.settings.currentLanguage = kEnglish;
-        state.settingsPath = folder.Path(QStringLiteral("Quadrivel.ini"));
-        ui.newTable = [this](TableSettings& s, AppState&) {
-            s.columnCount = int16_t(columns);
-            s.rowCount = int16_t(rows);
-            s.gridCellWidth = 40;
-            s.gridCellHeight = 20;
-            s.horizontalTitleBar = titleBar;
-            return true;
-        };
-        window = std::make_unique<MainWindow>(ui, clock, state);
-        window->editor().Initialise(QString());
-    }
-
-    Editor& editor() { return window->editor(); }
-    Document& document() { return editor().document(); }
-    void Run(int command) { editor().Command(command); }
-    void NewTable(int c, int r) {
-        columns = c;
-        rows = r;
-        Run(command::kNew);
-    }
-    // A click in the middle of a cell of the view (cells of 40 x 20, no separator).
-    void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(window->tableView(), button, {},
-                          QPoint(column * 40 + 20, row * 20 + 10 + editor().state().scrollY));
-    }
-    QString Message(int g, int e) const { return MessageIn(kEnglish, g, e); }
-    QString Pair(int g1, int e1, int g2, int e2) const {
-        return Message(g1, e1) + QStringLiteral("\r\n") + Message(g2, e2);
-    }
-
-    TempFolder folder;
-    ScriptedUi ui;
-    FixedClock clock{QDate(2026, 12, 7)};
-    AppState state;
-    std::unique_ptr<MainWindow> window;
-    int columns = 5;
-    int rows = 4;
-    int32_t titleBar = 0;
-};
-
-} // namespace
+#include "app/editor_test_fixture.h"
 
 TEST_F(EditorTest, EmptyWindowThenNewTable) {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
     EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
     EXPECT_TRUE(window->action(command::kNew)->isEnabled());
     EXPECT_TRUE(window->action(command::kCellSelector)->isChecked());
@@ -89,8 +10,9 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
 
     NewTable(5, 4);
     EXPECT_EQ(state.tableLoaded, 1);
-    EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("Width : 40 Height : 20 Rows : 4 Columns : 5 Separation : 0 -  - "));
+    EXPECT_EQ(
+        window->windowTitle(),
+        QStringLiteral("Width : 40 Height : 20 Rows : 4 Columns : 5 Separation : 0 -  - [*]"));
     EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
     EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
     EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
@@ -141,7 +63,7 @@ TEST_F(EditorTest, MergesAndTheRetouchedRule) {
     Run(command::kMergeHorizontal); // a vertical run
     EXPECT_EQ(ui.messages.last(), Pair(40, 1, 40, 2));
     EXPECT_EQ(document().cell(1, 2).selected, 0);
-    EXPECT_EQ(document().settings.tableRetouched, 1);
+    EXPECT_EQ(document().settings.tableRetouched, 0); // a refused join retouches nothing
 
     for (int column = 1; column <= 3; ++column)
         Click(column, 2);
@@ -186,16 +108,16 @@ TEST_F(EditorTest, CopyPasteClearUndo) {
     Run(command::kUndo);
     EXPECT_TRUE(document().cell(2, 1).text.isEmpty());
 
-    // Paste with every copy flag off changes nothing but still takes a snapshot.
+    // Paste with every copy flag off changes nothing and so leaves no undo step.
     Run(command::kDeselectAllFields);
     EXPECT_FALSE(window->action(1081)->isChecked());
     document().cell(1, 2).text = QStringLiteral("kept");
     Click(1, 2);
-    const int16_t level = document().undo.undoLevel;
+    const size_t steps = document().undo.undoSteps.size();
     Run(command::kPasteCell);
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("kept"));
     EXPECT_EQ(document().cell(1, 2).selected, 0);
-    EXPECT_EQ(document().undo.undoLevel, level + 1);
+    EXPECT_EQ(document().undo.undoSteps.size(), steps);
     Run(1081); // toggles Text on again
     EXPECT_TRUE(window->action(1081)->isChecked());
     EXPECT_EQ(state.settings.copyFlag(CopyFlag::Text), 1);
@@ -273,7 +195,7 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     const QString path = folder.Path(QStringLiteral("table.qdvl"));
     ui.files.push_back(path);
     Run(command::kRecordFile);
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - table.qdvl - ")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - table.qdvl - [*]")));
     EXPECT_EQ(state.lastFolder, QFileInfo(path).absolutePath()); // where exports start now
     const QByteArray saved = TempFolder::Read(path);
     ASSERT_EQ(saved.size(), 12 * 3331);
@@ -328,7 +250,7 @@ TEST_F(EditorTest, ExportsSayWhatHappened) {
 TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {
     Run(2009); // Deutsch
     EXPECT_EQ(state.settings.currentLanguage, kGerman);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
     EXPECT_EQ(window->action(command::kNew)->text(), MessageIn(kGerman, 71, 2));
     EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
     EXPECT_TRUE(QFile::exists(state.settingsPath)); // a language change saves the settings
@@ -374,5 +296,5 @@ TEST_F(EditorTest, CommandLineFiles) {
     editor().Initialise(QLatin1Char('"') + spaced + QLatin1Char('"'));
     EXPECT_EQ(state.tableLoaded, 1);
     EXPECT_EQ(document().settings.gridCellWidth, 30);
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - with space.qdvl - ")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - with space.qdvl - [*]")));
 }

@@ -26,7 +26,7 @@ TEST(CreateTable, GeometryAndNewCellValues) {
     EXPECT_EQ(document.extentBottom, 42);
     // Cells outside the counts stay all zero.
     EXPECT_EQ(document.cell(3, 0), CellRecord{});
-    EXPECT_EQ(document.undo.undoLevel, 0);
+    EXPECT_FALSE(document.undo.CanUndo());
 }
 
 TEST(CreateTable, BandingAndTitleBars) {

@@ -1,4 +1,5 @@
 #include "fixtures/table_builder.h"
+#include "model/work_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,78 +9,104 @@ void Mark(Document& document, int value) {
     document.cell(0, 0).text = QString::number(value);
 }
 
+QString Marked(const Document& document) {
+    return document.cell(0, 0).text;
+}
+
 } // namespace
 
-TEST(UndoStore, LevelsStopAtTwentyNine) {
+TEST(UndoStore, TwentyNineStepsBackAndForwardAgain) {
     Document document = MakeTable(3, 3);
-    for (int snapshot = 1; snapshot <= 35; ++snapshot) {
-        Mark(document, snapshot); // the state saved by snapshot n is "n"
-        SnapshotForUndo(document);
+    for (int change = 1; change <= 35; ++change) {
+        SnapshotForUndo(document); // the step before change n holds n - 1
+        Mark(document, change);
     }
-    EXPECT_EQ(document.undo.undoLevel, 29);
+    EXPECT_EQ(document.undo.undoSteps.size(), 29u);
+    for (int expected = 34; expected >= 6; --expected) {
+        ASSERT_TRUE(UndoStep(document));
+        EXPECT_EQ(Marked(document), QString::number(expected));
+    }
+    EXPECT_FALSE(UndoStep(document));
+    EXPECT_EQ(Marked(document), QStringLiteral("6"));
+    for (int expected = 7; expected <= 35; ++expected) {
+        ASSERT_TRUE(RedoStep(document));
+        EXPECT_EQ(Marked(document), QString::number(expected));
+    }
+    EXPECT_FALSE(RedoStep(document));
+
+    // A new change after an undo forgets what Redo could have brought back.
+    UndoStep(document);
+    SnapshotForUndo(document);
     Mark(document, 100);
-
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.undo.undoLevel, 28);
-    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("29"));
-
-    for (int expected = 28; expected >= 1; --expected) {
-        RestoreFromUndo(document);
-        EXPECT_EQ(document.cell(0, 0).text, QString::number(expected));
-    }
-    EXPECT_EQ(document.undo.undoLevel, 0);
-    // At level 0 a restore copies level 0 again and the level stays.
-    Mark(document, 200);
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.undo.undoLevel, 0);
-    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("1"));
+    EXPECT_FALSE(document.undo.CanRedo());
+    UndoStep(document);
+    EXPECT_EQ(Marked(document), QStringLiteral("34"));
 }
 
-TEST(UndoStore, NewSnapshotsAfterUndoAndSharedCells) {
-    Document document = MakeTable(2, 2);
-    Mark(document, 1);
-    SnapshotForUndo(document);
-    Mark(document, 2);
-    SnapshotForUndo(document);
-    RestoreFromUndo(document); // back to level 1, state "2"
-    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("2"));
-    EXPECT_EQ(document.undo.undoLevel, 1);
-    Mark(document, 3);
-    SnapshotForUndo(document); // overwrites level 1
-    EXPECT_EQ(document.undo.undoLevel, 2);
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("3"));
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("1"));
-
-    // An unchanged cell shares its record with the previous snapshot.
-    const auto& levels = document.undo.levels;
-    EXPECT_EQ(levels[0][1 * 111 + 1].get(), levels[1][1 * 111 + 1].get());
-    EXPECT_NE(levels[0][0].get(), levels[1][0].get());
-}
-
-TEST(UndoStore, RestoreKeepsPasswordAndCountsAndBusyGuard) {
-    Document document;
-    document.settings.gridCellWidth = 20;
-    document.settings.gridCellHeight = 20;
+TEST(UndoStore, StepBringsBackTheWholeTableButPasswordAndMarks) {
+    Document document = MakeTable(3, 2);
     document.settings.passwordSet = 1;
     document.settings.password = QStringLiteral("pw");
-    CreateTable(document, 2, 2, 2, 2, 0);
-    SnapshotForUndo(document);
-    document.cell(1, 1).password = QStringLiteral("changed");
-    document.cell(1, 1).bold = 1;
-    document.settings.rowCount = 3; // counts are table settings: not restored
-    document.cell(0, 2).text = QStringLiteral("new row");
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.cell(1, 1).bold, 0);
-    EXPECT_EQ(document.cell(1, 1).password, QStringLiteral("changed"));
-    EXPECT_EQ(document.settings.rowCount, 3);
-    // The level never held row 2: the cell comes back as a zero record.
-    EXPECT_EQ(document.cell(0, 2).text, QString());
-    EXPECT_EQ(document.cell(0, 2).backColour, 0);
+    document.commands.at(1, 1) = QStringLiteral("f1f");
+    const QByteArray before = WorkFileBytes(document);
 
-    document.undo.undoBusy = UndoStore::kRestoring;
-    document.cell(0, 0).bold = 1;
-    RestoreFromUndo(document);
-    EXPECT_EQ(document.cell(0, 0).bold, 1);
+    SnapshotForUndo(document);
+    document.settings.columnCount = 4;
+    document.settings.tableRetouched = 1;
+    document.extentRight = 500;
+    document.commands.at(1, 1).clear();
+    document.cell(2, 1).bold = 1;
+    document.cell(0, 0).selected = 1;
+    document.settings.password = QStringLiteral("new");
+    document.cell(1, 0).password = QStringLiteral("new");
+
+    ASSERT_TRUE(UndoStep(document));
+    EXPECT_EQ(document.settings.columnCount, 3);
+    EXPECT_EQ(document.settings.tableRetouched, 0);
+    EXPECT_EQ(document.extentRight, MakeTable(3, 2).extentRight);
+    EXPECT_EQ(document.commands.at(1, 1), QStringLiteral("f1f"));
+    EXPECT_EQ(document.cell(2, 1).bold, 0);
+    EXPECT_EQ(document.cell(0, 0).selected, 0);
+    EXPECT_EQ(document.settings.password, QStringLiteral("new"));
+    EXPECT_EQ(document.cell(1, 0).password, QStringLiteral("new"));
+    document.settings.password = QStringLiteral("pw");
+    document.cell(1, 0).password.clear();
+    EXPECT_EQ(WorkFileBytes(document), before);
+}
+
+TEST(UndoStore, UnchangedCellsShareRecordsBetweenSteps) {
+    Document document = MakeTable(2, 2);
+    SnapshotForUndo(document);
+    Mark(document, 1);
+    SnapshotForUndo(document);
+    const auto& steps = document.undo.undoSteps;
+    EXPECT_EQ(steps[0].cells[3].get(), steps[1].cells[3].get());
+    EXPECT_NE(steps[0].cells[0].get(), steps[1].cells[0].get());
+}
+
+TEST(UndoStore, ModifiedFollowsTheVersionTheFileHolds) {
+    Document document = MakeTable(2, 2);
+    EXPECT_FALSE(document.undo.Modified());
+    SnapshotForUndo(document);
+    Mark(document, 1);
+    EXPECT_TRUE(document.undo.Modified());
+    UndoStep(document);
+    EXPECT_FALSE(document.undo.Modified());
+    RedoStep(document);
+    MarkSaved(document);
+    EXPECT_FALSE(document.undo.Modified());
+    UndoStep(document);
+    EXPECT_TRUE(document.undo.Modified());
+
+    // A step that changed nothing is dropped and leaves the version and Redo as they were.
+    SnapshotForUndo(document);
+    document.cell(1, 1).selected = 1; // marks are not part of the table
+    DropSnapshotIfUnchanged(document);
+    EXPECT_EQ(document.undo.undoSteps.size(), 0u);
+    EXPECT_TRUE(document.undo.CanRedo());
+    EXPECT_TRUE(document.undo.Modified());
+    RedoStep(document);
+    EXPECT_FALSE(document.undo.Modified());
+    MarkUnsavedChange(document);
+    EXPECT_TRUE(document.undo.Modified());
 }

@@ -1,0 +1,81 @@
+#pragma once
+
+// The editor on the offscreen platform with a scripted Ui, shared by the editor tests.
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "app/message_table.h"
+#include "app/picture_widget.h"
+#include "app/scripted_ui.h"
+#include "app/startup.h"
+#include "content/clock.h"
+#include "fixtures/temp_folder.h"
+#include "model/work_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+inline QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "test_app";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application =
+        qobject_cast<QApplication*>(QCoreApplication::instance())
+            ? qobject_cast<QApplication*>(QCoreApplication::instance())
+            : new QApplication(argc, argv);
+    return *application;
+}
+
+// The editor in English with a scripted Ui, a fixed date and its settings in a temporary
+// folder. New tables come from `columns` x `rows` cells of 40 x 20.
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest() {
+        Application();
+        state.settings.currentLanguage = kEnglish;
+        state.settingsPath = folder.Path(QStringLiteral("Quadrivel.ini"));
+        ui.newTable = [this](TableSettings& s, AppState&) {
+            s.columnCount = int16_t(columns);
+            s.rowCount = int16_t(rows);
+            s.gridCellWidth = 40;
+            s.gridCellHeight = 20;
+            s.horizontalTitleBar = titleBar;
+            return true;
+        };
+        window = std::make_unique<MainWindow>(ui, clock, state);
+        window->editor().Initialise(QString());
+    }
+
+    Editor& editor() { return window->editor(); }
+    Document& document() { return editor().document(); }
+    void Run(int command) { editor().Command(command); }
+    void NewTable(int c, int r) {
+        columns = c;
+        rows = r;
+        Run(command::kNew);
+    }
+    // A click in the middle of a cell of the view (cells of 40 x 20, no separator).
+    void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window->tableView(), button, {},
+                          QPoint(column * 40 + 20, row * 20 + 10 + editor().state().scrollY));
+    }
+    QString Message(int g, int e) const { return MessageIn(kEnglish, g, e); }
+    QString Pair(int g1, int e1, int g2, int e2) const {
+        return Message(g1, e1) + QStringLiteral("\r\n") + Message(g2, e2);
+    }
+
+    TempFolder folder;
+    ScriptedUi ui;
+    FixedClock clock{QDate(2026, 12, 7)};
+    AppState state;
+    std::unique_ptr<MainWindow> window;
+    int columns = 5;
+    int rows = 4;
+    int32_t titleBar = 0;
+};
