@@ -20,6 +20,11 @@ inline constexpr int kFailureGroup = 72;
 inline constexpr int kSaveFailedEntry = 1;   // "The file could not be saved: " + name and reason
 inline constexpr int kExportFailedEntry = 2; // "The picture could not be exported: " + ...
 
+// The labels of the password dialog's two boxes.
+inline constexpr int kPasswordLabelGroup = 74;
+inline constexpr int kPasswordEntry = 1; // "Password"
+inline constexpr int kRepeatEntry = 2;   // "Type the password again"
+
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {
     int group;

@@ -15,7 +15,7 @@ constexpr MessageGroup kGroups[] = {
     {37, 100}, {38, 100}, {39, 100}, {40, 100}, {41, 100}, {42, 100}, {44, 100}, {45, 100},
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
-    {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
+    {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100}, {74, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -287,6 +287,9 @@ constexpr MessageText kTexts[] = {
 
 {72, 1, {u"No se pudo guardar el archivo: ", u"Não foi possível salvar o arquivo: ", u"Impossible d'enregistrer le fichier : ", u"Die Datei konnte nicht gespeichert werden: ", u"The file could not be saved: ", u"Impossibile salvare il file: ", u"No s'ha pogut desar el fitxer: "}},
 {72, 2, {u"No se pudo exportar la imagen: ", u"Não foi possível exportar a imagem: ", u"Impossible d'exporter l'image : ", u"Das Bild konnte nicht exportiert werden: ", u"The picture could not be exported: ", u"Impossibile esportare l'immagine: ", u"No s'ha pogut exportar la imatge: "}},
+
+{74, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
+{74, 2, {u"Repita la contraseña", u"Repita a senha", u"Retapez le mot de passe", u"Passwort wiederholen", u"Type the password again", u"Ripeti la password", u"Repetiu la contrasenya"}},
 };
 // clang-format on
 

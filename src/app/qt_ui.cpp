@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/app_state.h"
+#include "app/association_prompt.h"
 #include "app/cell_edit_fields.h"
 #include "app/cell_editing_dialog.h"
 #include "app/colour_capture_window.h"
@@ -37,24 +38,16 @@ void QtUi::ShowMessage(const QString& text) {
     box.exec();
 }
 
-namespace {
-
-bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, MessageBoxText(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+bool QtUi::AskYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text), QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }
 
-} // namespace
-
-bool QtUi::AskYesNo(const QString& text) {
-    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
-                          text);
-}
-
-// The question is in all seven languages, so its title belongs to none.
 bool QtUi::AskToRegisterFileType(const QString& text) {
-    return AskYesNoTitled(parent_, QStringLiteral("..."), text);
+    AssociationPrompt prompt(parent_, text);
+    return prompt.exec() == QDialog::Accepted;
 }
 
 QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) {
