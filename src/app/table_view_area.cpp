@@ -2,6 +2,7 @@
 
 #include "app/editor.h"
 #include "app/picture_widget.h"
+#include "render/rulers.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -11,7 +12,6 @@ namespace {
 
 // The rulers take 22 pixels above and left of the view; they reach one pixel beyond it.
 constexpr int kMargin = 22;
-constexpr int kRulerThickness = 21;
 constexpr QSize kClientSize(kMargin + kViewWidth + 1, kMargin + kViewHeight + 1);
 
 } // namespace
