@@ -81,7 +81,8 @@ Document SampleTable() {
     Text(document, 1, 1, QStringLiteral("c100c"), kAlignRight);
     Text(document, 2, 1, QStringLiteral("c8:00:30cm"), kAlignCentred);
     Text(document, 3, 1, QStringLiteral("c1/1/2027cen"));
-    for (int row = 1; row < 14; ++row) document.cell(3, row).fontSize = 7;
+    for (int row = 1; row < 14; ++row)
+        document.cell(3, row).fontSize = 7;
 
     // Four numbers in their formats, their sum and 25 % of the sum (rows 1-based).
     const struct {
@@ -114,8 +115,10 @@ Document SampleTable() {
         }
     }
 
+    // The picture and the icon lie beside the table, named relative to it, so the table shows
+    // them wherever it is opened from.
     CellRecord& picture = document.cell(6, 6);
-    picture.imageSpec = QStringLiteral("examples/sample-picture.png*16777215");
+    picture.imageSpec = QStringLiteral("sample-picture.png*16777215");
     picture.backColour = kImageCellMarker;
     picture.bottom = document.cell(6, 9).bottom;
     picture.right = document.cell(7, 6).right;
@@ -126,7 +129,7 @@ Document SampleTable() {
         }
     }
     Text(document, 8, 6, QStringLiteral("Icon"), kAlignRight);
-    document.cell(8, 6).iconPath = QStringLiteral("examples/sample-icon.ico");
+    document.cell(8, 6).iconPath = QStringLiteral("sample-icon.ico");
     Text(document, 8, 8, QStringLiteral("Rotated"), kAlignRotatedCentred);
     document.cell(8, 8).bottom = document.cell(8, 10).bottom;
     document.cell(8, 9).joinState = kJoinedAbove;

@@ -17,6 +17,8 @@ ApproximateViewControl::ApproximateViewControl(QWidget* parent)
 }
 
 void ApproximateViewControl::setSettings(const ApproximateViewSettings& settings) {
+    // At the screen's resolution, so the preview's lines stay sharp at any scaling.
+    picture_ = MakePicture(kPreviewSide, kPreviewSide, 0xFFFFFF, devicePixelRatioF());
     QtDrawingSurface surface;
     DrawApproximateView(surface, picture_, settings);
     surface.ReleaseTarget();

@@ -4,6 +4,7 @@
 #include "app/cell_text_preview.h"
 #include "app/colour_swatch.h"
 #include "app/dialog_controls.h"
+#include "app/dialog_fit.h"
 #include "app/face_list.h"
 #include "app/focus_memory.h"
 #include "app/message_table.h"
@@ -51,20 +52,27 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
     setWindowTitle(messages.Message(30, 2));
-    setFixedSize(449, 952);
+    page_ = new QWidget;
+    page_->setFixedSize(449, 952);
 
     BuildLookControls();
     BuildColourControls();
 
-    text_ = AddControl<QPlainTextEdit>(this, 10310, QRect(5, 290, 320, 120));
+    text_ = AddControl<QPlainTextEdit>(page_, 10310, QRect(5, 290, 320, 120));
     text_->setPlainText(fields.text);
 
     BuildAlignmentControls();
     BuildNumberControls();
-    operations_ = new OperationRows(this, kOperationsTop, messages, fields.operations);
+    operations_ = new OperationRows(page_, kOperationsTop, messages, fields.operations);
     fields.result = 0;
     ShowLook();
+    area_ = AddScrollingPage(this, page_);
+    FitInto(AvailableScreenArea(parent));
     RememberFocus(this);
+}
+
+void CellEditingDialog::FitInto(const QRect& available) {
+    FitScrollingDialog(this, area_, available);
 }
 
 void CellEditingDialog::BuildLookControls() {
@@ -72,20 +80,20 @@ void CellEditingDialog::BuildLookControls() {
     const QFont font = DialogFont(10);
     CellLook& look = fields_.currentLook;
 
-    AddControl<QLabel>(this, 10090, QRect(8, 8, 312, 16), messages.Message(30, 3))->setFont(font);
-    auto* faces = AddControl<QComboBox>(this, 10100, QRect(8, 24, 304, 24));
+    AddControl<QLabel>(page_, 10090, QRect(8, 7, 304, 17), messages.Message(30, 3))->setFont(font);
+    auto* faces = AddControl<QComboBox>(page_, 10100, QRect(8, 24, 304, 24));
     faces->setFont(font);
     FillFaceList(faces);
-    // A face the list lacks (a cell made on another machine) stays in the fields unselected.
-    faces->setCurrentIndex(faces->findText(look.face, Qt::MatchFixedString));
+    SelectFace(faces, look.face);
     connect(faces, &QComboBox::currentIndexChanged, this, [this, faces](int index) {
         if (index < 0) return;
         fields_.currentLook.face = faces->itemText(index);
         ShowLook();
     });
 
-    AddControl<QLabel>(this, 10110, QRect(314, 7, 120, 13), messages.Message(30, 4))->setFont(font);
-    auto* sizes = AddControl<QComboBox>(this, 10120, QRect(314, 24, 120, 24));
+    AddControl<QLabel>(page_, 10110, QRect(314, 7, 120, 17), messages.Message(30, 4))
+        ->setFont(font);
+    auto* sizes = AddControl<QComboBox>(page_, 10120, QRect(314, 24, 120, 24));
     sizes->setFont(font);
     for (int size = kSmallestSize; size <= kLargestSize; ++size)
         sizes->addItem(QStringLiteral("%1").arg(size, 2, 10, QLatin1Char('0')));
@@ -97,12 +105,12 @@ void CellEditingDialog::BuildLookControls() {
         ShowLook();
     });
 
-    AddControl<QGroupBox>(this, 10190, QRect(8, 56, 136, 144), messages.Message(30, 9))
+    AddControl<QGroupBox>(page_, 10190, QRect(8, 56, 136, 144), messages.Message(30, 9))
         ->setFont(font);
     for (const StyleBox& style : kStyleBoxes) {
         const QString text =
             style.entry == 0 ? QStringLiteral("Leading") : messages.Message(30, style.entry);
-        auto* box = AddControl<QCheckBox>(this, style.id, QRect(13, style.y, 126, 24), text);
+        auto* box = AddControl<QCheckBox>(page_, style.id, QRect(13, style.y, 126, 24), text);
         box->setFont(font);
         box->setChecked(fields_.resultLook.*style.flag == 1);
         connect(box, &QCheckBox::toggled, this, [this, flag = style.flag](bool on) {
@@ -111,7 +119,7 @@ void CellEditingDialog::BuildLookControls() {
         });
     }
 
-    preview_ = AddControl<CellTextPreview>(this, 10200, QRect(152, 64, 280, 136),
+    preview_ = AddControl<CellTextPreview>(page_, 10200, QRect(152, 64, 280, 136),
                                            messages.Message(30, 1), state_.settings.characterSet);
 }
 
@@ -127,14 +135,14 @@ void CellEditingDialog::BuildColourControls() {
         {10250, 257, 11, 10240, 10260, 249, &CellLook::textColour, &textSwatch_},
     };
     for (const ColourControls& row : rows) {
-        auto* label = AddControl<QLabel>(this, row.labelId, QRect(0, row.labelY, 152, 24),
+        auto* label = AddControl<QLabel>(page_, row.labelId, QRect(0, row.labelY, 151, 24),
                                          messages.Message(30, row.labelEntry));
         label->setFont(DialogFont(12));
         label->setAlignment(Qt::AlignCenter);
-        auto* button = AddControl<QPushButton>(this, row.buttonId, QRect(151, row.y, 56, 32),
+        auto* button = AddControl<QPushButton>(page_, row.buttonId, QRect(151, row.y, 56, 32),
                                                QStringLiteral("..."));
         button->setFont(DialogFont(18));
-        auto* swatch = AddControl<ColourSwatch>(this, row.swatchId, QRect(216, row.y, 32, 32),
+        auto* swatch = AddControl<ColourSwatch>(page_, row.swatchId, QRect(216, row.y, 32, 32),
                                                 ColourSwatch::Border::Sunken);
         swatch->setColour(fields_.resultLook.*row.colour);
         *row.swatch = swatch;
@@ -145,11 +153,11 @@ void CellEditingDialog::BuildColourControls() {
     }
 
     auto* cancel =
-        AddControl<QPushButton>(this, 10270, QRect(256, 208, 102, 32), messages.Message(52, 4));
+        AddControl<QPushButton>(page_, 10270, QRect(256, 208, 102, 32), messages.Message(52, 4));
     cancel->setFont(DialogFont(10));
     connect(cancel, &QPushButton::clicked, this, &CellEditingDialog::Cancel);
     auto* accept =
-        AddControl<QPushButton>(this, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
+        AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
     accept->setFont(DialogFont(10));
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
 }
@@ -165,7 +173,7 @@ void CellEditingDialog::BuildAlignmentControls() {
                                        {10360, 472, 210}, {10361, 492, 310}, {10362, 512, 310}};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < int(std::size(buttons)); ++i) {
-        auto* radio = AddControl<QRadioButton>(this, buttons[i].id,
+        auto* radio = AddControl<QRadioButton>(page_, buttons[i].id,
                                                QRect(5, buttons[i].y, buttons[i].width, 18),
                                                messages.Message(30, 12 + i));
         radio->setFont(DialogFont(10));
@@ -180,13 +188,13 @@ void CellEditingDialog::BuildAlignmentControls() {
 
 void CellEditingDialog::BuildNumberControls() {
     const MessageTable messages(state_.settings.currentLanguage);
-    auto* frame = AddControl<QFrame>(this, 10363, QRect(5, 532, 410, 160));
+    auto* frame = AddControl<QFrame>(page_, 10363, QRect(5, 532, 410, 160));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     formats_ = new QButtonGroup(this);
     for (int format = kEnglishDecimal; format <= kPlainInteger; ++format) {
         const int k = format - 1;
-        auto* radio = AddControl<QRadioButton>(this, 10365 + k,
+        auto* radio = AddControl<QRadioButton>(page_, 10365 + k,
                                                QRect(10, 542 + 20 * k, k == 0 ? 310 : 400, 18),
                                                messages.Message(19, format));
         radio->setFont(DialogFont(10));
@@ -197,7 +205,7 @@ void CellEditingDialog::BuildNumberControls() {
             [this](int format) { fields_.numberFormat = int16_t(format); });
 
     auto* display =
-        AddControl<QCheckBox>(this, 10364, QRect(5, 702, 310, 18), messages.Message(20, 1));
+        AddControl<QCheckBox>(page_, 10364, QRect(5, 702, 310, 18), messages.Message(20, 1));
     display->setFont(DialogFont(10));
     display->setChecked(fields_.numberDisplay == 1);
     connect(display, &QCheckBox::toggled, this, [this](bool on) {
@@ -205,9 +213,9 @@ void CellEditingDialog::BuildNumberControls() {
         ShowNumberDisplay();
     });
 
-    AddControl<QLabel>(this, 10398, QRect(5, 922, 250, 18), messages.Message(12, 1))
+    AddControl<QLabel>(page_, 10398, QRect(5, 922, 250, 18), messages.Message(12, 1))
         ->setFont(DialogFont(10));
-    decimals_ = AddControl<QComboBox>(this, 10399, QRect(257, 922, 140, 18));
+    decimals_ = AddControl<QComboBox>(page_, 10399, QRect(257, 922, 140, 24));
     decimals_->setFont(DialogFont(7));
     for (int places = kFewestDecimals; places <= kMostDecimals; ++places)
         decimals_->addItem(QString::number(places) + QStringLiteral(" ") + messages.Message(12, 2));

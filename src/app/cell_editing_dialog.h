@@ -11,11 +11,13 @@ class OperationRows;
 class QButtonGroup;
 class QComboBox;
 class QPlainTextEdit;
+class QScrollArea;
 class Ui;
 
 // "Text properties": edits the working fields of one cell (text, face, size, styles, colours,
 // alignment, number display, one operation) and the table-wide decimal places. The cell itself
-// is never touched; `fields.result` tells whether the user accepted.
+// is never touched; `fields.result` tells whether the user accepted. The controls sit on a page
+// of the classic 449 x 952 pixels that scrolls when the screen is lower than that.
 class CellEditingDialog : public QDialog {
     Q_OBJECT
 
@@ -24,6 +26,9 @@ public:
 
     void Accept();
     void Cancel();
+
+    // Sizes the dialog for a screen whose windows may take `available`.
+    void FitInto(const QRect& available);
 
 protected:
     // Escape and the close button cancel.
@@ -41,6 +46,8 @@ private:
 
     Ui& ui_;
     CellEditFields& fields_;
+    QWidget* page_ = nullptr;
+    QScrollArea* area_ = nullptr;
     AppState& state_;
     CellTextPreview* preview_ = nullptr;
     ColourSwatch* backgroundSwatch_ = nullptr;

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kLargestSeparator = 10;
+// Below the password box, as in the classic 432-pixel dialog.
+constexpr int kBottomMargin = 7;
 
 } // namespace
 
@@ -20,9 +22,8 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings&
                                          const AppState& state)
     : QDialog(parent), settings_(settings) {
     setWindowTitle(MessageTable(state.settings.currentLanguage).Message(71, 8));
-    setFixedSize(421, 432);
-
     look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});
+    setFixedSize(421, look_->Bottom() + kBottomMargin);
     if (settings.passwordSet == 1 && !settings.password.isEmpty()) {
         look_->passwordBox()->setText(settings.password);
         look_->passwordSwitch()->setEnabled(false);

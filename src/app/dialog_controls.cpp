@@ -1,14 +1,24 @@
 #include "app/dialog_controls.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QWidget>
+#include <algorithm>
+
+int SmallestReadablePixelSize() {
+    // A desktop without a small font of its own reports some default one, larger at times
+    // than the font it writes with; the small font is never larger than that.
+    return std::min(
+        QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize(),
+        QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).pixelSize());
+}
 
 QFont DialogFont(int pixelSize) {
     // Liberation Sans has the widths of the classic Windows sans faces, so fixed-size
     // controls keep their texts; DejaVu Sans is the fallback every Debian desktop has.
     static const QString kPreferred = QStringLiteral("Liberation Sans");
     QFont font(QFontDatabase::hasFamily(kPreferred) ? kPreferred : QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(std::max(pixelSize, SmallestReadablePixelSize()));
     return font;
 }
 

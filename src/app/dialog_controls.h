@@ -7,8 +7,11 @@
 
 class QWidget;
 
+// The desktop's small font size in pixels: no dialog text is smaller.
+int SmallestReadablePixelSize();
+
 // The sans face that stands in for the dialogs' "MS Sans Serif" and "Tahoma", at a pixel
-// size.
+// size, but never below the desktop's small font size.
 QFont DialogFont(int pixelSize);
 
 // Names a control by its id, so callers and tests find it with findChild, and puts it at its

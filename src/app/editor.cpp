@@ -8,6 +8,7 @@
 #include "content/clock.h"
 #include "content/number_format.h"
 #include "model/work_file.h"
+#include "render/cell_image.h"
 #include "render/picture.h"
 #include "render/rulers.h"
 #include "render/table_renderer.h"
@@ -25,6 +26,22 @@ Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
       columnRuler_(MakePicture(kPictureSize, kRulerThickness)),
       rowRulerSource_(MakePicture(kRulerThickness, kPictureSize)),
       rowRulerView_(MakePicture(kRulerThickness, kPictureSize)) {}
+
+void Editor::SetPixelRatio(qreal ratio) {
+    if (ratio == pixelRatio_ || ratio <= 0) return;
+    pixelRatio_ = ratio;
+    // The surface may still hold a painter on one of the old pictures.
+    surface_.ReleaseTarget();
+    tablePicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
+    viewPicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
+    columnRuler_ = MakePicture(kPictureSize, kRulerThickness, 0xFFFFFF, ratio);
+    rowRulerSource_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
+    rowRulerView_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
+    if (state_.tableLoaded == 1)
+        RedrawView();
+    else
+        ShowViewAndRulers();
+}
 
 MessageTable Editor::Messages() const {
     return MessageTable(state_.settings.currentLanguage);
@@ -83,6 +100,9 @@ void Editor::ApplyMenuState() {
     for (size_t i = 0; i < std::size(kCharacterSetCodes); ++i)
         shell_.SetCommandChecked(command::kFirstCharacterSet + int(i),
                                  kCharacterSetCodes[i] == state_.settings.characterSet);
+    for (int language = 1; language <= kLanguageCount; ++language)
+        shell_.SetCommandChecked(command::kFirstLanguage + language - 1,
+                                 state_.settings.currentLanguage == language);
     shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
     for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
         shell_.SetCommandChecked(kCopyFlagCommands[i], state_.settings.copyFlags[i] != 0);
@@ -151,6 +171,7 @@ RenderOptions Editor::RenderSettings() const {
     options.commandsView = state_.commandsView == 1;
     options.decimalMask = state_.decimalMask;
     options.characterSet = state_.settings.characterSet;
+    options.workFileFolder = WorkFileFolder(document_.workFilePath);
     return options;
 }
 

@@ -32,6 +32,10 @@ public:
     const QImage& columnRulerPicture() const { return columnRuler_; }
     const QImage& rowRulerPicture() const { return rowRulerView_; }
 
+    // The screen's device pixels per logical pixel: the view and ruler pictures are made anew
+    // at that resolution and drawn again, their logical sizes unchanged.
+    void SetPixelRatio(qreal ratio);
+
     // Window initialisation: menu marks, empty view, then the work file of the command line.
     void Initialise(const QString& commandLine);
 
@@ -42,8 +46,8 @@ public:
     void LeftClick(int x, int y);
     void RightClick(int x, int y);
     void Key(int qtKey);
-    // delta > 0: the wheel turned away from the user.
-    void Wheel(int delta);
+    // delta > 0: the wheel turned away from the user. False when the view could not move.
+    bool Wheel(int delta);
 
     // Marks and enabled states of the menu from the state (after the menu is rebuilt).
     void ApplyMenuState();
@@ -89,6 +93,8 @@ private:
     void InsertImage(int column, int row);
     void InsertIcon(int column, int row);
     void Scroll(int32_t newScroll);
+    // The scroll at which the table's bottom reaches the bottom of the view.
+    int32_t TableEndScroll() const;
     bool CellAt(int x, int y, int& column, int& row) const;
 
     // The shared redraw: operations recomputed, the table drawn, the view and rulers shown.
@@ -129,6 +135,7 @@ private:
     QImage rowRulerView_;
     // After the pictures: it may still paint on one of them when the editor goes.
     QtDrawingSurface surface_;
+    qreal pixelRatio_ = 1;
     bool cellEditOpen_ = false;
     bool dialogOpen_ = false;
 };

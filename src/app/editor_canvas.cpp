@@ -16,6 +16,8 @@ namespace {
 constexpr int32_t kLineScroll = 1;
 constexpr int32_t kPageScroll = 100;
 constexpr int32_t kWheelScroll = 15;
+// Below the bottom edge of the last cell: the lower half of the thickest grid line.
+constexpr int32_t kTableEndMargin = 4;
 
 int FloorDivide(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
@@ -99,8 +101,10 @@ void Editor::RightClick(int x, int y) {
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
     if (state_.rightMouseMode == kRightModeCapture) {
-        if (!viewPicture_.valid(x, y)) return;
-        state_.capturedColour = BgrFromRgb(viewPicture_.pixel(x, y));
+        // The picture may hold more pixels than the view has points.
+        const QPoint pixel = (QPointF(x, y) * viewPicture_.devicePixelRatio()).toPoint();
+        if (!viewPicture_.valid(pixel)) return;
+        state_.capturedColour = BgrFromRgb(viewPicture_.pixel(pixel));
         ui_.ShowCapturedColour(state_.capturedColour);
     } else if (!dialogOpen_) {
         dialogOpen_ = true;
@@ -116,6 +120,13 @@ void Editor::Scroll(int32_t newScroll) {
     shell_.FocusTableView();
 }
 
+int32_t Editor::TableEndScroll() const {
+    if (state_.tableLoaded != 1) return 0;
+    // The extent is in table coordinates; the view draws the table from its origin.
+    const int32_t bottom = kViewOrigin + document_.extentBottom + kTableEndMargin;
+    return std::clamp(kViewHeight - bottom, kLowestScroll, 0);
+}
+
 void Editor::Key(int qtKey) {
     const int32_t y = state_.scrollY;
     switch (qtKey) {
@@ -128,7 +139,7 @@ void Editor::Key(int qtKey) {
     case Qt::Key_PageUp:
         return Scroll(y + kPageScroll);
     case Qt::Key_End:
-        return Scroll(kLowestScroll);
+        return Scroll(TableEndScroll());
     case Qt::Key_Home:
         return Scroll(0);
     case Qt::Key_Escape:
@@ -140,9 +151,11 @@ void Editor::Key(int qtKey) {
     }
 }
 
-void Editor::Wheel(int delta) {
+bool Editor::Wheel(int delta) {
+    const int32_t before = state_.scrollY;
     if (delta < 0)
         Scroll(state_.scrollY - kWheelScroll);
     else if (delta > 0)
         Scroll(state_.scrollY + kWheelScroll);
+    return state_.scrollY != before;
 }

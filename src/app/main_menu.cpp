@@ -112,7 +112,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
                          {2010, u"English", 304},  {2011, u"Italiano", 305},
                          {2012, u"Català", 300}};
     for (const auto& item : languageItems) {
-        QAction* action = b.Item(*languages, item.id, QString::fromUtf16(item.text));
+        QAction* action = b.Checkable(*languages, item.id, QString::fromUtf16(item.text));
         action->setIcon(QIcon(QStringLiteral(":/flags/%1.png").arg(item.flag)));
     }
 

@@ -1,63 +1,69 @@
 #include "app/main_window.h"
 
 #include "app/command_ids.h"
+#include "app/dialog_fit.h"
 #include "app/main_menu.h"
 #include "app/message_table.h"
 #include "app/picture_widget.h"
+#include "app/qt_translation.h"
+#include "app/table_view_area.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
-// Table view at (22, 22), rulers above and left of it, the ruler button in the corner.
-constexpr QRect kTableViewGeometry(22, 22, kViewWidth, kViewHeight);
-constexpr QRect kColumnRulerGeometry(22, 1, 1123, 21);
-constexpr QRect kRowRulerGeometry(1, 22, 21, 937);
-constexpr QRect kRulerButtonGeometry(0, 0, 22, 22);
-constexpr QSize kClientSize(1145, 959);
+// Enough of the view to find one's way in it.
+constexpr QSize kSmallestClient(200, 150);
 
 } // namespace
 
 MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     : editor_(ui, clock, *this, state) {
     setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
-    auto* client = new QWidget(this);
-    client->setFixedSize(kClientSize);
-    setCentralWidget(client);
 
-    tableView_ = new PictureWidget(editor_.viewPicture(), client);
+    tableView_ = new PictureWidget(editor_.viewPicture(), this);
     tableView_->setObjectName(QStringLiteral("1001"));
-    tableView_->setGeometry(kTableViewGeometry);
     tableView_->setFocusPolicy(Qt::StrongFocus);
     tableView_->onLeftClick = [this](QPoint p) { editor_.LeftClick(p.x(), p.y()); };
     tableView_->onRightClick = [this](QPoint p) { editor_.RightClick(p.x(), p.y()); };
-    tableView_->onWheel = [this](int delta) { editor_.Wheel(delta); };
+    tableView_->onWheel = [this](int delta) { return editor_.Wheel(delta); };
     tableView_->onKey = [this](int key) { editor_.Key(key); };
 
-    columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), client);
+    columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
     columnRuler_->setObjectName(QStringLiteral("1035"));
-    columnRuler_->setGeometry(kColumnRulerGeometry);
-    rowRuler_ = new PictureWidget(editor_.rowRulerPicture(), client);
+    rowRuler_ = new PictureWidget(editor_.rowRulerPicture(), this);
     rowRuler_->setObjectName(QStringLiteral("1036"));
-    rowRuler_->setGeometry(kRowRulerGeometry);
 
-    rulerButton_ = new QPushButton(client);
+    rulerButton_ = new QPushButton(this);
     rulerButton_->setObjectName(QStringLiteral("1111"));
-    rulerButton_->setGeometry(kRulerButtonGeometry);
     rulerButton_->setFocusPolicy(Qt::NoFocus);
     connect(rulerButton_, &QPushButton::clicked, this,
             [this] { editor_.Command(command::kRulerButton); });
 
+    viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
+    viewArea_->setMinimumSize(kSmallestClient);
+    setCentralWidget(viewArea_);
+
     RebuildMenu();
-    setFixedSize(sizeHint());
+    editor_.SetPixelRatio(devicePixelRatioF());
+    resize(sizeHint());
+}
+
+void MainWindow::FitInto(const QRect& available) {
+    resize(ScrollingSize(sizeHint(), ClientRoom(this, available), viewArea_));
+    if (!available.contains(frameGeometry())) move(available.topLeft());
 }
 
 void MainWindow::RebuildMenu() {
-    actions_ = BuildMainMenu(*menuBar(), MessageTable(editor_.state().settings.currentLanguage));
+    const int language = editor_.state().settings.currentLanguage;
+    InstallQtTranslation(qtTranslation_, language);
+    actions_ = BuildMainMenu(*menuBar(), MessageTable(language));
     for (QAction* action : std::as_const(actions_)) {
         const int id = action->data().toInt();
         connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
@@ -106,4 +112,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         editor_.SaveProgramSettings();
     }
     event->accept();
+}
+
+// The pictures follow the resolution of the screen the window is on.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FollowScreen();
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &MainWindow::FollowScreen,
+                Qt::UniqueConnection);
+}
+
+void MainWindow::FollowScreen() {
+    editor_.SetPixelRatio(devicePixelRatioF());
 }

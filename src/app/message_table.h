@@ -27,6 +27,10 @@ inline constexpr int kSaveChangesEntry = 2;  // Save / Don't save / Cancel
 inline constexpr int kMissingCellsEntry = 3; // + the number of cells
 inline constexpr int kWrongPasswordEntry = 4;
 inline constexpr int kJoinNotAllowedEntry = 5;
+// The labels of the password dialog's two boxes.
+inline constexpr int kPasswordLabelGroup = 74;
+inline constexpr int kPasswordEntry = 1; // "Password"
+inline constexpr int kRepeatEntry = 2;   // "Type the password again"
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200},
+    {73, 200}, {74, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -293,6 +293,9 @@ constexpr MessageText kTexts[] = {
 {73, 3, {u"Faltaban celdas en el archivo; se crearon como celdas nuevas: ", u"Faltavam células no arquivo; foram criadas como células novas: ", u"Des cellules manquaient dans le fichier ; elles ont été créées comme nouvelles cellules : ", u"In der Datei fehlten Zellen; sie wurden als neue Zellen angelegt: ", u"Cells were missing from the file and were made as new cells: ", u"Nel file mancavano celle; sono state create come celle nuove: ", u"Faltaven cel·les al fitxer; s'han creat com a cel·les noves: "}},
 {73, 4, {u"Contraseña incorrecta: la tabla no se abrió.", u"Senha incorreta: a tabela não foi aberta.", u"Mot de passe incorrect : le tableau n'a pas été ouvert.", u"Falsches Passwort: Die Tabelle wurde nicht geöffnet.", u"Wrong password: the table was not opened.", u"Password errata: la tabella non è stata aperta.", u"Contrasenya incorrecta: la taula no s'ha obert."}},
 {73, 5, {u"No se pueden unir celdas con una barra de título o un estilo de líneas con áreas de celda.", u"Não é possível unir células com uma barra de título ou um estilo de linhas com áreas de célula.", u"Impossible de joindre des cellules avec une barre de titre ou un style de lignes avec zones de cellule.", u"Zellen können bei Titelleiste oder Linienstil mit Zellflächen nicht verbunden werden.", u"Cells cannot be joined while a title bar or a line style with cell areas is on.", u"Non si possono unire celle con una barra del titolo o uno stile di linee con aree di cella.", u"No es poden unir cel·les amb una barra de títol o un estil de línies amb àrees de cel·la."}},
+
+{74, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
+{74, 2, {u"Repita la contraseña", u"Repita a senha", u"Retapez le mot de passe", u"Passwort wiederholen", u"Type the password again", u"Ripeti la password", u"Repetiu la contrasenya"}},
 };
 // clang-format on
 

@@ -25,17 +25,21 @@ constexpr int kNumberBoxDigits = 5;
 
 struct LayoutSwitch {
     int id;
-    int y;
     int entry;
     int32_t TableSettings::*setting;
 };
 
+// One under the other, the first 15 pixels under the password box, 22 pixels apart.
 const LayoutSwitch kLayoutSwitches[] = {
-    {11029, 440, 1, &TableSettings::horizontalTitleBar},
-    {11030, 462, 2, &TableSettings::verticalTitleBar},
-    {11031, 484, 3, &TableSettings::horizontalLinesWithCellAreas},
-    {11032, 506, 4, &TableSettings::verticalLinesWithCellAreas},
+    {11029, 1, &TableSettings::horizontalTitleBar},
+    {11030, 2, &TableSettings::verticalTitleBar},
+    {11031, 3, &TableSettings::horizontalLinesWithCellAreas},
+    {11032, 4, &TableSettings::verticalLinesWithCellAreas},
 };
+constexpr int kSwitchesGap = 15;
+constexpr int kSwitchPitch = 22;
+constexpr int kSwitchHeight = 20;
+constexpr int kBottomMargin = 12;
 
 } // namespace
 
@@ -51,19 +55,17 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     : QDialog(parent), ui_(ui), settings_(settings), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
     setWindowTitle(messages.Message(31, 3));
-    setFixedSize(421, 538);
-
     look_ = new TableLookControls(this, ui, settings, state, {11000, 20, false});
 
     AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(31, 6))
         ->setAlignment(Qt::AlignCenter);
     AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(31, 5))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11005, QRect(272, 28, 22, 20), QStringLiteral("x"));
+    AddControl<QLabel>(this, 11005, QRect(274, 32, 14, 20), QStringLiteral("x"));
     columns_ = AddNumberBox(11006, QRect(192, 56, 72, 24));
     rows_ = AddNumberBox(11007, QRect(286, 56, 72, 24));
 
-    AddControl<QLabel>(this, 11018, QRect(280, 205, 24, 24), QStringLiteral("x"));
+    AddControl<QLabel>(this, 11018, QRect(280, 209, 14, 24), QStringLiteral("x"));
     AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(31, 1))
         ->setAlignment(Qt::AlignCenter);
     AddControl<QLabel>(this, 11020, QRect(294, 210, 74, 23), messages.Message(31, 2))
@@ -72,12 +74,14 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
 
     QCheckBox* switches[std::size(kLayoutSwitches)] = {};
-    for (size_t i = 0; i < std::size(kLayoutSwitches); ++i) {
+    int y = look_->Bottom() + kSwitchesGap;
+    for (size_t i = 0; i < std::size(kLayoutSwitches); ++i, y += kSwitchPitch) {
         const LayoutSwitch& item = kLayoutSwitches[i];
-        switches[i] = AddControl<QCheckBox>(this, item.id, QRect(8, item.y, 350, 20),
+        switches[i] = AddControl<QCheckBox>(this, item.id, QRect(8, y, 350, kSwitchHeight),
                                             messages.Message(1, item.entry));
         switches[i]->setChecked(settings.*item.setting == 1);
     }
+    setFixedSize(421, y - kSwitchPitch + kSwitchHeight + kBottomMargin);
     for (size_t i = 0; i < std::size(kLayoutSwitches); ++i) {
         connect(switches[i], &QCheckBox::toggled, this, [this, i](bool on) {
             settings_.*kLayoutSwitches[i].setting = on ? 1 : 0;

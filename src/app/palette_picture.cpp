@@ -1,6 +1,7 @@
 #include "app/palette_picture.h"
 
 #include "render/colour.h"
+#include "render/picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,8 +22,9 @@ PalettePicture::PalettePicture(const FavouritePalette& palette, QWidget* parent)
 }
 
 QImage PalettePicture::Picture() const {
-    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
-    picture.fill(palette().color(QPalette::Window));
+    // At the screen's resolution, so the outlines stay sharp at any scaling.
+    QImage picture = MakePicture(
+        kWidth, kHeight, BgrFromRgb(palette().color(QPalette::Window).rgb()), devicePixelRatioF());
     QPainter painter(&picture);
     for (int row = 0; row < kPaletteRows; ++row) {
         for (int column = 0; column < kPaletteColumns; ++column) {
@@ -64,6 +66,7 @@ void PalettePicture::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         if (const auto index = SwatchAt(at.x(), at.y())) Q_EMIT swatchClicked(*index);
     } else if (event->button() == Qt::RightButton && rect().contains(at)) {
-        Q_EMIT colourPicked(BgrFromRgb(Picture().pixel(at)));
+        const QImage picture = Picture();
+        Q_EMIT colourPicked(BgrFromRgb(picture.pixel(at * picture.devicePixelRatio())));
     }
 }

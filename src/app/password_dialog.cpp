@@ -7,6 +7,7 @@
 #include "model/cell_record.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 
@@ -17,7 +18,9 @@ bool IsAcceptablePassword(const QString& first, const QString& second) {
 PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : QDialog(parent) {
     setWindowTitle(messages.Message(3, 1));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFixedSize(201, 84);
+    // Taller than the classic 84 pixels: each box gets a label above it, so that the user
+    // knows the password is typed twice.
+    setFixedSize(201, 122);
 
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("11001"));
@@ -49,8 +52,14 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
         toolbar->widgetForAction(action)->setObjectName(QString::number(button.id));
         connect(action, &QAction::triggered, this, button.command);
     }
-    first_ = AddControl<QLineEdit>(this, 11005, QRect(5, 40, 190, 20));
-    second_ = AddControl<QLineEdit>(this, 11006, QRect(5, 60, 190, 20));
+    first_ = AddControl<QLineEdit>(this, 11005, QRect(5, 56, 190, 20));
+    second_ = AddControl<QLineEdit>(this, 11006, QRect(5, 96, 190, 20));
+    AddControl<QLabel>(this, 0, QRect(5, 38, 190, 18),
+                       messages.Message(kPasswordLabelGroup, kPasswordEntry))
+        ->setBuddy(first_);
+    AddControl<QLabel>(this, 0, QRect(5, 78, 190, 18),
+                       messages.Message(kPasswordLabelGroup, kRepeatEntry))
+        ->setBuddy(second_);
     for (QLineEdit* box : {first_, second_}) {
         box->setEchoMode(QLineEdit::Password);
         box->setFont(DialogFont(14));

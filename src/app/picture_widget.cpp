@@ -10,9 +10,15 @@ PictureWidget::PictureWidget(const QImage& picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PictureWidget::SetOffset(QPoint offset) {
+    if (offset == offset_) return;
+    offset_ = offset;
+    update();
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(-offset_, picture_);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
@@ -26,9 +32,7 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureWidget::wheelEvent(QWheelEvent* event) {
-    if (onWheel && event->angleDelta().y() != 0)
-        onWheel(event->angleDelta().y());
-    else
+    if (!onWheel || event->angleDelta().y() == 0 || !onWheel(event->angleDelta().y()))
         QWidget::wheelEvent(event);
 }
 

@@ -4,16 +4,21 @@
 #include <QWidget>
 #include <functional>
 
-// A drawing control: shows a picture from its top-left corner and hands mouse, wheel and
-// key input to its owner.
+// A drawing control: shows a picture from its top-left corner (or from an offset into it) and
+// hands mouse, wheel and key input to its owner.
 class PictureWidget final : public QWidget {
 public:
     PictureWidget(const QImage& picture, QWidget* parent);
 
     std::function<void(QPoint)> onLeftClick;
     std::function<void(QPoint)> onRightClick;
-    std::function<void(int)> onWheel; // > 0: turned away from the user
-    std::function<void(int)> onKey;   // Qt::Key
+    // delta > 0: turned away from the user. False when it moved nothing, so the wheel goes on
+    // to the enclosing scroll area.
+    std::function<bool(int)> onWheel;
+    std::function<void(int)> onKey; // Qt::Key
+
+    // The picture point shown at the widget's top-left corner.
+    void SetOffset(QPoint offset);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,4 +28,5 @@ protected:
 
 private:
     const QImage& picture_;
+    QPoint offset_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/app_state.h"
+#include "app/association_prompt.h"
 #include "app/cell_edit_fields.h"
 #include "app/cell_editing_dialog.h"
 #include "app/colour_capture_window.h"
@@ -78,7 +79,8 @@ SaveChoice QtUi::AskSaveChanges(const QString& text) {
 
 // The question is in all seven languages, so its title belongs to none.
 bool QtUi::AskToRegisterFileType(const QString& text) {
-    return AskYesNoTitled(parent_, QStringLiteral("..."), text);
+    AssociationPrompt prompt(parent_, text);
+    return prompt.exec() == QDialog::Accepted;
 }
 
 QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) {

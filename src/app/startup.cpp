@@ -5,12 +5,15 @@
 #include "app/file_association.h"
 #include "app/main_window.h"
 #include "app/message_table.h"
+#include "app/qt_translation.h"
 #include "app/qt_ui.h"
 #include "content/clock.h"
 
 #include <QApplication>
 #include <QImageWriter>
 #include <QProcessEnvironment>
+#include <QScreen>
+#include <QTranslator>
 
 QString CommandLineText(const QStringList& arguments) {
     QString text = arguments.mid(1).join(QLatin1Char(' '));
@@ -30,19 +33,26 @@ int RunEditor(int argc, char* argv[]) {
     state.settings = LoadSettings(state.settingsPath);
 
     QtUi ui(nullptr, state);
-    // Exports need the JPEG writer; without it the program cannot do its job.
-    if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
-        ui.ShowMessage(MessageTable(state.settings.currentLanguage).Message(10, 1));
-        return 1;
+    {
+        // Qt's own buttons of the first questions speak the program's language too; from
+        // then on the main window keeps Qt's texts in step with the language.
+        QTranslator qtTranslation;
+        InstallQtTranslation(qtTranslation, state.settings.currentLanguage);
+        // Exports need the JPEG writer; without it the program cannot do its job.
+        if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
+            ui.ShowMessage(MessageTable(state.settings.currentLanguage).Message(10, 1));
+            return 1;
+        }
+        const XdgFolders folders = XdgFoldersFrom(environment);
+        if (AssociatedApplication(folders).trimmed().isEmpty() &&
+            ui.AskToRegisterFileType(AssociationQuestion()))
+            RegisterAssociation(folders, QApplication::applicationFilePath());
     }
-    const XdgFolders folders = XdgFoldersFrom(environment);
-    if (AssociatedApplication(folders).trimmed().isEmpty() &&
-        ui.AskToRegisterFileType(AssociationQuestion()))
-        RegisterAssociation(folders, QApplication::applicationFilePath());
 
     SystemClock clock;
     MainWindow window(ui, clock, state);
     ui.SetParentWindow(&window);
+    window.FitInto(window.screen()->availableGeometry());
     window.show();
     window.editor().Initialise(CommandLineText(QApplication::arguments()));
     return application.exec();

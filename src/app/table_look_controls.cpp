@@ -19,6 +19,8 @@
 namespace {
 
 constexpr int kThickest = 5;
+// The rows every list shows at least.
+constexpr int kListRows = 4;
 // The password box keeps this many characters; one more than a password may have, so an
 // over-long entry is noticed and refused instead of cut.
 constexpr int kPasswordBoxKeeps = kPasswordMaxUnits + 1;
@@ -39,17 +41,19 @@ TableLookControls::TableLookControls(QDialog* dialog, Ui& ui, TableSettings& set
                       &TableSettings::pageColour);
     AddColourControls(messages.Message(31, 8), base + 14, base + 13, base + 15, 139, 162, 142, 146,
                       &TableSettings::lineColour);
-    AddLists(options.largestSeparator);
+    const int listsBottom = AddLists(options.largestSeparator);
 
-    cancel_ =
-        AddControl<QPushButton>(dialog, base + 23, QRect(8, 339, 92, 24), messages.Message(52, 4));
-    accept_ = AddControl<QPushButton>(dialog, base + 24, QRect(319, 339, 92, 24),
+    // Below the lists, in the classic spacing: the buttons 6 pixels lower, the password 46.
+    const int buttonsTop = listsBottom + 6;
+    cancel_ = AddControl<QPushButton>(dialog, base + 23, QRect(8, buttonsTop, 92, 24),
+                                      messages.Message(52, 4));
+    accept_ = AddControl<QPushButton>(dialog, base + 24, QRect(319, buttonsTop, 92, 24),
                                       messages.Message(52, 3));
     accept_->setDefault(true);
 
-    passwordSwitch_ =
-        AddControl<QCheckBox>(dialog, base + 27, QRect(8, 385, 150, 20), messages.Message(4, 1));
-    passwordBox_ = AddControl<QLineEdit>(dialog, base + 28, QRect(8, 405, 200, 20));
+    passwordSwitch_ = AddControl<QCheckBox>(dialog, base + 27, QRect(8, buttonsTop + 46, 150, 20),
+                                            messages.Message(4, 1));
+    passwordBox_ = AddControl<QLineEdit>(dialog, base + 28, QRect(8, buttonsTop + 66, 200, 20));
     passwordBox_->setEchoMode(QLineEdit::Password);
     passwordSwitch_->setChecked(settings.passwordSet == 1);
     passwordBox_->setEnabled(settings.passwordSet == 1);
@@ -90,7 +94,17 @@ void TableLookControls::AddColourControls(const QString& label, int labelId, int
     }
 }
 
-void TableLookControls::AddLists(int largestSeparator) {
+namespace {
+
+// A list as high as its first `rows` rows, so that it never shows fewer.
+void ShowRows(QListWidget* list, int top, int rows) {
+    const int rowHeight = list->sizeHintForRow(0);
+    list->setGeometry(list->x(), top, list->width(), rows * rowHeight + 2 * list->frameWidth());
+}
+
+} // namespace
+
+int TableLookControls::AddLists(int largestSeparator) {
     auto* dialog = static_cast<QWidget*>(parent());
     const MessageTable messages(state_.settings.currentLanguage);
     const int base = options_.idBase;
@@ -99,6 +113,7 @@ void TableLookControls::AddLists(int largestSeparator) {
     auto* thickness = AddControl<QListWidget>(dialog, base + 17, QRect(8, 216, 182, 72));
     for (int value = 1; value <= kThickest; ++value)
         thickness->addItem(TwoDigitItem(value, messages.Message(33, 1)));
+    ShowRows(thickness, 216, kListRows);
     if (settings_.lineThickness >= 1 && settings_.lineThickness <= kThickest)
         thickness->setCurrentRow(settings_.lineThickness - 1);
     connect(thickness, &QListWidget::currentTextChanged, this, [this](const QString& item) {
@@ -107,10 +122,13 @@ void TableLookControls::AddLists(int largestSeparator) {
         RedrawPreview();
     });
 
-    AddControl<QLabel>(dialog, base + 26, QRect(8, 280, 250, 24), messages.Message(31, 10));
-    auto* separator = AddControl<QListWidget>(dialog, base + 25, QRect(8, 300, 172, 42));
+    // The separator label and list follow the thickness list instead of overlapping it.
+    const int labelTop = thickness->geometry().bottom() + 1;
+    AddControl<QLabel>(dialog, base + 26, QRect(8, labelTop, 250, 24), messages.Message(31, 10));
+    auto* separator = AddControl<QListWidget>(dialog, base + 25, QRect(8, labelTop + 24, 172, 42));
     for (int value = 0; value <= largestSeparator; ++value)
         separator->addItem(TwoDigitItem(value, messages.Message(32, 1)));
+    ShowRows(separator, labelTop + 24, kListRows);
     if (settings_.separatorPixels >= 0 && settings_.separatorPixels <= largestSeparator)
         separator->setCurrentRow(settings_.separatorPixels);
     connect(separator, &QListWidget::currentTextChanged, this, [this](const QString& item) {
@@ -118,6 +136,11 @@ void TableLookControls::AddLists(int largestSeparator) {
         settings_.separatorPixels = int16_t(TwoDigitItemNumber(item));
         RedrawPreview();
     });
+    return separator->geometry().bottom() + 1;
+}
+
+int TableLookControls::Bottom() const {
+    return passwordBox_->geometry().bottom() + 1;
 }
 
 std::optional<QString> TableLookControls::TypedPassword() const {

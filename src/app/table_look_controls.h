@@ -43,10 +43,15 @@ public:
 
     void RedrawPreview();
 
+    // The lowest edge of the shared controls (the password box): the two lists are as high as
+    // four of their rows, and the buttons and the password follow them.
+    int Bottom() const;
+
 private:
     void AddColourControls(const QString& label, int labelId, int buttonId, int swatchId, int y,
                            int labelX, int labelWidth, int labelY, int32_t TableSettings::*colour);
-    void AddLists(int largestSeparator);
+    // Returns the lower edge of the lists.
+    int AddLists(int largestSeparator);
 
     Ui& ui_;
     TableSettings& settings_;

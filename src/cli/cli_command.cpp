@@ -6,6 +6,7 @@
 #include "content/operations.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
+#include "render/cell_image.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -150,6 +151,7 @@ RenderOptions OpeningOptions(const Options& options, const QString& decimalMask)
     RenderOptions render;
     render.decimalMask = decimalMask;
     render.characterSet = options.characterSet;
+    render.workFileFolder = WorkFileFolder(options.file);
     return render;
 }
 

@@ -4,6 +4,7 @@
 #include "render/message_sink.h"
 #include "render/picture.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -38,6 +39,19 @@ ImageSpec ParseImageSpec(const QString& imageSpec) {
 bool FileExists(const QString& path) {
     const QString trimmed = path.trimmed();
     return !trimmed.isEmpty() && QFileInfo(trimmed).isFile();
+}
+
+QString LocateCellFile(const QString& path, const QString& workFileFolder) {
+    const QString trimmed = path.trimmed();
+    if (trimmed.isEmpty() || workFileFolder.isEmpty() || QFileInfo(trimmed).isAbsolute())
+        return trimmed;
+    const QString beside = QDir(workFileFolder).filePath(trimmed);
+    return QFileInfo(beside).isFile() ? beside : trimmed;
+}
+
+QString WorkFileFolder(const QString& workFilePath) {
+    const QString trimmed = workFilePath.trimmed();
+    return trimmed.isEmpty() ? QString() : QFileInfo(trimmed).absolutePath();
 }
 
 QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect) {

@@ -31,6 +31,13 @@ ImageSpec ParseImageSpec(const QString& imageSpec);
 // True when the trimmed path names an existing file.
 bool FileExists(const QString& path);
 
+// The file an image or icon path of a cell names: a relative path is looked up beside the work
+// file (in `workFileFolder`) first, then in the current folder. The path is trimmed.
+QString LocateCellFile(const QString& path, const QString& workFileFolder);
+
+// The folder of a work file as LocateCellFile takes it; empty for a table never saved.
+QString WorkFileFolder(const QString& workFilePath);
+
 // The size an image of `image` pixels is drawn at in a box of `box` (a side of 0 takes the
 // image's own). Keeping the aspect, the relatively wider side is shrunk to the box and the
 // other follows; when that side already fits, the box keeps its size and the image is

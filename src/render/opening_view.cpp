@@ -1,6 +1,7 @@
 #include "render/opening_view.h"
 
 #include "content/operations.h"
+#include "render/cell_image.h"
 #include "render/image_report_memory.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"
@@ -13,6 +14,7 @@ QImage RenderOpeningView(Document& document, const QString& decimalMask, int16_t
     RenderOptions options;
     options.decimalMask = decimalMask;
     options.characterSet = characterSet;
+    options.workFileFolder = WorkFileFolder(document.workFilePath);
     ImageReportMemory reports;
     QtDrawingSurface surface;
     RedrawTablePicture(surface, tablePicture, document, options, clock, messages, reports);

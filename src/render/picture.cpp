@@ -4,12 +4,21 @@
 
 #include <cmath>
 
-QImage MakePicture(int width, int height, int32_t colour) {
-    QImage picture(width, height, QImage::Format_RGB32);
+QImage MakePicture(int width, int height, int32_t colour, qreal pixelRatio) {
+    QImage picture(int(std::ceil(width * pixelRatio)), int(std::ceil(height * pixelRatio)),
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio);
     // 96 / 0.0254 = 3779.5 dots per metre; Qt reads it back as round(3780 * 0.0254) = 96.
     const int dotsPerMetre = int(std::lround(kDotsPerInch / 0.0254));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(RgbFromBgr(colour));
     return picture;
+}
+
+QSize LogicalSize(const QImage& picture) {
+    // The device size was rounded up from the logical one, so rounding down gives it back.
+    constexpr qreal kSlack = 1e-9;
+    const qreal ratio = picture.devicePixelRatio();
+    return QSize(int(picture.width() / ratio + kSlack), int(picture.height() / ratio + kSlack));
 }

@@ -10,5 +10,10 @@ inline constexpr int kPictureSize = 1122;
 // and exports the same on every machine.
 inline constexpr int kDotsPerInch = 96;
 
-// A drawing surface in memory: RGB32 at 96 dots per inch, filled with `colour` (0x00BBGGRR).
-QImage MakePicture(int width, int height, int32_t colour = 0xFFFFFF);
+// A drawing surface in memory: RGB32 at 96 dots per inch, filled with `colour` (0x00BBGGRR),
+// of `width` x `height` logical pixels. A screen with `pixelRatio` device pixels to the logical
+// pixel gets that many more pixels, so the same drawing comes out sharp on it.
+QImage MakePicture(int width, int height, int32_t colour = 0xFFFFFF, qreal pixelRatio = 1);
+
+// The size of a picture in logical pixels (whole pixels).
+QSize LogicalSize(const QImage& picture);

@@ -1,6 +1,7 @@
 #include "render/qt_drawing_surface.h"
 
 #include "render/colour.h"
+#include "render/picture.h"
 
 #include <QImage>
 #include <algorithm>
@@ -68,7 +69,7 @@ void QtDrawingSurface::ReleaseTarget() {
 void QtDrawingSurface::FillTarget(int32_t colour) {
     if (!painter_.isActive()) return;
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(target_->rect(), QColor(RgbFromBgr(colour)));
+    painter_.fillRect(QRect(QPoint(0, 0), LogicalSize(*target_)), QColor(RgbFromBgr(colour)));
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -80,7 +81,8 @@ void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
 void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
                                      QRgb colour) {
     if (!painter_.isActive()) return;
-    const int limit = (horizontal ? target_->width() : target_->height()) - 1;
+    const QSize size = LogicalSize(*target_);
+    const int limit = (horizontal ? size.width() : size.height()) - 1;
     const int low = std::max(std::min(along1, along2), 0);
     const int high = std::min(std::max(along1, along2), limit);
     int runStart = -1;

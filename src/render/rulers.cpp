@@ -37,7 +37,8 @@ void StartRuler(DrawingSurface& surface, QImage& ruler) {
 }
 
 int Length(const QImage& ruler, RulerOrientation orientation) {
-    return orientation == RulerOrientation::Horizontal ? ruler.width() : ruler.height();
+    const QSize size = LogicalSize(ruler);
+    return orientation == RulerOrientation::Horizontal ? size.width() : size.height();
 }
 
 void Tick(DrawingSurface& surface, RulerOrientation orientation, int p, int from, int to,

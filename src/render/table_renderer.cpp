@@ -244,7 +244,8 @@ private:
 
     void DrawImage(const CellRecord& cell, int column, int row, const DrawnRect& rect) {
         const ImageSpec image = ParseImageSpec(cell.imageSpec);
-        if (!FileExists(image.path)) {
+        const QString file = LocateCellFile(image.path, options_.workFileFolder);
+        if (!FileExists(file)) {
             DrawBox(surface_, rect, document_.settings.lineColour,
                     BoxFill::DiagonalCross(kMissingImageSilver));
             return;
@@ -252,9 +253,9 @@ private:
         const std::optional<ImageBoxRule> box = ImageBoxFor(thickness_);
         if (!box) return;
         CellImageMessages messages(messages_, reports_, column, row, image.path);
-        const QImage picture = LoadCellImage(
-            image.path, geometry_.CellWidth(column, row) - box->shrink,
-            geometry_.CellHeight(column, row) - box->shrink, image.background, images_, messages);
+        const QImage picture = LoadCellImage(file, geometry_.CellWidth(column, row) - box->shrink,
+                                             geometry_.CellHeight(column, row) - box->shrink,
+                                             image.background, images_, messages);
         if (!picture.isNull())
             surface_.CopyPicture(picture, rect.x1 + box->offset, rect.y1 + box->offset);
     }
@@ -270,8 +271,8 @@ private:
     }
 
     void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
-        const QString path = cell.iconPath.trimmed();
-        if (path.isEmpty() || !FileExists(path)) return;
+        const QString path = LocateCellFile(cell.iconPath, options_.workFileFolder);
+        if (!FileExists(path)) return;
         const QImage& icon = icons_.Icon(path);
         if (!icon.isNull()) surface_.DrawIcon(icon, rect.x1 + thickness_, rect.y1 + thickness_);
     }

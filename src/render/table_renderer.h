@@ -22,6 +22,8 @@ struct RenderOptions {
     QString decimalMask = QStringLiteral(".00");
     // The table-wide character-set code for every upright cell font.
     int16_t characterSet = 0;
+    // Relative image and icon paths are looked up in this folder first (WorkFileFolder).
+    QString workFileFolder;
 };
 
 // Fills the whole picture with `colour`.

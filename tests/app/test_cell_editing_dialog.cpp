@@ -271,10 +271,14 @@ TEST_F(CellEditingDialogTest, AlignmentFaceAndSizeFollowTheControls) {
     EXPECT_EQ(cell.fontSize, 18);
 }
 
-TEST_F(CellEditingDialogTest, AFaceTheListLacksIsKept) {
+TEST_F(CellEditingDialogTest, AFaceDrawnByASubstituteIsNamedAndKept) {
     cell.fontName = QStringLiteral("Times New Roman");
     Open();
-    EXPECT_EQ(Control<QComboBox>(10100)->currentIndex(), -1);
+    auto* faces = Control<QComboBox>(10100);
+    EXPECT_EQ(faces->currentText(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(faces->findText(QStringLiteral("Times New Roman")), faces->currentIndex());
+    for (int i = 1; i < faces->count(); ++i)
+        EXPECT_LE(faces->itemText(i - 1).compare(faces->itemText(i), Qt::CaseInsensitive), 0);
     Click(10280);
     WriteBackIfAccepted();
     EXPECT_EQ(cell.fontName, QStringLiteral("Times New Roman"));
@@ -282,7 +286,7 @@ TEST_F(CellEditingDialogTest, AFaceTheListLacksIsKept) {
 
 TEST_F(CellEditingDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     Open();
-    EXPECT_EQ(dialog->size(), QSize(449, 952));
+    EXPECT_EQ(Control(10100)->parentWidget()->size(), QSize(449, 952));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text properties"));
     EXPECT_EQ(Control(10100)->geometry(), QRect(8, 24, 304, 24));
     EXPECT_EQ(Control(10200)->geometry(), QRect(152, 64, 280, 136));
@@ -291,7 +295,7 @@ TEST_F(CellEditingDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(Control(10371)->geometry(), QRect(10, 662, 400, 18));
     EXPECT_EQ(Control(10374)->geometry(), QRect(5, 722, 250, 18));
     EXPECT_EQ(Control(10416)->geometry(), QRect(392, 902, 50, 18));
-    EXPECT_EQ(Control(10399)->geometry(), QRect(257, 922, 140, 18));
+    EXPECT_EQ(Control(10399)->geometry(), QRect(257, 922, 140, 24));
     EXPECT_EQ(Control<QCheckBox>(10180)->text(), QStringLiteral("Leading"));
     EXPECT_EQ(Control<QCheckBox>(10374)->text(), QStringLiteral("Sum of your column from "));
 }

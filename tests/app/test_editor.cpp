@@ -1,4 +1,9 @@
 #include "app/editor_test_fixture.h"
+#include "app/table_view_area.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScrollBar>
 
 TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
@@ -140,20 +145,104 @@ TEST_F(EditorTest, ScrollBounds) {
     EXPECT_EQ(state.scrollY, -561); // never past the bottom
     key(Qt::Key_Home);
     EXPECT_EQ(state.scrollY, 0);
-    key(Qt::Key_End);
-    EXPECT_EQ(state.scrollY, -561);
-    editor().Wheel(120);
+    key(Qt::Key_End); // the whole table is in sight already
+    EXPECT_EQ(state.scrollY, 0);
+    state.scrollY = -561;
+    EXPECT_TRUE(editor().Wheel(120));
     EXPECT_EQ(state.scrollY, -546);
     editor().Wheel(-120);
-    editor().Wheel(-120);
+    EXPECT_FALSE(editor().Wheel(-120)); // nothing moved: the wheel goes on to the window
     EXPECT_EQ(state.scrollY, -561);
     key(Qt::Key_Home);
-    editor().Wheel(120);
+    EXPECT_FALSE(editor().Wheel(120));
     EXPECT_EQ(state.scrollY, 0);
     // Clicks follow the scroll: row 0 is now 100 pixels further up.
     state.scrollY = -20;
     QTest::mouseClick(window->tableView(), Qt::LeftButton, {}, QPoint(50, 5));
     EXPECT_EQ(document().cell(1, 1).selected, 1);
+}
+
+TEST_F(EditorTest, EndStopsWhereTheTableEnds) {
+    NewTable(4, 50); // 50 rows of 20 pixels: 1000 pixels from the origin 2
+    QTest::keyClick(window->tableView(), Qt::Key_End);
+    // The last row's bottom line is at the foot of the view, not half a picture away.
+    const int bottomLine = kViewOrigin + document().extentBottom + state.scrollY;
+    EXPECT_GE(bottomLine, kViewHeight - 10);
+    EXPECT_LT(bottomLine, kViewHeight);
+    EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine - 10), qRgb(255, 255, 255));
+    QTest::keyClick(window->tableView(), Qt::Key_Home);
+    EXPECT_EQ(state.scrollY, 0);
+}
+
+TEST_F(EditorTest, PicturesAtTwiceThePixelsKeepTheirLayout) {
+    NewTable(5, 4);
+    const QImage atOne = editor().viewPicture().copy();
+    const QImage rulerAtOne = editor().rowRulerPicture().copy();
+    editor().SetPixelRatio(2);
+    const QImage& atTwo = editor().viewPicture();
+    EXPECT_EQ(atTwo.size(), QSize(2244, 2244));
+    EXPECT_EQ(atTwo.devicePixelRatio(), 2);
+    EXPECT_EQ(editor().rowRulerPicture().size(), 2 * rulerAtOne.size());
+    // Every logical pixel of the view (lines, cells, frame and marks; a new table has no
+    // text) is the same 2 x 2 block of pixels.
+    int differing = 0;
+    for (int y = 0; y < atOne.height(); ++y)
+        for (int x = 0; x < atOne.width(); ++x)
+            for (const QPoint corner : {QPoint(0, 0), QPoint(1, 1)})
+                differing +=
+                    atTwo.pixel(2 * x + corner.x(), 2 * y + corner.y()) != atOne.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    // Clicks and captured colours still speak logical pixels.
+    QTest::mouseClick(window->tableView(), Qt::RightButton, {}, QPoint(4, 12));
+    EXPECT_EQ(state.capturedColour, 0);
+}
+
+TEST_F(EditorTest, WindowOpensWholeWhenThereIsRoomAndFitsOtherwise) {
+    const QSize whole = window->sizeHint();
+    EXPECT_EQ(window->centralWidget()->sizeHint(), QSize(1145, 959));
+    window->FitInto(QRect(0, 0, 1920, 1200));
+    EXPECT_EQ(window->size(), whole);
+    window->FitInto(QRect(0, 0, 1366, 736));
+    EXPECT_LT(window->height(), 736);
+    // Wider by the vertical scroll bar, so the view does not also scroll sideways.
+    window->show();
+    EXPECT_EQ(window->viewArea()->viewport()->width(), kViewWidth);
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+}
+
+TEST_F(EditorTest, TheViewScrollsInsideASmallWindowWithItsRulers) {
+    NewTable(5, 4);
+    window->resize(600, 400);
+    window->show();
+    QScrollArea* area = window->viewArea();
+    ASSERT_LT(area->viewport()->height(), kViewHeight);
+    area->verticalScrollBar()->setValue(300);
+    area->horizontalScrollBar()->setValue(200);
+    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    auto* columnRuler = window->findChild<PictureWidget*>(QStringLiteral("1035"));
+    // The rulers stay beside the view and show the part of their pictures beside its shown part.
+    EXPECT_EQ(rowRuler->geometry().topLeft(), QPoint(1, 22));
+    EXPECT_EQ(columnRuler->geometry().topLeft(), QPoint(22, 1));
+    EXPECT_EQ(rowRuler->grab().toImage().pixel(10, 0), editor().rowRulerPicture().pixel(10, 300));
+    EXPECT_EQ(columnRuler->grab().toImage().pixel(0, 10),
+              editor().columnRulerPicture().pixel(200, 10));
+    // The keys still scroll the table inside the view, the area stays where it is.
+    QTest::keyClick(window->tableView(), Qt::Key_PageDown);
+    EXPECT_EQ(state.scrollY, -100);
+    EXPECT_EQ(area->verticalScrollBar()->value(), 300);
+}
+
+TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
+    EXPECT_TRUE(window->action(2010)->isChecked()); // English
+    Run(2009);                                      // Deutsch
+    EXPECT_TRUE(window->action(2009)->isChecked());
+    EXPECT_FALSE(window->action(2010)->isChecked());
+    QDialogButtonBox german(QDialogButtonBox::Yes);
+    EXPECT_EQ(german.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
+    Run(2010);
+    QDialogButtonBox english(QDialogButtonBox::Yes);
+    EXPECT_EQ(english.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));
 }
 
 TEST_F(EditorTest, SelectAllInsertRemoveLimits) {

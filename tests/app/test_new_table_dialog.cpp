@@ -193,14 +193,20 @@ TEST_F(NewTableDialogTest, PasswordOfThirtyCharactersIsKept) {
 }
 
 TEST_F(NewTableDialogTest, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(dialog.size(), QSize(421, 538));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New Table"));
     EXPECT_EQ(Control(11001)->geometry(), QRect(8, 8, 150, 150));
     EXPECT_EQ(Control(11006)->geometry(), QRect(192, 56, 72, 24));
-    EXPECT_EQ(Control(11017)->geometry(), QRect(8, 216, 182, 72));
-    EXPECT_EQ(Control(11025)->geometry(), QRect(8, 300, 172, 42));
-    EXPECT_EQ(Control(11024)->geometry(), QRect(319, 339, 92, 24));
-    EXPECT_EQ(Control(11032)->geometry(), QRect(8, 506, 350, 20));
+    // The lists grow to four rows; what lies below them moves down with them.
+    const QRect thickness = Control(11017)->geometry();
+    EXPECT_EQ(thickness.topLeft(), QPoint(8, 216));
+    EXPECT_EQ(thickness.width(), 182);
+    EXPECT_EQ(Control(11026)->geometry(), QRect(8, thickness.bottom() + 1, 250, 24));
+    const QRect separator = Control(11025)->geometry();
+    EXPECT_EQ(separator.topLeft(), QPoint(8, thickness.bottom() + 25));
+    EXPECT_EQ(Control(11024)->geometry(), QRect(319, separator.bottom() + 7, 92, 24));
+    EXPECT_EQ(Control(11028)->geometry(), QRect(8, separator.bottom() + 73, 200, 20));
+    EXPECT_EQ(Control(11032)->geometry(), QRect(8, separator.bottom() + 174, 350, 20));
+    EXPECT_EQ(dialog.size(), QSize(421, separator.bottom() + 206));
     EXPECT_EQ(Control<QCheckBox>(11032)->text(), QStringLiteral("Vertical lines with cell areas"));
 }
 

@@ -2,6 +2,7 @@
 #include "app/password_dialog.h"
 #include "widget_application.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -88,11 +89,18 @@ TEST_F(PasswordDialogTest, EscapeLeavesLikeExit) {
 }
 
 TEST_F(PasswordDialogTest, WindowAndToolbarFollowTheLayout) {
-    EXPECT_EQ(dialog.size(), QSize(201, 84));
+    EXPECT_EQ(dialog.size(), QSize(201, 122));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Access with your password ..."));
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(first->geometry(), QRect(5, 40, 190, 20));
-    EXPECT_EQ(second->geometry(), QRect(5, 60, 190, 20));
+    EXPECT_EQ(first->geometry(), QRect(5, 56, 190, 20));
+    EXPECT_EQ(second->geometry(), QRect(5, 96, 190, 20));
+    // Each box is named by a label above it.
+    const auto labels = dialog.findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 2);
+    EXPECT_EQ(labels[0]->text(), QStringLiteral("Password"));
+    EXPECT_EQ(labels[0]->buddy(), first);
+    EXPECT_EQ(labels[1]->text(), QStringLiteral("Type the password again"));
+    EXPECT_EQ(labels[1]->buddy(), second);
     const char* ids[] = {"2201", "2202", "2203", "2204", "2205"};
     const QString texts[] = {QStringLiteral("New"), QStringLiteral("Copy"), QStringLiteral("Paste"),
                              QStringLiteral("Accept"), QStringLiteral("Exit")};

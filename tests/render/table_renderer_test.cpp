@@ -1,5 +1,6 @@
 #include "content/clock.h"
 #include "render/approximate_view.h"
+#include "render/cell_image.h"
 #include "render/image_report_memory.h"
 #include "render/picture.h"
 #include "render/pixel_rules.h"
@@ -7,6 +8,8 @@
 #include "render/table_spans.h"
 #include "render_test_support.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -470,6 +473,35 @@ TEST(Icons, DrawnAt25PixelsFromTheCellCornerPlusThickness) {
     // Title-bar cells show their icons too.
     EXPECT_TRUE(r.AllOf(QRect(X1(document, 2) + 3, Y1(document, 0) + 3, 25, 25), 0xFF0000));
     EXPECT_TRUE(r.sink.messages.isEmpty());
+}
+
+TEST(CellFiles, RelativePathsAreFoundBesideTheWorkFileFirst) {
+    const QString image = SaveTestImage(QStringLiteral("beside.png"), Filled(100, 100, Qt::red));
+    WriteTestFile(QStringLiteral("beside.ico"), IconFileBytes({Filled(32, 32, Qt::blue)}));
+    const QString folder = QFileInfo(image).absolutePath();
+    ASSERT_NE(folder, QDir::currentPath());
+    Document document = ColouredTable(2, 1, 60, 40);
+    MakeImageCell(document.cell(0, 0), QStringLiteral("beside.png"), 0xFFFFFF);
+    document.cell(1, 0).iconPath = QStringLiteral("beside.ico");
+    Renderer r(document);
+    RenderOptions options;
+    options.workFileFolder = folder;
+    r.Draw(options);
+    EXPECT_TRUE(r.AllOf(QRect(X1(document, 0) + 1, Y1(document, 0) + 1, 38, 38), 0x0000FF));
+    EXPECT_TRUE(r.AllOf(QRect(X1(document, 1) + 1, Y1(document, 0) + 1, 25, 25), 0xFF0000));
+    // From the current folder alone the same paths name nothing.
+    r.Draw();
+    EXPECT_EQ(r.At(X1(document, 0) + 10, Y1(document, 0) + 10),
+              DiagonalCrossPixel(X1(document, 0) + 10, Y1(document, 0) + 10) ? kSilver : kPage);
+    EXPECT_EQ(r.At(X1(document, 1) + 10, Y1(document, 0) + 10), kFill);
+
+    EXPECT_EQ(LocateCellFile(QStringLiteral(" beside.png "), folder),
+              folder + QStringLiteral("/beside.png"));
+    EXPECT_EQ(LocateCellFile(QStringLiteral("elsewhere.png"), folder),
+              QStringLiteral("elsewhere.png"));
+    EXPECT_EQ(LocateCellFile(image, QStringLiteral("/nonexistent")), image);
+    EXPECT_EQ(WorkFileFolder(QStringLiteral("/tables/one.qdvl")), QStringLiteral("/tables"));
+    EXPECT_EQ(WorkFileFolder(QString()), QString());
 }
 
 TEST(CellPass, TextStartsInsideTheBorderThroughTheNumberFormat) {
