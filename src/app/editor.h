@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "model/document.h"
+#include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
@@ -57,6 +58,8 @@ private:
     void ReadFile(bool previousFormat);
     void RecordFile();
     void Export(bool bitmap);
+    void CopyPicture();
+    ExportLook ChosenExportLook() const;
     void Configuration();
     void Exit();
     void Undo();

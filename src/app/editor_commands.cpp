@@ -48,6 +48,8 @@ void Editor::Command(int id) {
         return Undo();
     case kCopyCell:
         return CopyCell();
+    case kCopyPicture:
+        return CopyPicture();
     case kPasteCell:
         return PasteCell();
     case kClearCell:

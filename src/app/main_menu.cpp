@@ -60,6 +60,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*edit, 1051, m.Message(70, 6), 821, QKeySequence::Undo);
     edit->addSeparator();
     b.Item(*edit, 1020, m.Message(70, 2), 812, QKeySequence::Copy);
+    b.Item(*edit, 2076, m.Message(76, 2), 812, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     edit->addSeparator();
     b.Item(*edit, 1021, m.Message(70, 3), 813, QKeySequence::Paste);
     edit->addSeparator();

@@ -15,7 +15,7 @@ constexpr MessageGroup kGroups[] = {
     {37, 100}, {38, 100}, {39, 100}, {40, 100}, {41, 100}, {42, 100}, {44, 100}, {45, 100},
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
-    {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
+    {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100}, {76, 120},
 };
 
 constexpr MessageText kTexts[] = {
@@ -287,6 +287,12 @@ constexpr MessageText kTexts[] = {
 
 {72, 1, {u"No se pudo guardar el archivo: ", u"Não foi possível salvar o arquivo: ", u"Impossible d'enregistrer le fichier : ", u"Die Datei konnte nicht gespeichert werden: ", u"The file could not be saved: ", u"Impossibile salvare il file: ", u"No s'ha pogut desar el fitxer: "}},
 {72, 2, {u"No se pudo exportar la imagen: ", u"Não foi possível exportar a imagem: ", u"Impossible d'exporter l'image : ", u"Das Bild konnte nicht exportiert werden: ", u"The picture could not be exported: ", u"Impossibile esportare l'immagine: ", u"No s'ha pogut exportar la imatge: "}},
+
+{76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
+{76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},
+{76, 3, {u"Escala", u"Escala", u"Échelle", u"Maßstab", u"Scale", u"Scala", u"Escala"}},
+{76, 4, {u"Fondo transparente", u"Fundo transparente", u"Fond transparent", u"Transparenter Hintergrund", u"Transparent background", u"Sfondo trasparente", u"Fons transparent"}},
+{76, 5, {u"No se puede exportar sobre el archivo de trabajo abierto: ", u"Não é possível exportar sobre o arquivo de trabalho aberto: ", u"Impossible d'exporter sur le fichier de travail ouvert : ", u"Die geöffnete Arbeitsdatei kann nicht überschrieben werden: ", u"The export cannot overwrite the open work file: ", u"Impossibile esportare sul file di lavoro aperto: ", u"No es pot exportar sobre el fitxer de treball obert: "}},
 };
 // clang-format on
 

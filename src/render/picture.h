@@ -12,3 +12,6 @@ inline constexpr int kDotsPerInch = 96;
 
 // A drawing surface in memory: RGB32 at 96 dots per inch, filled with `colour` (0x00BBGGRR).
 QImage MakePicture(int width, int height, int32_t colour = 0xFFFFFF);
+
+// A picture of the same kind whose every pixel is transparent (ARGB, premultiplied).
+QImage MakeTransparentPicture(int width, int height);

@@ -3,6 +3,7 @@
 #include "render/colour.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -43,7 +44,12 @@ constexpr size_t kMaxMeasuredFonts = 64;
 QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
     : metrics(font), advances(size_t(kSimpleLimit), -1) {}
 
-QtDrawingSurface::QtDrawingSurface() {
+QtDrawingSurface::QtDrawingSurface(int scale) : scale_(std::max(1, scale)) {
+    SelectFont(font_);
+}
+
+QtDrawingSurface::QtDrawingSurface(QPaintDevice& device, QSize size)
+    : vectorDevice_(&device), vectorSize_(size) {
     SelectFont(font_);
 }
 
@@ -52,10 +58,13 @@ QtDrawingSurface::~QtDrawingSurface() {
 }
 
 void QtDrawingSurface::SelectTarget(QImage& picture) {
-    if (target_ == &picture && painter_.isActive()) return;
+    QPaintDevice* wanted = vectorDevice_ ? vectorDevice_ : &picture;
+    if (target_ == wanted && painter_.isActive()) return;
     ReleaseTarget();
-    target_ = &picture;
+    target_ = wanted;
+    area_ = vectorDevice_ ? vectorSize_ : picture.size() / scale_;
     painter_.begin(target_);
+    if (scale_ != 1) painter_.scale(scale_, scale_);
     painter_.setFont(font_.font);
     painter_.setPen(textColour_);
 }
@@ -65,11 +74,17 @@ void QtDrawingSurface::ReleaseTarget() {
     target_ = nullptr;
 }
 
+void QtDrawingSurface::SetReplacing(bool replacing) {
+    if (!painter_.paintEngine()->hasFeature(QPaintEngine::PorterDuff)) return;
+    painter_.setCompositionMode(replacing ? QPainter::CompositionMode_Source
+                                          : QPainter::CompositionMode_SourceOver);
+}
+
 void QtDrawingSurface::FillTarget(int32_t colour) {
     if (!painter_.isActive()) return;
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(target_->rect(), QColor(RgbFromBgr(colour)));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetReplacing(true);
+    painter_.fillRect(QRect(QPoint(0, 0), area_), QColor(RgbFromBgr(colour)));
+    SetReplacing(false);
 }
 
 void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
@@ -80,7 +95,7 @@ void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
 void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
                                      QRgb colour) {
     if (!painter_.isActive()) return;
-    const int limit = (horizontal ? target_->width() : target_->height()) - 1;
+    const int limit = (horizontal ? area_.width() : area_.height()) - 1;
     const int low = std::max(std::min(along1, along2), 0);
     const int high = std::min(std::max(along1, along2), limit);
     int runStart = -1;
@@ -156,9 +171,9 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
 
 void QtDrawingSurface::CopyPicture(const QImage& source, double x, double y) {
     if (!painter_.isActive()) return;
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    SetReplacing(true);
     painter_.drawImage(QPoint(RoundCoordinate(x), RoundCoordinate(y)), source);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetReplacing(false);
 }
 
 void QtDrawingSurface::DrawIcon(const QImage& icon, double x, double y) {
