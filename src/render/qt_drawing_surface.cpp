@@ -19,6 +19,10 @@ bool IsSimpleCharacter(QChar c) {
     return c.unicode() < kSimpleLimit && c.isPrint() && !c.isMark();
 }
 
+int Mod8(int value) {
+    return ((value % 8) + 8) % 8;
+}
+
 QImage DiagonalCrossTile(QRgb colour) {
     QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 8; ++y) {
@@ -159,7 +163,10 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
                    RgbFromBgr(fill.colour));
     } else if (fill.kind == BoxFill::Kind::DiagonalCross && inside.isValid() &&
                painter_.isActive()) {
-        painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
+        if (vectorDevice_)
+            DrawDiagonalCrossLines(inside, RgbFromBgr(fill.colour));
+        else
+            painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
     }
 
     const QRgb rgb = RgbFromBgr(outline);
@@ -167,6 +174,31 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
     FillPixels(leftBand.first, bottomBand.first, rightBand.last, bottomBand.last, rgb);
     FillPixels(leftBand.first, topBand.last + 1, leftBand.last, bottomBand.first - 1, rgb);
     FillPixels(rightBand.first, topBand.last + 1, rightBand.last, bottomBand.first - 1, rgb);
+}
+
+// The hatch's pixels as lines through their centres, cut to the box by hand: vector formats
+// may lack pattern brushes and clipping.
+void QtDrawingSurface::DrawDiagonalCrossLines(const QRect& inside, QRgb colour) {
+    const int left = inside.left(), right = inside.right();
+    const int top = inside.top(), bottom = inside.bottom();
+    const auto segment = [this](int x1, int y1, int x2, int y2) {
+        painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    };
+    painter_.save();
+    painter_.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::SquareCap));
+    // x - y == d, d a multiple of 8: falling to the right.
+    for (int d = left - bottom; d <= right - top; ++d) {
+        if (Mod8(d) != 0) continue;
+        const int x1 = std::max(left, top + d), x2 = std::min(right, bottom + d);
+        if (x1 <= x2) segment(x1, x1 - d, x2, x2 - d);
+    }
+    // x + y == s, s one below a multiple of 8: rising to the right.
+    for (int s = left + top; s <= right + bottom; ++s) {
+        if (Mod8(s) != 7) continue;
+        const int x1 = std::max(left, s - bottom), x2 = std::min(right, s - top);
+        if (x1 <= x2) segment(x1, s - x1, x2, s - x2);
+    }
+    painter_.restore();
 }
 
 void QtDrawingSurface::CopyPicture(const QImage& source, double x, double y) {

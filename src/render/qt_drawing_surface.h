@@ -50,6 +50,7 @@ private:
     void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
     // Replaces the pixels under the next drawing, where the device can (raster pictures).
     void SetReplacing(bool replacing);
+    void DrawDiagonalCrossLines(const QRect& inside, QRgb colour);
     void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
     void DrawTextRuns(int x, int y, const QString& text);
     int Advance(QChar c) const;
