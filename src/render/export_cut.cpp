@@ -11,7 +11,7 @@
 #include "render/table_renderer.h"
 #include "render/vector_cut.h"
 
-#include <QFileInfo>
+#include <QIODevice>
 #include <QImage>
 #include <algorithm>
 #include <optional>

@@ -55,12 +55,12 @@ Document ColouredTable() {
 }
 
 // A picture of many colours, finer than any cell.
-QString DetailedImageFile() {
+QImage DetailedImage() {
     QImage image(240, 240, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x, y, (x * 7 + y * 13) % 256));
-    return SaveTestImage(QStringLiteral("detailed.png"), image);
+    return image;
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -118,20 +118,25 @@ TEST(ExportLook, ScaleMultipliesEveryLength) {
     }
 }
 
-TEST(ExportLook, ImagesAreDrawnFromTheirFileAtTheScale) {
+TEST(ExportLook, ImagesAndIconsAreDrawnFromTheirFilesAtTheScale) {
     Exporter exporter;
-    Document document = MakeTable(1, 1, 60, 60, 0, 1);
-    CellRecord& cell = document.cell(0, 0);
-    cell.imageSpec = DetailedImageFile() + QStringLiteral("*16777215");
-    cell.backColour = kImageCellMarker;
+    Document document = MakeTable(2, 1, 60, 60, 0, 1);
+    const QImage detailed = DetailedImage();
+    document.cell(0, 0).imageSpec =
+        SaveTestImage(QStringLiteral("detailed.png"), detailed) + QStringLiteral("*16777215");
+    document.cell(0, 0).backColour = kImageCellMarker;
+    document.cell(1, 0).iconPath =
+        WriteTestFile(QStringLiteral("detailed.ico"), IconFileBytes({detailed.scaled(100, 100)}));
     const QImage plain = exporter.Cut(document, {});
     const QImage scaled = exporter.Cut(document, {2, false});
-    // The image box of a thickness-1 cell starts one pixel inside its border.
-    const QRect box(1, 1, 58, 58);
     const QImage enlarged = plain.scaled(plain.size() * 2);
-    const QRect scaledBox(2, 2, 116, 116);
-    EXPECT_GT(DistinctColours(scaled, scaledBox), 2 * DistinctColours(enlarged, scaledBox));
-    EXPECT_EQ(DistinctColours(enlarged, scaledBox), DistinctColours(plain, box));
+    // The image box of a thickness-1 cell starts one pixel inside its border, the icon at the
+    // border's thickness.
+    for (const QRect& box : {QRect(1, 1, 58, 58), QRect(61, 1, 25, 25)}) {
+        const QRect doubled(box.topLeft() * 2, box.size() * 2);
+        EXPECT_GT(DistinctColours(scaled, doubled), 2 * DistinctColours(enlarged, doubled));
+        EXPECT_EQ(DistinctColours(enlarged, doubled), DistinctColours(plain, box));
+    }
 }
 
 TEST(ExportLook, SvgHoldsTheSamePictureAndItsText) {
@@ -163,6 +168,15 @@ TEST(ExportLook, SvgHoldsTheSamePictureAndItsText) {
     }
     EXPECT_EQ(differing, 0);
     EXPECT_TRUE(FileBytes(svg).contains(">Zeta</text>"));
+
+    // Transparent: no page under the separators, the cells as they were.
+    ASSERT_TRUE(exporter.Export(document, svg, {1, true}).ok());
+    drawn.fill(Qt::magenta);
+    painter.begin(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    EXPECT_EQ(drawn.pixel(42, 10), QColor(Qt::magenta).rgb());
+    EXPECT_EQ(drawn.pixel(20, 10), plain.pixel(20, 10));
 }
 
 TEST(ExportLook, PdfIsOnePageOfTheCutWithEveryText) {
