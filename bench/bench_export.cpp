@@ -86,4 +86,21 @@ void BM_CliExportBitmap(benchmark::State& state) {
 }
 BENCHMARK(BM_CliExportBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Every length doubled: at most four times the PNG at scale 1.
+void BM_CliExportPngScale2(benchmark::State& state) {
+    RunExport(state, QStringLiteral("full2.png"), {QStringLiteral("--scale"), QStringLiteral("2")});
+}
+BENCHMARK(BM_CliExportPngScale2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Vector output: under a second each.
+void BM_CliExportSvg(benchmark::State& state) {
+    RunExport(state, QStringLiteral("full.svg"), {});
+}
+BENCHMARK(BM_CliExportSvg)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CliExportPdf(benchmark::State& state) {
+    RunExport(state, QStringLiteral("full.pdf"), {});
+}
+BENCHMARK(BM_CliExportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

@@ -42,6 +42,7 @@ inline constexpr int kStop = 2016;
 inline constexpr int kTitleBar = 2017;
 inline constexpr int kViewCommands = 2018;
 inline constexpr int kRedo = 2019;
+inline constexpr int kCopyPicture = 2076;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).
@@ -54,6 +55,6 @@ inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
                                              177, 178, 186, 204, 222, 238, 255};
 
 // Disabled while no table is shown.
-inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011,
-                                         1051, 1021, 1020, 1025, 1050, 1088, 1023,
-                                         1024, 1031, 1032, 2015, 2016, 2017, 2018};
+inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051,
+                                         1021, 1020, 1025, 1050, 1088, 1023, 1024, 1031,
+                                         1032, 2015, 2016, 2017, 2018, 2076};

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "model/document.h"
+#include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
@@ -65,6 +66,8 @@ private:
     // true when the table was saved.
     bool RecordFile();
     void Export(bool bitmap);
+    void CopyPicture();
+    ExportLook ChosenExportLook() const;
     void Configuration();
     void Exit();
     void Undo();

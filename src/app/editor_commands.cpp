@@ -51,6 +51,8 @@ void Editor::Command(int id) {
         return Redo();
     case kCopyCell:
         return CopyCell();
+    case kCopyPicture:
+        return CopyPicture();
     case kPasteCell:
         return PasteCell();
     case kClearCell:

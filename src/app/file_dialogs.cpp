@@ -44,7 +44,13 @@ FileDialogSetup DescribeFileDialog(FileDialogKind kind, FileDialogMode mode,
     case FileDialogKind::Jpeg:
         setup.caption = messages.Message(11, 1);
         setup.nameFilters = {NameFilter(QStringLiteral("Jpeg"), QStringLiteral("*.jpg"))};
-        if (setup.open) setup.nameFilters.append(allFiles);
+        if (setup.open)
+            setup.nameFilters.append(allFiles);
+        else // the export writes what the extension says, vector formats too
+            setup.nameFilters += {NameFilter(QStringLiteral("PNG"), QStringLiteral("*.png")),
+                                  NameFilter(QStringLiteral("WebP"), QStringLiteral("*.webp")),
+                                  NameFilter(QStringLiteral("SVG"), QStringLiteral("*.svg")),
+                                  NameFilter(QStringLiteral("PDF"), QStringLiteral("*.pdf"))};
         setup.defaultExtension = QStringLiteral("Jpeg");
         break;
     case FileDialogKind::WorkFile:

@@ -63,6 +63,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     edit->addSeparator();
     b.Item(*edit, 1020, m.Message(70, 2), 812, QKeySequence::Copy);
+    b.Item(*edit, 2076, m.Message(76, 2), 812, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     edit->addSeparator();
     b.Item(*edit, 1021, m.Message(70, 3), 813, QKeySequence::Paste);
     edit->addSeparator();

@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100},
+    {73, 200}, {74, 100}, {76, 120},
 };
 
 constexpr MessageText kTexts[] = {
@@ -296,6 +296,12 @@ constexpr MessageText kTexts[] = {
 
 {74, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
 {74, 2, {u"Repita la contraseña", u"Repita a senha", u"Retapez le mot de passe", u"Passwort wiederholen", u"Type the password again", u"Ripeti la password", u"Repetiu la contrasenya"}},
+
+{76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
+{76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},
+{76, 3, {u"Escala", u"Escala", u"Échelle", u"Maßstab", u"Scale", u"Scala", u"Escala"}},
+{76, 4, {u"Fondo transparente", u"Fundo transparente", u"Fond transparent", u"Transparenter Hintergrund", u"Transparent background", u"Sfondo trasparente", u"Fons transparent"}},
+{76, 5, {u"No se puede exportar sobre el archivo de trabajo abierto: ", u"Não é possível exportar sobre o arquivo de trabalho aberto: ", u"Impossible d'exporter sur le fichier de travail ouvert : ", u"Die geöffnete Arbeitsdatei kann nicht überschrieben werden: ", u"The export cannot overwrite the open work file: ", u"Impossibile esportare sul file di lavoro aperto: ", u"No es pot exportar sobre el fitxer de treball obert: "}},
 };
 // clang-format on
 

@@ -7,6 +7,7 @@
 #include "app/cell_editing_dialog.h"
 #include "app/colour_capture_window.h"
 #include "app/configuration_dialog.h"
+#include "app/export_look_dialog.h"
 #include "app/favourite_colours_window.h"
 #include "app/file_dialogs.h"
 #include "app/message_table.h"
@@ -89,6 +90,14 @@ QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString
     QFileDialog dialog(parent_, setup.caption);
     dialog.setNameFilters(setup.nameFilters);
     dialog.setDefaultSuffix(setup.defaultExtension);
+    // A name typed without extension takes the chosen format's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &setup](const QString& filter) {
+                         const qsizetype dot = filter.indexOf(QStringLiteral("(*."));
+                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot < 0
+                                                     ? setup.defaultExtension
+                                                     : filter.mid(dot + 3).chopped(1));
+                     });
     // The commands ask before they overwrite a work file; the dialog itself never does.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (setup.open) {
@@ -115,6 +124,14 @@ std::optional<int32_t> QtUi::ChooseColour(int32_t initialColour) {
     const QColor colour = QColorDialog::getColor(ColourFromBgr(initialColour), parent_);
     if (!colour.isValid()) return std::nullopt;
     return BgrFromColour(colour);
+}
+
+std::optional<ExportLook> QtUi::ChooseExportLook(const ExportLook& current,
+                                                 bool transparencyPossible) {
+    ExportLookDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), current,
+                            transparencyPossible);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.look();
 }
 
 QString QtUi::AskWorkFilePassword() {

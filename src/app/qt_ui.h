@@ -18,6 +18,8 @@ public:
     SaveChoice AskSaveChanges(const QString& text) override;
     bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
+    std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
+                                               bool transparencyPossible) override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
     QString AskWorkFilePassword() override;
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/export_cut.h"
 #include "render/message_sink.h"
 
 #include <QString>
@@ -34,6 +35,11 @@ public:
     // and file name.
     virtual QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
                                const QString& startPath) = 0;
+    // The picture export's scale and transparent background, proposed as `current`; the
+    // transparent box is greyed out when the chosen file cannot keep it. Nothing when
+    // cancelled.
+    virtual std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
+                                                       bool transparencyPossible) = 0;
     // The platform colour dialog; nothing when cancelled.
     virtual std::optional<int32_t> ChooseColour(int32_t initialColour) = 0;
     // The password of a protected work file, or an empty text when the user gave up.

@@ -13,6 +13,7 @@
 #include "render/null_drawing_surface.h"
 #include "render/opening_view.h"
 #include "render/picture_encoders.h"
+#include "render/picture_file.h"
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
 
@@ -24,10 +25,15 @@ namespace {
 const QString kUsage = QStringLiteral(
     "usage: quadrivel-cli dump FILE [--raw] [options]\n"
     "       quadrivel-cli render FILE OUT.png [options]\n"
-    "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [options]\n"
+    "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
+    "                                 [options]\n"
     "options: --today YYYY-MM-DD  --password PW  --decimals N (2 to 6)\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
-    ".tiff .bmp); export --kind bitmap always writes a 24-bit BMP.\n"
+    ".tiff .bmp .webp); export also writes vector .svg and .pdf; export --kind bitmap always\n"
+    "writes a 24-bit BMP. --scale N (1 to 4) multiplies every length of an exported picture\n"
+    "(.svg and .pdf are sharp at any size and keep the plain size);\n"
+    "--transparent leaves the page colour transparent (.png .webp .svg .pdf only).\n"
+    "OUT may not be the input file.\n"
     "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file, 4 protected,\n"
     "5 output not written");
 
@@ -75,6 +81,7 @@ struct Options {
     QString out;
     bool raw = false;
     ExportKind kind = ExportKind::Jpeg;
+    ExportLook look;
     QString password;
     int decimalPlaces = kFewestDecimals;
     int16_t characterSet = 0;
@@ -91,7 +98,9 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("PW"));
     const QCommandLineOption decimals(QStringLiteral("decimals"), QString(), QStringLiteral("N"));
-    parser.addOptions({raw, kind, today, password, decimals});
+    const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("N"));
+    const QCommandLineOption transparent(QStringLiteral("transparent"));
+    parser.addOptions({raw, kind, today, password, decimals, scale, transparent});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
 
@@ -115,6 +124,22 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
         else if (value != QStringLiteral("jpeg"))
             return QStringLiteral("--kind is jpeg or bitmap");
     }
+    const bool exporting = options.command == QStringLiteral("export");
+    if (parser.isSet(scale)) {
+        if (!exporting) return QStringLiteral("--scale belongs to export");
+        if (!ParseStrictInt(parser.value(scale), options.look.scale) || options.look.scale < 1 ||
+            options.look.scale > kMaxExportScale)
+            return QStringLiteral("--scale needs a whole number from 1 to 4");
+    }
+    options.look.transparent = parser.isSet(transparent);
+    if (options.look.transparent) {
+        if (!exporting) return QStringLiteral("--transparent belongs to export");
+        if (!TransparencyPossible(options.kind, options.out))
+            return options.out + QStringLiteral(": --transparent needs a .png, .webp, .svg or "
+                                                ".pdf file of the jpeg kind");
+    }
+    if (!dump && IsSameFile(options.file, options.out))
+        return options.out + QStringLiteral(": the output would overwrite the input file");
 
     options.decimalPlaces = settings.decimalPlaces;
     if (parser.isSet(decimals)) {
@@ -177,7 +202,7 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     QtDrawingSurface surface;
     return ExportCut(options.kind, options.out, surface, document, render, *options.clock, messages,
-                     reports);
+                     reports, options.look);
 }
 
 } // namespace

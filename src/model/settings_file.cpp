@@ -15,6 +15,9 @@ namespace {
 
 constexpr char16_t kGeneral[] = u"General";
 constexpr char16_t kCopySection[] = u"Config Copia";
+constexpr char16_t kExportSection[] = u"Exportar";
+constexpr char16_t kExportScaleKey[] = u"Escala";
+constexpr char16_t kExportTransparentKey[] = u"Transparente";
 
 constexpr const char16_t* kCopyKeys[kCopyFlagCount] = {
     u"Colfondo",   u"Colfuente", u"Fuente",     u"Tamaño",         u"Negrita",
@@ -137,6 +140,9 @@ ProgramSettings ReadSettings(const QByteArray& bytes) {
         settings.copyFlags[size_t(i)] =
             ReadInt(values, kCopySection, kCopyKeys[i], defaults.copyFlags[size_t(i)]);
     }
+    settings.exportScale = ReadInt(values, kExportSection, kExportScaleKey, defaults.exportScale);
+    settings.exportTransparent =
+        ReadInt(values, kExportSection, kExportTransparentKey, defaults.exportTransparent);
     return settings;
 }
 
@@ -156,6 +162,9 @@ QByteArray SettingsBytes(const ProgramSettings& settings) {
     AppendLine(bytes, u'[' + QStringView(kCopySection).toString() + u']');
     for (int i = 0; i < kCopyFlagCount; ++i)
         AppendKey(bytes, QStringView(kCopyKeys[i]).toString(), settings.copyFlags[size_t(i)]);
+    AppendLine(bytes, u'[' + QStringView(kExportSection).toString() + u']');
+    AppendKey(bytes, QStringView(kExportScaleKey).toString(), settings.exportScale);
+    AppendKey(bytes, QStringView(kExportTransparentKey).toString(), settings.exportTransparent);
     return bytes;
 }
 

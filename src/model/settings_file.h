@@ -44,6 +44,11 @@ struct ProgramSettings {
     std::array<int32_t, kCopyFlagCount> copyFlags = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                      1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
+    // The picture export's choices (section "Exportar"): the scale 1 to 4 ("Escala") and
+    // whether the page colour is left transparent ("Transparente", 1 = on).
+    int32_t exportScale = 1;
+    int32_t exportTransparent = 0;
+
     int32_t& copyFlag(CopyFlag flag) { return copyFlags[size_t(flag)]; }
     int32_t copyFlag(CopyFlag flag) const { return copyFlags[size_t(flag)]; }
     bool copies(CopyFlag flag) const { return copyFlag(flag) == 1; }
@@ -71,7 +76,7 @@ Status WriteOwnFile(const QString& path, const QByteArray& bytes);
 ProgramSettings LoadSettings(const QString& path);
 ProgramSettings ReadSettings(const QByteArray& bytes);
 
-// Writes all 24 keys in their order, as a Windows private-profile writer lays them out
-// (Windows-1252, CRLF), through WriteOwnFile.
+// Writes all 24 keys in their order, then the export's two, as a Windows private-profile writer
+// lays them out (Windows-1252, CRLF), through WriteOwnFile.
 Status SaveSettings(const QString& path, const ProgramSettings& settings);
 QByteArray SettingsBytes(const ProgramSettings& settings);

@@ -1,7 +1,6 @@
 #include "render/bitmap_writer.h"
 
 #include "render/picture.h"
-#include "render/picture_file.h"
 
 #include <QIODevice>
 #include <QImage>
@@ -63,12 +62,4 @@ QByteArray Bitmap24Bytes(const QImage& picture) {
         }
     }
     return bytes;
-}
-
-Status SaveBitmap24(const QImage& picture, const QString& path) {
-    const QByteArray bytes = Bitmap24Bytes(picture);
-    if (bytes.isEmpty()) return PictureFileFailure(path, QStringLiteral("the picture is empty"));
-    return WritePictureFile(path, [&bytes](QIODevice& device) {
-        return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-    });
 }

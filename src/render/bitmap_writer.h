@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/status.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -14,6 +12,3 @@ inline constexpr int kBitmapPixelOffset = 54;
 // header, then the pixels as blue, green, red, rows bottom-up, each row padded with zeros to
 // a multiple of 4 bytes. Empty for an empty picture.
 QByteArray Bitmap24Bytes(const QImage& picture);
-
-// Writes the picture as a 24-bit BMP to `path`, whatever its extension.
-Status SaveBitmap24(const QImage& picture, const QString& path);

@@ -1,6 +1,7 @@
 #include "render/cell_icon.h"
 
 #include <QImageReader>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -14,6 +15,9 @@ bool Closer(QSize candidate, QSize best, int side) {
     if (distance(candidate) != distance(best)) return distance(candidate) < distance(best);
     return candidate.width() * candidate.height() > best.width() * best.height();
 }
+
+// Icons are small: in vector output four times their drawn size keeps them sharp.
+constexpr double kVectorIconDetail = 4;
 
 } // namespace
 
@@ -39,8 +43,11 @@ QImage LoadIcon(const QString& path, int side) {
         .scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-const QImage& IconFileCache::Icon(const QString& path) {
+const QImage& IconFileCache::Icon(const QString& path, double detail) {
     auto found = icons_.find(path);
     if (found != icons_.end()) return *found;
-    return *icons_.insert(path, LoadIcon(path));
+    const double scale = detail > 0 ? detail : kVectorIconDetail;
+    QImage icon = LoadIcon(path, int(std::lround(kIconSide * scale)));
+    icon.setDevicePixelRatio(scale);
+    return *icons_.insert(path, icon);
 }

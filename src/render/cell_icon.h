@@ -11,10 +11,12 @@ inline constexpr int kIconSide = 25;
 // image when the file is missing or is not a readable icon file.
 QImage LoadIcon(const QString& path, int side = kIconSide);
 
-// Icons loaded at most once each during one redraw.
+// Icons loaded at most once each during one redraw. With a `detail` above 1 the icon has that
+// many pixels per unit of its side (its device pixel ratio says so); 0 asks for the finest
+// the vector output keeps.
 class IconFileCache {
 public:
-    const QImage& Icon(const QString& path);
+    const QImage& Icon(const QString& path, double detail = 1);
 
 private:
     QHash<QString, QImage> icons_;

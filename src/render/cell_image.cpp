@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,6 +16,15 @@ namespace {
 // A picture is never larger than this on a side: a table picture is 1122 pixels, so only a
 // corrupt cell rectangle asks for more, and it must not exhaust memory.
 constexpr int kMaxPictureSide = 8 * kPictureSize;
+
+// Pixels per unit of the fitted size: the asked detail, or for 0 as many as the image has,
+// never fewer than one and never past the largest picture.
+double PictureScale(QSize image, QSize fitted, double detail) {
+    if (detail > 0) return detail;
+    const double own = std::max(
+        {1.0, double(image.width()) / fitted.width(), double(image.height()) / fitted.height()});
+    return std::min(own, double(kMaxPictureSide) / std::max(fitted.width(), fitted.height()));
+}
 
 } // namespace
 
@@ -69,7 +79,8 @@ QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect) {
 }
 
 QImage LoadImageToPicture(const QString& path, int32_t background, int width, int height,
-                          bool keepAspect, ImageFileCache& files, MessageSink& messages) {
+                          bool keepAspect, ImageFileCache& files, MessageSink& messages,
+                          double detail) {
     if (keepAspect && width == 0 && height == 0) return {};
     if (width < 0 || height < 0) return {};
     if (!FileExists(path)) {
@@ -85,22 +96,25 @@ QImage LoadImageToPicture(const QString& path, int32_t background, int width, in
             path + QStringLiteral(">"));
         return {};
     }
-    const QSize size = FittedImageSize(image.size(), {width, height}, keepAspect);
-    if (size.width() <= 0 || size.height() <= 0 || size.width() > kMaxPictureSide ||
-        size.height() > kMaxPictureSide)
-        return {};
+    const QSize fitted = FittedImageSize(image.size(), {width, height}, keepAspect);
+    if (fitted.width() <= 0 || fitted.height() <= 0) return {};
+    const double scale = PictureScale(image.size(), fitted, detail);
+    const QSize size = scale == 1 ? fitted : (QSizeF(fitted) * scale).toSize();
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) return {};
     QImage picture = MakePicture(size.width(), size.height(), background);
     if (picture.isNull()) return {};
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(0, 0, size.width(), size.height()), image,
                       QRectF(0, 0, image.width(), image.height()));
+    painter.end();
+    picture.setDevicePixelRatio(scale);
     return picture;
 }
 
 QImage LoadCellImage(const QString& path, int width, int height, int32_t background,
-                     ImageFileCache& files, MessageSink& messages) {
-    return LoadImageToPicture(path, background, width, height, true, files, messages);
+                     ImageFileCache& files, MessageSink& messages, double detail) {
+    return LoadImageToPicture(path, background, width, height, true, files, messages, detail);
 }
 
 std::optional<ImageBoxRule> ImageBoxFor(int lineThickness) {

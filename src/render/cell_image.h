@@ -46,13 +46,16 @@ QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect);
 
 // The picture of an image file: the fitted size, filled with `background` (0x00BBGGRR) and
 // painted with the whole image, so transparent parts show that colour. A null image on any
-// failure; a missing or undecodable file is reported through `messages`.
+// failure; a missing or undecodable file is reported through `messages`. With a `detail`
+// above 1 the picture has that many pixels per unit of the fitted size (its device pixel
+// ratio says so); 0 keeps the image's own resolution where it is finer than the fitted size.
 QImage LoadImageToPicture(const QString& path, int32_t background, int width, int height,
-                          bool keepAspect, ImageFileCache& files, MessageSink& messages);
+                          bool keepAspect, ImageFileCache& files, MessageSink& messages,
+                          double detail = 1);
 
 // The picture for an image cell's box, keeping the aspect.
 QImage LoadCellImage(const QString& path, int width, int height, int32_t background,
-                     ImageFileCache& files, MessageSink& messages);
+                     ImageFileCache& files, MessageSink& messages, double detail = 1);
 
 // Where an image cell's picture goes inside its border, by line thickness: the top-left
 // offset from the cell's drawn corner and how much smaller than the cell the box is. No

@@ -64,4 +64,9 @@ public:
     virtual void SetTextJustification(int extra, int breakCount) = 0;
     // The distance from one text line to the next: the font's height plus external leading.
     virtual int LineHeight() const = 0;
+
+    // How many pixels of an image or icon go to one unit of length: pictures are loaded from
+    // their files at this resolution so that a scaled surface shows their own detail. 0: the
+    // file's own resolution (vector output).
+    virtual double DetailScale() const { return 1; }
 };

@@ -5,13 +5,37 @@
 #include "model/document.h"
 #include "render/bitmap_writer.h"
 #include "render/drawing_surface.h"
+#include "render/null_drawing_surface.h"
 #include "render/picture.h"
-#include "render/picture_encoders.h"
-#include "render/picture_file.h"
+#include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
+#include "render/vector_cut.h"
 
+#include <QIODevice>
 #include <QImage>
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+RenderOptions AtExportOrigin(const RenderOptions& options, const ExportFrame& frame) {
+    RenderOptions atExport = options;
+    atExport.originX = frame.origin;
+    atExport.originY = frame.origin;
+    return atExport;
+}
+
+// The cut's size at scale 1: nothing lies beyond the table picture, so a larger cut would
+// only add undrawn pixels. Empty when the table has no extent.
+QSize CutSize(const Document& document, const ExportFrame& frame) {
+    if (TableColumnCount(document) < 1 || TableRowCount(document) < 1) return {};
+    const int width = std::min(document.extentRight + frame.extra, kPictureSize);
+    const int height = std::min(document.extentBottom + frame.extra, kPictureSize);
+    if (width <= 0 || height <= 0) return {};
+    return {width, height};
+}
+
+} // namespace
 
 ExportFrame ExportFrameFor(int lineThickness, ExportKind kind) {
     const bool jpeg = kind == ExportKind::Jpeg;
@@ -29,35 +53,79 @@ ExportFrame ExportFrameFor(int lineThickness, ExportKind kind) {
     }
 }
 
+bool TransparencyPossible(ExportKind kind, const QString& fileName) {
+    return kind == ExportKind::Jpeg && (VectorFormatFor(fileName) != VectorFormat::None ||
+                                        KeepsTransparency(MimeTypeForPictureFile(fileName)));
+}
+
 QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                        ImageReportMemory& reports) {
+                        ImageReportMemory& reports, const ExportLook& look) {
     RecomputeOperations(document);
-    const int32_t page = document.settings.pageColour;
-    QImage tablePicture = MakePicture(kPictureSize, kPictureSize, page);
+    const int scale = std::clamp(look.scale, 1, kMaxExportScale);
+    const int side = kPictureSize * scale;
+    QImage tablePicture = look.transparent ? MakeTransparentPicture(side, side)
+                                           : MakePicture(side, side, document.settings.pageColour);
+    std::optional<QtDrawingSurface> scaled;
+    DrawingSurface& drawOn = scale == 1 ? surface : scaled.emplace(scale);
     const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
-    RenderOptions atExport = options;
-    atExport.originX = frame.origin;
-    atExport.originY = frame.origin;
-    RenderTable(surface, tablePicture, document, atExport, clock, messages, reports);
-    surface.ReleaseTarget();
+    RenderTable(drawOn, tablePicture, document, AtExportOrigin(options, frame), clock, messages,
+                reports);
+    drawOn.ReleaseTarget();
 
-    if (TableColumnCount(document) < 1 || TableRowCount(document) < 1) return {};
-    // Nothing lies beyond the table picture: a larger cut would only add undrawn pixels.
-    const int width = std::min(document.extentRight + frame.extra, kPictureSize);
-    const int height = std::min(document.extentBottom + frame.extra, kPictureSize);
-    if (width <= 0 || height <= 0) return {};
-    return tablePicture.copy(0, 0, width, height);
+    const QSize cut = CutSize(document, frame);
+    if (cut.isEmpty()) return {};
+    QImage picture = tablePicture.copy(QRect(QPoint(0, 0), cut * scale));
+    // Shown at the size of the plain picture by programs that read the resolution.
+    picture.setDotsPerMeterX(tablePicture.dotsPerMeterX() * scale);
+    picture.setDotsPerMeterY(tablePicture.dotsPerMeterY() * scale);
+    return picture;
+}
+
+EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface& surface,
+                        Document& document, const RenderOptions& options, const Clock& clock,
+                        MessageSink& messages, ImageReportMemory& reports, const ExportLook& look) {
+    if (fileName.isEmpty())
+        return {PictureFileFailure(fileName, QStringLiteral("no file name")), {}};
+    if (look.transparent && !TransparencyPossible(kind, fileName))
+        return {PictureFileFailure(fileName,
+                                   QStringLiteral("the format has no transparent background")),
+                {}};
+    const VectorFormat vector =
+        kind == ExportKind::Jpeg ? VectorFormatFor(fileName) : VectorFormat::None;
+    if (vector != VectorFormat::None) {
+        // The extent is known only once the table has been laid out.
+        RecomputeOperations(document);
+        const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
+        const RenderOptions atExport = AtExportOrigin(options, frame);
+        QImage unused;
+        NullDrawingSurface layout;
+        RenderTable(layout, unused, document, atExport, clock, messages, reports);
+        const QSize cut = CutSize(document, frame);
+        if (cut.isEmpty())
+            return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")),
+                    {}};
+        return {Status::Success(), [=, &document, &clock, &messages, &reports](QIODevice& device) {
+                    return WriteVectorCut(device, vector, cut, look.transparent, document, atExport,
+                                          clock, messages, reports);
+                }};
+    }
+
+    const QImage picture =
+        RenderCutPicture(kind, surface, document, options, clock, messages, reports, look);
+    if (picture.isNull())
+        return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")), {}};
+    if (kind == ExportKind::Jpeg) return PictureEncoderFor(picture, fileName);
+    const QByteArray bytes = Bitmap24Bytes(picture);
+    return {Status::Success(), [bytes](QIODevice& device) {
+                return device.write(bytes) == bytes.size() ? QString() : device.errorString();
+            }};
 }
 
 Status ExportCut(ExportKind kind, const QString& fileName, DrawingSurface& surface,
                  Document& document, const RenderOptions& options, const Clock& clock,
-                 MessageSink& messages, ImageReportMemory& reports) {
-    if (fileName.isEmpty()) return PictureFileFailure(fileName, QStringLiteral("no file name"));
-    const QImage picture =
-        RenderCutPicture(kind, surface, document, options, clock, messages, reports);
-    if (picture.isNull())
-        return PictureFileFailure(fileName, QStringLiteral("the table has no drawn area"));
-    return kind == ExportKind::Jpeg ? SavePictureAsImage(picture, fileName)
-                                    : SaveBitmap24(picture, fileName);
+                 MessageSink& messages, ImageReportMemory& reports, const ExportLook& look) {
+    const EncoderChoice choice =
+        CutWriter(kind, fileName, surface, document, options, clock, messages, reports, look);
+    return choice.status.ok() ? WritePictureFile(fileName, choice.write) : choice.status;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/status.h"
+#include "render/picture_encoders.h"
 
 #include <QString>
 
@@ -26,20 +27,45 @@ struct ExportFrame {
 // The frame for a line thickness; a thickness outside 1..5 takes the frame of thickness 1.
 ExportFrame ExportFrameFor(int lineThickness, ExportKind kind);
 
+inline constexpr int kMaxExportScale = 4;
+
+// How the cut is drawn beyond the plain picture: every length multiplied by `scale` (1 to 4),
+// and what the page colour paints (the separators and the margin) left transparent.
+struct ExportLook {
+    int scale = 1;
+    bool transparent = false;
+
+    bool operator==(const ExportLook&) const = default;
+};
+
+// Whether the file the export writes for `fileName` can keep transparent pixels: PNG, WebP,
+// SVG and PDF of the Jpeg kind; the bitmap writer never can.
+bool TransparencyPossible(ExportKind kind, const QString& fileName);
+
 // The picture the export writes: the operations recomputed, the table drawn (series
 // evaluated unless the options show commands) at the export origin on a table picture of its
 // own, without page frame or marks, and cut to the drawn extent plus the frame's extra,
-// within the table picture. The document keeps what drawing leaves in it, as after a redraw.
-// A null picture when the table has no extent.
+// within the table picture, all at the look's scale. The document keeps what drawing leaves
+// in it, as after a redraw. A null picture when the table has no extent. A scaled look draws
+// on a surface of its own.
 QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                        ImageReportMemory& reports);
+                        ImageReportMemory& reports, const ExportLook& look = {});
 
-// Renders the cut picture and writes it to `fileName`: the Jpeg kind through
-// SavePictureAsImage, the Bitmap kind as a 24-bit BMP. The window's pictures are not touched
-// and the surface is left without a target. A failure (empty name, unknown extension,
-// missing encoder, write error) leaves no file and returns a status whose detail names the
-// file and the reason.
+// What the export writes for `fileName`: for the Jpeg kind an ".svg" or ".pdf" name gets the
+// table as vector shapes and text, one page of the cut extent (drawn while writing), any other
+// name the cut picture through the encoder its extension chooses; the Bitmap kind a 24-bit
+// BMP. A failed status for an empty name, a table without extent, an unknown extension, a
+// missing encoder, or transparency the format cannot keep.
+EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface& surface,
+                        Document& document, const RenderOptions& options, const Clock& clock,
+                        MessageSink& messages, ImageReportMemory& reports,
+                        const ExportLook& look = {});
+
+// Writes the CutWriter's file. The window's pictures are not touched and the surface is left
+// without a target. A failure (the CutWriter's, or any write, flush or close) leaves the
+// older file of that name as it was and returns a status whose detail names the file and the
+// reason.
 Status ExportCut(ExportKind kind, const QString& fileName, DrawingSurface& surface,
                  Document& document, const RenderOptions& options, const Clock& clock,
-                 MessageSink& messages, ImageReportMemory& reports);
+                 MessageSink& messages, ImageReportMemory& reports, const ExportLook& look = {});

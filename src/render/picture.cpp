@@ -4,14 +4,24 @@
 
 #include <cmath>
 
-QImage MakePicture(int width, int height, int32_t colour, qreal pixelRatio) {
-    QImage picture(int(std::ceil(width * pixelRatio)), int(std::ceil(height * pixelRatio)),
-                   QImage::Format_RGB32);
-    picture.setDevicePixelRatio(pixelRatio);
+namespace {
+
+QImage PictureAt96Dpi(int width, int height, QImage::Format format) {
+    QImage picture(width, height, format);
     // 96 / 0.0254 = 3779.5 dots per metre; Qt reads it back as round(3780 * 0.0254) = 96.
     const int dotsPerMetre = int(std::lround(kDotsPerInch / 0.0254));
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
+    return picture;
+}
+
+} // namespace
+
+QImage MakePicture(int width, int height, int32_t colour, qreal pixelRatio) {
+    QImage picture =
+        PictureAt96Dpi(int(std::ceil(width * pixelRatio)), int(std::ceil(height * pixelRatio)),
+                       QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio);
     picture.fill(RgbFromBgr(colour));
     return picture;
 }
@@ -21,4 +31,10 @@ QSize LogicalSize(const QImage& picture) {
     constexpr qreal kSlack = 1e-9;
     const qreal ratio = picture.devicePixelRatio();
     return QSize(int(picture.width() / ratio + kSlack), int(picture.height() / ratio + kSlack));
+}
+
+QImage MakeTransparentPicture(int width, int height) {
+    QImage picture = PictureAt96Dpi(width, height, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    return picture;
 }

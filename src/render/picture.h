@@ -17,3 +17,6 @@ QImage MakePicture(int width, int height, int32_t colour = 0xFFFFFF, qreal pixel
 
 // The size of a picture in logical pixels (whole pixels).
 QSize LogicalSize(const QImage& picture);
+
+// A picture of the same kind whose every pixel is transparent (ARGB, premultiplied).
+QImage MakeTransparentPicture(int width, int height);

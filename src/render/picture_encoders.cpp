@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kJpegQuality = 100;
+// Qt's WebP writer encodes losslessly at its highest quality.
+constexpr int kWebpLossless = 100;
 
 struct ExtensionType {
     const char* extension;
@@ -18,7 +20,7 @@ struct ExtensionType {
 
 constexpr ExtensionType kEncoderTable[] = {
     {"png", "image/png"},  {"jpg", "image/jpeg"},  {"jpeg", "image/jpeg"}, {"gif", "image/gif"},
-    {"tif", "image/tiff"}, {"tiff", "image/tiff"}, {"bmp", "image/bmp"},
+    {"tif", "image/tiff"}, {"tiff", "image/tiff"}, {"bmp", "image/bmp"},   {"webp", "image/webp"},
 };
 
 } // namespace
@@ -31,6 +33,10 @@ QString MimeTypeForPictureFile(const QString& fileName) {
     return {};
 }
 
+bool KeepsTransparency(const QString& mimeType) {
+    return mimeType == QLatin1String("image/png") || mimeType == QLatin1String("image/webp");
+}
+
 QByteArray FindEncoder(const QString& mimeType) {
     const QByteArray wanted = mimeType.toLower().toLatin1();
     if (wanted.isEmpty()) return {};
@@ -39,29 +45,39 @@ QByteArray FindEncoder(const QString& mimeType) {
     return formats.isEmpty() ? QByteArray() : formats.first();
 }
 
-Status SavePictureAsImage(const QImage& picture, const QString& fileName) {
+EncoderChoice PictureEncoderFor(const QImage& picture, const QString& fileName) {
     if (picture.isNull())
-        return PictureFileFailure(fileName, QStringLiteral("the picture is empty"));
+        return {PictureFileFailure(fileName, QStringLiteral("the picture is empty")), {}};
     const QString mimeType = MimeTypeForPictureFile(fileName);
     if (mimeType.isEmpty()) {
         const QString extension = QFileInfo(fileName).suffix();
-        return PictureFileFailure(
-            fileName, extension.isEmpty()
-                          ? QStringLiteral("the name has no picture extension")
-                          : QStringLiteral("no picture format has the extension .") + extension);
+        return {PictureFileFailure(fileName,
+                                   extension.isEmpty()
+                                       ? QStringLiteral("the name has no picture extension")
+                                       : QStringLiteral("no picture format has the extension .") +
+                                             extension),
+                {}};
     }
     const QByteArray encoder = FindEncoder(mimeType);
     if (encoder.isEmpty())
-        return PictureFileFailure(fileName, QStringLiteral("no encoder writes ") + mimeType);
+        return {PictureFileFailure(fileName, QStringLiteral("no encoder writes ") + mimeType), {}};
 
     if (encoder == kGifEncoder)
-        return WritePictureFile(
-            fileName, [&picture](QIODevice& device) { return WriteGif(picture, device); });
-    const bool jpeg = mimeType == QLatin1String("image/jpeg");
-    return WritePictureFile(fileName, [&picture, &encoder, jpeg](QIODevice& device) {
-        QImageWriter writer(&device, encoder);
-        // Only JPEG has a quality to choose; for the others Qt reads it as a compression level.
-        if (jpeg) writer.setQuality(kJpegQuality);
-        return writer.write(picture) ? QString() : writer.errorString();
-    });
+        return {Status::Success(),
+                [picture](QIODevice& device) { return WriteGif(picture, device); }};
+    // Only JPEG and WebP have a quality to choose; for the others Qt reads it as a compression
+    // level.
+    const int quality = mimeType == QLatin1String("image/jpeg")   ? kJpegQuality
+                        : mimeType == QLatin1String("image/webp") ? kWebpLossless
+                                                                  : -1;
+    return {Status::Success(), [picture, encoder, quality](QIODevice& device) {
+                QImageWriter writer(&device, encoder);
+                writer.setQuality(quality);
+                return writer.write(picture) ? QString() : writer.errorString();
+            }};
+}
+
+Status SavePictureAsImage(const QImage& picture, const QString& fileName) {
+    const EncoderChoice choice = PictureEncoderFor(picture, fileName);
+    return choice.status.ok() ? WritePictureFile(fileName, choice.write) : choice.status;
 }

@@ -4,6 +4,7 @@
 #include "render/picture.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -17,6 +18,10 @@ constexpr char16_t kSimpleLimit = 0x0500;
 
 bool IsSimpleCharacter(QChar c) {
     return c.unicode() < kSimpleLimit && c.isPrint() && !c.isMark();
+}
+
+int Mod8(int value) {
+    return ((value % 8) + 8) % 8;
 }
 
 QImage DiagonalCrossTile(QRgb colour) {
@@ -44,7 +49,12 @@ constexpr size_t kMaxMeasuredFonts = 64;
 QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
     : metrics(font), advances(size_t(kSimpleLimit), -1) {}
 
-QtDrawingSurface::QtDrawingSurface() {
+QtDrawingSurface::QtDrawingSurface(int scale) : scale_(std::max(1, scale)) {
+    SelectFont(font_);
+}
+
+QtDrawingSurface::QtDrawingSurface(QPaintDevice& device, QSize size)
+    : vectorDevice_(&device), vectorSize_(size) {
     SelectFont(font_);
 }
 
@@ -53,10 +63,13 @@ QtDrawingSurface::~QtDrawingSurface() {
 }
 
 void QtDrawingSurface::SelectTarget(QImage& picture) {
-    if (target_ == &picture && painter_.isActive()) return;
+    QPaintDevice* wanted = vectorDevice_ ? vectorDevice_ : &picture;
+    if (target_ == wanted && painter_.isActive()) return;
     ReleaseTarget();
-    target_ = &picture;
+    target_ = wanted;
+    area_ = vectorDevice_ ? vectorSize_ : LogicalSize(picture) / scale_;
     painter_.begin(target_);
+    if (scale_ != 1) painter_.scale(scale_, scale_);
     painter_.setFont(font_.font);
     painter_.setPen(textColour_);
 }
@@ -66,11 +79,17 @@ void QtDrawingSurface::ReleaseTarget() {
     target_ = nullptr;
 }
 
+void QtDrawingSurface::SetReplacing(bool replacing) {
+    if (!painter_.paintEngine()->hasFeature(QPaintEngine::PorterDuff)) return;
+    painter_.setCompositionMode(replacing ? QPainter::CompositionMode_Source
+                                          : QPainter::CompositionMode_SourceOver);
+}
+
 void QtDrawingSurface::FillTarget(int32_t colour) {
     if (!painter_.isActive()) return;
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(QRect(QPoint(0, 0), LogicalSize(*target_)), QColor(RgbFromBgr(colour)));
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetReplacing(true);
+    painter_.fillRect(QRect(QPoint(0, 0), area_), QColor(RgbFromBgr(colour)));
+    SetReplacing(false);
 }
 
 void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
@@ -81,8 +100,7 @@ void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
 void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
                                      QRgb colour) {
     if (!painter_.isActive()) return;
-    const QSize size = LogicalSize(*target_);
-    const int limit = (horizontal ? size.width() : size.height()) - 1;
+    const int limit = (horizontal ? area_.width() : area_.height()) - 1;
     const int low = std::max(std::min(along1, along2), 0);
     const int high = std::min(std::max(along1, along2), limit);
     int runStart = -1;
@@ -146,7 +164,10 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
                    RgbFromBgr(fill.colour));
     } else if (fill.kind == BoxFill::Kind::DiagonalCross && inside.isValid() &&
                painter_.isActive()) {
-        painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
+        if (vectorDevice_)
+            DrawDiagonalCrossLines(inside, RgbFromBgr(fill.colour));
+        else
+            painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
     }
 
     const QRgb rgb = RgbFromBgr(outline);
@@ -156,11 +177,36 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
     FillPixels(rightBand.first, topBand.last + 1, rightBand.last, bottomBand.first - 1, rgb);
 }
 
+// The hatch's pixels as lines through their centres, cut to the box by hand: vector formats
+// may lack pattern brushes and clipping.
+void QtDrawingSurface::DrawDiagonalCrossLines(const QRect& inside, QRgb colour) {
+    const int left = inside.left(), right = inside.right();
+    const int top = inside.top(), bottom = inside.bottom();
+    const auto segment = [this](int x1, int y1, int x2, int y2) {
+        painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    };
+    painter_.save();
+    painter_.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::SquareCap));
+    // x - y == d, d a multiple of 8: falling to the right.
+    for (int d = left - bottom; d <= right - top; ++d) {
+        if (Mod8(d) != 0) continue;
+        const int x1 = std::max(left, top + d), x2 = std::min(right, bottom + d);
+        if (x1 <= x2) segment(x1, x1 - d, x2, x2 - d);
+    }
+    // x + y == s, s one below a multiple of 8: rising to the right.
+    for (int s = left + top; s <= right + bottom; ++s) {
+        if (Mod8(s) != 7) continue;
+        const int x1 = std::max(left, s - bottom), x2 = std::min(right, s - top);
+        if (x1 <= x2) segment(x1, s - x1, x2, s - x2);
+    }
+    painter_.restore();
+}
+
 void QtDrawingSurface::CopyPicture(const QImage& source, double x, double y) {
     if (!painter_.isActive()) return;
-    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    SetReplacing(true);
     painter_.drawImage(QPoint(RoundCoordinate(x), RoundCoordinate(y)), source);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetReplacing(false);
 }
 
 void QtDrawingSurface::DrawIcon(const QImage& icon, double x, double y) {

@@ -8,11 +8,18 @@
 #include <unordered_map>
 #include <vector>
 
-// The drawing surface on a QPainter over a QImage (RGB32, 96 dots per inch).
+class QPaintDevice;
+
+// The drawing surface on a QPainter over a QImage (RGB32, 96 dots per inch), or over a vector
+// device.
 class QtDrawingSurface final : public DrawingSurface {
 public:
-    // Needs a QGuiApplication (fonts).
-    QtDrawingSurface();
+    // Needs a QGuiApplication (fonts). Every length is multiplied by `scale` on the selected
+    // picture, whose size is then `scale` times the size the drawing code sees.
+    explicit QtDrawingSurface(int scale = 1);
+    // Draws on `device` (an SVG or PDF generator at 96 dots per inch) whatever picture is
+    // selected, within `size`; releasing the target ends the device's painting.
+    QtDrawingSurface(QPaintDevice& device, QSize size);
     ~QtDrawingSurface() override;
     QtDrawingSurface(const QtDrawingSurface&) = delete;
     QtDrawingSurface& operator=(const QtDrawingSurface&) = delete;
@@ -37,16 +44,24 @@ public:
     int FitCharacters(const QString& text, int width) const override;
     void SetTextJustification(int extra, int breakCount) override;
     int LineHeight() const override;
+    double DetailScale() const override { return vectorDevice_ ? 0 : scale_; }
 
 private:
     void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
+    // Replaces the pixels under the next drawing, where the device can (raster pictures).
+    void SetReplacing(bool replacing);
+    void DrawDiagonalCrossLines(const QRect& inside, QRgb colour);
     void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
     void DrawTextRuns(int x, int y, const QString& text);
     int Advance(QChar c) const;
     int Width(const QString& text, qsizetype length) const;
 
     QPainter painter_;
-    QImage* target_ = nullptr;
+    QPaintDevice* target_ = nullptr;
+    QSize area_; // the target's size in the drawing code's units
+    int scale_ = 1;
+    QPaintDevice* vectorDevice_ = nullptr;
+    QSize vectorSize_;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     CellFont font_;

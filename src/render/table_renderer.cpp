@@ -253,9 +253,10 @@ private:
         const std::optional<ImageBoxRule> box = ImageBoxFor(thickness_);
         if (!box) return;
         CellImageMessages messages(messages_, reports_, column, row, image.path);
-        const QImage picture = LoadCellImage(file, geometry_.CellWidth(column, row) - box->shrink,
-                                             geometry_.CellHeight(column, row) - box->shrink,
-                                             image.background, images_, messages);
+        const QImage picture =
+            LoadCellImage(file, geometry_.CellWidth(column, row) - box->shrink,
+                          geometry_.CellHeight(column, row) - box->shrink, image.background,
+                          images_, messages, surface_.DetailScale());
         if (!picture.isNull())
             surface_.CopyPicture(picture, rect.x1 + box->offset, rect.y1 + box->offset);
     }
@@ -273,7 +274,7 @@ private:
     void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
         const QString path = LocateCellFile(cell.iconPath, options_.workFileFolder);
         if (!FileExists(path)) return;
-        const QImage& icon = icons_.Icon(path);
+        const QImage& icon = icons_.Icon(path, surface_.DetailScale());
         if (!icon.isNull()) surface_.DrawIcon(icon, rect.x1 + thickness_, rect.y1 + thickness_);
     }
 

@@ -31,6 +31,9 @@ public:
     std::vector<FileRequest> fileRequests;
     std::deque<QString> files;
     std::deque<QString> passwords;
+    // The export's choices; unanswered, the proposal is taken as it stands.
+    std::deque<std::optional<ExportLook>> exportLooks;
+    std::vector<bool> transparencyOffered;
     std::deque<bool> dialogAnswers;
     QStringList dialogsRun;
     std::vector<int32_t> capturedColoursShown;
@@ -51,6 +54,11 @@ public:
                        const QString& startPath) override {
         fileRequests.push_back({kind, mode, startPath});
         return Next(files, QString());
+    }
+    std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
+                                               bool transparencyPossible) override {
+        transparencyOffered.push_back(transparencyPossible);
+        return Next(exportLooks, std::optional<ExportLook>(current));
     }
     std::optional<int32_t> ChooseColour(int32_t initialColour) override {
         colourRequests.push_back(initialColour);

@@ -1,6 +1,7 @@
 #include "app/editor_test_fixture.h"
 #include "app/table_view_area.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -334,6 +335,58 @@ TEST_F(EditorTest, ExportsSayWhatHappened) {
     EXPECT_TRUE(ui.messages.last().startsWith(Message(72, 2)));
     EXPECT_TRUE(ui.messages.last().contains(QStringLiteral("cut.xyz")));
     EXPECT_FALSE(QFile::exists(unknown));
+}
+
+TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
+    NewTable(3, 2);
+    document().settings.separatorPixels = 4;
+    Run(command::kToUpdate);
+    // The choice is offered with what the settings hold; JPEG cannot be transparent.
+    ui.files.push_back(folder.Path(QStringLiteral("cut.jpg")));
+    ui.exportLooks.push_back(ExportLook{3, false});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.transparencyOffered.back(), false);
+    EXPECT_EQ(QImage(folder.Path(QStringLiteral("cut.jpg"))).size(), QSize(129 * 3, 45 * 3));
+
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    ui.files.push_back(png);
+    ui.exportLooks.push_back(ExportLook{2, true});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.transparencyOffered.back(), true);
+    EXPECT_EQ(state.settings.exportScale, 2);
+    EXPECT_EQ(state.settings.exportTransparent, 1);
+    const QImage exported(png);
+    ASSERT_EQ(exported.size(), QSize(129 * 2, 45 * 2));
+    EXPECT_EQ(qAlpha(exported.pixel(2 * 42, 10)), 0); // a separator
+
+    // A cancelled choice writes nothing.
+    const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
+    ui.files.push_back(cancelled);
+    ui.exportLooks.push_back(std::nullopt);
+    Run(command::kJpegExport);
+    EXPECT_FALSE(QFile::exists(cancelled));
+
+    QGuiApplication::clipboard()->clear();
+    Run(command::kCopyPicture);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
+              exported.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
+    NewTable(3, 2);
+    const QString path = folder.Path(QStringLiteral("table.qdvl"));
+    ui.files.push_back(path);
+    Run(command::kRecordFile);
+    const QByteArray saved = TempFolder::Read(path);
+    const QString link = folder.Path(QStringLiteral("link.png"));
+    ASSERT_TRUE(QFile::link(path, link));
+    for (const QString& target : {path, link}) {
+        ui.files.push_back(target);
+        Run(command::kJpegExport);
+        EXPECT_EQ(ui.messages.last(), Message(76, 5) + target);
+    }
+    EXPECT_TRUE(ui.transparencyOffered.empty());
+    EXPECT_EQ(TempFolder::Read(path), saved);
 }
 
 TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {

@@ -56,7 +56,10 @@ TEST(DescribeFileDialog, CaptionsFiltersAndExtensions) {
     const FileDialogSetup jpeg =
         DescribeFileDialog(FileDialogKind::Jpeg, FileDialogMode::Save, english);
     EXPECT_EQ(jpeg.caption, QStringLiteral("File browser for JPEG"));
-    EXPECT_EQ(jpeg.nameFilters, QStringList{QStringLiteral("Jpeg (*.jpg)")});
+    EXPECT_EQ(jpeg.nameFilters,
+              QStringList({QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("PNG (*.png)"),
+                           QStringLiteral("WebP (*.webp)"), QStringLiteral("SVG (*.svg)"),
+                           QStringLiteral("PDF (*.pdf)")}));
     EXPECT_EQ(jpeg.defaultExtension, QStringLiteral("Jpeg"));
 
     const MessageTable german(kGerman);

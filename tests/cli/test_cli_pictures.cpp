@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -156,6 +157,66 @@ TEST(CliExport, OutputNotWritten) {
               QStringList{QStringLiteral("one.qdvl")});
 }
 
+TEST(CliExport, ScaleTransparencyAndVectorFormats) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    const CliOutcome run = Cli({QStringLiteral("export"), table, png, QStringLiteral("--scale"),
+                                QStringLiteral("3"), QStringLiteral("--transparent")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage cut(png);
+    ASSERT_EQ(cut.size(), QSize(303, 123));
+    EXPECT_EQ(cut.pixel(1, 1), qRgba(0, 0, 0, 255)); // the grid line, three pixels wide
+    EXPECT_EQ(cut.pixel(150, 60), qRgba(255, 255, 255, 255));
+    EXPECT_TRUE(cut.hasAlphaChannel());
+
+    for (const char* name : {"cut.svg", "cut.pdf"}) {
+        const QString path = folder.Path(QString::fromLatin1(name));
+        const CliOutcome vector = Cli({QStringLiteral("export"), table, path});
+        EXPECT_EQ(vector.exitCode, 0) << vector.err.toStdString();
+        EXPECT_GT(QFileInfo(path).size(), 100) << name;
+    }
+}
+
+TEST(CliExport, NeverOverwritesTheInput) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString disguised = folder.Path(QStringLiteral("t.png"));
+    ASSERT_TRUE(QFile::copy(table, disguised));
+    const QString link = folder.Path(QStringLiteral("link.png"));
+    ASSERT_TRUE(QFile::link(disguised, link));
+    const QByteArray before = TempFolder::Read(disguised);
+    for (const QString& out : {disguised, link}) {
+        for (const char* command : {"export", "render"}) {
+            const CliOutcome run = Cli({QString::fromLatin1(command), disguised, out});
+            EXPECT_EQ(run.exitCode, 2) << command;
+            EXPECT_TRUE(run.err.contains("would overwrite the input file")) << command;
+        }
+    }
+    EXPECT_EQ(TempFolder::Read(disguised), before);
+}
+
+// A full disk as a file-size limit: the writer fails after 8 KB, the older picture stays.
+TEST(CliExport, AFailedWriteKeepsTheOlderFile) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const QString tiff = folder.Path(QStringLiteral("keep.tif"));
+    ASSERT_EQ(Cli({QStringLiteral("export"), table, tiff}).exitCode, 0);
+    const QByteArray good = TempFolder::Read(tiff);
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/bash"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("ulimit -f 8; trap '' XFSZ; exec \"$0\" "
+                                "export \"$1\" \"$2\" --scale 4"),
+                 QStringLiteral(QUADRIVEL_CLI), table, tiff});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 5);
+    EXPECT_TRUE(shell.readAllStandardError().contains("File too large"));
+    EXPECT_EQ(TempFolder::Read(tiff), good);
+    EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("keep.tif"), QStringLiteral("one.qdvl")}));
+}
+
 TEST(CliRender, TheOpeningViewWithFrameAndMarks) {
     TempFolder folder;
     Document document;
@@ -244,6 +305,14 @@ TEST(CliUsage, OptionsAreCheckedPerCommand) {
         {QStringLiteral("dump"), table, QStringLiteral("--today"), QStringLiteral("14.06.2025")},
         {QStringLiteral("render"), table, out, QStringLiteral("--decimals"), QStringLiteral("7")},
         {QStringLiteral("export"), table, out, QStringLiteral("--decimals"), QStringLiteral("1")},
+        {QStringLiteral("export"), table, out, QStringLiteral("--scale"), QStringLiteral("5")},
+        {QStringLiteral("export"), table, out, QStringLiteral("--scale"), QStringLiteral("2x")},
+        {QStringLiteral("render"), table, out, QStringLiteral("--scale"), QStringLiteral("2")},
+        {QStringLiteral("render"), table, out, QStringLiteral("--transparent")},
+        {QStringLiteral("export"), table, folder.Path(QStringLiteral("x.jpg")),
+         QStringLiteral("--transparent")},
+        {QStringLiteral("export"), table, out, QStringLiteral("--kind"), QStringLiteral("bitmap"),
+         QStringLiteral("--transparent")},
     };
     for (const QStringList& arguments : refused) {
         const CliOutcome run = Cli(arguments);

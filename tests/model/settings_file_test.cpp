@@ -28,6 +28,8 @@ ProgramSettings Unusual() {
     for (int i = 0; i < kCopyFlagCount; ++i)
         s.copyFlags[size_t(i)] = i % 3 == 0 ? 1 : 0;
     s.copyFlag(CopyFlag::Division) = -4;
+    s.exportScale = 3;
+    s.exportTransparent = 1;
     return s;
 }
 
@@ -56,7 +58,10 @@ const QByteArray kUnusualText = "[General]\r\n"
                                 "Resta=0\r\n"
                                 "Porcentaje=0\r\n"
                                 "Multiplicacion=1\r\n"
-                                "Division=-4\r\n";
+                                "Division=-4\r\n"
+                                "[Exportar]\r\n"
+                                "Escala=3\r\n"
+                                "Transparente=1\r\n";
 
 const FolderWritable kNeverWritable = [](const QString&) { return false; };
 const FolderWritable kAlwaysWritable = [](const QString&) { return true; };
@@ -77,6 +82,8 @@ TEST(SettingsFile, NoFileGivesTheDefaults) {
     EXPECT_EQ(s.rulerKind, 1);
     EXPECT_EQ(s.decimalPlaces, 2);
     EXPECT_EQ(s.characterSet, 0);
+    EXPECT_EQ(s.exportScale, 1);
+    EXPECT_EQ(s.exportTransparent, 0);
     for (int i = 0; i < kCopyFlagCount; ++i)
         EXPECT_EQ(s.copyFlags[size_t(i)], 1) << i;
     EXPECT_TRUE(s.copies(CopyFlag::Icon));
@@ -117,7 +124,7 @@ TEST(SettingsFile, SaveWritesTheProfileLayoutAndReadsBack) {
     // Saving again replaces the file whole.
     ASSERT_TRUE(SaveSettings(path, ProgramSettings()).ok());
     EXPECT_EQ(LoadSettings(path), ProgramSettings());
-    EXPECT_EQ(ReadBytes(path).count("\r\n"), 26);
+    EXPECT_EQ(ReadBytes(path).count("\r\n"), 29);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("Quadrivel.ini")});
 }
