@@ -20,6 +20,11 @@ inline constexpr int kFailureGroup = 72;
 inline constexpr int kSaveFailedEntry = 1;   // "The file could not be saved: " + name and reason
 inline constexpr int kExportFailedEntry = 2; // "The picture could not be exported: " + ...
 
+// Messages for files that are there but cannot be read.
+inline constexpr int kUnreadableGroup = 78;
+inline constexpr int kWorkFileUnopenedEntry = 1; // "The work file could not be opened: " + ...
+inline constexpr int kOwnFileIgnoredEntry = 2;   // "The file was not read, the defaults stand: "
+
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {
     int group;

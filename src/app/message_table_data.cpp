@@ -16,6 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
+    {78, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -287,6 +288,9 @@ constexpr MessageText kTexts[] = {
 
 {72, 1, {u"No se pudo guardar el archivo: ", u"Não foi possível salvar o arquivo: ", u"Impossible d'enregistrer le fichier : ", u"Die Datei konnte nicht gespeichert werden: ", u"The file could not be saved: ", u"Impossibile salvare il file: ", u"No s'ha pogut desar el fitxer: "}},
 {72, 2, {u"No se pudo exportar la imagen: ", u"Não foi possível exportar a imagem: ", u"Impossible d'exporter l'image : ", u"Das Bild konnte nicht exportiert werden: ", u"The picture could not be exported: ", u"Impossibile esportare l'immagine: ", u"No s'ha pogut exportar la imatge: "}},
+
+{78, 1, {u"No se pudo abrir el archivo de trabajo: ", u"Não foi possível abrir o arquivo de trabalho: ", u"Impossible d'ouvrir le fichier de travail : ", u"Die Arbeitsdatei konnte nicht geöffnet werden: ", u"The work file could not be opened: ", u"Impossibile aprire il file di lavoro: ", u"No s'ha pogut obrir el fitxer de treball: "}},
+{78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},
 };
 // clang-format on
 

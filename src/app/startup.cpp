@@ -27,9 +27,14 @@ int RunEditor(int argc, char* argv[]) {
     state.lastFolder = state.programFolder;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     state.settingsPath = SettingsFilePath(SettingsFolder(state.programFolder, environment));
-    state.settings = LoadSettings(state.settingsPath);
+    QString settingsWarning;
+    state.settings = LoadSettings(state.settingsPath, &settingsWarning);
 
     QtUi ui(nullptr, state);
+    if (!settingsWarning.isEmpty())
+        ui.ShowMessage(MessageTable(state.settings.currentLanguage)
+                           .Message(kUnreadableGroup, kOwnFileIgnoredEntry) +
+                       settingsWarning);
     // Exports need the JPEG writer; without it the program cannot do its job.
     if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
         ui.ShowMessage(MessageTable(state.settings.currentLanguage).Message(10, 1));

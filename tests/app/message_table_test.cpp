@@ -2,6 +2,7 @@
 #include "model/windows1252.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
@@ -18,7 +19,7 @@ struct GroupShape {
     int fieldSize;
 };
 
-// Every assigned group with its entry count and field size, and the failure group after them.
+// Every assigned group with its entry count and field size, and the added groups after them.
 constexpr GroupShape kShapes[] = {
     {1, 4, 120},   {2, 6, 120},  {3, 6, 120},   {4, 1, 120},   {5, 1, 120},  {6, 4, 120},
     {7, 4, 120},   {8, 1, 120},  {9, 1, 120},   {10, 1, 150},  {11, 1, 100}, {12, 2, 100},
@@ -30,7 +31,7 @@ constexpr GroupShape kShapes[] = {
     {47, 1, 100},  {48, 2, 100}, {49, 1, 100},  {50, 1, 100},  {51, 1, 100}, {52, 4, 100},
     {54, 1, 100},  {57, 1, 100}, {58, 2, 100},  {59, 1, 100},  {60, 1, 100}, {61, 1, 100},
     {62, 2, 100},  {63, 1, 100}, {64, 2, 100},  {65, 5, 100},  {66, 2, 100}, {67, 1, 100},
-    {68, 11, 100}, {69, 9, 100}, {70, 7, 100},  {71, 11, 100}, {72, 2, 100},
+    {68, 11, 100}, {69, 9, 100}, {70, 7, 100},  {71, 11, 100}, {72, 2, 100}, {78, 2, 100},
 };
 
 struct EnglishText {
@@ -284,7 +285,8 @@ TEST(MessageTable, EnglishColumnMatchesEveryListedEntry) {
         EXPECT_EQ(MessageIn(kEnglish, expected.group, expected.entry), Q(expected.text))
             << expected.group << "." << expected.entry;
     }
-    EXPECT_EQ(std::size(kEnglishList) + 1, MessageTexts().size() - 2); // + 21.2, - the 72 pair
+    // + 21.2, - the 72 and 78 pairs
+    EXPECT_EQ(std::size(kEnglishList) + 1, MessageTexts().size() - 4);
 }
 
 TEST(MessageTable, GivenRowsStandVerbatimInAllLanguages) {
@@ -371,7 +373,16 @@ TEST(MessageTable, FailureMessagesAfterTheLastGroup) {
               QStringLiteral("No se pudo guardar el archivo: "));
     EXPECT_EQ(MessageIn(kGerman, kFailureGroup, kExportFailedEntry),
               QStringLiteral("Das Bild konnte nicht exportiert werden: "));
-    EXPECT_GT(kFailureGroup, MessageGroups()[MessageGroups().size() - 2].group);
+    EXPECT_EQ(MessageIn(kEnglish, kUnreadableGroup, kWorkFileUnopenedEntry),
+              QStringLiteral("The work file could not be opened: "));
+    EXPECT_EQ(MessageIn(kEnglish, kUnreadableGroup, kOwnFileIgnoredEntry),
+              QStringLiteral("The file was not read, the defaults stand: "));
+    // The added groups follow the last group of the Windows program (71).
+    const auto groups = MessageGroups();
+    const auto added = std::find_if(groups.begin(), groups.end(),
+                                    [](const MessageGroup& g) { return g.group == kFailureGroup; });
+    ASSERT_NE(added, groups.end());
+    EXPECT_EQ((added - 1)->group, 71);
 }
 
 TEST(MessageTable, StatusCaptionJoinsPiecesWithSingleBlanks) {
