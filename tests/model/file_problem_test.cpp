@@ -103,14 +103,26 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     const QString path = folder.Path(QStringLiteral("t.qdvl"));
     ASSERT_TRUE(SaveWorkFile(path, MakeTable(2, 2)).ok());
     const QByteArray old = TempFolder::Read(path);
+    const QString settingsPath = folder.Path(QStringLiteral("Quadrivel.ini"));
+    ASSERT_TRUE(SaveSettings(settingsPath, ProgramSettings()).ok());
+    const QByteArray oldSettings = TempFolder::Read(settingsPath);
+    ProgramSettings changed;
+    changed.decimalPlaces = 4;
     Status saved;
+    Status settingsSaved;
     {
-        const FileSizeLimit limit(4 * 3331);
+        const FileSizeLimit limit(100); // below both files
         saved = SaveWorkFile(path, document);
+        // A file this small goes out in one piece at the end, where a cut is easily missed.
+        settingsSaved = SaveSettings(settingsPath, changed);
     }
     EXPECT_EQ(saved.code, StatusCode::WriteFailed);
     EXPECT_EQ(saved.detail, Reason(path, "File too large"));
     EXPECT_EQ(TempFolder::Read(path), old);
+    EXPECT_EQ(settingsSaved.code, StatusCode::WriteFailed);
+    EXPECT_EQ(settingsSaved.detail, Reason(settingsPath, "File too large"));
+    EXPECT_EQ(TempFolder::Read(settingsPath), oldSettings);
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
-              QStringList{QStringLiteral("t.qdvl")}); // no temporary file left
+              (QStringList{QStringLiteral("Quadrivel.ini"), QStringLiteral("t.qdvl")}))
+        << "no temporary file left";
 }
