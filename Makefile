@@ -2,7 +2,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
-FUZZ_SECONDS ?= 30
+FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -33,7 +33,8 @@ $(FUZZ_BUILD)/build.ninja:
 fuzz-build: bootstrap $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
-# Every reader of outside data, under ASan and UBSan, for FUZZ_SECONDS each.
+# Every reader of outside data, under ASan and UBSan, from its seed corpus, for FUZZ_SECONDS
+# each (default 10 minutes).
 fuzz: fuzz-build
 	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
 

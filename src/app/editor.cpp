@@ -7,13 +7,12 @@
 #include "app/ui.h"
 #include "content/clock.h"
 #include "content/number_format.h"
+#include "model/file_problem.h"
 #include "model/work_file.h"
 #include "render/cell_image.h"
 #include "render/picture.h"
 #include "render/rulers.h"
 #include "render/table_renderer.h"
-
-#include <QFileInfo>
 
 QString FileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -56,6 +55,10 @@ void Editor::Tell(int g1, int e1, int g2, int e2) {
     ui_.ShowMessage(Pair(g1, e1, g2, e2));
 }
 
+void Editor::TellUnopened(const QString& detail) {
+    ui_.ShowMessage(Messages().Message(kUnreadableGroup, kWorkFileUnopenedEntry) + detail);
+}
+
 void Editor::Initialise(const QString& commandLine) {
     if (state_.settings.rulerKind > 3) state_.settings.rulerKind = 1;
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
@@ -68,9 +71,15 @@ void Editor::Initialise(const QString& commandLine) {
     path.remove(QLatin1Char('"'));
     if (path.isEmpty()) return;
     document_.workFilePath = path;
-    if (!QFileInfo(path).isFile()) {
+    // Only a name that names nothing is "not there"; a folder or a FIFO says what it is.
+    const FileProblem problem = RegularFileProblem(path);
+    if (problem.missing) {
         ui_.ShowMessage(Messages().Message(64, 1) + QStringLiteral("\r\n") + path +
                         QStringLiteral("\r\n") + Messages().Message(64, 2));
+        return;
+    }
+    if (!problem.none()) {
+        TellUnopened(path + QStringLiteral(": ") + problem.reason);
         return;
     }
     const bool current = IsWorkFile(path);
@@ -147,9 +156,11 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
         // A cancelled password dialog is answer enough; a wrong password is said.
         if (passwordTyped) ui_.ShowMessage(Messages().Message(kTrustGroup, kWrongPasswordEntry));
         return false;
+    case StatusCode::Unreadable:
+        TellUnopened(status.detail);
+        return false;
     case StatusCode::WrongLength:
     case StatusCode::NotATable:
-    case StatusCode::Unreadable:
     case StatusCode::WriteFailed:
         Tell(42, 1, 41, 1);
         return false;

@@ -123,6 +123,8 @@ private:
     MessageTable Messages() const;
     // Message a.b, a line break, message c.d, in a message box.
     void Tell(int g1, int e1, int g2, int e2);
+    // "The work file could not be opened: " and the name with the reason.
+    void TellUnopened(const QString& detail);
     QString Pair(int g1, int e1, int g2, int e2) const;
 
     Ui& ui_;

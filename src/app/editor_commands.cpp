@@ -9,6 +9,7 @@
 #include "app/ui.h"
 #include "content/operations.h"
 #include "content/series_evaluation.h"
+#include "model/file_problem.h"
 #include "model/work_file.h"
 #include "render/picture.h"
 
@@ -135,7 +136,10 @@ void Editor::ReadFile(bool previousFormat) {
             .trimmed();
     if (path.isEmpty()) return;
     state_.lastFolder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(path).isFile()) return;
+    if (const FileProblem problem = RegularFileProblem(path); !problem.none()) {
+        TellUnopened(path + QStringLiteral(": ") + problem.reason);
+        return;
+    }
     // The layout flags start off for the loaded table; a failed load restores them.
     TableSettings& s = document_.settings;
     const TableSettings before = s;

@@ -26,9 +26,12 @@ void DeletePaletteFile(const QString& path) {
 
 FavouriteColoursWindow::FavouriteColoursWindow(QWidget* parent, Ui& ui, AppState& state,
                                                const QString& palettePath)
-    : QDialog(parent), ui_(ui), state_(state), path_(palettePath),
-      palette_(LoadPalette(palettePath)) {
+    : QDialog(parent), ui_(ui), state_(state), path_(palettePath) {
     const MessageTable messages(state.settings.currentLanguage);
+    QString warning;
+    palette_ = LoadPalette(palettePath, &warning);
+    if (!warning.isEmpty())
+        ui_.ShowMessage(messages.Message(kUnreadableGroup, kOwnFileIgnoredEntry) + warning);
     setWindowTitle(messages.Message(47, 1));
     setFixedSize(344, 334);
 

@@ -31,6 +31,10 @@ inline constexpr int kJoinNotAllowedEntry = 5;
 inline constexpr int kPasswordLabelGroup = 74;
 inline constexpr int kPasswordEntry = 1; // "Password"
 inline constexpr int kRepeatEntry = 2;   // "Type the password again"
+// Messages for files that are there but cannot be read.
+inline constexpr int kUnreadableGroup = 78;
+inline constexpr int kWorkFileUnopenedEntry = 1; // "The work file could not be opened: " + ...
+inline constexpr int kOwnFileIgnoredEntry = 2;   // "The file was not read, the defaults stand: "
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100}, {76, 120},
+    {73, 200}, {74, 100}, {76, 120}, {78, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -302,6 +302,9 @@ constexpr MessageText kTexts[] = {
 {76, 3, {u"Escala", u"Escala", u"Échelle", u"Maßstab", u"Scale", u"Scala", u"Escala"}},
 {76, 4, {u"Fondo transparente", u"Fundo transparente", u"Fond transparent", u"Transparenter Hintergrund", u"Transparent background", u"Sfondo trasparente", u"Fons transparent"}},
 {76, 5, {u"No se puede exportar sobre el archivo de trabajo abierto: ", u"Não é possível exportar sobre o arquivo de trabalho aberto: ", u"Impossible d'exporter sur le fichier de travail ouvert : ", u"Die geöffnete Arbeitsdatei kann nicht überschrieben werden: ", u"The export cannot overwrite the open work file: ", u"Impossibile esportare sul file di lavoro aperto: ", u"No es pot exportar sobre el fitxer de treball obert: "}},
+
+{78, 1, {u"No se pudo abrir el archivo de trabajo: ", u"Não foi possível abrir o arquivo de trabalho: ", u"Impossible d'ouvrir le fichier de travail : ", u"Die Arbeitsdatei konnte nicht geöffnet werden: ", u"The work file could not be opened: ", u"Impossibile aprire il file di lavoro: ", u"No s'ha pogut obrir el fitxer de treball: "}},
+{78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},
 };
 // clang-format on
 

@@ -30,9 +30,14 @@ int RunEditor(int argc, char* argv[]) {
     state.lastFolder = state.programFolder;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     state.settingsPath = SettingsFilePath(SettingsFolder(state.programFolder, environment));
-    state.settings = LoadSettings(state.settingsPath);
+    QString settingsWarning;
+    state.settings = LoadSettings(state.settingsPath, &settingsWarning);
 
     QtUi ui(nullptr, state);
+    if (!settingsWarning.isEmpty())
+        ui.ShowMessage(MessageTable(state.settings.currentLanguage)
+                           .Message(kUnreadableGroup, kOwnFileIgnoredEntry) +
+                       settingsWarning);
     {
         // Qt's own buttons of the first questions speak the program's language too; from
         // then on the main window keeps Qt's texts in step with the language.

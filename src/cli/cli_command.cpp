@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include "cli/password_source.h"
 #include "cli/table_dump.h"
 #include "content/clock.h"
 #include "content/number_format.h"
@@ -19,6 +20,7 @@
 
 #include <QCommandLineParser>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -27,7 +29,8 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
     "                                 [options]\n"
-    "options: --today YYYY-MM-DD  --password PW  --decimals N (2 to 6)\n"
+    "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
+    "         --decimals N (2 to 6); without a password option, QUADRIVEL_PASSWORD is used\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
     ".tiff .bmp .webp); export also writes vector .svg and .pdf; export --kind bitmap always\n"
     "writes a 24-bit BMP. --scale N (1 to 4) multiplies every length of an exported picture\n"
@@ -83,6 +86,7 @@ struct Options {
     ExportKind kind = ExportKind::Jpeg;
     ExportLook look;
     QString password;
+    QString passwordFile;
     int decimalPlaces = kFewestDecimals;
     int16_t characterSet = 0;
     std::unique_ptr<Clock> clock;
@@ -97,10 +101,12 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const QCommandLineOption kind(QStringLiteral("kind"), QString(), QStringLiteral("KIND"));
     const QCommandLineOption today(QStringLiteral("today"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("PW"));
+    const QCommandLineOption passwordFile(QStringLiteral("password-file"), QString(),
+                                          QStringLiteral("FILE"));
     const QCommandLineOption decimals(QStringLiteral("decimals"), QString(), QStringLiteral("N"));
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("N"));
     const QCommandLineOption transparent(QStringLiteral("transparent"));
-    parser.addOptions({raw, kind, today, password, decimals, scale, transparent});
+    parser.addOptions({raw, kind, today, password, passwordFile, decimals, scale, transparent});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
 
@@ -150,7 +156,10 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
         options.decimalPlaces = value;
     }
     options.characterSet = settings.characterSet;
+    if (parser.isSet(password) && parser.isSet(passwordFile))
+        return QStringLiteral("--password and --password-file exclude each other");
     options.password = parser.value(password);
+    options.passwordFile = parser.value(passwordFile);
 
     if (parser.isSet(today)) {
         const QString text = parser.value(today);
@@ -164,9 +173,9 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
 }
 
 // The decimals from the settings file are held to the range the number formats know.
-ProgramSettings CliSettings(const QString& settingsPath) {
+ProgramSettings CliSettings(const QString& settingsPath, QString& warning) {
     ProgramSettings settings =
-        settingsPath.isEmpty() ? ProgramSettings{} : LoadSettings(settingsPath);
+        settingsPath.isEmpty() ? ProgramSettings{} : LoadSettings(settingsPath, &warning);
     if (settings.decimalPlaces < kFewestDecimals || settings.decimalPlaces > kMostDecimals)
         settings.decimalPlaces = kFewestDecimals;
     return settings;
@@ -205,13 +214,26 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
                      reports, options.look);
 }
 
-} // namespace
+// The password of --password, else of --password-file, else of the environment; the
+// command line keeps a password out of the process list only through the last two.
+std::optional<CliResult> ResolvePassword(Options& options, const CliEnvironment& environment) {
+    if (!options.passwordFile.isEmpty()) {
+        const PasswordRead read = ReadPasswordFile(options.passwordFile);
+        if (!read.problem.isEmpty()) return Failure(kExitInputUnreadable, read.problem);
+        options.password = read.password;
+    } else if (options.password.isEmpty()) {
+        options.password = environment.passwordVariable;
+    }
+    return std::nullopt;
+}
 
-CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
+CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settings,
+                     const CliEnvironment& environment) {
     Options options;
-    const QString usageError = ParseArguments(arguments, CliSettings(settingsPath), options);
+    const QString usageError = ParseArguments(arguments, settings, options);
     if (!usageError.isEmpty())
         return Failure(kExitUsage, usageError == kUsage ? kUsage : usageError + u'\n' + kUsage);
+    if (std::optional<CliResult> failure = ResolvePassword(options, environment)) return *failure;
 
     const QString answer = options.password;
     Document document;
@@ -237,4 +259,16 @@ CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
         OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     }
     return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, messages.texts};
+}
+
+} // namespace
+
+CliResult RunCli(const QStringList& arguments, const CliEnvironment& environment) {
+    QString settingsWarning;
+    const ProgramSettings settings = CliSettings(environment.settingsPath, settingsWarning);
+    CliResult result = RunCommand(arguments, settings, environment);
+    if (!settingsWarning.isEmpty())
+        result.messages.prepend(QStringLiteral("settings not read, the defaults stand: ") +
+                                settingsWarning);
+    return result;
 }

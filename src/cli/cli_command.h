@@ -21,6 +21,12 @@ struct CliResult {
     QStringList messages; // what the editor would have shown in message boxes while drawing
 };
 
+// What the command reads besides its arguments.
+struct CliEnvironment {
+    QString settingsPath;     // the editor's settings file; empty or missing: defaults
+    QString passwordVariable; // QUADRIVEL_PASSWORD, used when no password option is given
+};
+
 // Runs one quadrivel-cli command; arguments exclude the program name. The decimals and the
-// character set not given on the command line come from `settingsPath` (missing: defaults).
-CliResult RunCli(const QStringList& arguments, const QString& settingsPath = QString());
+// character set not given on the command line come from the settings file.
+CliResult RunCli(const QStringList& arguments, const CliEnvironment& environment = {});

@@ -25,9 +25,11 @@ int main(int argc, char* argv[]) {
     arguments.removeFirst();
 
     // The editor's own settings file, found as the editor finds it.
-    const QString settingsPath = SettingsFilePath(SettingsFolder(
-        QGuiApplication::applicationDirPath(), QProcessEnvironment::systemEnvironment()));
-    const CliResult result = RunCli(arguments, settingsPath);
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const CliResult result = RunCli(
+        arguments,
+        {SettingsFilePath(SettingsFolder(QGuiApplication::applicationDirPath(), environment)),
+         environment.value(QStringLiteral("QUADRIVEL_PASSWORD"))});
     fwrite(result.out.constData(), 1, size_t(result.out.size()), stdout);
     for (const QString& message : result.messages)
         fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(message.simplified()));

@@ -3,7 +3,6 @@
 #include "model/settings_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtEndian>
 
 namespace {
@@ -60,10 +59,10 @@ FavouritePalette ReadPalette(const QByteArray& bytes) {
     return palette;
 }
 
-FavouritePalette LoadPalette(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return DefaultPalette();
-    return ReadPalette(file.readAll());
+FavouritePalette LoadPalette(const QString& path, QString* warning) {
+    const OwnFileContent content = ReadOwnFile(path);
+    if (warning) *warning = OwnFileWarning(path, content.problem);
+    return content.problem.none() ? ReadPalette(content.bytes) : DefaultPalette();
 }
 
 QByteArray PaletteBytes(const FavouritePalette& palette) {

@@ -50,11 +50,12 @@ struct FavouritePalette {
 // All 130 swatches laid out and white.
 FavouritePalette DefaultPalette();
 
-// The palette in the file; the default palette when there is no readable file. Only whole
+// The palette in the file; the default palette when there is no readable file (then, unless
+// the file is missing, a warning says why, as for the settings file). Only whole
 // records count. Each record goes to the column and row it carries, laid out there; records
 // outside the 13 x 10 grid are skipped, and a swatch no record names stays white. Colours
 // keep their low 24 bits, so a swatch is always a plain colour.
-FavouritePalette LoadPalette(const QString& path);
+FavouritePalette LoadPalette(const QString& path, QString* warning = nullptr);
 FavouritePalette ReadPalette(const QByteArray& bytes);
 
 // The 130 records, rows outer and columns inner: 3120 bytes, through WriteOwnFile.

@@ -1,11 +1,10 @@
 #include "model/settings_file.h"
 
+#include "model/whole_file_write.h"
 #include "model/windows1252.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -146,10 +145,15 @@ ProgramSettings ReadSettings(const QByteArray& bytes) {
     return settings;
 }
 
-ProgramSettings LoadSettings(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ProgramSettings();
-    return ReadSettings(file.readAll());
+ProgramSettings LoadSettings(const QString& path, QString* warning) {
+    const OwnFileContent content = ReadOwnFile(path);
+    if (warning) *warning = OwnFileWarning(path, content.problem);
+    return content.problem.none() ? ReadSettings(content.bytes) : ProgramSettings();
+}
+
+QString OwnFileWarning(const QString& path, const FileProblem& problem) {
+    return problem.none() || problem.missing ? QString()
+                                             : path + QStringLiteral(": ") + problem.reason;
 }
 
 QByteArray SettingsBytes(const ProgramSettings& settings) {
@@ -172,12 +176,7 @@ Status WriteOwnFile(const QString& path, const QByteArray& bytes) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return {StatusCode::WriteFailed, path + QStringLiteral(": cannot create ") + folder};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {StatusCode::WriteFailed, path + QStringLiteral(": ") + file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return {StatusCode::WriteFailed, path + QStringLiteral(": ") + file.errorString()};
-    return Status::Success();
+    return WriteWholeFile(path, bytes);
 }
 
 Status SaveSettings(const QString& path, const ProgramSettings& settings) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/file_problem.h"
 #include "model/status.h"
 
 #include <QByteArray>
@@ -68,12 +69,18 @@ QString SettingsFolder(const QString& programFolder, const QProcessEnvironment& 
                        const FolderWritable& writable = IsFolderWritable);
 QString SettingsFilePath(const QString& folder);
 
+// The warning for one of the program's own files that was not read; empty when it was read
+// or is missing.
+QString OwnFileWarning(const QString& path, const FileProblem& problem);
+
 // Writes one of the program's own files (settings, palette) in that folder: creates the
 // folder when needed, and the old file stays whole until the new one is complete.
 Status WriteOwnFile(const QString& path, const QByteArray& bytes);
 
 // A missing file or key gives the default; a value is read as a Windows atoi would read it.
-ProgramSettings LoadSettings(const QString& path);
+// A file that is not read (not a regular file, larger than 1 MB, unreadable) gives the
+// defaults and a warning that names it and says why; a missing file is no warning.
+ProgramSettings LoadSettings(const QString& path, QString* warning = nullptr);
 ProgramSettings ReadSettings(const QByteArray& bytes);
 
 // Writes all 24 keys in their order, then the export's two, as a Windows private-profile writer

@@ -1,13 +1,14 @@
 #include "model/work_file.h"
 
 #include "model/field_packing.h"
+#include "model/file_problem.h"
 #include "model/space_trim.h"
+#include "model/whole_file_write.h"
 #include "model/windows1252.h"
 #include "model/work_file_layout.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -334,8 +335,9 @@ Status LoadPreviousWorkFile(const QString& path, Document& document, const Passw
 }
 
 Status LoadAnyWorkFile(const QString& path, Document& document, const PasswordQuestion& ask) {
+    if (const FileProblem problem = RegularFileProblem(path); !problem.none())
+        return {StatusCode::Unreadable, path + QStringLiteral(": ") + problem.reason};
     const QFileInfo info(path);
-    if (!info.isFile()) return {StatusCode::Unreadable, path + QStringLiteral(": no such file")};
     if (IsWorkFile(path)) return LoadWorkFile(path, document, ask);
     if (IsPreviousWorkFile(path)) return LoadPreviousWorkFile(path, document, ask);
     return {StatusCode::WrongLength,
@@ -363,11 +365,5 @@ QByteArray WorkFileBytes(const Document& document) {
 }
 
 Status SaveWorkFile(const QString& path, const Document& document) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {StatusCode::WriteFailed, path + QStringLiteral(": ") + file.errorString()};
-    const QByteArray bytes = WorkFileBytes(document);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return {StatusCode::WriteFailed, path + QStringLiteral(": ") + file.errorString()};
-    return Status::Success();
+    return WriteWholeFile(path, WorkFileBytes(document));
 }

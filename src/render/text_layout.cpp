@@ -14,23 +14,33 @@ struct Split {
     QString tail;
 };
 
+qsizetype LeadingSpaces(const QString& text) {
+    qsizetype count = 0;
+    while (count < text.size() && text[count] == u' ')
+        ++count;
+    return count;
+}
+
 // Cuts a line where it stops fitting, at the last space at or before the first character
-// that does not fit; the remainder keeps that space. A first word wider than the width
-// gets the line to itself and runs past the cell's edge rather than being pushed down.
+// that does not fit; the remainder keeps that space. Without such a space after the first
+// character the line is empty and the whole text moves on, unless the first word is itself
+// wider than the width: that word gets the line to itself and runs past the cell's edge
+// rather than being pushed down line after line.
 Split SplitLine(const DrawingSurface& surface, const QString& line, int availWidth) {
     const int fits = surface.FitCharacters(line, availWidth);
     if (fits >= line.size()) return {line, {}};
-    int cut = int(line.lastIndexOf(u' ', fits));
-    if (cut < 1) cut = int(line.indexOf(u' ', std::max(fits, 0) + 1));
-    if (cut < 1) return {line, {}};
-    return {line.left(cut), line.mid(cut)};
+    const int cut = int(line.lastIndexOf(u' ', fits));
+    if (cut >= 1) return {line.left(cut), line.mid(cut)};
+    const qsizetype wordStart = LeadingSpaces(line);
+    qsizetype wordEnd = line.indexOf(u' ', wordStart);
+    if (wordEnd < 0) wordEnd = line.size();
+    const QString word = line.mid(wordStart, wordEnd - wordStart);
+    if (surface.FitCharacters(word, availWidth) >= word.size()) return {{}, line};
+    return {line.left(wordEnd), line.mid(wordEnd)};
 }
 
 QString WithoutLeadingSpaces(const QString& text) {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == u' ')
-        ++start;
-    return text.mid(start);
+    return text.mid(LeadingSpaces(text));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ struct GroupShape {
     int fieldSize;
 };
 
-// Every assigned group with its entry count and field size, and the failure group after them.
+// Every assigned group with its entry count and field size, and the added groups after them.
 constexpr GroupShape kShapes[] = {
     {1, 4, 120},   {2, 6, 120},  {3, 6, 120},   {4, 1, 120},   {5, 1, 120},  {6, 4, 120},
     {7, 4, 120},   {8, 1, 120},  {9, 1, 120},   {10, 1, 150},  {11, 1, 100}, {12, 2, 100},
@@ -33,7 +33,7 @@ constexpr GroupShape kShapes[] = {
     {54, 1, 100},  {57, 1, 100}, {58, 2, 100},  {59, 1, 100},  {60, 1, 100}, {61, 1, 100},
     {62, 2, 100},  {63, 1, 100}, {64, 2, 100},  {65, 5, 100},  {66, 2, 100}, {67, 1, 100},
     {68, 11, 100}, {69, 9, 100}, {70, 7, 100},  {71, 11, 100}, {72, 2, 100}, {73, 5, 200},
-    {74, 2, 100},  {76, 5, 120},
+    {74, 2, 100},  {76, 5, 120}, {78, 2, 100},
 };
 
 struct EnglishText {
@@ -383,6 +383,10 @@ TEST(MessageTable, FailureMessagesAfterTheLastGroup) {
               QStringLiteral("No se pudo guardar el archivo: "));
     EXPECT_EQ(MessageIn(kGerman, kFailureGroup, kExportFailedEntry),
               QStringLiteral("Das Bild konnte nicht exportiert werden: "));
+    EXPECT_EQ(MessageIn(kEnglish, kUnreadableGroup, kWorkFileUnopenedEntry),
+              QStringLiteral("The work file could not be opened: "));
+    EXPECT_EQ(MessageIn(kEnglish, kUnreadableGroup, kOwnFileIgnoredEntry),
+              QStringLiteral("The file was not read, the defaults stand: "));
     // Every group of the Windows program comes before the failure group.
     const std::span<const MessageGroup> groups = MessageGroups();
     const auto failure = std::find_if(groups.begin(), groups.end(), [](const MessageGroup& g) {

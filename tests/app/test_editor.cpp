@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -428,6 +429,15 @@ TEST_F(EditorTest, CommandLineFiles) {
     EXPECT_EQ(ui.messages.last(), Message(64, 1) + QStringLiteral("\r\n") + missing +
                                       QStringLiteral("\r\n") + Message(64, 2));
     EXPECT_EQ(state.tableLoaded, 0);
+    // A folder is there: it is not called missing, the reason says what it is.
+    const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    editor().Initialise(sub);
+    EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
+    ui.files.push_back(sub);
+    Run(command::kReadFile);
+    EXPECT_EQ(ui.messages.size(), 3);
+    EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
 
     Document table;
     table.settings.gridCellWidth = 30;

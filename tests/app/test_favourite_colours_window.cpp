@@ -2,6 +2,7 @@
 #include "app/favourite_colours_window.h"
 #include "app/message_table.h"
 #include "app/palette_picture.h"
+#include "fixtures/fifo.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
 #include "render/colour.h"
@@ -57,6 +58,17 @@ TEST_F(FavouriteColoursTest, WithoutAFileShowsWhiteSwatchesAndWritesNothing) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(FavouriteColoursTest, APaletteThatIsNoFileGivesWhiteSwatchesAndSaysWhy) {
+    const Fifo fifo(path);
+    ASSERT_TRUE(fifo.made());
+    // Widgets belong to this thread: the guarded read is the one the window makes.
+    ASSERT_TRUE(fifo.ReturnsWithoutWriter([this] { LoadPalette(path); }));
+    Open();
+    EXPECT_EQ(window->palette(), DefaultPalette());
+    EXPECT_EQ(ui.messages, QStringList{MessageIn(kEnglish, 78, 2) + path +
+                                       QStringLiteral(": Not a regular file")});
 }
 
 TEST_F(FavouriteColoursTest, AChangeLeftWithoutSavingIsLost) {

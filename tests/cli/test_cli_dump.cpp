@@ -1,7 +1,11 @@
+#include "cli/cli_command.h"
+#include "fixtures/fifo.h"
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/work_file.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,11 +20,24 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun Cli(const QStringList& arguments) {
+CliRun Cli(const QStringList& arguments, const QByteArray& input = {},
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUADRIVEL_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString LockedTable(const TempFolder& folder) {
+    Document document = MakeTable(2, 2, 20, 20);
+    document.settings.passwordSet = 1;
+    document.settings.password = QStringLiteral("s3cret");
+    const QString path = folder.Path(QStringLiteral("locked.qdvl"));
+    EXPECT_TRUE(SaveWorkFile(path, document).ok());
+    return path;
 }
 
 } // namespace
@@ -74,14 +91,7 @@ TEST(CliDump, ExitCodes) {
     const QString empty = folder.Write(QStringLiteral("empty.qdvl"), QByteArray());
     EXPECT_EQ(Cli({QStringLiteral("dump"), empty}).exitCode, 3);
 
-    Document document;
-    document.settings.gridCellWidth = 20;
-    document.settings.gridCellHeight = 20;
-    document.settings.passwordSet = 1;
-    document.settings.password = QStringLiteral("s3cret");
-    CreateTable(document, 2, 2, 2, 2, 0);
-    const QString locked = folder.Path(QStringLiteral("locked.qdvl"));
-    ASSERT_TRUE(SaveWorkFile(locked, document).ok());
+    const QString locked = LockedTable(folder);
     EXPECT_EQ(Cli({QStringLiteral("dump"), locked}).exitCode, 4);
     EXPECT_EQ(
         Cli({QStringLiteral("dump"), locked, QStringLiteral("--password"), QStringLiteral("wrong")})
@@ -96,4 +106,72 @@ TEST(CliDump, ExitCodes) {
         Cli({QStringLiteral("dump"), locked, QStringLiteral("--decimals"), QStringLiteral("3x")})
             .exitCode,
         2);
+}
+
+TEST(CliDump, InputsThatAreNoFilesSayWhatTheyAre) {
+    TempFolder folder;
+    const Fifo fifo(folder.Path(QStringLiteral("fifo.qdvl")));
+    ASSERT_TRUE(fifo.made());
+    const QString loop = folder.Path(QStringLiteral("loop.qdvl"));
+    ASSERT_TRUE(QFile::link(loop, loop));
+    const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const std::pair<QString, QByteArray> inputs[] = {
+        {fifo.path(), "Not a regular file"},
+        {sub, "Is a directory"},
+        {loop, "Too many levels of symbolic links"},
+        {folder.Path(QStringLiteral("none.qdvl")), "No such file or directory"},
+    };
+    for (const auto& [path, reason] : inputs) {
+        const CliRun run = Cli({QStringLiteral("dump"), path});
+        EXPECT_EQ(run.exitCode, 1) << reason.constData();
+        EXPECT_EQ(run.err, "quadrivel-cli: " + path.toUtf8() + ": " + reason + '\n');
+    }
+}
+
+TEST(CliDump, PasswordFromAFileStandardInputOrTheEnvironment) {
+    TempFolder folder;
+    const QString locked = LockedTable(folder);
+    const QStringList dump{QStringLiteral("dump"), locked};
+    const QString passwordFile = QStringLiteral("--password-file");
+    const QString file = folder.Write(QStringLiteral("pw"), "s3cret\nignored\n");
+    EXPECT_EQ(Cli(dump + QStringList{passwordFile, file}).exitCode, 0);
+    EXPECT_EQ(Cli(dump + QStringList{passwordFile, QStringLiteral("-")}, "s3cret\r\n").exitCode, 0);
+    EXPECT_EQ(Cli(dump + QStringList{passwordFile, QStringLiteral("-")}, "wrong\n").exitCode, 4);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUADRIVEL_PASSWORD"), QStringLiteral("s3cret"));
+    EXPECT_EQ(Cli(dump, {}, environment).exitCode, 0);
+    // An option names the password for this one command: it wins over the environment.
+    EXPECT_EQ(
+        Cli(dump + QStringList{QStringLiteral("--password"), QStringLiteral("x")}, {}, environment)
+            .exitCode,
+        4);
+
+    EXPECT_EQ(Cli(dump + QStringList{QStringLiteral("--password"), QStringLiteral("s3cret"),
+                                     passwordFile, file})
+                  .exitCode,
+              2);
+    const QString none = folder.Path(QStringLiteral("none"));
+    const CliRun missing = Cli(dump + QStringList{passwordFile, none});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "quadrivel-cli: " + none.toUtf8() + ": No such file or directory\n");
+}
+
+TEST(CliDump, ASettingsFileThatIsNoFileLeavesTheDefaultsWithAWarning) {
+    TempFolder folder;
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, MakeTable(1, 1)).ok());
+    const Fifo fifo(folder.Path(QStringLiteral("Quadrivel.ini")));
+    ASSERT_TRUE(fifo.made());
+    CliResult result;
+    EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] {
+        result =
+            RunCli({QStringLiteral("dump"), table, QStringLiteral("--raw")}, {fifo.path(), {}});
+    }));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.out.contains("\"decimalPlaces\":2"));
+    EXPECT_EQ(result.messages,
+              QStringList{QStringLiteral("settings not read, the defaults stand: ") + fifo.path() +
+                          QStringLiteral(": Not a regular file")});
 }

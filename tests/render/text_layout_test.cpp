@@ -117,21 +117,35 @@ TEST(LineBreaking, AWordWiderThanTheCellGetsALineOfItsOwn) {
                            QStringLiteral("word")}));
 }
 
+TEST(LineBreaking, ShortWordsInANarrowCellLeaveOneEmptyLine) {
+    // The remainder " cd ef" stops fitting after its leading space, which is its only space
+    // before the cut: its line is empty, then each word fits a line of its own.
+    FixedAdvanceSurface mono(5);
+    EXPECT_EQ(
+        BreakCellText(mono, QStringLiteral("ab cd ef"), 10),
+        (QStringList{QStringLiteral("ab"), QString(), QStringLiteral("cd"), QStringLiteral("ef")}));
+    // A word wider than the cell after such a space still gets its line at once.
+    EXPECT_EQ(BreakCellText(mono, QStringLiteral("ab cdefg hi"), 10),
+              (QStringList{QStringLiteral("ab"), QStringLiteral("cdefg"), QStringLiteral("hi")}));
+}
+
 TEST(LineBreaking, EmptyTextAndTheLimits) {
     TextFixture f;
     EXPECT_TRUE(BreakCellText(f.surface, QString(), 50).isEmpty());
     EXPECT_EQ(BreakCellText(f.surface, QStringLiteral("short"), 500),
               QStringList{QStringLiteral("short")});
 
-    // 120 one-letter words one per line: line 100 keeps the rest, unsplit.
+    // 120 one-letter words one per line after the empty second line: line 100 keeps the
+    // rest, unsplit.
     FixedAdvanceSurface mono(5);
     QStringList words;
     for (int i = 0; i < 120; ++i)
         words.append(QStringLiteral("a"));
     const QStringList lines = BreakCellText(mono, words.join(u' '), 5);
     ASSERT_EQ(lines.size(), kMaxTextLines);
+    EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[98], QStringLiteral("a"));
-    EXPECT_EQ(lines[99], QStringList(words.mid(99)).join(u' '));
+    EXPECT_EQ(lines[99], QStringList(words.mid(98)).join(u' '));
 
     // Only the first 273 characters are laid out.
     const QStringList whole = BreakCellText(mono, Repeat(u'x', 300), 5000);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The password as read from a file, or why it could not be read.
+struct PasswordRead {
+    QString password;
+    QString problem; // the file and the reason; empty when read
+};
+
+// The first line of the file without its line end; "-" reads standard input. A pipe or a
+// terminal is waited on: the caller named it as the password's source.
+PasswordRead ReadPasswordFile(const QString& path);

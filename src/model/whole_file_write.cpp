@@ -1,0 +1,35 @@
+#include "model/whole_file_write.h"
+
+#include "model/file_problem.h"
+
+#include <QSaveFile>
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+// Qt leaves a short write unexplained ("Unknown error", no error code); the system's error
+// number then says why, such as "No space left on device".
+Status Failed(const QString& path, const QSaveFile& file, int errorNumber) {
+    const QString reason = file.error() == QFileDevice::NoError && errorNumber != 0
+                               ? SystemReason(errorNumber)
+                               : file.errorString();
+    return {StatusCode::WriteFailed, path + QStringLiteral(": ") + reason};
+}
+
+} // namespace
+
+// Unbuffered, so that every byte the disk refuses shows in write()'s count: a buffered
+// QSaveFile flushes small files only in commit(), which then replaces the old file with the
+// cut one and reports success. The sync brings out what the disk refuses later.
+Status WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Failed(path, file, errno);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) return Failed(path, file, errno);
+    if (::fsync(file.handle()) != 0) return Failed(path, file, errno);
+    errno = 0;
+    if (!file.commit()) return Failed(path, file, errno);
+    return Status::Success();
+}

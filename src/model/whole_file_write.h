@@ -1,0 +1,10 @@
+#pragma once
+
+#include "model/status.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Writes `bytes` as the whole file at `path`: a complete new file replaces the old one, or
+// the old one stays as it was. A failure names the path and the system's reason.
+Status WriteWholeFile(const QString& path, const QByteArray& bytes);
