@@ -41,6 +41,8 @@ inline constexpr int kResetTable = 2015;
 inline constexpr int kStop = 2016;
 inline constexpr int kTitleBar = 2017;
 inline constexpr int kViewCommands = 2018;
+inline constexpr int kImportData = 2160;
+inline constexpr int kPasteData = 2161;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).

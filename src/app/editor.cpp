@@ -124,11 +124,15 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
         Tell(42, 1, 41, 1);
         return false;
     }
+    ShowReplacedTable();
+    return true;
+}
+
+void Editor::ShowReplacedTable() {
     state_.selection = SelectionState{};
     imageReports_ = ImageReportMemory();
     TableShown();
     Redraw();
-    return true;
 }
 
 RenderOptions Editor::RenderSettings() const {

@@ -16,6 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
+    {77, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -287,6 +288,20 @@ constexpr MessageText kTexts[] = {
 
 {72, 1, {u"No se pudo guardar el archivo: ", u"Não foi possível salvar o arquivo: ", u"Impossible d'enregistrer le fichier : ", u"Die Datei konnte nicht gespeichert werden: ", u"The file could not be saved: ", u"Impossibile salvare il file: ", u"No s'ha pogut desar el fitxer: "}},
 {72, 2, {u"No se pudo exportar la imagen: ", u"Não foi possível exportar a imagem: ", u"Impossible d'exporter l'image : ", u"Das Bild konnte nicht exportiert werden: ", u"The picture could not be exported: ", u"Impossibile esportare l'immagine: ", u"No s'ha pogut exportar la imatge: "}},
+
+{77, 1, {u"Importar CSV…", u"Importar CSV…", u"Importer un CSV…", u"CSV importieren…", u"Import CSV…", u"Importa CSV…", u"Importar CSV…"}},
+{77, 2, {u"Pegar desde hoja de cálculo", u"Colar da planilha", u"Coller depuis un tableur", u"Aus Tabellenkalkulation einfügen", u"Paste from spreadsheet", u"Incolla da foglio di calcolo", u"Enganxar des del full de càlcul"}},
+{77, 3, {u"El archivo no tiene datos o no se puede leer: ", u"O arquivo não tem dados ou não pode ser lido: ", u"Le fichier ne contient pas de données ou ne peut pas être lu : ", u"Die Datei enthält keine Daten oder kann nicht gelesen werden: ", u"The file holds no data or cannot be read: ", u"Il file non contiene dati o non può essere letto: ", u"El fitxer no té dades o no es pot llegir: "}},
+{77, 4, {u"Los datos no caben en la tabla:", u"Os dados não cabem na tabela:", u"Les données ne tiennent pas dans le tableau :", u"Die Daten passen nicht in die Tabelle:", u"The data does not fit in the table:", u"I dati non entrano nella tabella:", u"Les dades no caben a la taula:"}},
+{77, 5, {u"Columnas que quedan fuera: ", u"Colunas deixadas de fora: ", u"Colonnes laissées de côté : ", u"Ausgelassene Spalten: ", u"Columns left out: ", u"Colonne escluse: ", u"Columnes que queden fora: "}},
+{77, 6, {u"Filas que quedan fuera: ", u"Linhas deixadas de fora: ", u"Lignes laissées de côté : ", u"Ausgelassene Zeilen: ", u"Rows left out: ", u"Righe escluse: ", u"Files que queden fora: "}},
+{77, 7, {u"Campos cortados a 273 caracteres: ", u"Campos cortados em 273 caracteres: ", u"Champs coupés à 273 caractères : ", u"Auf 273 Zeichen gekürzte Felder: ", u"Fields cut to 273 characters: ", u"Campi tagliati a 273 caratteri: ", u"Camps tallats a 273 caràcters: "}},
+{77, 8, {u"¿Importar la parte que cabe?", u"Importar a parte que cabe?", u"Importer la partie qui tient ?", u"Den passenden Teil importieren?", u"Import the part that fits?", u"Importare la parte che entra?", u"Importar la part que hi cap?"}},
+{77, 9, {u"Celdas fuera de la tabla, no pegadas: ", u"Células fora da tabela, não coladas: ", u"Cellules hors du tableau, non collées : ", u"Zellen außerhalb der Tabelle, nicht eingefügt: ", u"Cells outside the table, not pasted: ", u"Celle fuori dalla tabella, non incollate: ", u"Cel·les fora de la taula, no enganxades: "}},
+{77, 10, {u"Celdas unidas, anuladas o bloqueadas, sin cambios: ", u"Células mescladas, anuladas ou bloqueadas, sem alteração: ", u"Cellules fusionnées, annulées ou bloquées, inchangées : ", u"Verbundene, aufgehobene oder gesperrte Zellen, unverändert: ", u"Joined, cancelled or stopped cells left as they were: ", u"Celle unite, annullate o bloccate, lasciate com'erano: ", u"Cel·les unides, anul·lades o blocades, sense canvis: "}},
+{77, 11, {u"El portapapeles no tiene texto para pegar.", u"A área de transferência não tem texto para colar.", u"Le presse-papiers ne contient pas de texte à coller.", u"Die Zwischenablage enthält keinen Text zum Einfügen.", u"The clipboard holds no text to paste.", u"Gli appunti non contengono testo da incollare.", u"El porta-retalls no té text per enganxar."}},
+{77, 12, {u"Explorador de archivos de datos", u"Navegador de arquivos de dados", u"Explorateur de fichiers de données", u"Dateiauswahl für Daten", u"File browser for data", u"Esplora file di dati", u"Explorador de fitxers de dades"}},
+{77, 13, {u"Datos", u"Dados", u"Données", u"Daten", u"Data", u"Dati", u"Dades"}},
 };
 // clang-format on
 

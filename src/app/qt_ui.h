@@ -16,6 +16,7 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
+    QString ClipboardText() override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
     QString AskWorkFilePassword() override;
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;

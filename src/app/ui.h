@@ -11,7 +11,7 @@ struct CellEditFields;
 struct TableSettings;
 
 // The file dialogs of the program.
-enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap };
+enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap, Data };
 enum class FileDialogMode { Open, Save };
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
@@ -28,6 +28,8 @@ public:
     // and file name.
     virtual QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
                                const QString& startPath) = 0;
+    // The text on the clipboard; empty when it holds none.
+    virtual QString ClipboardText() = 0;
     // The platform colour dialog; nothing when cancelled.
     virtual std::optional<int32_t> ChooseColour(int32_t initialColour) = 0;
     // The password of a protected work file, or an empty text when the user gave up.

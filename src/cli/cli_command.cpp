@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include "cli/cli_import.h"
 #include "cli/table_dump.h"
 #include "content/clock.h"
 #include "content/number_format.h"
@@ -24,11 +25,14 @@ const QString kUsage = QStringLiteral(
     "usage: quadrivel-cli dump FILE [--raw] [options]\n"
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [options]\n"
+    "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C]\n"
     "options: --today YYYY-MM-DD  --password PW  --decimals N (2 to 6)\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
     ".tiff .bmp); export --kind bitmap always writes a 24-bit BMP.\n"
-    "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file, 4 protected,\n"
-    "5 output not written");
+    "import reads CSV or TSV (comma, semicolon or tab, detected unless --delimiter C or tab;\n"
+    "UTF-8 or Windows-1252) into a new table; cells 104x28 unless --cell-size (10 to 290).\n"
+    "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file or data that\n"
+    "cannot become a table, 4 protected, 5 output not written");
 
 constexpr int kFewestDecimals = 2;
 constexpr int kMostDecimals = 6;
@@ -181,6 +185,7 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
 } // namespace
 
 CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
+    if (arguments.value(0) == QStringLiteral("import")) return RunImport(arguments, kUsage);
     Options options;
     const QString usageError = ParseArguments(arguments, CliSettings(settingsPath), options);
     if (!usageError.isEmpty())

@@ -27,6 +27,7 @@ public:
     };
     std::vector<FileRequest> fileRequests;
     std::deque<QString> files;
+    QString clipboard;
     std::deque<QString> passwords;
     std::deque<bool> dialogAnswers;
     QStringList dialogsRun;
@@ -45,6 +46,7 @@ public:
         fileRequests.push_back({kind, mode, startPath});
         return Next(files, QString());
     }
+    QString ClipboardText() override { return clipboard; }
     std::optional<int32_t> ChooseColour(int32_t initialColour) override {
         colourRequests.push_back(initialColour);
         if (whileChoosingColour) whileChoosingColour();
