@@ -2,6 +2,7 @@
 #include "model/windows1252.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
@@ -284,7 +285,12 @@ TEST(MessageTable, EnglishColumnMatchesEveryListedEntry) {
         EXPECT_EQ(MessageIn(kEnglish, expected.group, expected.entry), Q(expected.text))
             << expected.group << "." << expected.entry;
     }
-    EXPECT_EQ(std::size(kEnglishList) + 1, MessageTexts().size() - 2); // + 21.2, - the 72 pair
+    // + 21.2; the groups added after the Windows program's are checked on their own.
+    const auto texts = MessageTexts();
+    EXPECT_EQ(std::size(kEnglishList) + 1,
+              size_t(std::count_if(texts.begin(), texts.end(), [](const MessageText& text) {
+                  return text.group < kFailureGroup;
+              })));
 }
 
 TEST(MessageTable, GivenRowsStandVerbatimInAllLanguages) {
