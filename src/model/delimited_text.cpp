@@ -18,7 +18,7 @@ std::vector<QStringList> ParseRecords(const QString& text, QChar delimiter, int 
     QStringList record;
     QString field;
     bool quoted = false;
-    bool fieldStarted = false; // the record has a field in progress
+    bool recordStarted = false; // the current line holds something
     const qsizetype size = text.size();
     auto endField = [&] {
         record.append(field);
@@ -28,7 +28,7 @@ std::vector<QStringList> ParseRecords(const QString& text, QChar delimiter, int 
         endField();
         records.push_back(record);
         record.clear();
-        fieldStarted = false;
+        recordStarted = false;
     };
     for (qsizetype i = 0; i < size && int(records.size()) < maxRecords; ++i) {
         const QChar c = text[i];
@@ -45,20 +45,20 @@ std::vector<QStringList> ParseRecords(const QString& text, QChar delimiter, int 
         }
         if (c == delimiter) {
             endField();
-            fieldStarted = true;
+            recordStarted = true;
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
             endRecord();
         } else if (c == kQuote && field.isEmpty()) {
             quoted = true;
-            fieldStarted = true;
+            recordStarted = true;
         } else {
             field.append(c);
-            fieldStarted = true;
+            recordStarted = true;
         }
     }
     if (unclosedQuote) *unclosedQuote = quoted;
-    if ((fieldStarted || !field.isEmpty()) && int(records.size()) < maxRecords) endRecord();
+    if (recordStarted && int(records.size()) < maxRecords) endRecord();
     return records;
 }
 
