@@ -113,6 +113,7 @@ TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
     Run(command::kNew);
     EXPECT_EQ(offered.horizontalTitleBar, 0);
     EXPECT_EQ(offered.passwordSet, 0);
+    EXPECT_EQ(offered.columnCount, 0); // New proposes no counts
     EXPECT_EQ(document().settings.horizontalTitleBar, 1);
     EXPECT_EQ(document().settings.password, QStringLiteral("old"));
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("kept"));
