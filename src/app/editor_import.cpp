@@ -79,7 +79,7 @@ void Editor::PasteData() {
         ResetRun(selection);
         return;
     }
-    const DelimitedText data = ReadDelimitedText(ui_.ClipboardText().toUtf8(), u'\t');
+    const DelimitedText data = ParseDelimitedText(ui_.ClipboardText(), u'\t');
     if (!data.HasContent()) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoClipboardEntry));
         return;

@@ -115,9 +115,16 @@ QChar DetectDelimiter(const QString& text) {
 }
 
 DelimitedText ReadDelimitedText(const QByteArray& bytes, std::optional<QChar> delimiter) {
+    DataEncoding encoding = DataEncoding::Utf8;
+    const QString text = DecodeDataText(bytes, &encoding);
+    DelimitedText data = ParseDelimitedText(text, delimiter);
+    data.encoding = encoding;
+    return data;
+}
+
+DelimitedText ParseDelimitedText(const QString& text, std::optional<QChar> delimiter) {
     DelimitedText data;
-    const QString text = DecodeDataText(bytes, &data.encoding);
-    data.delimiter = delimiter.value_or(DetectDelimiter(text));
+    data.delimiter = delimiter ? *delimiter : DetectDelimiter(text);
     data.rows =
         ParseRecords(text, data.delimiter, std::numeric_limits<int>::max(), &data.unclosedQuote);
     for (const QStringList& row : data.rows)

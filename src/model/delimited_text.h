@@ -39,3 +39,5 @@ QChar DetectDelimiter(const QString& text);
 // detected.
 DelimitedText ReadDelimitedText(const QByteArray& bytes,
                                 std::optional<QChar> delimiter = std::nullopt);
+// The same for text already decoded (the clipboard's); its encoding is left as UTF-8.
+DelimitedText ParseDelimitedText(const QString& text, std::optional<QChar> delimiter);
