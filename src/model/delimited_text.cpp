@@ -74,23 +74,13 @@ bool DelimitedText::HasContent() const {
     return false;
 }
 
-QString DecodeDataText(const QByteArray& bytes, DataEncoding* encoding) {
-    DataEncoding found = DataEncoding::Utf8;
-    QString text;
+QString DecodeDataText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        found = DataEncoding::Utf16;
-        QStringDecoder decoder(QStringDecoder::Utf16, QStringDecoder::Flag::Stateless);
-        text = decoder(bytes); // the decoder reads the byte-order mark and drops it
-    } else {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = decoder(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
-        if (decoder.hasError()) {
-            found = DataEncoding::Windows1252;
-            text = DecodeWindows1252(bytes);
-        }
+        // The decoder reads the byte-order mark for the byte order and drops it.
+        QStringDecoder utf16(QStringDecoder::Utf16, QStringDecoder::Flag::Stateless);
+        return utf16.decode(bytes);
     }
-    if (encoding) *encoding = found;
-    return text;
+    return DecodeByteField(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
 }
 
 QChar DetectDelimiter(const QString& text) {
@@ -115,11 +105,7 @@ QChar DetectDelimiter(const QString& text) {
 }
 
 DelimitedText ReadDelimitedText(const QByteArray& bytes, std::optional<QChar> delimiter) {
-    DataEncoding encoding = DataEncoding::Utf8;
-    const QString text = DecodeDataText(bytes, &encoding);
-    DelimitedText data = ParseDelimitedText(text, delimiter);
-    data.encoding = encoding;
-    return data;
+    return ParseDelimitedText(DecodeDataText(bytes), delimiter);
 }
 
 DelimitedText ParseDelimitedText(const QString& text, std::optional<QChar> delimiter) {

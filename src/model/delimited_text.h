@@ -7,16 +7,12 @@
 #include <optional>
 #include <vector>
 
-// How the bytes of a data file were read as text.
-enum class DataEncoding { Utf8, Utf16, Windows1252 };
-
 // A CSV or TSV file as a grid of fields, rows outer. Short rows are padded with empty fields,
 // so every row has columnCount fields.
 struct DelimitedText {
     std::vector<QStringList> rows;
     int columnCount = 0;
     QChar delimiter = u',';
-    DataEncoding encoding = DataEncoding::Utf8;
     bool unclosedQuote = false; // a quoted field ran to the end of the data
 
     int rowCount() const { return int(rows.size()); }
@@ -26,7 +22,7 @@ struct DelimitedText {
 
 // The text of data bytes: UTF-8 (a byte-order mark is dropped), UTF-16 with its byte-order
 // mark, else Windows-1252 when the bytes are not UTF-8.
-QString DecodeDataText(const QByteArray& bytes, DataEncoding* encoding = nullptr);
+QString DecodeDataText(const QByteArray& bytes);
 
 // The delimiter of the text among tab, semicolon and comma: the one that splits the first
 // records into the same number of fields (more than one) most often; ties go to tab, then
@@ -39,5 +35,5 @@ QChar DetectDelimiter(const QString& text);
 // detected.
 DelimitedText ReadDelimitedText(const QByteArray& bytes,
                                 std::optional<QChar> delimiter = std::nullopt);
-// The same for text already decoded (the clipboard's); its encoding is left as UTF-8.
+// The same for text already decoded (the clipboard's).
 DelimitedText ParseDelimitedText(const QString& text, std::optional<QChar> delimiter);
