@@ -62,6 +62,15 @@ std::vector<QStringList> ParseRecords(const QString& text, QChar delimiter, int 
     return records;
 }
 
+QString DecodeDataText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        // The decoder reads the byte-order mark for the byte order and drops it.
+        QStringDecoder utf16(QStringDecoder::Utf16, QStringDecoder::Flag::Stateless);
+        return utf16.decode(bytes);
+    }
+    return DecodeByteField(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
+}
+
 } // namespace
 
 bool DelimitedText::HasContent() const {
@@ -72,15 +81,6 @@ bool DelimitedText::HasContent() const {
         }
     }
     return false;
-}
-
-QString DecodeDataText(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        // The decoder reads the byte-order mark for the byte order and drops it.
-        QStringDecoder utf16(QStringDecoder::Utf16, QStringDecoder::Flag::Stateless);
-        return utf16.decode(bytes);
-    }
-    return DecodeByteField(bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes);
 }
 
 QChar DetectDelimiter(const QString& text) {

@@ -20,19 +20,16 @@ struct DelimitedText {
     bool HasContent() const;
 };
 
-// The text of data bytes: UTF-8 (a byte-order mark is dropped), UTF-16 with its byte-order
-// mark, else Windows-1252 when the bytes are not UTF-8.
-QString DecodeDataText(const QByteArray& bytes);
-
 // The delimiter of the text among tab, semicolon and comma: the one that splits the first
-// records into the same number of fields (more than one) most often; ties go to tab, then
-// semicolon, then comma, which data texts hold more often.
+// records into the same number of fields (more than one) most often. Ties go to tab, then
+// semicolon, then comma: commas are the likeliest of the three inside the fields.
 QChar DetectDelimiter(const QString& text);
 
-// Reads delimited data with RFC 4180 quoting: a field that starts with a quote runs to the
-// closing quote, holding delimiters, line breaks and doubled quotes (""). Records end at CRLF,
-// LF or CR. The line break after the last record adds no record. With no delimiter given, it is
-// detected.
+// Reads delimited data: UTF-8 (a byte-order mark is dropped), UTF-16 with its byte-order
+// mark, else Windows-1252 when the bytes are not UTF-8. Quoting follows RFC 4180: a field
+// that starts with a quote runs to the closing quote, holding delimiters, line breaks and
+// doubled quotes (""). Records end at CRLF, LF or CR; the line break after the last record
+// adds no record. With no delimiter given, it is detected.
 DelimitedText ReadDelimitedText(const QByteArray& bytes,
                                 std::optional<QChar> delimiter = std::nullopt);
 // The same for text already decoded (the clipboard's).
