@@ -1,5 +1,6 @@
 // The whole `quadrivel-cli export` process, start to exit, on a full 109 x 109 table: load,
 // opening redraw, export render, encoding and the atomic write.
+#include "child_processor_time.h"
 #include "model/document.h"
 #include "model/work_file.h"
 
@@ -7,7 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -32,17 +32,6 @@ private:
     QTemporaryDir folder_;
     bool saved_ = false;
 };
-
-// Processor time of the finished child processes, in milliseconds: on a busy machine it says
-// more than the wall time.
-double ChildProcessorMs() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto ms = [](const timeval& t) {
-        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
-    };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
 
 void RunExport(benchmark::State& state, const QString& name, const QStringList& extra) {
     const FullTableFile table;

@@ -43,6 +43,8 @@ inline constexpr int kTitleBar = 2017;
 inline constexpr int kViewCommands = 2018;
 inline constexpr int kRedo = 2019;
 inline constexpr int kCopyPicture = 2076;
+inline constexpr int kImportData = 2160;
+inline constexpr int kPasteData = 2161;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).

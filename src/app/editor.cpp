@@ -165,16 +165,20 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
         Tell(42, 1, 41, 1);
         return false;
     }
-    state_.selection = SelectionState{};
-    imageReports_ = ImageReportMemory();
-    TableShown();
-    Redraw();
+    ShowReplacedTable();
     if (status.missingCells > 0) {
         MarkChanged();
         ui_.ShowMessage(Messages().Message(kTrustGroup, kMissingCellsEntry) +
                         QString::number(status.missingCells));
     }
     return true;
+}
+
+void Editor::ShowReplacedTable() {
+    state_.selection = SelectionState{};
+    imageReports_ = ImageReportMemory();
+    TableShown();
+    Redraw();
 }
 
 RenderOptions Editor::RenderSettings() const {

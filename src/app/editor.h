@@ -11,6 +11,7 @@
 #include <QString>
 
 class Clock;
+struct DelimitedText;
 class EditorShell;
 class MessageTable;
 class Ui;
@@ -90,6 +91,15 @@ private:
     void ToggleCopyFlag(int index);
     void CycleRuler();
     void SetMouseMode(int command);
+    // Data from a CSV or TSV file into a new table, and tab-separated text from the clipboard
+    // into the cells from the selected one.
+    void ImportData();
+    void PasteData();
+    // Asks whether to go on when a table of these counts would leave part of the data out.
+    bool AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount);
+    TableSettings PlannedNewTable() const;
+    // A table that replaced the open one: selection and image reports start afresh.
+    void ShowReplacedTable();
 
     // Canvas actions.
     void EditCell(int column, int row);

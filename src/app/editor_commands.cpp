@@ -97,15 +97,19 @@ void Editor::Command(int id) {
         return SetAllCopyFlags(0);
     case kRulerButton:
         return CycleRuler();
+    case kImportData:
+        return ImportData();
+    case kPasteData:
+        return PasteData();
     default:
         return;
     }
 }
 
-void Editor::NewTable() {
-    if (!MayLeaveTable()) return;
-    // The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
-    // starts without title bars, line-only styles or the old table's password.
+// The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
+// starts without title bars, line-only styles or the old table's password, and the dialog
+// proposes no counts.
+TableSettings Editor::PlannedNewTable() const {
     TableSettings planned = document_.settings;
     planned.horizontalTitleBar = 0;
     planned.verticalTitleBar = 0;
@@ -113,6 +117,14 @@ void Editor::NewTable() {
     planned.verticalLinesWithCellAreas = 0;
     planned.passwordSet = 0;
     planned.password.clear();
+    planned.columnCount = 0;
+    planned.rowCount = 0;
+    return planned;
+}
+
+void Editor::NewTable() {
+    if (!MayLeaveTable()) return;
+    TableSettings planned = PlannedNewTable();
     if (!ui_.RunNewTableDialog(planned, state_)) return;
 
     document_.settings = planned;

@@ -53,6 +53,13 @@ FileDialogSetup DescribeFileDialog(FileDialogKind kind, FileDialogMode mode,
                                   NameFilter(QStringLiteral("PDF"), QStringLiteral("*.pdf"))};
         setup.defaultExtension = QStringLiteral("Jpeg");
         break;
+    case FileDialogKind::Data:
+        setup.caption = messages.Message(kDataGroup, kDataBrowserEntry);
+        setup.nameFilters = {NameFilter(messages.Message(kDataGroup, kDataFilesEntry),
+                                        QStringLiteral("*.csv;*.tsv;*.txt")),
+                             allFiles};
+        setup.defaultExtension = QStringLiteral("csv");
+        break;
     case FileDialogKind::WorkFile:
         setup.nameFilters = {NameFilter(messages.Message(68, 1), QStringLiteral("*.qdvl"))};
         setup.defaultExtension = QStringLiteral("qdvl");

@@ -44,6 +44,8 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     operations->addSeparator();
     b.Item(*operations, 1027, m.Message(71, 4), 801);
     operations->addSeparator();
+    b.Item(*operations, command::kImportData, m.Message(kDataGroup, kImportDataEntry), 801);
+    operations->addSeparator();
     b.Item(*operations, 1006, m.Message(71, 5), 802, QKeySequence::Save);
     operations->addSeparator();
     b.Item(*operations, 1104, m.Message(71, 11), 816);
@@ -66,6 +68,8 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*edit, 2076, m.Message(76, 2), 812, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     edit->addSeparator();
     b.Item(*edit, 1021, m.Message(70, 3), 813, QKeySequence::Paste);
+    b.Item(*edit, command::kPasteData, m.Message(kDataGroup, kPasteDataEntry), 813,
+           QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     edit->addSeparator();
     b.Item(*edit, 1025, m.Message(70, 4), 814, QKeySequence::Delete);
     edit->addSeparator();

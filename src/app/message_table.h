@@ -35,6 +35,21 @@ inline constexpr int kRepeatEntry = 2;   // "Type the password again"
 inline constexpr int kUnreadableGroup = 78;
 inline constexpr int kWorkFileUnopenedEntry = 1; // "The work file could not be opened: " + ...
 inline constexpr int kOwnFileIgnoredEntry = 2;   // "The file was not read, the defaults stand: "
+// Messages of the data import and the spreadsheet paste.
+inline constexpr int kDataGroup = 77;
+inline constexpr int kImportDataEntry = 1;   // "Import CSV…"
+inline constexpr int kPasteDataEntry = 2;    // "Paste from spreadsheet"
+inline constexpr int kNoDataEntry = 3;       // "The file holds no data or cannot be read: " + name
+inline constexpr int kDataCutEntry = 4;      // "The data does not fit in the table:"
+inline constexpr int kColumnsLeftEntry = 5;  // "Columns left out: " + count
+inline constexpr int kRowsLeftEntry = 6;     // "Rows left out: " + count
+inline constexpr int kFieldsCutEntry = 7;    // "Fields cut to 273 characters: " + count
+inline constexpr int kImportPartEntry = 8;   // "Import the part that fits?"
+inline constexpr int kOutsideEntry = 9;      // "Cells outside the table, not pasted: " + count
+inline constexpr int kSkippedEntry = 10;     // "Joined, cancelled or stopped cells ..." + count
+inline constexpr int kNoClipboardEntry = 11; // "The clipboard holds no text to paste."
+inline constexpr int kDataBrowserEntry = 12; // "File browser for data"
+inline constexpr int kDataFilesEntry = 13;   // "Data"
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100}, {76, 120}, {78, 100},
+    {73, 200}, {74, 100}, {76, 120}, {77, 100}, {78, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -302,6 +302,20 @@ constexpr MessageText kTexts[] = {
 {76, 3, {u"Escala", u"Escala", u"Échelle", u"Maßstab", u"Scale", u"Scala", u"Escala"}},
 {76, 4, {u"Fondo transparente", u"Fundo transparente", u"Fond transparent", u"Transparenter Hintergrund", u"Transparent background", u"Sfondo trasparente", u"Fons transparent"}},
 {76, 5, {u"No se puede exportar sobre el archivo de trabajo abierto: ", u"Não é possível exportar sobre o arquivo de trabalho aberto: ", u"Impossible d'exporter sur le fichier de travail ouvert : ", u"Die geöffnete Arbeitsdatei kann nicht überschrieben werden: ", u"The export cannot overwrite the open work file: ", u"Impossibile esportare sul file di lavoro aperto: ", u"No es pot exportar sobre el fitxer de treball obert: "}},
+
+{77, 1, {u"Importar CSV…", u"Importar CSV…", u"Importer un CSV…", u"CSV importieren…", u"Import CSV…", u"Importa CSV…", u"Importar CSV…"}},
+{77, 2, {u"Pegar desde hoja de cálculo", u"Colar da planilha", u"Coller depuis un tableur", u"Aus Tabellenkalkulation einfügen", u"Paste from spreadsheet", u"Incolla da foglio di calcolo", u"Enganxar des del full de càlcul"}},
+{77, 3, {u"El archivo no tiene datos o no se puede leer: ", u"O arquivo não tem dados ou não pode ser lido: ", u"Le fichier ne contient pas de données ou ne peut pas être lu : ", u"Die Datei enthält keine Daten oder kann nicht gelesen werden: ", u"The file holds no data or cannot be read: ", u"Il file non contiene dati o non può essere letto: ", u"El fitxer no té dades o no es pot llegir: "}},
+{77, 4, {u"Los datos no caben en la tabla:", u"Os dados não cabem na tabela:", u"Les données ne tiennent pas dans le tableau :", u"Die Daten passen nicht in die Tabelle:", u"The data does not fit in the table:", u"I dati non entrano nella tabella:", u"Les dades no caben a la taula:"}},
+{77, 5, {u"Columnas que quedan fuera: ", u"Colunas deixadas de fora: ", u"Colonnes laissées de côté : ", u"Ausgelassene Spalten: ", u"Columns left out: ", u"Colonne escluse: ", u"Columnes que queden fora: "}},
+{77, 6, {u"Filas que quedan fuera: ", u"Linhas deixadas de fora: ", u"Lignes laissées de côté : ", u"Ausgelassene Zeilen: ", u"Rows left out: ", u"Righe escluse: ", u"Files que queden fora: "}},
+{77, 7, {u"Campos cortados a 273 caracteres: ", u"Campos cortados em 273 caracteres: ", u"Champs coupés à 273 caractères : ", u"Auf 273 Zeichen gekürzte Felder: ", u"Fields cut to 273 characters: ", u"Campi tagliati a 273 caratteri: ", u"Camps tallats a 273 caràcters: "}},
+{77, 8, {u"¿Importar la parte que cabe?", u"Importar a parte que cabe?", u"Importer la partie qui tient ?", u"Den passenden Teil importieren?", u"Import the part that fits?", u"Importare la parte che entra?", u"Importar la part que hi cap?"}},
+{77, 9, {u"Celdas fuera de la tabla, no pegadas: ", u"Células fora da tabela, não coladas: ", u"Cellules hors du tableau, non collées : ", u"Zellen außerhalb der Tabelle, nicht eingefügt: ", u"Cells outside the table, not pasted: ", u"Celle fuori dalla tabella, non incollate: ", u"Cel·les fora de la taula, no enganxades: "}},
+{77, 10, {u"Celdas unidas, anuladas o bloqueadas, sin cambios: ", u"Células mescladas, anuladas ou bloqueadas, sem alteração: ", u"Cellules fusionnées, annulées ou bloquées, inchangées : ", u"Verbundene, aufgehobene oder gesperrte Zellen, unverändert: ", u"Joined, cancelled or stopped cells left as they were: ", u"Celle unite, annullate o bloccate, lasciate com'erano: ", u"Cel·les unides, anul·lades o blocades, sense canvis: "}},
+{77, 11, {u"El portapapeles no tiene texto para pegar.", u"A área de transferência não tem texto para colar.", u"Le presse-papiers ne contient pas de texte à coller.", u"Die Zwischenablage enthält keinen Text zum Einfügen.", u"The clipboard holds no text to paste.", u"Gli appunti non contengono testo da incollare.", u"El porta-retalls no té text per enganxar."}},
+{77, 12, {u"Explorador de archivos de datos", u"Navegador de arquivos de dados", u"Explorateur de fichiers de données", u"Dateiauswahl für Daten", u"File browser for data", u"Esplora file di dati", u"Explorador de fitxers de dades"}},
+{77, 13, {u"Datos", u"Dados", u"Données", u"Daten", u"Data", u"Dati", u"Dades"}},
 
 {78, 1, {u"No se pudo abrir el archivo de trabajo: ", u"Não foi possível abrir o arquivo de trabalho: ", u"Impossible d'ouvrir le fichier de travail : ", u"Die Arbeitsdatei konnte nicht geöffnet werden: ", u"The work file could not be opened: ", u"Impossibile aprire il file di lavoro: ", u"No s'ha pogut obrir el fitxer de treball: "}},
 {78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},

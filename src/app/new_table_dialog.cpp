@@ -72,6 +72,9 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
         ->setAlignment(Qt::AlignCenter);
     cellWidth_ = AddNumberBox(11021, QRect(200, 233, 72, 24));
     cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
+    // Counts proposed by the caller (an import knows them); none for a plain New.
+    if (settings.columnCount > 0) columns_->setText(QString::number(settings.columnCount));
+    if (settings.rowCount > 0) rows_->setText(QString::number(settings.rowCount));
 
     QCheckBox* switches[std::size(kLayoutSwitches)] = {};
     int y = look_->Bottom() + kSwitchesGap;
@@ -119,8 +122,9 @@ void NewTableDialog::Accept() {
     const int width = cellWidth_->text().toInt();
     const int height = cellHeight_->text().toInt();
 
-    const bool complete =
-        columns > 1 && columns < 110 && rows > 1 && rows < 110 && width >= 10 && height >= 10;
+    const bool complete = columns >= kFewestNewTableLines && columns <= kMostNewTableLines &&
+                          rows >= kFewestNewTableLines && rows <= kMostNewTableLines &&
+                          width >= 10 && height >= 10;
     if (!complete) {
         ui_.ShowMessage(messages.Message(34, 1) + QStringLiteral("\r\n") + messages.Message(34, 2));
         return;

@@ -9,6 +9,10 @@ class QLineEdit;
 class TableLookControls;
 class Ui;
 
+// The counts a new table may have.
+inline constexpr int kFewestNewTableLines = 2;
+inline constexpr int kMostNewTableLines = 109;
+
 // "New Table": counts, cell size, colours, lines, separator, password, title bars and banded
 // line styles of the table to create. Accept refuses incomplete entries and tables that would
 // not fit the 1119 x 1122 picture, and keeps the dialog open then.

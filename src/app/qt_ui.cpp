@@ -18,9 +18,11 @@
 #include "model/settings_file.h"
 #include "render/colour.h"
 
+#include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 
@@ -118,6 +120,10 @@ QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     return setup.open ? chosen : CompleteFileName(chosen, setup.defaultExtension);
+}
+
+QString QtUi::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
 }
 
 std::optional<int32_t> QtUi::ChooseColour(int32_t initialColour) {

@@ -20,6 +20,7 @@ public:
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
     std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
                                                bool transparencyPossible) override;
+    QString ClipboardText() override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
     QString AskWorkFilePassword() override;
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;

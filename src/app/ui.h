@@ -12,7 +12,7 @@ struct CellEditFields;
 struct TableSettings;
 
 // The file dialogs of the program.
-enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap };
+enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap, Data };
 enum class FileDialogMode { Open, Save };
 // The answers to the question about unsaved changes.
 enum class SaveChoice { Save, Discard, Cancel };
@@ -40,6 +40,8 @@ public:
     // cancelled.
     virtual std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
                                                        bool transparencyPossible) = 0;
+    // The text on the clipboard; empty when it holds none.
+    virtual QString ClipboardText() = 0;
     // The platform colour dialog; nothing when cancelled.
     virtual std::optional<int32_t> ChooseColour(int32_t initialColour) = 0;
     // The password of a protected work file, or an empty text when the user gave up.

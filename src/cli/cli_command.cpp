@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include "cli/cli_import.h"
 #include "cli/password_source.h"
 #include "cli/table_dump.h"
 #include "content/clock.h"
@@ -29,6 +30,7 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
     "                                 [options]\n"
+    "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C]\n"
     "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
     "         --decimals N (2 to 6); without a password option, QUADRIVEL_PASSWORD is used\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
@@ -37,8 +39,10 @@ const QString kUsage = QStringLiteral(
     "(.svg and .pdf are sharp at any size and keep the plain size);\n"
     "--transparent leaves the page colour transparent (.png .webp .svg .pdf only).\n"
     "OUT may not be the input file.\n"
-    "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file, 4 protected,\n"
-    "5 output not written");
+    "import reads CSV or TSV (comma, semicolon or tab, detected unless --delimiter C or tab;\n"
+    "UTF-8 or Windows-1252) into a new table; cells 104x28 unless --cell-size (10 to 290).\n"
+    "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file or data that\n"
+    "cannot become a table, 4 protected, 5 output not written");
 
 constexpr int kFewestDecimals = 2;
 constexpr int kMostDecimals = 6;
@@ -229,6 +233,7 @@ std::optional<CliResult> ResolvePassword(Options& options, const CliEnvironment&
 
 CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settings,
                      const CliEnvironment& environment) {
+    if (arguments.value(0) == QStringLiteral("import")) return RunImport(arguments, kUsage);
     Options options;
     const QString usageError = ParseArguments(arguments, settings, options);
     if (!usageError.isEmpty())

@@ -30,6 +30,7 @@ public:
     };
     std::vector<FileRequest> fileRequests;
     std::deque<QString> files;
+    QString clipboard;
     std::deque<QString> passwords;
     // The export's choices; unanswered, the proposal is taken as it stands.
     std::deque<std::optional<ExportLook>> exportLooks;
@@ -60,6 +61,7 @@ public:
         transparencyOffered.push_back(transparencyPossible);
         return Next(exportLooks, std::optional<ExportLook>(current));
     }
+    QString ClipboardText() override { return clipboard; }
     std::optional<int32_t> ChooseColour(int32_t initialColour) override {
         colourRequests.push_back(initialColour);
         if (whileChoosingColour) whileChoosingColour();

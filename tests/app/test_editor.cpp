@@ -42,6 +42,7 @@ TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
     Run(command::kNew);
     EXPECT_EQ(offered.horizontalTitleBar, 0);
     EXPECT_EQ(offered.passwordSet, 0);
+    EXPECT_EQ(offered.columnCount, 0); // New proposes no counts
     EXPECT_EQ(document().settings.horizontalTitleBar, 1);
     EXPECT_EQ(document().settings.password, QStringLiteral("old"));
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("kept"));
@@ -449,4 +450,72 @@ TEST_F(EditorTest, CommandLineFiles) {
     EXPECT_EQ(state.tableLoaded, 1);
     EXPECT_EQ(document().settings.gridCellWidth, 30);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - with space.qdvl - [*]")));
+}
+
+TEST_F(EditorTest, ImportCsvIntoANewTable) {
+    NewTable(5, 4);
+    document().cell(0, 0).text = QStringLiteral("old");
+
+    // An empty file: said, and the open table stays.
+    ui.files.push_back(folder.Write(QStringLiteral("empty.csv"), "\r\n"));
+    Run(command::kImportData);
+    EXPECT_EQ(ui.fileRequests.back().kind, FileDialogKind::Data);
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kNoDataEntry) + QStringLiteral("empty.csv"));
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("old"));
+
+    // 112 columns: the cut to what a new table holds is said first; No changes nothing.
+    QByteArray wide;
+    for (int column = 0; column < 112; ++column)
+        wide += (column > 0 ? ";" : "") + QByteArray::number(column) + ",5";
+    ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx\r\n"));
+    Run(command::kImportData);
+    EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
+                                       Message(kDataGroup, kColumnsLeftEntry) +
+                                       QStringLiteral("3\r\n") +
+                                       Message(kDataGroup, kImportPartEntry));
+    EXPECT_EQ(document().settings.columnCount, 5);
+
+    // Accepted: the dialog proposes the counts, the new table holds the data.
+    TableSettings offered;
+    ui.newTable = [&](TableSettings& s, AppState&) {
+        offered = s;
+        s.gridCellWidth = 10;
+        s.gridCellHeight = 10;
+        return true;
+    };
+    ui.files.push_back(folder.Path(QStringLiteral("wide.csv")));
+    ui.answers.push_back(true);
+    Run(command::kImportData);
+    EXPECT_EQ(offered.columnCount, 109);
+    EXPECT_EQ(offered.rowCount, 2);
+    EXPECT_EQ(document().settings.columnCount, 109);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("0.5"));
+    EXPECT_EQ(document().cell(0, 0).numericAllowed, 1);
+    EXPECT_EQ(document().cell(108, 0).text, QStringLiteral("108.5"));
+    EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("x"));
+    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+}
+
+TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
+    NewTable(5, 4);
+    Run(command::kPasteData);
+    EXPECT_EQ(ui.messages.last(), Pair(61, 1, 62, 2));
+
+    Click(3, 2);
+    ui.clipboard = QStringLiteral("a\tb\tc\r\n1,5\t\"two\nlines\"\t3\r\n");
+    window->action(command::kPasteData)->trigger();
+    EXPECT_EQ(window->action(command::kPasteData)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+V")));
+    EXPECT_EQ(document().cell(3, 2).text, QStringLiteral("a"));
+    EXPECT_EQ(document().cell(4, 2).text, QStringLiteral("b"));
+    EXPECT_EQ(document().cell(3, 3).text, QStringLiteral("1.5"));
+    EXPECT_EQ(document().cell(3, 3).numericAllowed, 1);
+    EXPECT_EQ(document().cell(4, 3).text, QStringLiteral("two lines"));
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kOutsideEntry) + QStringLiteral("2"));
+    EXPECT_EQ(document().cell(3, 2).selected, 0);
+
+    // One undoable step.
+    Run(command::kUndo);
+    EXPECT_EQ(document().cell(3, 2).text, QString());
+    EXPECT_EQ(document().cell(4, 3).text, QString());
 }

@@ -62,6 +62,13 @@ TEST(DescribeFileDialog, CaptionsFiltersAndExtensions) {
                            QStringLiteral("PDF (*.pdf)")}));
     EXPECT_EQ(jpeg.defaultExtension, QStringLiteral("Jpeg"));
 
+    const FileDialogSetup data =
+        DescribeFileDialog(FileDialogKind::Data, FileDialogMode::Open, english);
+    EXPECT_EQ(data.caption, QStringLiteral("File browser for data"));
+    EXPECT_EQ(data.nameFilters, (QStringList{QStringLiteral("Data (*.csv *.tsv *.txt)"),
+                                             QStringLiteral("All Files (*)")}));
+    EXPECT_TRUE(data.open);
+
     const MessageTable german(kGerman);
     EXPECT_EQ(DescribeFileDialog(FileDialogKind::Icon, FileDialogMode::Open, german).caption,
               MessageIn(kGerman, 5, 1));

@@ -53,6 +53,21 @@ protected:
     NewTableDialog dialog{nullptr, ui, settings, state};
 };
 
+TEST(NewTableDialog, ProposesTheCountsItIsGivenAndNoneOtherwise) {
+    WidgetApplication();
+    ScriptedUi ui;
+    AppState state;
+    TableSettings imported;
+    imported.columnCount = 7;
+    imported.rowCount = 3;
+    const NewTableDialog proposed(nullptr, ui, imported, state);
+    EXPECT_EQ(proposed.findChild<QLineEdit*>(QStringLiteral("11006"))->text(), QStringLiteral("7"));
+    EXPECT_EQ(proposed.findChild<QLineEdit*>(QStringLiteral("11007"))->text(), QStringLiteral("3"));
+    TableSettings plain;
+    const NewTableDialog empty(nullptr, ui, plain, state);
+    EXPECT_TRUE(empty.findChild<QLineEdit*>(QStringLiteral("11006"))->text().isEmpty());
+}
+
 TEST_F(NewTableDialogTest, IncompleteEntriesAreRefusedAndTheDialogStaysOpen) {
     const QStringList refused[] = {
         {QStringLiteral("110"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("10")},

@@ -1,0 +1,91 @@
+#include "cli/cli_command.h"
+#include "fixtures/temp_folder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+QJsonObject CellOf(const QJsonObject& table, int column, int row) {
+    const int columns = table[QStringLiteral("columnCount")].toInt();
+    return table[QStringLiteral("cells")].toArray()[row * columns + column].toObject();
+}
+
+} // namespace
+
+TEST(CliImport, SpreadsheetExportRoundTripsThroughDump) {
+    TempFolder folder;
+    // As a spreadsheet in a European locale writes it: Windows-1252, semicolons, CRLF.
+    const QString data = folder.Write(
+        QStringLiteral("prices.csv"),
+        "Art\xED"
+        "culo;Precio;Nota\r\n\"Caf\xE9 \"\"Sol\"\"\";1.234,50;\"a; b\"\r\n T\xE9 ;-3,5;\r\n");
+    const QString out = folder.Path(QStringLiteral("prices.qdvl"));
+    const CliResult imported = RunCli({QStringLiteral("import"), data, out});
+    ASSERT_EQ(imported.exitCode, kExitSuccess) << imported.error.toStdString();
+
+    const CliResult dumped = RunCli({QStringLiteral("dump"), out, QStringLiteral("--raw")});
+    ASSERT_EQ(dumped.exitCode, kExitSuccess) << dumped.error.toStdString();
+    const QJsonObject table = QJsonDocument::fromJson(dumped.out).object();
+    EXPECT_EQ(table[QStringLiteral("columnCount")].toInt(), 3);
+    EXPECT_EQ(table[QStringLiteral("rowCount")].toInt(), 3);
+    EXPECT_EQ(table[QStringLiteral("gridCellWidth")].toInt(), 104);
+    EXPECT_EQ(table[QStringLiteral("gridCellHeight")].toInt(), 28);
+    EXPECT_EQ(table[QStringLiteral("separatorPixels")].toInt(), 2);
+    EXPECT_EQ(table[QStringLiteral("lineThickness")].toInt(), 1);
+    EXPECT_EQ(CellOf(table, 0, 0)[QStringLiteral("text")].toString(), QStringLiteral(u"Artículo"));
+    EXPECT_EQ(CellOf(table, 0, 1)[QStringLiteral("text")].toString(),
+              QStringLiteral(u"Café \"Sol\""));
+    EXPECT_EQ(CellOf(table, 2, 1)[QStringLiteral("text")].toString(), QStringLiteral("a; b"));
+    EXPECT_EQ(CellOf(table, 0, 2)[QStringLiteral("text")].toString(), QStringLiteral(u"Té"));
+    const QJsonObject price = CellOf(table, 1, 1);
+    EXPECT_EQ(price[QStringLiteral("text")].toString(), QStringLiteral("1234.50"));
+    EXPECT_EQ(price[QStringLiteral("shownText")].toString(), QStringLiteral("1,234.50"));
+    EXPECT_EQ(price[QStringLiteral("numericAllowed")].toInt(), 1);
+    EXPECT_EQ(CellOf(table, 1, 2)[QStringLiteral("text")].toString(), QStringLiteral("-3.5"));
+
+    // A chosen cell size and delimiter.
+    const QString pipes = folder.Write(QStringLiteral("pipes.txt"), "a|b,c\n");
+    ASSERT_EQ(RunCli({QStringLiteral("import"), pipes, out, QStringLiteral("--cell-size"),
+                      QStringLiteral("60x12"), QStringLiteral("--delimiter"), QStringLiteral("|")})
+                  .exitCode,
+              kExitSuccess);
+    const QJsonObject small =
+        QJsonDocument::fromJson(RunCli({QStringLiteral("dump"), out, QStringLiteral("--raw")}).out)
+            .object();
+    EXPECT_EQ(small[QStringLiteral("gridCellWidth")].toInt(), 60);
+    EXPECT_EQ(CellOf(small, 1, 0)[QStringLiteral("text")].toString(), QStringLiteral("b,c"));
+}
+
+TEST(CliImport, ExitCodesLeaveNoOutput) {
+    TempFolder folder;
+    const QString out = folder.Path(QStringLiteral("out.qdvl"));
+    const auto import = [&](const QString& data, const QStringList& extra = {}) {
+        return RunCli(QStringList{QStringLiteral("import"), data, out} + extra);
+    };
+    const QString good = folder.Write(QStringLiteral("good.csv"), "a,b\n");
+    EXPECT_EQ(import(folder.Path(QStringLiteral("none.csv"))).exitCode, kExitInputUnreadable);
+    EXPECT_EQ(RunCli({QStringLiteral("import"), good}).exitCode, kExitUsage);
+    EXPECT_EQ(import(good, {QStringLiteral("--cell-size"), QStringLiteral("9x20")}).exitCode,
+              kExitUsage);
+    EXPECT_EQ(import(good, {QStringLiteral("--delimiter"), QStringLiteral("ab")}).exitCode,
+              kExitUsage);
+
+    EXPECT_EQ(import(folder.Write(QStringLiteral("blank.csv"), " , \r\n")).exitCode,
+              kExitNotATable);
+    QByteArray wide;
+    for (int column = 0; column < 112; ++column)
+        wide += (column > 0 ? "," : "") + QByteArray::number(column);
+    const CliResult tooWide = import(folder.Write(QStringLiteral("wide.csv"), wide));
+    EXPECT_EQ(tooWide.exitCode, kExitNotATable);
+    EXPECT_TRUE(tooWide.error.contains(QStringLiteral("112 columns")))
+        << tooWide.error.toStdString();
+    EXPECT_EQ(import(folder.Write(QStringLiteral("long.csv"), QByteArray(274, 'x'))).exitCode,
+              kExitNotATable);
+    EXPECT_FALSE(QFile::exists(out));
+
+    const QString unwritable = folder.Path(QStringLiteral("missing/out.qdvl"));
+    EXPECT_EQ(RunCli({QStringLiteral("import"), good, unwritable}).exitCode, kExitOutputNotWritten);
+}

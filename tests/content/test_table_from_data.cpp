@@ -1,0 +1,119 @@
+#include "content/data_number.h"
+#include "content/number_format.h"
+#include "content/qstring_printer.h"
+#include "content/table_from_data.h"
+#include "model/delimited_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Document SmallTable(int columns, int rows) {
+    Document document;
+    document.settings.gridCellWidth = 40;
+    document.settings.gridCellHeight = 20;
+    CreateTable(document, columns, rows, 2, 2, 0);
+    return document;
+}
+
+QByteArray Csv(int columns, int rows) {
+    QByteArray csv;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            csv += (column > 0 ? "," : "") + QByteArray::number(column);
+        csv += '\n';
+    }
+    return csv;
+}
+
+} // namespace
+
+TEST(DataNumber, SignsGroupingAndDecimalSeparators) {
+    EXPECT_EQ(ReadDataNumber(u"1,234.5", u'.'), QStringLiteral("1234.5"));
+    EXPECT_EQ(ReadDataNumber(u" -1.234.567,89 ", u','), QStringLiteral("-1234567.89"));
+    EXPECT_EQ(ReadDataNumber(u"+3,5", u','), QStringLiteral("3.5"));
+    EXPECT_EQ(ReadDataNumber(u"-.5", u'.'), QStringLiteral("-0.5"));
+    EXPECT_EQ(ReadDataNumber(u"007", u'.'), QStringLiteral("007"));
+    for (const char16_t* text : {u"1,23", u"1234,567", u"12.", u"1e5", u"-", u"", u"3 kg",
+                                 u"1,234,56", u"2026-12-08", u"1.5.5"})
+        EXPECT_FALSE(ReadDataNumber(text, u'.').has_value())
+            << QString::fromUtf16(text).toStdString();
+    EXPECT_FALSE(ReadDataNumber(u"1.5", u',').has_value());
+
+    // "1,234" decides nothing; "3,5" and "1.234,5" speak for ",".
+    EXPECT_EQ(DecimalSeparatorOf(ReadDelimitedText("1,234;3,5;1.234,5;2.5\n")), u',');
+    EXPECT_EQ(DecimalSeparatorOf(ReadDelimitedText("\"1,234\",2.5\n")), u'.');
+}
+
+TEST(TableFromData, SemicolonFileWithCommaDecimalsBecomesNumericCells) {
+    const DelimitedText data = ReadDelimitedText(
+        "Product ; Price;Stock\r\n  Caf\xC3\xA9 ;1.234,50;-3\r\n\"Line\r\nbreak\";0,5;x\r\n");
+    Document document;
+    document.settings.gridCellWidth = 104;
+    document.settings.gridCellHeight = 28;
+    const DataFill fill =
+        CreateTableFromData(document, data, TableColumnsFor(data), TableRowsFor(data), 2);
+    EXPECT_EQ(fill.cellsOutside, 0);
+    EXPECT_EQ(document.settings.columnCount, 3);
+    EXPECT_EQ(document.settings.rowCount, 3);
+    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("Product"));
+    EXPECT_EQ(document.cell(0, 1).text, QStringLiteral(u"Café"));
+    EXPECT_EQ(document.cell(0, 2).text, QStringLiteral("Line break"));
+    EXPECT_EQ(document.cell(0, 1).numericAllowed, 0);
+    const CellRecord& price = document.cell(1, 1);
+    EXPECT_EQ(price.text, QStringLiteral("1234.50"));
+    EXPECT_EQ(price.numericAllowed, 1);
+    EXPECT_EQ(price.numberFormat, kEnglishDecimal);
+    EXPECT_EQ(ShownText(price, BuildDecimalMask(2)), QStringLiteral("1,234.50"));
+    EXPECT_EQ(ShownText(document.cell(2, 1), BuildDecimalMask(2)), QStringLiteral("-3.00"));
+    EXPECT_EQ(document.cell(1, 2).text, QStringLiteral("0.5"));
+    EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("x"));
+    EXPECT_EQ(document.cell(2, 2).left, 2 * 104 + 2);
+}
+
+TEST(TableFromData, LimitsOfTheGridAndOfACellText) {
+    const DelimitedText largest = ReadDelimitedText(Csv(111, 111));
+    EXPECT_FALSE(MeasureDataCut(largest, kGridCapacity, kGridCapacity).Any());
+    Document document;
+    document.settings.gridCellWidth = 10;
+    document.settings.gridCellHeight = 10;
+    CreateTableFromData(document, largest, TableColumnsFor(largest), TableRowsFor(largest), 2);
+    EXPECT_EQ(document.settings.columnCount, 111);
+    EXPECT_EQ(document.cell(110, 110).text, QStringLiteral("110"));
+
+    const DataCut wide =
+        MeasureDataCut(ReadDelimitedText(Csv(112, 3)), kGridCapacity, kGridCapacity);
+    EXPECT_EQ(wide.columnsLeftOut, 1);
+    EXPECT_EQ(wide.rowsLeftOut, 0);
+    EXPECT_TRUE(wide.Any());
+
+    // Fields are measured after trimming; only those inside the counts count.
+    const QByteArray longField(274, 'a');
+    const DelimitedText texts =
+        ReadDelimitedText("  " + QByteArray(273, 'b') + "  ," + longField + "," + longField + "\n");
+    const DataCut cut = MeasureDataCut(texts, 2, 5);
+    EXPECT_EQ(cut.fieldsCut, 1);
+    EXPECT_EQ(cut.columnsLeftOut, 1);
+    Document small = SmallTable(3, 2);
+    EXPECT_EQ(FillCellsFromData(small, texts, 0, 0).fieldsCut, 2);
+    EXPECT_EQ(small.cell(1, 0).text.size(), kTextMaxUnits);
+}
+
+TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
+    Document document = SmallTable(3, 3);
+    document.cell(2, 1).cellState = kCellCancelled;
+    document.cell(1, 2).joinState = kJoinedLeft;
+    document.cell(1, 1).numericAllowed = 1;
+    document.cell(1, 1).numberFormat = kSpanishDecimal;
+    document.commands.at(1, 1) = QStringLiteral("series");
+    const DelimitedText data = ReadDelimitedText("1,5\tx\ty\n2\tz\tw\n", u'\t');
+    const DataFill fill = FillCellsFromData(document, data, 1, 1);
+    EXPECT_EQ(fill.cellsOutside, 2); // column 3 of both rows
+    EXPECT_EQ(fill.cellsSkipped, 2);
+    EXPECT_EQ(document.cell(1, 1).text, QStringLiteral("1.5"));
+    EXPECT_EQ(document.cell(1, 1).numberFormat, kSpanishDecimal); // a numeric cell keeps its format
+    EXPECT_TRUE(document.commands.at(1, 1).isEmpty());
+    EXPECT_EQ(document.cell(2, 1).text, QString());
+    EXPECT_EQ(document.cell(1, 2).text, QString());
+    EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("z"));
+}
