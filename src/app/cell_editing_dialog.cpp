@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -30,6 +31,8 @@ constexpr int kFewestDecimals = 2;
 constexpr int kMostDecimals = 6;
 constexpr int32_t kChooserStartColour = 0x808080;
 constexpr int kOperationsTop = 722;
+// The label of the text box, beside it (the fixed layout has no room above it).
+constexpr int kTextLabelId = 10311;
 
 struct StyleBox {
     int id;
@@ -47,17 +50,26 @@ const StyleBox kStyleBoxes[] = {
 } // namespace
 
 CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields,
-                                     AppState& state)
+                                     AppState& state, const CellEditOpening& opening)
     : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
-    setWindowTitle(messages.Message(30, 2));
+    QString title = messages.Message(30, 2);
+    if (opening.cellCount > 1)
+        title += QStringLiteral(" - ") + QString::number(opening.cellCount) + QStringLiteral(" ") +
+                 messages.Message(kCellEditGroup, kCellsEditedEntry);
+    setWindowTitle(title);
     setFixedSize(449, 952);
 
     BuildLookControls();
     BuildColourControls();
 
     text_ = AddControl<QPlainTextEdit>(this, 10310, QRect(5, 290, 320, 120));
-    text_->setPlainText(fields.text);
+    text_->setPlainText(opening.typedText.isEmpty() ? fields.text : opening.typedText);
+    text_->moveCursor(QTextCursor::End);
+    auto* textLabel = AddControl<QLabel>(this, kTextLabelId, QRect(330, 292, 114, 16),
+                                         messages.Message(kCellEditGroup, kTextLabelEntry));
+    textLabel->setFont(DialogFont(10));
+    textLabel->setBuddy(text_);
 
     BuildAlignmentControls();
     BuildNumberControls();
@@ -65,6 +77,13 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     fields.result = 0;
     ShowLook();
     RememberFocus(this);
+
+    // Typing goes straight into the text; Ctrl+Enter accepts from anywhere in the dialog.
+    text_->setFocus();
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &CellEditingDialog::Accept);
+    }
 }
 
 void CellEditingDialog::BuildLookControls() {

@@ -13,14 +13,16 @@ class QComboBox;
 class QPlainTextEdit;
 class Ui;
 
-// "Text properties": edits the working fields of one cell (text, face, size, styles, colours,
+// "Text properties": edits the working fields of one cell (or of several, which the title
+// counts) (text, face, size, styles, colours,
 // alignment, number display, one operation) and the table-wide decimal places. The cell itself
 // is never touched; `fields.result` tells whether the user accepted.
 class CellEditingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state);
+    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state,
+                      const CellEditOpening& opening = CellEditOpening());
 
     void Accept();
     void Cancel();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/cell_cursor.h"
 #include "model/document.h"
 #include "render/image_report_memory.h"
 #include "render/qt_drawing_surface.h"
@@ -40,8 +41,12 @@ public:
 
     // Canvas input at a point of the table view.
     void LeftClick(int x, int y);
+    // Opens the cell editing dialog for the cell, in every left mouse mode.
+    void DoubleClick(int x, int y);
     void RightClick(int x, int y);
-    void Key(int qtKey);
+    // `text` is what the key types, if anything.
+    void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const QString& text = QString());
     // delta > 0: the wheel turned away from the user.
     void Wheel(int delta);
 
@@ -78,9 +83,16 @@ private:
     void ToggleCopyFlag(int index);
     void CycleRuler();
     void SetMouseMode(int command);
+    void SetLeftMouseMode(int32_t mode);
 
     // Canvas actions.
-    void EditCell(int column, int row);
+    // The cell editing dialog for the cell, or for every selected cell when several are; a
+    // typed text replaces the cell's text in the dialog.
+    void EditCells(CellPosition at, const QString& typed = QString());
+    void MoveCursor(int columnStep, int rowStep, bool extendSelection);
+    void PlaceCursor(CellPosition cell);
+    void KeepCursorInView();
+    void DrawCursorFrame();
     void InsertImage(int column, int row);
     void InsertIcon(int column, int row);
     void Scroll(int32_t newScroll);

@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int32_t kLineScroll = 1;
-constexpr int32_t kPageScroll = 100;
-constexpr int32_t kWheelScroll = 15;
-
 int FloorDivide(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
 }
@@ -38,13 +34,14 @@ void Editor::LeftClick(int x, int y) {
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
-    switch (state_.leftMouseMode) {
+    PlaceCursor(BlockOwner(document_, {column, row}));
+    switch (state_.settings.leftMouseMode) {
     case kLeftModeSelect:
         ClickCell(document_, state_.selection, column, row);
         RedrawView();
         return;
     case kLeftModeEdit:
-        return EditCell(column, row);
+        return EditCells({column, row});
     case kLeftModeImage:
         return InsertImage(column, row);
     case kLeftModeIcon:
@@ -54,16 +51,43 @@ void Editor::LeftClick(int x, int y) {
     }
 }
 
-void Editor::EditCell(int column, int row) {
-    CellRecord& cell = document_.cell(column, row);
-    if (cell.cellState != kCellNormal || cellEditOpen_) return;
+void Editor::DoubleClick(int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!CellAt(x, y, column, row)) return;
+    const CellPosition owner = BlockOwner(document_, {column, row});
+    PlaceCursor(owner);
+    EditCells(owner);
+}
+
+void Editor::EditCells(CellPosition at, const QString& typed) {
+    if (cellEditOpen_) return;
+    std::vector<CellPosition> cells = MarkedCells(document_);
+    const bool several = cells.size() > 1;
+    if (!several) {
+        if (document_.cell(at.column, at.row).cellState != kCellNormal) return;
+        cells = {at};
+    }
+    // The dialog shows the cell at hand, or the first selected one when that is elsewhere.
+    const CellPosition shown =
+        std::find(cells.begin(), cells.end(), at) != cells.end() ? at : cells.front();
     CellEditFields fields;
-    FillCellEditFields(cell, fields);
+    FillCellEditFields(document_.cell(shown.column, shown.row), fields);
+    const CellEditFields opened = fields;
     cellEditOpen_ = true;
-    const bool accepted = ui_.RunCellEditingDialog(fields, state_);
+    const bool accepted =
+        ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size()), typed});
     cellEditOpen_ = false;
     if (!accepted) return;
-    WriteCellEditFields(fields, cell);
+    Snapshot();
+    if (several) {
+        // Each cell keeps what the user left alone in the dialog.
+        for (const CellPosition& cell : cells)
+            WriteChangedCellEditFields(opened, fields, document_.cell(cell.column, cell.row));
+        ClearSelection(document_, state_.selection);
+    } else {
+        WriteCellEditFields(fields, document_.cell(at.column, at.row));
+    }
     Redraw();
 }
 
@@ -103,41 +127,4 @@ void Editor::RightClick(int x, int y) {
         ui_.RunFavouriteColours(state_);
         dialogOpen_ = false;
     }
-}
-
-void Editor::Scroll(int32_t newScroll) {
-    // The view never moves past its ends.
-    state_.scrollY = std::clamp(newScroll, kLowestScroll, 0);
-    if (state_.tableLoaded == 1) ShowViewAndRulers();
-    shell_.FocusTableView();
-}
-
-void Editor::Key(int qtKey) {
-    const int32_t y = state_.scrollY;
-    switch (qtKey) {
-    case Qt::Key_Down:
-        return Scroll(y - kLineScroll);
-    case Qt::Key_Up:
-        return Scroll(y + kLineScroll);
-    case Qt::Key_PageDown:
-        return Scroll(y - kPageScroll);
-    case Qt::Key_PageUp:
-        return Scroll(y + kPageScroll);
-    case Qt::Key_End:
-        return Scroll(kLowestScroll);
-    case Qt::Key_Home:
-        return Scroll(0);
-    case Qt::Key_Escape:
-        if (ui_.AskYesNo(Messages().Message(24, 1))) shell_.CloseWindow();
-        return;
-    default:
-        return;
-    }
-}
-
-void Editor::Wheel(int delta) {
-    if (delta < 0)
-        Scroll(state_.scrollY - kWheelScroll);
-    else if (delta > 0)
-        Scroll(state_.scrollY + kWheelScroll);
 }

@@ -20,6 +20,11 @@ inline constexpr int kFailureGroup = 72;
 inline constexpr int kSaveFailedEntry = 1;   // "The file could not be saved: " + name and reason
 inline constexpr int kExportFailedEntry = 2; // "The picture could not be exported: " + ...
 
+// Messages of the cell editing dialog opened for editing at the speed of the keyboard.
+inline constexpr int kCellEditGroup = 75;
+inline constexpr int kTextLabelEntry = 1;   // "Text", the label of the text box
+inline constexpr int kCellsEditedEntry = 2; // "cells", after their number in the title
+
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {
     int group;

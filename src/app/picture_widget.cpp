@@ -25,6 +25,13 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
 }
 
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onDoubleClick)
+        onDoubleClick(event->position().toPoint());
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
 void PictureWidget::wheelEvent(QWheelEvent* event) {
     if (onWheel && event->angleDelta().y() != 0)
         onWheel(event->angleDelta().y());
@@ -33,6 +40,10 @@ void PictureWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {
-    if (onKey) onKey(event->key());
+    if (onKey) onKey(event->key(), event->modifiers(), event->text());
     QWidget::keyPressEvent(event);
+}
+
+bool PictureWidget::focusNextPrevChild(bool next) {
+    return onKey ? false : QWidget::focusNextPrevChild(next);
 }

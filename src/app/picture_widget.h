@@ -11,15 +11,20 @@ public:
     PictureWidget(const QImage& picture, QWidget* parent);
 
     std::function<void(QPoint)> onLeftClick;
+    std::function<void(QPoint)> onDoubleClick;
     std::function<void(QPoint)> onRightClick;
     std::function<void(int)> onWheel; // > 0: turned away from the user
-    std::function<void(int)> onKey;   // Qt::Key
+    // Qt::Key, its modifiers and the text it types.
+    std::function<void(int, Qt::KeyboardModifiers, const QString&)> onKey;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A control with key handling keeps Tab and Shift+Tab for itself.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     const QImage& picture_;

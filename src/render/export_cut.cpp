@@ -39,6 +39,7 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
     RenderOptions atExport = options;
     atExport.originX = frame.origin;
     atExport.originY = frame.origin;
+    atExport.showSelection = false;
     RenderTable(surface, tablePicture, document, atExport, clock, messages, reports);
     surface.ReleaseTarget();
 

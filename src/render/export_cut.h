@@ -28,7 +28,7 @@ ExportFrame ExportFrameFor(int lineThickness, ExportKind kind);
 
 // The picture the export writes: the operations recomputed, the table drawn (series
 // evaluated unless the options show commands) at the export origin on a table picture of its
-// own, without page frame or marks, and cut to the drawn extent plus the frame's extra,
+// own, without page frame, marks or selection, and cut to the drawn extent plus the frame's extra,
 // within the table picture. The document keeps what drawing leaves in it, as after a redraw.
 // A null picture when the table has no extent.
 QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& document,

@@ -22,6 +22,9 @@ struct RenderOptions {
     QString decimalMask = QStringLiteral(".00");
     // The table-wide character-set code for every upright cell font.
     int16_t characterSet = 0;
+    // Selected cells get a translucent tint and a frame; a picture for a file draws them as
+    // if nothing were selected.
+    bool showSelection = true;
 };
 
 // Fills the whole picture with `colour`.
