@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -80,6 +81,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
 
     // Typing goes straight into the text; Ctrl+Enter accepts from anywhere in the dialog.
     text_->setFocus();
+    text_->installEventFilter(this);
     for (const QKeySequence& keys :
          {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &CellEditingDialog::Accept);
@@ -273,6 +275,18 @@ void CellEditingDialog::Accept() {
     fields_.text = NormaliseTypedText(CutToTextCapacity(text_->toPlainText()));
     fields_.result = 1;
     accept();
+}
+
+bool CellEditingDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && !(key->modifiers() & Qt::ShiftModifier)) {
+            Accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CellEditingDialog::Cancel() {

@@ -30,6 +30,9 @@ public:
 protected:
     // Escape and the close button cancel.
     void reject() override;
+    // Enter in the text box accepts (Shift+Enter starts a line, which Accept turns into a
+    // space anyway).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLookControls();

@@ -87,8 +87,8 @@ private:
 
     // Canvas actions.
     // The cell editing dialog for the cell, or for every selected cell when several are; a
-    // typed text replaces the cell's text in the dialog.
-    void EditCells(CellPosition at, const QString& typed = QString());
+    // typed text replaces the cell's text in the dialog. True when the dialog was accepted.
+    bool EditCells(CellPosition at, const QString& typed = QString());
     void MoveCursor(int columnStep, int rowStep, bool extendSelection);
     void PlaceCursor(CellPosition cell);
     void KeepCursorInView();

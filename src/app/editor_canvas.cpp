@@ -41,7 +41,8 @@ void Editor::LeftClick(int x, int y) {
         RedrawView();
         return;
     case kLeftModeEdit:
-        return EditCells({column, row});
+        EditCells({column, row});
+        return;
     case kLeftModeImage:
         return InsertImage(column, row);
     case kLeftModeIcon:
@@ -60,12 +61,12 @@ void Editor::DoubleClick(int x, int y) {
     EditCells(owner);
 }
 
-void Editor::EditCells(CellPosition at, const QString& typed) {
-    if (cellEditOpen_) return;
+bool Editor::EditCells(CellPosition at, const QString& typed) {
+    if (cellEditOpen_) return false;
     std::vector<CellPosition> cells = MarkedCells(document_);
     const bool several = cells.size() > 1;
     if (!several) {
-        if (document_.cell(at.column, at.row).cellState != kCellNormal) return;
+        if (document_.cell(at.column, at.row).cellState != kCellNormal) return false;
         cells = {at};
     }
     // The dialog shows the cell at hand, or the first selected one when that is elsewhere.
@@ -78,7 +79,7 @@ void Editor::EditCells(CellPosition at, const QString& typed) {
     const bool accepted =
         ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size()), typed});
     cellEditOpen_ = false;
-    if (!accepted) return;
+    if (!accepted) return false;
     Snapshot();
     if (several) {
         // Each cell keeps what the user left alone in the dialog.
@@ -89,6 +90,7 @@ void Editor::EditCells(CellPosition at, const QString& typed) {
         WriteCellEditFields(fields, document_.cell(at.column, at.row));
     }
     Redraw();
+    return true;
 }
 
 void Editor::InsertImage(int column, int row) {

@@ -66,8 +66,13 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
         if (ui_.AskYesNo(Messages().Message(24, 1))) shell_.CloseWindow();
         return;
     default:
-        if (state_.tableLoaded == 1 && TypesText(text, modifiers))
-            EditCells(CursorCell(document_, state_.cursor), text);
+        // Typing fills cell after cell, as in a spreadsheet.
+        if (state_.tableLoaded == 1 && TypesText(text, modifiers) &&
+            EditCells(CursorCell(document_, state_.cursor), text)) {
+            PlaceCursor(NextInReadingOrder(document_, CursorCell(document_, state_.cursor)));
+            KeepCursorInView();
+            ShowViewAndRulers();
+        }
         return;
     }
 }

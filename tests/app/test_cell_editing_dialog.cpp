@@ -86,6 +86,12 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     QTest::keyClicks(Control<QPlainTextEdit>(10310), QStringLiteral("rice"));
     QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Enter, Qt::ControlModifier);
     EXPECT_EQ(fields.text, QStringLiteral("Price"));
+
+    // Enter alone accepts too (Shift+Enter starts a line).
+    Open(CellEditOpening{1, QStringLiteral("a")});
+    QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
+    EXPECT_EQ(fields.result, 1);
+    EXPECT_EQ(fields.text, QStringLiteral("a"));
 }
 
 TEST_F(CellEditingDialogTest, TickingOneOperationUnticksTheOthersAndGreysTheirOperands) {
@@ -188,9 +194,9 @@ TEST_F(CellEditingDialogTest, TextOnThreeLinesBecomesOneLine) {
     EXPECT_EQ(text->toPlainText(), QStringLiteral("hello"));
     text->clear();
     QTest::keyClicks(text, QStringLiteral("one"));
-    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(text, QStringLiteral("two"));
-    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(text, QStringLiteral("three"));
     Click(10280);
     EXPECT_EQ(fields.text, QStringLiteral("one two three"));

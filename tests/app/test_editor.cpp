@@ -509,11 +509,17 @@ TEST_F(EditorTest, EnterF2AndTypingOpenTheDialogForTheCursor) {
     EXPECT_EQ(ui.cellEditOpenings[2].typedText, QStringLiteral("P"));
     EXPECT_EQ(ui.cellEditOpenings[2].cellCount, 1);
     EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("new"));
+    // Typing fills cell after cell: right, then the next row's first cell.
+    EXPECT_EQ(state.cursor.column, 2);
+    state.cursor = {3, 0, 3, 0};
+    QTest::keyClick(view, 'x');
+    EXPECT_EQ(state.cursor.column, 0);
+    EXPECT_EQ(state.cursor.row, 1);
     // Control and a letter is a command, not typing; the cancelled cell is never edited.
     QTest::keyClick(view, 'k', Qt::ControlModifier);
     state.cursor = {1, 1, 1, 1};
     QTest::keyClick(view, Qt::Key_F2);
-    EXPECT_EQ(ui.cellEditOpenings.size(), 3u);
+    EXPECT_EQ(ui.cellEditOpenings.size(), 4u);
 }
 
 TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
