@@ -67,6 +67,8 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     text_ = AddControl<QPlainTextEdit>(this, 10310, QRect(5, 290, 320, 120));
     text_->setPlainText(opening.typedText.isEmpty() ? fields.text : opening.typedText);
     text_->moveCursor(QTextCursor::End);
+    // A cell's text is one line: Tab moves on to the next control.
+    text_->setTabChangesFocus(true);
     auto* textLabel = AddControl<QLabel>(this, kTextLabelId, QRect(330, 292, 114, 16),
                                          messages.Message(kCellEditGroup, kTextLabelEntry));
     textLabel->setFont(DialogFont(10));

@@ -75,7 +75,9 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     EXPECT_EQ(label->buddy(), text);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     QTest::keyClicks(text, QStringLiteral(" world"));
-    QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_Tab); // to the next control, no tab in the text
+    EXPECT_NE(dialog->focusWidget(), text);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(fields.result, 1);
     EXPECT_EQ(fields.text, QStringLiteral("hello world"));
 
