@@ -174,6 +174,8 @@ void CellEditingDialog::BuildColourControls() {
     auto* accept =
         AddControl<QPushButton>(this, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
     accept->setFont(DialogFont(10));
+    // Enter in any box accepts, rather than opening the first button's colour chooser.
+    accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
 }
 

@@ -89,11 +89,18 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Enter, Qt::ControlModifier);
     EXPECT_EQ(fields.text, QStringLiteral("Price"));
 
-    // Enter alone accepts too (Shift+Enter starts a line).
+    // Enter alone accepts too (Shift+Enter starts a line), in an operand box as well.
     Open(CellEditOpening{1, QStringLiteral("a")});
     QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
     EXPECT_EQ(fields.result, 1);
     EXPECT_EQ(fields.text, QStringLiteral("a"));
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Click(10374); // column sum, which enables its operands
+    Type(10376, QStringLiteral("2"));
+    QTest::keyClick(Control(10376), Qt::Key_Return);
+    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(ui.colourRequests.empty());
 }
 
 TEST_F(CellEditingDialogTest, TickingOneOperationUnticksTheOthersAndGreysTheirOperands) {
