@@ -85,10 +85,12 @@ bool Editor::EditCells(CellPosition at, const QString& typed) {
         // Each cell keeps what the user left alone in the dialog.
         for (const CellPosition& cell : cells)
             WriteChangedCellEditFields(opened, fields, document_.cell(cell.column, cell.row));
-        ClearSelection(document_, state_.selection);
     } else {
         WriteCellEditFields(fields, document_.cell(at.column, at.row));
     }
+    // The edit used the selection up, as the other commands that act on it do; the next
+    // double-click starts afresh instead of joining this cell.
+    ClearSelection(document_, state_.selection);
     Redraw();
     return true;
 }

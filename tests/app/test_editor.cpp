@@ -408,6 +408,7 @@ TEST_F(EditorTest, DoubleClickEditsInEveryLeftMouseMode) {
     Click(2, 1);
     QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(2 * 40 + 20, 30));
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("a!"));
+    EXPECT_EQ(document().cell(2, 1).selected, 0);
     EXPECT_EQ(state.cursor.column, 2);
     EXPECT_EQ(state.cursor.row, 1);
     EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
