@@ -35,11 +35,14 @@ void Editor::LeftClick(int x, int y) {
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
     PlaceCursor(BlockOwner(document_, {column, row}));
-    switch (state_.settings.leftMouseMode) {
-    case kLeftModeSelect:
+    if (state_.settings.leftMouseMode == kLeftModeSelect) {
         ClickCell(document_, state_.selection, column, row);
         RedrawView();
         return;
+    }
+    // The cursor's frame moves before a dialog opens over the view.
+    ShowViewAndRulers();
+    switch (state_.settings.leftMouseMode) {
     case kLeftModeEdit:
         EditCells({column, row});
         return;
@@ -58,6 +61,7 @@ void Editor::DoubleClick(int x, int y) {
     if (!CellAt(x, y, column, row)) return;
     const CellPosition owner = BlockOwner(document_, {column, row});
     PlaceCursor(owner);
+    ShowViewAndRulers();
     EditCells(owner);
 }
 

@@ -94,14 +94,14 @@ void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
     if (state_.tableLoaded != 1) return;
     const CellPosition from = CursorCell(document_, state_.cursor);
     const CellPosition to = NextStop(document_, from, columnStep, rowStep);
-    const CellCursor before = state_.cursor;
     bool selectionChanged = true;
     if (extendSelection) {
         // With nothing selected (a command used the selection up), it starts here.
+        const CellCursor& cursor = state_.cursor;
         const CellPosition anchor =
             MarkedCells(document_).empty()
                 ? from
-                : CursorCell(document_, {before.anchorColumn, before.anchorRow});
+                : CursorCell(document_, {cursor.anchorColumn, cursor.anchorRow});
         state_.cursor = {to.column, to.row, anchor.column, anchor.row};
         SelectRectangle(document_, state_.selection, anchor, to);
     } else {
