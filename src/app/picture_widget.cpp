@@ -40,8 +40,11 @@ void PictureWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {
-    if (onKey) onKey(event->key(), event->modifiers(), event->text());
-    QWidget::keyPressEvent(event);
+    // The owner takes every key, so Tab never moves the focus through the window.
+    if (onKey)
+        onKey(event->key(), event->modifiers(), event->text());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool PictureWidget::focusNextPrevChild(bool next) {
