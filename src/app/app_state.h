@@ -24,6 +24,15 @@ struct CopyBuffer {
     int32_t copyBufferFull = 0;
 };
 
+// The current cell that the keys move and edit (the owner of a joined block), and the corner
+// where a selection by Shift and the arrows started.
+struct CellCursor {
+    int column = 0;
+    int row = 0;
+    int anchorColumn = 0;
+    int anchorRow = 0;
+};
+
 inline constexpr int kLeftModeSelect = 1;
 inline constexpr int kLeftModeEdit = 2;
 inline constexpr int kLeftModeImage = 3;
@@ -33,18 +42,19 @@ inline constexpr int kRightModeFavourites = 2;
 
 // The shell's state: preferences, modes, selection, copy buffer, scroll, colours.
 struct AppState {
-    ProgramSettings settings; // language, ruler kind, character set, decimals, copy flags
-    QString settingsPath;     // where the settings are saved
+    // language, ruler kind, character set, decimals, left mouse mode, copy flags
+    ProgramSettings settings;
+    QString settingsPath; // where the settings are saved
     QString programFolder;
     QString lastFolder; // where the export dialogs start
     QString decimalMask = QStringLiteral(".00");
     int32_t tableLoaded = 0;
-    int32_t leftMouseMode = kLeftModeSelect;
     int32_t rightMouseMode = kRightModeCapture;
     int32_t commandsView = 0;
     int32_t capturedColour = -1; // -1: none captured yet
     int32_t scrollY = 0;         // 0 down to kLowestScroll
     SelectionState selection;
+    CellCursor cursor;
     CopyBuffer copyBuffer;
 };
 

@@ -41,6 +41,13 @@ struct CellEditFields {
     bool operator==(const CellEditFields&) const = default;
 };
 
+// How the dialog opens: for how many cells, and the text the user typed to open it, which
+// replaces the cell's text in the text box.
+struct CellEditOpening {
+    int cellCount = 1;
+    QString typedText;
+};
+
 // Fills every working field from a cell: both looks, the text without spaces at both ends,
 // the alignment flag of its alignment code, number format and display, the decoded operation.
 void FillCellEditFields(const CellRecord& cell, CellEditFields& fields);
@@ -49,3 +56,10 @@ void FillCellEditFields(const CellRecord& cell, CellEditFields& fields);
 // the ten operations is ticked, then number format and display, the look, the text (cut to a
 // cell's capacity) and the alignment of the flag that is set.
 void WriteCellEditFields(const CellEditFields& fields, CellRecord& cell);
+
+// Writes into one of several edited cells only what the user changed in the dialog: each
+// accepted value that differs from the value it opened with (`opened`, filled from the cell
+// the dialog showed); the text only when it differs from the opened text as Accept would
+// have stored it.
+void WriteChangedCellEditFields(const CellEditFields& opened, const CellEditFields& accepted,
+                                CellRecord& cell);

@@ -18,10 +18,12 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -31,6 +33,8 @@ constexpr int kFewestDecimals = 2;
 constexpr int kMostDecimals = 6;
 constexpr int32_t kChooserStartColour = 0x808080;
 constexpr int kOperationsTop = 722;
+// The label of the text box, beside it (the fixed layout has no room above it).
+constexpr int kTextLabelId = 10311;
 
 struct StyleBox {
     int id;
@@ -48,10 +52,14 @@ const StyleBox kStyleBoxes[] = {
 } // namespace
 
 CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields,
-                                     AppState& state)
+                                     AppState& state, const CellEditOpening& opening)
     : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
-    setWindowTitle(messages.Message(30, 2));
+    QString title = messages.Message(30, 2);
+    if (opening.cellCount > 1)
+        title += QStringLiteral(" - ") + QString::number(opening.cellCount) + QStringLiteral(" ") +
+                 messages.Message(kCellEditGroup, kCellsEditedEntry);
+    setWindowTitle(title);
     page_ = new QWidget;
     page_->setFixedSize(449, 952);
 
@@ -59,7 +67,14 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildColourControls();
 
     text_ = AddControl<QPlainTextEdit>(page_, 10310, QRect(5, 290, 320, 120));
-    text_->setPlainText(fields.text);
+    text_->setPlainText(opening.typedText.isEmpty() ? fields.text : opening.typedText);
+    text_->moveCursor(QTextCursor::End);
+    // A cell's text is one line: Tab moves on to the next control.
+    text_->setTabChangesFocus(true);
+    auto* textLabel = AddControl<QLabel>(page_, kTextLabelId, QRect(330, 292, 114, 16),
+                                         messages.Message(kCellEditGroup, kTextLabelEntry));
+    textLabel->setFont(DialogFont(10));
+    textLabel->setBuddy(text_);
 
     BuildAlignmentControls();
     BuildNumberControls();
@@ -69,6 +84,14 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     area_ = AddScrollingPage(this, page_);
     FitInto(AvailableScreenArea(parent));
     RememberFocus(this);
+
+    // Typing goes straight into the text; Ctrl+Enter accepts from anywhere in the dialog.
+    text_->setFocus();
+    text_->installEventFilter(this);
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &CellEditingDialog::Accept);
+    }
 }
 
 void CellEditingDialog::FitInto(const QRect& available) {
@@ -159,6 +182,8 @@ void CellEditingDialog::BuildColourControls() {
     auto* accept =
         AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
     accept->setFont(DialogFont(10));
+    // Enter in any box accepts, rather than opening the first button's colour chooser.
+    accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
 }
 
@@ -262,6 +287,18 @@ void CellEditingDialog::Accept() {
     fields_.text = NormaliseTypedText(CutToTextCapacity(text_->toPlainText()));
     fields_.result = 1;
     accept();
+}
+
+bool CellEditingDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && !(key->modifiers() & Qt::ShiftModifier)) {
+            Accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CellEditingDialog::Cancel() {

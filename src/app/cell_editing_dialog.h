@@ -14,7 +14,8 @@ class QPlainTextEdit;
 class QScrollArea;
 class Ui;
 
-// "Text properties": edits the working fields of one cell (text, face, size, styles, colours,
+// "Text properties": edits the working fields of one cell (or of several, which the title
+// counts) (text, face, size, styles, colours,
 // alignment, number display, one operation) and the table-wide decimal places. The cell itself
 // is never touched; `fields.result` tells whether the user accepted. The controls sit on a page
 // of the classic 449 x 952 pixels that scrolls when the screen is lower than that.
@@ -22,7 +23,8 @@ class CellEditingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state);
+    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state,
+                      const CellEditOpening& opening = CellEditOpening());
 
     void Accept();
     void Cancel();
@@ -33,6 +35,9 @@ public:
 protected:
     // Escape and the close button cancel.
     void reject() override;
+    // Enter in the text box accepts (Shift+Enter starts a line, which Accept turns into a
+    // space anyway).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLookControls();

@@ -61,6 +61,10 @@ void Editor::TellUnopened(const QString& detail) {
 
 void Editor::Initialise(const QString& commandLine) {
     if (state_.settings.rulerKind > 3) state_.settings.rulerKind = 1;
+    // A hand-edited settings file may name a mode that does not exist.
+    if (state_.settings.leftMouseMode < kLeftModeSelect ||
+        state_.settings.leftMouseMode > kLeftModeIcon)
+        state_.settings.leftMouseMode = kLeftModeSelect;
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
     ApplyMenuState();
     shell_.SetTitle(Title());
@@ -118,7 +122,7 @@ void Editor::ApplyMenuState() {
     const int leftModes[] = {command::kCellSelector, command::kEditTextAndColours,
                              command::kInsertImage, command::kInsertIcon};
     for (int mode = 1; mode <= 4; ++mode)
-        shell_.SetCommandChecked(leftModes[mode - 1], state_.leftMouseMode == mode);
+        shell_.SetCommandChecked(leftModes[mode - 1], state_.settings.leftMouseMode == mode);
     shell_.SetCommandChecked(command::kCapturingColour, state_.rightMouseMode == kRightModeCapture);
     shell_.SetCommandChecked(command::kFavouriteColours,
                              state_.rightMouseMode == kRightModeFavourites);
@@ -176,6 +180,7 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
 
 void Editor::ShowReplacedTable() {
     state_.selection = SelectionState{};
+    state_.cursor = CellCursor{};
     imageReports_ = ImageReportMemory();
     TableShown();
     Redraw();
@@ -206,7 +211,10 @@ void Editor::RedrawView() {
 void Editor::ShowViewAndRulers() {
     const int32_t page = state_.tableLoaded == 1 ? document_.settings.pageColour : 0xFFFFFF;
     ClearPicture(surface_, viewPicture_, page);
-    if (state_.tableLoaded == 1) ShowView(surface_, viewPicture_, tablePicture_, 0, state_.scrollY);
+    if (state_.tableLoaded == 1) {
+        ShowView(surface_, viewPicture_, tablePicture_, 0, state_.scrollY);
+        DrawCursorFrame();
+    }
     DrawRulers();
     shell_.ShowPictures();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "app/cell_cursor.h"
 #include "model/document.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
@@ -46,8 +47,12 @@ public:
 
     // Canvas input at a point of the table view.
     void LeftClick(int x, int y);
+    // Opens the cell editing dialog for the cell, in every left mouse mode.
+    void DoubleClick(int x, int y);
     void RightClick(int x, int y);
-    void Key(int qtKey);
+    // `text` is what the key types, if anything.
+    void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const QString& text = QString());
     // delta > 0: the wheel turned away from the user. False when the view could not move.
     bool Wheel(int delta);
 
@@ -100,9 +105,16 @@ private:
     TableSettings PlannedNewTable() const;
     // A table that replaced the open one: selection and image reports start afresh.
     void ShowReplacedTable();
+    void SetLeftMouseMode(int32_t mode);
 
     // Canvas actions.
-    void EditCell(int column, int row);
+    // The cell editing dialog for the cell, or for every selected cell when several are; a
+    // typed text replaces the cell's text in the dialog. True when the dialog was accepted.
+    bool EditCells(CellPosition at, const QString& typed = QString());
+    void MoveCursor(int columnStep, int rowStep, bool extendSelection);
+    void PlaceCursor(CellPosition cell);
+    void KeepCursorInView();
+    void DrawCursorFrame();
     void InsertImage(int column, int row);
     void InsertIcon(int column, int row);
     void Scroll(int32_t newScroll);

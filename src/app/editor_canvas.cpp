@@ -13,12 +13,6 @@
 
 namespace {
 
-constexpr int32_t kLineScroll = 1;
-constexpr int32_t kPageScroll = 100;
-constexpr int32_t kWheelScroll = 15;
-// Below the bottom edge of the last cell: the lower half of the thickest grid line.
-constexpr int32_t kTableEndMargin = 4;
-
 int FloorDivide(int value, int divisor) {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
 }
@@ -40,13 +34,18 @@ void Editor::LeftClick(int x, int y) {
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
-    switch (state_.leftMouseMode) {
-    case kLeftModeSelect:
+    PlaceCursor(BlockOwner(document_, {column, row}));
+    if (state_.settings.leftMouseMode == kLeftModeSelect) {
         ClickCell(document_, state_.selection, column, row);
         RedrawView();
         return;
+    }
+    // The cursor's frame moves before a dialog opens over the view.
+    ShowViewAndRulers();
+    switch (state_.settings.leftMouseMode) {
     case kLeftModeEdit:
-        return EditCell(column, row);
+        EditCells({column, row});
+        return;
     case kLeftModeImage:
         return InsertImage(column, row);
     case kLeftModeIcon:
@@ -56,19 +55,49 @@ void Editor::LeftClick(int x, int y) {
     }
 }
 
-void Editor::EditCell(int column, int row) {
-    CellRecord& cell = document_.cell(column, row);
-    if (cell.cellState != kCellNormal || cellEditOpen_) return;
+void Editor::DoubleClick(int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!CellAt(x, y, column, row)) return;
+    const CellPosition owner = BlockOwner(document_, {column, row});
+    PlaceCursor(owner);
+    ShowViewAndRulers();
+    EditCells(owner);
+}
+
+bool Editor::EditCells(CellPosition at, const QString& typed) {
+    if (cellEditOpen_) return false;
+    std::vector<CellPosition> cells = MarkedCells(document_);
+    const bool several = cells.size() > 1;
+    if (!several) {
+        if (document_.cell(at.column, at.row).cellState != kCellNormal) return false;
+        cells = {at};
+    }
+    // The dialog shows the cell at hand, or the first selected one when that is elsewhere.
+    const CellPosition shown =
+        std::find(cells.begin(), cells.end(), at) != cells.end() ? at : cells.front();
     CellEditFields fields;
-    FillCellEditFields(cell, fields);
+    FillCellEditFields(document_.cell(shown.column, shown.row), fields);
+    const CellEditFields opened = fields;
     cellEditOpen_ = true;
-    const bool accepted = ui_.RunCellEditingDialog(fields, state_);
+    const bool accepted =
+        ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size()), typed});
     cellEditOpen_ = false;
-    if (!accepted) return;
+    if (!accepted) return false;
     Snapshot();
-    WriteCellEditFields(fields, cell);
+    if (several) {
+        // Each cell keeps what the user left alone in the dialog.
+        for (const CellPosition& cell : cells)
+            WriteChangedCellEditFields(opened, fields, document_.cell(cell.column, cell.row));
+    } else {
+        WriteCellEditFields(fields, document_.cell(at.column, at.row));
+    }
     DropSnapshotIfUnchanged();
+    // The edit used the selection up, as the other commands that act on it do; the next
+    // double-click starts afresh instead of joining this cell.
+    ClearSelection(document_, state_.selection);
     Redraw();
+    return true;
 }
 
 void Editor::InsertImage(int column, int row) {
@@ -111,51 +140,4 @@ void Editor::RightClick(int x, int y) {
         ui_.RunFavouriteColours(state_);
         dialogOpen_ = false;
     }
-}
-
-void Editor::Scroll(int32_t newScroll) {
-    // The view never moves past its ends.
-    state_.scrollY = std::clamp(newScroll, kLowestScroll, 0);
-    if (state_.tableLoaded == 1) ShowViewAndRulers();
-    shell_.FocusTableView();
-}
-
-int32_t Editor::TableEndScroll() const {
-    if (state_.tableLoaded != 1) return 0;
-    // The extent is in table coordinates; the view draws the table from its origin.
-    const int32_t bottom = kViewOrigin + document_.extentBottom + kTableEndMargin;
-    return std::clamp(kViewHeight - bottom, kLowestScroll, 0);
-}
-
-void Editor::Key(int qtKey) {
-    const int32_t y = state_.scrollY;
-    switch (qtKey) {
-    case Qt::Key_Down:
-        return Scroll(y - kLineScroll);
-    case Qt::Key_Up:
-        return Scroll(y + kLineScroll);
-    case Qt::Key_PageDown:
-        return Scroll(y - kPageScroll);
-    case Qt::Key_PageUp:
-        return Scroll(y + kPageScroll);
-    case Qt::Key_End:
-        return Scroll(TableEndScroll());
-    case Qt::Key_Home:
-        return Scroll(0);
-    case Qt::Key_Escape:
-        if (ui_.AskYesNoDefaultNo(Messages().Message(24, 1)) && MayLeaveTable())
-            shell_.CloseWindow();
-        return;
-    default:
-        return;
-    }
-}
-
-bool Editor::Wheel(int delta) {
-    const int32_t before = state_.scrollY;
-    if (delta < 0)
-        Scroll(state_.scrollY - kWheelScroll);
-    else if (delta > 0)
-        Scroll(state_.scrollY + kWheelScroll);
-    return state_.scrollY != before;
 }

@@ -133,6 +133,7 @@ void Editor::NewTable() {
     CreateTable(document_, planned.columnCount, planned.rowCount, kViewOrigin, kViewOrigin,
                 planned.lineColour);
     state_.selection = SelectionState{};
+    state_.cursor = CellCursor{};
     imageReports_ = ImageReportMemory();
     TableShown();
     ClearPicture(surface_, tablePicture_, document_.settings.pageColour);
@@ -297,17 +298,13 @@ void Editor::SetMouseMode(int id) {
     using namespace command;
     switch (id) {
     case kCellSelector:
-        state_.leftMouseMode = kLeftModeSelect;
-        break;
+        return SetLeftMouseMode(kLeftModeSelect);
     case kEditTextAndColours:
-        state_.leftMouseMode = kLeftModeEdit;
-        break;
+        return SetLeftMouseMode(kLeftModeEdit);
     case kInsertImage:
-        state_.leftMouseMode = kLeftModeImage;
-        break;
+        return SetLeftMouseMode(kLeftModeImage);
     case kInsertIcon:
-        state_.leftMouseMode = kLeftModeIcon;
-        break;
+        return SetLeftMouseMode(kLeftModeIcon);
     case kCapturingColour:
         state_.rightMouseMode = kRightModeCapture;
         break;
@@ -318,6 +315,13 @@ void Editor::SetMouseMode(int id) {
         break;
     }
     ApplyMenuState();
+}
+
+// The left mouse mode is a preference: saved at once, it outlives New and a restart.
+void Editor::SetLeftMouseMode(int32_t mode) {
+    state_.settings.leftMouseMode = mode;
+    ApplyMenuState();
+    SaveProgramSettings();
 }
 
 void Editor::Merge(bool horizontal) {

@@ -33,7 +33,10 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     tableView_->onLeftClick = [this](QPoint p) { editor_.LeftClick(p.x(), p.y()); };
     tableView_->onRightClick = [this](QPoint p) { editor_.RightClick(p.x(), p.y()); };
     tableView_->onWheel = [this](int delta) { return editor_.Wheel(delta); };
-    tableView_->onKey = [this](int key) { editor_.Key(key); };
+    tableView_->onDoubleClick = [this](QPoint p) { editor_.DoubleClick(p.x(), p.y()); };
+    tableView_->onKey = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+        editor_.Key(key, modifiers, text);
+    };
 
     columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
     columnRuler_->setObjectName(QStringLiteral("1035"));

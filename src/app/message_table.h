@@ -50,6 +50,10 @@ inline constexpr int kSkippedEntry = 10;     // "Joined, cancelled or stopped ce
 inline constexpr int kNoClipboardEntry = 11; // "The clipboard holds no text to paste."
 inline constexpr int kDataBrowserEntry = 12; // "File browser for data"
 inline constexpr int kDataFilesEntry = 13;   // "Data"
+// Messages of the cell editing dialog opened for editing at the speed of the keyboard.
+inline constexpr int kCellEditGroup = 75;
+inline constexpr int kTextLabelEntry = 1;   // "Text", the label of the text box
+inline constexpr int kCellsEditedEntry = 2; // "cells", after their number in the title
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

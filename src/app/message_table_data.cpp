@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100}, {76, 120}, {77, 100}, {78, 100},
+    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -296,6 +296,9 @@ constexpr MessageText kTexts[] = {
 
 {74, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
 {74, 2, {u"Repita la contraseña", u"Repita a senha", u"Retapez le mot de passe", u"Passwort wiederholen", u"Type the password again", u"Ripeti la password", u"Repetiu la contrasenya"}},
+
+{75, 1, {u"Texto", u"Texto", u"Texte", u"Text", u"Text", u"Testo", u"Text"}},
+{75, 2, {u"celdas", u"células", u"cellules", u"Zellen", u"cells", u"celle", u"cel·les"}},
 
 {76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
 {76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},

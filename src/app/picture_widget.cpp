@@ -31,12 +31,26 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
 }
 
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onDoubleClick)
+        onDoubleClick(event->position().toPoint());
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
 void PictureWidget::wheelEvent(QWheelEvent* event) {
     if (!onWheel || event->angleDelta().y() == 0 || !onWheel(event->angleDelta().y()))
         QWidget::wheelEvent(event);
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {
-    if (onKey) onKey(event->key());
-    QWidget::keyPressEvent(event);
+    // The owner takes every key, so Tab never moves the focus through the window.
+    if (onKey)
+        onKey(event->key(), event->modifiers(), event->text());
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool PictureWidget::focusNextPrevChild(bool next) {
+    return onKey ? false : QWidget::focusNextPrevChild(next);
 }

@@ -11,11 +11,13 @@ public:
     PictureWidget(const QImage& picture, QWidget* parent);
 
     std::function<void(QPoint)> onLeftClick;
+    std::function<void(QPoint)> onDoubleClick;
     std::function<void(QPoint)> onRightClick;
     // delta > 0: turned away from the user. False when it moved nothing, so the wheel goes on
     // to the enclosing scroll area.
     std::function<bool(int)> onWheel;
-    std::function<void(int)> onKey; // Qt::Key
+    // Qt::Key, its modifiers and the text it types.
+    std::function<void(int, Qt::KeyboardModifiers, const QString&)> onKey;
 
     // The picture point shown at the widget's top-left corner.
     void SetOffset(QPoint offset);
@@ -23,8 +25,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A control with key handling keeps Tab and Shift+Tab for itself.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     const QImage& picture_;

@@ -161,8 +161,9 @@ void QtUi::RunTitleBarDialog(TableSettings& settings, AppState& state) {
     dialog.exec();
 }
 
-bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state) {
-    CellEditingDialog dialog(parent_, *this, fields, state);
+bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                                const CellEditOpening& opening) {
+    CellEditingDialog dialog(parent_, *this, fields, state, opening);
     dialog.exec();
     return fields.result == 1;
 }

@@ -26,7 +26,8 @@ public:
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;
     bool RunConfigurationDialog(TableSettings& settings, AppState& state) override;
     void RunTitleBarDialog(TableSettings& settings, AppState& state) override;
-    bool RunCellEditingDialog(CellEditFields& fields, AppState& state) override;
+    bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                              const CellEditOpening& opening) override;
     void ShowCapturedColour(int32_t colour) override;
     void RunFavouriteColours(AppState& state) override;
     void ShowAbout(AppState& state) override;

@@ -9,6 +9,7 @@
 
 struct AppState;
 struct CellEditFields;
+struct CellEditOpening;
 struct TableSettings;
 
 // The file dialogs of the program.
@@ -56,7 +57,8 @@ public:
     virtual void RunTitleBarDialog(TableSettings& settings, AppState& state) = 0;
     // The cell editing dialog over the working fields; true when accepted (decimals and the
     // decimal mask in the state may change).
-    virtual bool RunCellEditingDialog(CellEditFields& fields, AppState& state) = 0;
+    virtual bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                                      const CellEditOpening& opening) = 0;
     virtual void ShowCapturedColour(int32_t colour) = 0;
     // The favourite-colours window; may change state.capturedColour.
     virtual void RunFavouriteColours(AppState& state) = 0;

@@ -135,6 +135,7 @@ ProgramSettings ReadSettings(const QByteArray& bytes) {
         int16_t(ReadInt(values, kGeneral, u"caracteres", defaults.characterSet));
     settings.rulerKind = ReadInt(values, kGeneral, u"Regleta", defaults.rulerKind);
     settings.currentLanguage = ReadInt(values, kGeneral, u"Idioma", defaults.currentLanguage);
+    settings.leftMouseMode = ReadInt(values, kGeneral, u"RatonIzquierdo", defaults.leftMouseMode);
     for (int i = 0; i < kCopyFlagCount; ++i) {
         settings.copyFlags[size_t(i)] =
             ReadInt(values, kCopySection, kCopyKeys[i], defaults.copyFlags[size_t(i)]);
@@ -163,6 +164,7 @@ QByteArray SettingsBytes(const ProgramSettings& settings) {
     AppendKey(bytes, QStringLiteral("caracteres"), settings.characterSet);
     AppendKey(bytes, QStringLiteral("Regleta"), settings.rulerKind);
     AppendKey(bytes, QStringLiteral("Idioma"), settings.currentLanguage);
+    AppendKey(bytes, QStringLiteral("RatonIzquierdo"), settings.leftMouseMode);
     AppendLine(bytes, u'[' + QStringView(kCopySection).toString() + u']');
     for (int i = 0; i < kCopyFlagCount; ++i)
         AppendKey(bytes, QStringView(kCopyKeys[i]).toString(), settings.copyFlags[size_t(i)]);

@@ -41,6 +41,8 @@ struct ProgramSettings {
     int16_t characterSet = 0;
     int32_t rulerKind = 1;
     int32_t currentLanguage = 1;
+    // What a left click on the table does (1 to 4); kept so that it outlives a restart.
+    int32_t leftMouseMode = 1;
     // 1 = on, anything else = off.
     std::array<int32_t, kCopyFlagCount> copyFlags = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                      1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
@@ -83,7 +85,7 @@ Status WriteOwnFile(const QString& path, const QByteArray& bytes);
 ProgramSettings LoadSettings(const QString& path, QString* warning = nullptr);
 ProgramSettings ReadSettings(const QByteArray& bytes);
 
-// Writes all 24 keys in their order, then the export's two, as a Windows private-profile writer
+// Writes all 25 keys in their order, then the export's two, as a Windows private-profile writer
 // lays them out (Windows-1252, CRLF), through WriteOwnFile.
 Status SaveSettings(const QString& path, const ProgramSettings& settings);
 QByteArray SettingsBytes(const ProgramSettings& settings);

@@ -14,13 +14,15 @@ class QImage;
 enum class PenStyle { Solid, Dotted };
 
 struct BoxFill {
-    enum class Kind { Solid, Hollow, DiagonalCross };
+    enum class Kind { Solid, Hollow, DiagonalCross, Tint };
     Kind kind = Kind::Hollow;
     int32_t colour = 0;
 
     static BoxFill Solid(int32_t colour) { return {Kind::Solid, colour}; }
     static BoxFill Hollow() { return {Kind::Hollow, 0}; }
     static BoxFill DiagonalCross(int32_t colour) { return {Kind::DiagonalCross, colour}; }
+    // The colour laid over the inside, translucent, so what is drawn there still shows.
+    static BoxFill Tint(int32_t colour) { return {Kind::Tint, colour}; }
 };
 
 struct TextExtent {

@@ -22,6 +22,7 @@ RenderOptions AtExportOrigin(const RenderOptions& options, const ExportFrame& fr
     RenderOptions atExport = options;
     atExport.originX = frame.origin;
     atExport.originY = frame.origin;
+    atExport.showSelection = false; // a picture for a file never shows what is selected
     return atExport;
 }
 

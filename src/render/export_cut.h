@@ -44,10 +44,10 @@ bool TransparencyPossible(ExportKind kind, const QString& fileName);
 
 // The picture the export writes: the operations recomputed, the table drawn (series
 // evaluated unless the options show commands) at the export origin on a table picture of its
-// own, without page frame or marks, and cut to the drawn extent plus the frame's extra,
-// within the table picture, all at the look's scale. The document keeps what drawing leaves
-// in it, as after a redraw. A null picture when the table has no extent. A scaled look draws
-// on a surface of its own.
+// own, without page frame, marks or selection, and cut to the drawn extent plus the frame's
+// extra, within the table picture, all at the look's scale. The document keeps what drawing
+// leaves in it, as after a redraw. A null picture when the table has no extent. A scaled look
+// draws on a surface of its own.
 QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports, const ExportLook& look = {});

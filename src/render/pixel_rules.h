@@ -23,7 +23,8 @@
 // those border pixels. The fill covers the pixels strictly inside the bands:
 //     x from x1 + (w-1)/2 + 1 to x2 - w/2 - 1, and likewise for y.
 // A solid fill paints them; a hollow fill leaves them; the diagonal-cross hatch paints only
-// its pattern pixels among them and leaves the others as they were. The outline of a box is
+// its pattern pixels among them and leaves the others as they were; a tint blends its colour
+// over them at a fixed alpha of 80 out of 255. The outline of a box is
 // always solid, whatever the pen style.
 //
 // Diagonal-cross hatch: an 8 x 8 pattern anchored at the surface's (0, 0); pixel (x, y)

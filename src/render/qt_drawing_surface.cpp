@@ -41,6 +41,9 @@ int ShareOfBreak(int extra, int breaks, int index) {
     return extra / breaks + (index < std::abs(remainder) ? sign : 0);
 }
 
+// A tint covers about a third: dark text under a dark tint stays readable.
+constexpr int kTintAlpha = 80;
+
 // Fonts whose measures are kept at most; a table uses a handful.
 constexpr size_t kMaxMeasuredFonts = 64;
 
@@ -168,6 +171,10 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
             DrawDiagonalCrossLines(inside, RgbFromBgr(fill.colour));
         else
             painter_.fillRect(inside, QBrush(DiagonalCrossTile(RgbFromBgr(fill.colour))));
+    } else if (fill.kind == BoxFill::Kind::Tint && inside.isValid() && painter_.isActive()) {
+        QColor tint = ColourFromBgr(fill.colour);
+        tint.setAlpha(kTintAlpha);
+        painter_.fillRect(inside, tint);
     }
 
     const QRgb rgb = RgbFromBgr(outline);

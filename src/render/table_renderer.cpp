@@ -18,6 +18,7 @@
 #include <QImage>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -189,6 +190,7 @@ public:
         const TableSettings& settings = document_.settings;
         const int firstRow = settings.horizontalTitleBar == 1 ? 1 : 0;
         const int firstColumn = settings.verticalTitleBar == 1 ? 1 : 0;
+        std::vector<DrawnRect> selectedRects;
         for (int row = firstRow; row < geometry_.rows(); ++row) {
             for (int column = firstColumn; column < geometry_.columns(); ++column) {
                 const CellRecord& cell = document_.cell(column, row);
@@ -198,16 +200,16 @@ public:
                 }
                 DrawCellBox(surface_, document_, geometry_, column, row);
                 const DrawnRect rect = geometry_.Cell(column, row);
-                if (cell.selected == 1) {
-                    DrawSelection(rect);
-                    continue;
-                }
                 if (cell.backColour == kImageCellMarker) DrawImage(cell, column, row, rect);
                 DrawText(cell, ShownText(cell, options_.decimalMask), FontTurn::ByAlignment, column,
                          row, rect);
                 DrawIcon(cell, rect);
+                if (cell.selected == 1) selectedRects.push_back(rect);
             }
         }
+        // After every cell, so that no neighbour's border covers a part of the frame.
+        for (const DrawnRect& rect : selectedRects)
+            DrawSelection(rect);
     }
 
     void DrawHorizontalBar() {
@@ -238,8 +240,10 @@ private:
         if (cell.cellState != kCellCancelled && cell.selected == 1) DrawSelection(rect);
     }
 
+    // Over the cell's drawing, so its text, image and icon stay readable.
     void DrawSelection(const DrawnRect& rect) {
-        DrawBox(surface_, rect, document_.settings.lineColour, BoxFill::Solid(kSelectedBlue));
+        if (options_.showSelection)
+            DrawBox(surface_, rect, kSelectedBlue, BoxFill::Tint(kSelectedBlue));
     }
 
     void DrawImage(const CellRecord& cell, int column, int row, const DrawnRect& rect) {

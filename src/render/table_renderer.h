@@ -24,6 +24,9 @@ struct RenderOptions {
     int16_t characterSet = 0;
     // Relative image and icon paths are looked up in this folder first (WorkFileFolder).
     QString workFileFolder;
+    // Selected cells get a translucent tint and a frame; a picture for a file draws them as
+    // if nothing were selected.
+    bool showSelection = true;
 };
 
 // Fills the whole picture with `colour`.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cell_edit_fields.h"
 #include "app/ui.h"
 
 #include <QString>
@@ -41,6 +42,7 @@ public:
     // Stand-ins for the New Table and cell editing dialogs: edit what the dialog would.
     std::function<bool(TableSettings&, AppState&)> newTable;
     std::function<bool(CellEditFields&, AppState&)> cellEditing;
+    std::vector<CellEditOpening> cellEditOpenings;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
     bool AskYesNo(const QString& text) override {
@@ -80,7 +82,9 @@ public:
         return Dialog("configuration");
     }
     void RunTitleBarDialog(TableSettings&, AppState&) override { Dialog("title bar"); }
-    bool RunCellEditingDialog(CellEditFields& fields, AppState& state) override {
+    bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                              const CellEditOpening& opening) override {
+        cellEditOpenings.push_back(opening);
         if (!cellEditing) return Dialog("cell editing");
         dialogsRun.append(QStringLiteral("cell editing"));
         return cellEditing(fields, state);

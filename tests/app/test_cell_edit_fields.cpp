@@ -119,3 +119,29 @@ TEST(WriteCellEditFields, CutsTheTextAndKeepsAnUnknownAlignment) {
 }
 
 } // namespace
+
+TEST(WriteChangedCellEditFields, TakesOnlyWhatDiffersFromTheOpenedFields) {
+    CellRecord shown = SampleCell();
+    shown.text = QStringLiteral("1,5"); // Accept would store it as "1.5"
+    CellEditFields opened;
+    FillCellEditFields(shown, opened);
+    CellEditFields accepted = opened;
+    accepted.text = QStringLiteral("1.5");
+    accepted.resultLook.background = 0x00FFFF;
+    accepted.alignmentFlags = {0, 0, 1, 0, 0, 0};
+
+    CellRecord other;
+    ResetCellToDefaults(other);
+    other.text = QStringLiteral("other");
+    WriteChangedCellEditFields(opened, accepted, other);
+    EXPECT_EQ(other.backColour, 0x00FFFF);
+    EXPECT_EQ(other.alignment, kAlignCentred);
+    EXPECT_EQ(other.text, QStringLiteral("other"));
+    EXPECT_EQ(other.bold, 0);
+    EXPECT_EQ(other.fontSize, 10);
+    EXPECT_EQ(other.numberFormat, 6);
+
+    accepted.text = QStringLiteral("2");
+    WriteChangedCellEditFields(opened, accepted, other);
+    EXPECT_EQ(other.text, QStringLiteral("2"));
+}

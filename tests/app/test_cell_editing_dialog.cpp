@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -36,9 +37,9 @@ protected:
         cell.numberFormat = 6;
     }
 
-    void Open() {
+    void Open(const CellEditOpening& opening = CellEditOpening()) {
         FillCellEditFields(cell, fields);
-        dialog = std::make_unique<CellEditingDialog>(nullptr, ui, fields, state);
+        dialog = std::make_unique<CellEditingDialog>(nullptr, ui, fields, state, opening);
         dialog->open();
     }
     template <typename T = QWidget> T* Control(int id) {
@@ -64,6 +65,43 @@ protected:
     CellEditFields fields;
     std::unique_ptr<CellEditingDialog> dialog;
 };
+
+TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAccepts) {
+    Open();
+    auto* text = Control<QPlainTextEdit>(10310);
+    EXPECT_EQ(dialog->focusWidget(), text);
+    auto* label = Control<QLabel>(10311);
+    EXPECT_EQ(label->text(), QStringLiteral("Text"));
+    EXPECT_EQ(label->buddy(), text);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClicks(text, QStringLiteral(" world"));
+    QTest::keyClick(text, Qt::Key_Tab); // to the next control, no tab in the text
+    EXPECT_NE(dialog->focusWidget(), text);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(fields.result, 1);
+    EXPECT_EQ(fields.text, QStringLiteral("hello world"));
+
+    // Opened by a typed character for three cells: the character replaces the text.
+    Open(CellEditOpening{3, QStringLiteral("P")});
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text properties - 3 cells"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTest::keyClicks(Control<QPlainTextEdit>(10310), QStringLiteral("rice"));
+    QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Enter, Qt::ControlModifier);
+    EXPECT_EQ(fields.text, QStringLiteral("Price"));
+
+    // Enter alone accepts too (Shift+Enter starts a line), in an operand box as well.
+    Open(CellEditOpening{1, QStringLiteral("a")});
+    QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
+    EXPECT_EQ(fields.result, 1);
+    EXPECT_EQ(fields.text, QStringLiteral("a"));
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    Click(10374); // column sum, which enables its operands
+    Type(10376, QStringLiteral("2"));
+    QTest::keyClick(Control(10376), Qt::Key_Return);
+    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(ui.colourRequests.empty());
+}
 
 TEST_F(CellEditingDialogTest, TickingOneOperationUnticksTheOthersAndGreysTheirOperands) {
     Open();
@@ -165,9 +203,9 @@ TEST_F(CellEditingDialogTest, TextOnThreeLinesBecomesOneLine) {
     EXPECT_EQ(text->toPlainText(), QStringLiteral("hello"));
     text->clear();
     QTest::keyClicks(text, QStringLiteral("one"));
-    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(text, QStringLiteral("two"));
-    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(text, QStringLiteral("three"));
     Click(10280);
     EXPECT_EQ(fields.text, QStringLiteral("one two three"));

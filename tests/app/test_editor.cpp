@@ -23,8 +23,10 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
     EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
     EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
-    // The table is drawn in the view: the first cell's left edge (2) moved by the origin (2).
-    EXPECT_EQ(editor().viewPicture().pixel(4, 12), qRgb(0, 0, 0));
+    // The table is drawn in the view: the second cell's right edge (82) moved by the origin
+    // (2); the first cell, the cursor's, is framed in orange.
+    EXPECT_EQ(editor().viewPicture().pixel(84, 12), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(4, 12), qRgb(255, 128, 0));
     EXPECT_EQ(editor().viewPicture().pixel(20, 12), qRgb(255, 255, 255));
 }
 
@@ -54,8 +56,10 @@ TEST_F(EditorTest, SelectionRunsByClicks) {
         Click(column, 1);
     EXPECT_EQ(state.selection.selectionCount, 4);
     EXPECT_EQ(state.selection.runHorizontal, 1);
-    // Selected cells show as dark-blue blocks.
-    EXPECT_EQ(editor().viewPicture().pixel(3 * 40 + 20, 30), qRgb(0, 0, 139));
+    // Selected cells are tinted dark blue.
+    const QRgb tinted = editor().viewPicture().pixel(3 * 40 + 20, 30);
+    EXPECT_LT(qRed(tinted), 255);
+    EXPECT_GT(qBlue(tinted), qRed(tinted) + 20);
     Click(7, 1);
     EXPECT_EQ(state.selection.selectionCount, 0);
     EXPECT_EQ(document().cell(3, 1).selected, 0);
@@ -139,9 +143,10 @@ TEST_F(EditorTest, ScrollBounds) {
     EXPECT_EQ(state.scrollY, 0); // never past the top
     key(Qt::Key_PageDown);
     EXPECT_EQ(state.scrollY, -100);
-    key(Qt::Key_Down);
+    // Control and the vertical arrows scroll by a pixel.
+    QTest::keyClick(window->tableView(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(state.scrollY, -101);
-    key(Qt::Key_Up);
+    QTest::keyClick(window->tableView(), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(state.scrollY, -100);
     state.scrollY = -500;
     key(Qt::Key_PageDown);
@@ -518,4 +523,206 @@ TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
     Run(command::kUndo);
     EXPECT_EQ(document().cell(3, 2).text, QString());
     EXPECT_EQ(document().cell(4, 3).text, QString());
+}
+
+TEST_F(EditorTest, ASelectedCellShowsItsText) {
+    NewTable(4, 3);
+    document().cell(1, 1).text = QStringLiteral("WWW");
+    Click(1, 1);
+    // Cell (1, 1) is drawn from (44, 24) to (84, 44): its glyphs stay dark under the tint.
+    int glyphPixels = 0;
+    for (int y = 25; y < 44; ++y) {
+        for (int x = 45; x < 84; ++x) {
+            const QRgb pixel = editor().viewPicture().pixel(x, y);
+            glyphPixels += qRed(pixel) < 60 && qBlue(pixel) < 100;
+        }
+    }
+    EXPECT_GT(glyphPixels, 20);
+}
+
+TEST_F(EditorTest, DoubleClickEditsInEveryLeftMouseMode) {
+    NewTable(4, 3);
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.text += QStringLiteral("!");
+        return true;
+    };
+    document().cell(2, 1).text = QStringLiteral("a");
+    // A double-click is a press (which selects here) and then the double-click itself.
+    Click(2, 1);
+    QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(2 * 40 + 20, 30));
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("a!"));
+    EXPECT_EQ(document().cell(2, 1).selected, 0);
+    EXPECT_EQ(state.cursor.column, 2);
+    EXPECT_EQ(state.cursor.row, 1);
+    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+
+    Run(command::kInsertImage);
+    Click(0, 0);
+    QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("!"));
+    EXPECT_EQ(ui.cellEditOpenings.size(), 2u);
+    EXPECT_EQ(ui.fileRequests.size(), 1u); // the press of the double-click asked for an image
+}
+
+TEST_F(EditorTest, KeysMoveTheCursorOverBlocksAndCancelledCells) {
+    NewTable(5, 50);
+    // Cells (1, 0) and (2, 0) are one block; (1, 1) is cancelled.
+    document().cell(2, 0).joinState = kJoinedLeft;
+    document().cell(1, 0).right = document().cell(2, 0).right;
+    document().cell(1, 1).cellState = kCellCancelled;
+    QWidget* view = window->tableView();
+    const auto at = [&](int column, int row) {
+        return state.cursor.column == column && state.cursor.row == row;
+    };
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_TRUE(at(3, 0)); // the block is one stop
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_TRUE(at(1, 2)); // over the cancelled cell
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_TRUE(at(2, 2));
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(at(1, 2));
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_TRUE(at(1, 0)); // the table's edge
+    EXPECT_EQ(state.scrollY, 0);
+
+    // The view follows the cursor down: row 49 ends at 22 + 49 * 20 + 2 = 1004.
+    state.cursor = {0, 48, 0, 48};
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_TRUE(at(0, 49));
+    EXPECT_EQ(state.scrollY, kViewHeight - 1004 - 4);
+    // The cursor's frame lies on the grid line of its cell, orange.
+    EXPECT_EQ(editor().viewPicture().pixel(4, 1004 + state.scrollY), qRgb(255, 128, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(3, 990 + state.scrollY), qRgb(255, 128, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(5, 990 + state.scrollY), qRgb(255, 255, 255));
+}
+
+TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
+    NewTable(5, 4);
+    document().cell(3, 0).joinState = kJoinedLeft;
+    QWidget* view = window->tableView();
+    state.cursor = {0, 2, 0, 2};
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(state.selection.selectionCount, 3);
+    EXPECT_EQ(state.selection.runHorizontal, 1);
+    EXPECT_EQ(document().cell(2, 2).selected, 1);
+    Run(command::kMergeHorizontal); // a line of single cells is a run
+    EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
+
+    // Up, then onto the block of (2, 0) and (3, 0): the rectangle takes the whole block.
+    state.cursor = {1, 1, 1, 1};
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(state.selection.runVertical, 1);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(MarkedCells(document()).size(), 5u);
+    EXPECT_EQ(state.selection.runHorizontal + state.selection.runVertical, 0);
+    EXPECT_EQ(document().cell(2, 0).selected, 1);
+    EXPECT_EQ(document().cell(3, 0).selected, 0);
+    EXPECT_EQ(document().cell(3, 1).selected, 1);
+    QTest::keyClick(view, Qt::Key_Left); // a plain move drops the selection
+    EXPECT_TRUE(MarkedCells(document()).empty());
+    EXPECT_EQ(state.selection.selectionCount, 0);
+}
+
+TEST_F(EditorTest, EnterF2AndTypingOpenTheDialogForTheCursor) {
+    NewTable(4, 3);
+    document().cell(1, 0).text = QStringLiteral("old");
+    document().cell(1, 1).cellState = kCellCancelled;
+    QStringList shown;
+    ui.cellEditing = [&](CellEditFields& fields, AppState&) {
+        shown.append(fields.text);
+        fields.text = QStringLiteral("new");
+        return true;
+    };
+    QWidget* view = window->tableView();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(view, 'P');
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("old"), QStringLiteral("new"), QStringLiteral("new")}));
+    ASSERT_EQ(ui.cellEditOpenings.size(), 3u);
+    EXPECT_TRUE(ui.cellEditOpenings[1].typedText.isEmpty());
+    EXPECT_EQ(ui.cellEditOpenings[2].typedText, QStringLiteral("P"));
+    EXPECT_EQ(ui.cellEditOpenings[2].cellCount, 1);
+    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("new"));
+    // Typing fills cell after cell: right, then the next row's first cell.
+    EXPECT_EQ(state.cursor.column, 2);
+    state.cursor = {3, 0, 3, 0};
+    QTest::keyClick(view, 'x');
+    EXPECT_EQ(state.cursor.column, 0);
+    EXPECT_EQ(state.cursor.row, 1);
+    // Control and a letter is a command, not typing; the cancelled cell is never edited.
+    QTest::keyClick(view, 'k', Qt::ControlModifier);
+    state.cursor = {1, 1, 1, 1};
+    QTest::keyClick(view, Qt::Key_F2);
+    EXPECT_EQ(ui.cellEditOpenings.size(), 4u);
+}
+
+TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
+    NewTable(4, 3);
+    for (int column = 0; column < 3; ++column)
+        document().cell(column, 0).text = QString(QChar(u'A' + column));
+    document().cell(1, 0).italic = 1;
+    document().cell(2, 0).backColour = 0x00FF00;
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.resultLook.bold = 1; // what Accept leaves after ticking Bold
+        return true;
+    };
+    QWidget* view = window->tableView();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    const int16_t level = document().undo.undoLevel;
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(ui.cellEditOpenings.back().cellCount, 3);
+    EXPECT_EQ(document().undo.undoLevel, level + 1);
+    for (int column = 0; column < 3; ++column) {
+        const CellRecord& cell = document().cell(column, 0);
+        EXPECT_EQ(cell.bold, 1) << column;
+        EXPECT_EQ(cell.text, QString(QChar(u'A' + column))) << column;
+        EXPECT_EQ(cell.selected, 0) << column;
+    }
+    EXPECT_EQ(document().cell(1, 0).italic, 1);
+    EXPECT_EQ(document().cell(2, 0).backColour, 0x00FF00);
+    EXPECT_EQ(document().cell(1, 1).bold, 0);
+
+    // A changed text goes to every cell; a new selection starts at the cursor, (2, 0).
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.text = QStringLiteral("9.50");
+        return true;
+    };
+    QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("A"));
+    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("9.50"));
+    EXPECT_EQ(document().cell(2, 0).text, QStringLiteral("9.50"));
+
+    Run(command::kUndo);
+    Run(command::kUndo);
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_EQ(document().cell(column, 0).bold, 0) << column;
+        EXPECT_EQ(document().cell(column, 0).text, QString(QChar(u'A' + column))) << column;
+    }
+}
+
+TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
+    Run(command::kEditTextAndColours);
+    EXPECT_EQ(LoadSettings(state.settingsPath).leftMouseMode, kLeftModeEdit);
+    NewTable(3, 3);
+    EXPECT_EQ(state.settings.leftMouseMode, kLeftModeEdit);
+    EXPECT_TRUE(window->action(command::kEditTextAndColours)->isChecked());
+
+    AppState restarted;
+    restarted.settings = LoadSettings(state.settingsPath);
+    MainWindow again(ui, clock, restarted);
+    again.editor().Initialise(QString());
+    EXPECT_TRUE(again.action(command::kEditTextAndColours)->isChecked());
+    EXPECT_FALSE(again.action(command::kCellSelector)->isChecked());
 }

@@ -18,13 +18,14 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A settings value with all 24 keys away from their defaults.
+// A settings value with all 25 keys away from their defaults.
 ProgramSettings Unusual() {
     ProgramSettings s;
     s.decimalPlaces = 5;
     s.characterSet = 204;
     s.rulerKind = 3;
     s.currentLanguage = 7;
+    s.leftMouseMode = 2;
     for (int i = 0; i < kCopyFlagCount; ++i)
         s.copyFlags[size_t(i)] = i % 3 == 0 ? 1 : 0;
     s.copyFlag(CopyFlag::Division) = -4;
@@ -38,6 +39,7 @@ const QByteArray kUnusualText = "[General]\r\n"
                                 "caracteres=204\r\n"
                                 "Regleta=3\r\n"
                                 "Idioma=7\r\n"
+                                "RatonIzquierdo=2\r\n"
                                 "[Config Copia]\r\n"
                                 "Colfondo=1\r\n"
                                 "Colfuente=0\r\n"
@@ -124,7 +126,7 @@ TEST(SettingsFile, SaveWritesTheProfileLayoutAndReadsBack) {
     // Saving again replaces the file whole.
     ASSERT_TRUE(SaveSettings(path, ProgramSettings()).ok());
     EXPECT_EQ(LoadSettings(path), ProgramSettings());
-    EXPECT_EQ(ReadBytes(path).count("\r\n"), 29);
+    EXPECT_EQ(ReadBytes(path).count("\r\n"), 30);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList{QStringLiteral("Quadrivel.ini")});
 }

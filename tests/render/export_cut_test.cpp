@@ -138,6 +138,17 @@ TEST(ExportCut, OnlyTheTableWithoutFrameOrMarks) {
     EXPECT_EQ(PixelAt(bitmap, 0, 450), kBlackBgr);
 }
 
+TEST(ExportCut, SelectedCellsComeOutAsIfNothingWereSelected) {
+    CutRenderer renderer;
+    Document document = MakeTable(3, 2, 40, 20, 0, 1);
+    document.cell(1, 0).text = QStringLiteral("Price");
+    const QImage unselected = renderer.Cut(ExportKind::Jpeg, document);
+    document.cell(1, 0).selected = 1;
+    document.cell(2, 1).selected = 1;
+    EXPECT_EQ(renderer.Cut(ExportKind::Jpeg, document), unselected);
+    EXPECT_EQ(document.cell(1, 0).selected, 1); // the view keeps the selection
+}
+
 TEST(ExportCut, ThickLinesKeepTheirOuterHalf) {
     CutRenderer renderer;
     Document document = MakeTable(2, 1, 50, 30, 0, 5);

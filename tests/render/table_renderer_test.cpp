@@ -364,23 +364,44 @@ TEST(TitleBars, OneBarCoversItsWholeRowOrColumn) {
     EXPECT_FALSE(r.surface.texts.back().rotated);
 }
 
-TEST(CellPass, SelectedCellsAreDarkBlueBlocks) {
+TEST(CellPass, SelectedCellsAreTintedAndFramedOverTheirDrawing) {
     Document document = ColouredTable(3, 3, 40, 20);
     document.settings.horizontalTitleBar = 1;
-    document.cell(1, 1).selected = 1;
-    document.cell(1, 1).text = QStringLiteral("WWWW");
-    document.cell(2, 0).selected = 1;
+    document.cell(1, 1).text = QStringLiteral("WiW");
     document.cell(2, 0).text = QStringLiteral("Bar");
     Renderer r(document);
+    const QImage plain = r.Draw().copy();
+    document.cell(1, 1).selected = 1;
+    document.cell(2, 0).selected = 1;
     r.Draw();
-    EXPECT_TRUE(r.AllOf(QRect(45, 25, 39, 19), kDarkBlue));
-    EXPECT_EQ(r.At(44, 30), kLine);
-    EXPECT_EQ(r.At(84, 30), kLine);
     const QStringList texts = r.surface.DrawnTexts();
-    EXPECT_FALSE(texts.contains(QStringLiteral("WWWW")));
-    // In a bar the text is drawn, then covered.
+    EXPECT_TRUE(texts.contains(QStringLiteral("WiW")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Bar")));
-    EXPECT_TRUE(r.AllOf(QRect(85, 5, 39, 19), kDarkBlue));
+    // A dark-blue frame on the grid line, a tint inside that is neither the fill nor the block.
+    EXPECT_EQ(r.At(44, 30), kDarkBlue);
+    EXPECT_EQ(r.At(84, 30), kDarkBlue);
+    const int32_t tinted = r.At(82, 42);
+    EXPECT_NE(tinted, kFill);
+    EXPECT_NE(tinted, kDarkBlue);
+    EXPECT_EQ(r.At(46, 43), tinted);
+    // Every glyph pixel of the unselected drawing still stands out from the tint.
+    int glyphPixels = 0;
+    for (int y = 25; y <= 43; ++y) {
+        for (int x = 45; x <= 83; ++x) {
+            if (PixelAt(plain, x, y) == kFill) continue;
+            ++glyphPixels;
+            EXPECT_NE(r.At(x, y), tinted) << x << "," << y;
+        }
+    }
+    EXPECT_GT(glyphPixels, 20);
+    // The neighbours are untouched; the bar cell gets the same look over its text.
+    EXPECT_EQ(r.At(100, 30), kFill);
+    EXPECT_EQ(r.At(84, 4), kDarkBlue);
+    EXPECT_NE(r.At(122, 22), PixelAt(plain, 122, 22));
+    // Drawn for a file, the selection does not show.
+    RenderOptions forFile;
+    forFile.showSelection = false;
+    EXPECT_EQ(r.Draw(forFile), plain);
 }
 
 TEST(ImageCells, MissingFileShowsTheSilverCrossHatch) {
