@@ -82,6 +82,9 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     fields.result = 0;
     ShowLook();
     area_ = AddScrollingPage(this, page_);
+    // Enter in any box accepts, rather than opening the first button's colour chooser. Set
+    // once the page is inside the dialog: only then does the dialog know its default button.
+    page_->findChild<QPushButton*>(QStringLiteral("10280"))->setDefault(true);
     FitInto(AvailableScreenArea(parent));
     RememberFocus(this);
 
@@ -182,8 +185,6 @@ void CellEditingDialog::BuildColourControls() {
     auto* accept =
         AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
     accept->setFont(DialogFont(10));
-    // Enter in any box accepts, rather than opening the first button's colour chooser.
-    accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
 }
 
