@@ -1,5 +1,5 @@
-// Draws the program's small pictures (menu items, language flags, window icon) into
-// resources/. Run from the repository root: build/resources/make_art
+// Draws the program's small pictures (menu items, language flags, window and desktop icons)
+// into resources/. Run from the repository root: build/resources/make_art
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -66,10 +66,12 @@ QImage UnionFlag() {
     return image;
 }
 
-QImage WindowIcon() {
-    QImage image = Blank(64);
+// Drawn on a 64 x 64 grid and scaled, for the window and the desktop's icon sizes.
+QImage WindowIcon(int size = 64) {
+    QImage image = Blank(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 64.0, size / 64.0);
     painter.setPen(QPen(QColor(0x1F, 0x3A, 0x5F), 3));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(4, 4, 56, 56), 8, 8);
@@ -136,6 +138,10 @@ int main(int argc, char* argv[]) {
               QStringLiteral("resources/flags/305.png")) &&
          ok;
     ok = Save(WindowIcon(), QStringLiteral("resources/quadrivel.png")) && ok;
+    // The installed icon's other sizes; quadrivel.png serves as the 64 x 64 one.
+    for (const int size : {16, 22, 24, 32, 48, 128, 256})
+        ok = Save(WindowIcon(size), QStringLiteral("resources/icons/quadrivel-%1.png").arg(size)) &&
+             ok;
     if (!ok) fprintf(stderr, "make_art: a picture was not written\n");
     return ok ? 0 : 1;
 }

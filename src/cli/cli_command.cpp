@@ -6,6 +6,7 @@
 #include "content/operations.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
+#include "quadrivel_version.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -181,6 +182,10 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
 } // namespace
 
 CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
+    if (arguments == QStringList{QStringLiteral("--version")})
+        return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
+    if (arguments == QStringList{QStringLiteral("--help")})
+        return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
     Options options;
     const QString usageError = ParseArguments(arguments, CliSettings(settingsPath), options);
     if (!usageError.isEmpty())
