@@ -72,16 +72,22 @@ QImage WindowIcon(int size = 64) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 64.0, size / 64.0);
-    painter.setPen(QPen(QColor(0x1F, 0x3A, 0x5F), 3));
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(4, 4, 56, 56), 8, 8);
-    painter.fillRect(QRectF(6, 6, 52, 14), QColor(0x2E, 0x86, 0xC1));
-    painter.fillRect(QRectF(6, 6, 14, 52), QColor(0x7D, 0xC4, 0x8F));
-    painter.setPen(QPen(QColor(0x1F, 0x3A, 0x5F), 2));
+    const QColor ink(0x1F, 0x3A, 0x5F);
+    // The header row and column stay inside the rounded frame and end at the first grid line.
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(4, 4, 56, 56), 8, 8);
+    painter.fillPath(frame, Qt::white);
+    painter.setClipPath(frame);
+    painter.fillRect(QRectF(4, 4, 56, 14), QColor(0x2E, 0x86, 0xC1));
+    painter.fillRect(QRectF(4, 4, 14, 56), QColor(0x7D, 0xC4, 0x8F));
+    painter.setClipping(false);
+    painter.setPen(QPen(ink, 2));
     for (int i = 1; i < 4; ++i) {
         painter.drawLine(QPointF(4 + i * 14, 6), QPointF(4 + i * 14, 58));
         painter.drawLine(QPointF(6, 4 + i * 14), QPointF(58, 4 + i * 14));
     }
+    painter.setPen(QPen(ink, 3));
+    painter.drawPath(frame);
     return image;
 }
 
