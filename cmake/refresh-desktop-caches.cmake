@@ -1,7 +1,6 @@
 # Run by `cmake --install`: a system install refreshes the desktop's MIME and desktop-entry
 # caches so work files open with the editor at once; a staged install (DESTDIR, a package)
 # leaves that to the system it lands on.
-message(STATUS "refresh: DESTDIR=[$ENV{DESTDIR}] prefix=[${CMAKE_INSTALL_PREFIX}]")
 if(NOT "$ENV{DESTDIR}" STREQUAL "")
   return()
 endif()
