@@ -2,17 +2,25 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
-CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+PREFIX     ?= /usr/local
+# The project's own builds treat warnings as errors; packagers' builds do not.
+WERROR      = -DQUADRIVEL_WERROR=ON
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
+# ccache speeds up the release build when the machine has it.
+LAUNCHER    = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test build asan fuzz-build fuzz bench bootstrap format clean
+.PHONY: run test build asan fuzz-build fuzz release install package bench bootstrap format clean
 
 bootstrap:
 	@scripts/bootstrap
 
-$(BUILD)/build.ninja:
+# Configured again when this file changes, so new options reach existing build folders.
+$(BUILD)/build.ninja: Makefile
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	touch $@
 
 build: bootstrap $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -20,15 +28,18 @@ build: bootstrap $(BUILD)/build.ninja
 run: build
 	$(BUILD)/src/app/quadrivel examples/sample.qdvl
 
-$(ASAN_BUILD)/build.ninja:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIVEL_SANITIZE=ON -DQUADRIVEL_BENCH=OFF
+$(ASAN_BUILD)/build.ninja: Makefile
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIVEL_SANITIZE=ON -DQUADRIVEL_BENCH=OFF \
+	  $(WERROR)
+	touch $@
 
 asan: bootstrap $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-$(FUZZ_BUILD)/build.ninja:
+$(FUZZ_BUILD)/build.ninja: Makefile
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUADRIVEL_FUZZ=ON -DQUADRIVEL_TESTS=OFF -DQUADRIVEL_BENCH=OFF -DQUADRIVEL_PROGRAMS=OFF
+	  -DQUADRIVEL_FUZZ=ON -DQUADRIVEL_TESTS=OFF -DQUADRIVEL_BENCH=OFF -DQUADRIVEL_PROGRAMS=OFF $(WERROR)
+	touch $@
 
 fuzz-build: bootstrap $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -38,7 +49,24 @@ fuzz-build: bootstrap $(FUZZ_BUILD)/build.ninja
 fuzz: fuzz-build
 	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
 
-test: build asan fuzz-build
+# The programs as installed and packaged: optimised, without tests.
+$(RELEASE_BUILD)/build.ninja: Makefile
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADRIVEL_TESTS=OFF \
+	  -DQUADRIVEL_BENCH=OFF $(WERROR) $(LAUNCHER)
+	touch $@
+
+release: bootstrap $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+# make install PREFIX=/opt/quadrivel; a system prefix needs root (sudo make install).
+install: release
+	cmake --install $(RELEASE_BUILD) --prefix $(PREFIX)
+
+# A .deb in $(RELEASE_BUILD), installing to /usr.
+package: release
+	cd $(RELEASE_BUILD) && cpack
+
+test: build asan fuzz-build release
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD)/fuzz 60 -seed=1 -runs=3000
@@ -50,4 +78,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

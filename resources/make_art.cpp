@@ -1,5 +1,5 @@
-// Draws the program's small pictures (menu items, language flags, window icon) into
-// resources/. Run from the repository root: build/resources/make_art
+// Draws the program's small pictures (menu items, language flags, window and desktop icons)
+// into resources/. Run from the repository root: build/resources/make_art
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -66,20 +66,28 @@ QImage UnionFlag() {
     return image;
 }
 
-QImage WindowIcon() {
-    QImage image = Blank(64);
+// Drawn on a 64 x 64 grid and scaled, for the window and the desktop's icon sizes.
+QImage WindowIcon(int size = 64) {
+    QImage image = Blank(size);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x1F, 0x3A, 0x5F), 3));
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(4, 4, 56, 56), 8, 8);
-    painter.fillRect(QRectF(6, 6, 52, 14), QColor(0x2E, 0x86, 0xC1));
-    painter.fillRect(QRectF(6, 6, 14, 52), QColor(0x7D, 0xC4, 0x8F));
-    painter.setPen(QPen(QColor(0x1F, 0x3A, 0x5F), 2));
+    painter.scale(size / 64.0, size / 64.0);
+    const QColor ink(0x1F, 0x3A, 0x5F);
+    // The header row and column stay inside the rounded frame and end at the first grid line.
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(4, 4, 56, 56), 8, 8);
+    painter.fillPath(frame, Qt::white);
+    painter.setClipPath(frame);
+    painter.fillRect(QRectF(4, 4, 56, 14), QColor(0x2E, 0x86, 0xC1));
+    painter.fillRect(QRectF(4, 4, 14, 56), QColor(0x7D, 0xC4, 0x8F));
+    painter.setClipping(false);
+    painter.setPen(QPen(ink, 2));
     for (int i = 1; i < 4; ++i) {
         painter.drawLine(QPointF(4 + i * 14, 6), QPointF(4 + i * 14, 58));
         painter.drawLine(QPointF(6, 4 + i * 14), QPointF(58, 4 + i * 14));
     }
+    painter.setPen(QPen(ink, 3));
+    painter.drawPath(frame);
     return image;
 }
 
@@ -136,6 +144,10 @@ int main(int argc, char* argv[]) {
               QStringLiteral("resources/flags/305.png")) &&
          ok;
     ok = Save(WindowIcon(), QStringLiteral("resources/quadrivel.png")) && ok;
+    // The installed icon's other sizes; quadrivel.png serves as the 64 x 64 one.
+    for (const int size : {16, 22, 24, 32, 48, 128, 256})
+        ok = Save(WindowIcon(size), QStringLiteral("resources/icons/quadrivel-%1.png").arg(size)) &&
+             ok;
     if (!ok) fprintf(stderr, "make_art: a picture was not written\n");
     return ok ? 0 : 1;
 }

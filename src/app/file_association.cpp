@@ -78,6 +78,20 @@ QByteArray DesktopEntry(const QString& programPath) {
     return entry.toUtf8();
 }
 
+// Whether the program at programPath was installed with its desktop entry under a prefix the
+// desktop reads (<prefix>/bin/quadrivel beside <prefix>/share/applications/quadrivel.desktop,
+// <prefix>/share among the XDG data folders).
+bool RunsFromVisiblePrefix(const XdgFolders& folders, const QString& programPath) {
+    const QDir programFolder = QFileInfo(programPath).absoluteDir();
+    if (programFolder.dirName() != QStringLiteral("bin")) return false;
+    const QString share = QDir::cleanPath(programFolder.filePath(QStringLiteral("../share")));
+    const bool visible =
+        std::any_of(folders.dataDirs.begin(), folders.dataDirs.end(),
+                    [&](const QString& dir) { return QDir::cleanPath(dir) == share; });
+    return visible &&
+           QFileInfo::exists(share + QStringLiteral("/applications/") + kDesktopFileName);
+}
+
 } // namespace
 
 XdgFolders XdgFoldersFrom(const QProcessEnvironment& environment) {
@@ -108,8 +122,12 @@ QString AssociatedApplication(const XdgFolders& folders) {
 }
 
 bool RegisterAssociation(const XdgFolders& folders, const QString& programPath) {
-    const QString mimeFolder = folders.dataHome + QStringLiteral("/mime");
     const QString mimeApps = folders.configHome + QStringLiteral("/mimeapps.list");
+    // An installed program brings its MIME type and desktop entry; only the default is the
+    // user's to set.
+    if (RunsFromVisiblePrefix(folders, programPath))
+        return WriteFile(mimeApps, WithDefault(mimeApps, kDesktopFileName));
+    const QString mimeFolder = folders.dataHome + QStringLiteral("/mime");
     const bool written =
         WriteFile(mimeFolder + QStringLiteral("/packages/quadrivel.xml"),
                   Resource(QStringLiteral("application-x-quadrivel.xml"))) &&

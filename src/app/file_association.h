@@ -21,8 +21,9 @@ inline const QString kDesktopFileName = QStringLiteral("quadrivel.desktop");
 QString AssociatedApplication(const XdgFolders& folders);
 
 // Registers the program at programPath for *.qdvl in the user's folders: the MIME type, the
-// desktop entry (Exec=<program> %f) and the default-application entry. false when a file
-// could not be written.
+// desktop entry (Exec=<program> %f) and the default-application entry; for a program installed
+// with its desktop entry in an XDG data folder, the default-application entry alone. false when
+// a file could not be written.
 bool RegisterAssociation(const XdgFolders& folders, const QString& programPath);
 
 // The start-up question, in all seven languages at once.

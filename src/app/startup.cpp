@@ -8,12 +8,36 @@
 #include "app/qt_translation.h"
 #include "app/qt_ui.h"
 #include "content/clock.h"
+#include "quadrivel_version.h"
 
 #include <QApplication>
 #include <QImageWriter>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QTranslator>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// The text the editor prints, without opening a window, when its only argument is --help or
+// --version; nothing for any other command line (a file to open).
+std::optional<QString> CommandLineAnswer(const QStringList& arguments) {
+    if (arguments.size() != 2) return std::nullopt;
+    if (arguments[1] == QStringLiteral("--version"))
+        return QStringLiteral("quadrivel " QUADRIVEL_VERSION "\n");
+    if (arguments[1] == QStringLiteral("--help") || arguments[1] == QStringLiteral("-h"))
+        return QStringLiteral("Usage: quadrivel [FILE]\n"
+                              "Opens the Quadrivel table editor, with the work file FILE (.qdvl) "
+                              "when given.\n\n"
+                              "  -h, --help  show this help and exit\n"
+                              "  --version   show the version and exit\n\n"
+                              "quadrivel-cli reads and exports work files without a display. "
+                              "See quadrivel(1).\n");
+    return std::nullopt;
+}
+
+} // namespace
 
 QString CommandLineText(const QStringList& arguments) {
     QString text = arguments.mid(1).join(QLatin1Char(' '));
@@ -22,6 +46,15 @@ QString CommandLineText(const QStringList& arguments) {
 }
 
 int RunEditor(int argc, char* argv[]) {
+    // Answered before the application starts, so no display is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const std::optional<QString> answer = CommandLineAnswer(arguments)) {
+        fputs(answer->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication application(argc, argv);
     InitAppResources();
 

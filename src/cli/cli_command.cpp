@@ -9,6 +9,7 @@
 #include "model/settings_file.h"
 #include "model/work_file.h"
 #include "render/cell_image.h"
+#include "quadrivel_version.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -233,6 +234,10 @@ std::optional<CliResult> ResolvePassword(Options& options, const CliEnvironment&
 
 CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settings,
                      const CliEnvironment& environment) {
+    if (arguments == QStringList{QStringLiteral("--version")})
+        return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
+    if (arguments == QStringList{QStringLiteral("--help")})
+        return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
     if (arguments.value(0) == QStringLiteral("import")) return RunImport(arguments, kUsage);
     Options options;
     const QString usageError = ParseArguments(arguments, settings, options);

@@ -78,3 +78,25 @@ TEST(FileAssociation, AnyDefaultCountsAndQuestionText) {
     EXPECT_EQ(fromEnvironment.dataDirs,
               (QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}));
 }
+
+TEST(FileAssociation, InstalledProgramUsesItsOwnDesktopEntry) {
+    TempFolder folder;
+    XdgFolders folders = FoldersIn(folder);
+    const QString prefix = folder.Path(QStringLiteral("prefix"));
+    QDir().mkpath(prefix + QStringLiteral("/share/applications"));
+    folder.Write(QStringLiteral("prefix/share/applications/quadrivel.desktop"),
+                 "[Desktop Entry]\n");
+    const QString program = prefix + QStringLiteral("/bin/quadrivel");
+    const QString userEntry = folder.Path(QStringLiteral("data/applications/quadrivel.desktop"));
+
+    folders.dataDirs.append(prefix + QStringLiteral("/share/"));
+    ASSERT_TRUE(RegisterAssociation(folders, program));
+    EXPECT_EQ(AssociatedApplication(folders), QStringLiteral("quadrivel.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(userEntry));
+    EXPECT_FALSE(QFileInfo::exists(folder.Path(QStringLiteral("data/mime"))));
+
+    // A prefix the desktop does not read: the user's entry names the installed program.
+    folders.dataDirs.removeLast();
+    ASSERT_TRUE(RegisterAssociation(folders, program));
+    EXPECT_TRUE(TempFolder::Read(userEntry).contains("Exec=" + program.toUtf8() + " %f\n"));
+}

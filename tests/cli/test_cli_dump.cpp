@@ -80,6 +80,12 @@ TEST(CliDump, ExitCodes) {
     EXPECT_EQ(Cli({}).exitCode, 2);
     EXPECT_EQ(Cli({QStringLiteral("dump")}).exitCode, 2);
     EXPECT_EQ(Cli({QStringLiteral("frobnicate"), QStringLiteral("x")}).exitCode, 2);
+    // Help alone is an answer, not a usage error; beside a command it is an unknown option.
+    const CliRun help = Cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("usage: quadrivel-cli dump FILE"));
+    EXPECT_TRUE(help.err.isEmpty());
+    EXPECT_EQ(Cli({QStringLiteral("dump"), QStringLiteral("--help")}).exitCode, 2);
 
     const CliRun missing = Cli({QStringLiteral("dump"), folder.Path(QStringLiteral("none.qdvl"))});
     EXPECT_EQ(missing.exitCode, 1);
