@@ -192,6 +192,7 @@ CliResult RunCli(const QStringList& arguments, const QString& settingsPath) {
     if (!status.ok()) return Failure(ExitCodeFor(status.code), status.detail);
 
     CollectedMessages messages;
+    if (!status.warning.isEmpty()) messages.texts.append(status.warning);
     const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
     if (options.command != QStringLiteral("dump")) {
         const Status written = WritePicture(options, document, render, messages);

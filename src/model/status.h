@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 // The outcome of reading or writing outside data: a code the callers act on and a text that
 // says what went wrong and where.
@@ -14,8 +15,13 @@ enum class StatusCode {
 };
 
 struct Status {
-    StatusCode code = StatusCode::Ok;
+    Status(StatusCode code = StatusCode::Ok, QString detail = {})
+        : code(code), detail(std::move(detail)) {}
+
+    StatusCode code;
     QString detail;
+    // Something a success should tell the user, such as data that was left unread.
+    QString warning;
 
     bool ok() const { return code == StatusCode::Ok; }
     static Status Success() { return {}; }
