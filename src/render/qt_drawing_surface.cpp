@@ -5,6 +5,7 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
 #include <utility>
 
@@ -16,7 +17,14 @@ namespace {
 constexpr char16_t kSimpleLimit = 0x0500;
 
 bool IsSimpleCharacter(QChar c) {
-    return c.unicode() < kSimpleLimit && c.isPrint() && !c.isMark();
+    // The test for every character of every line, answered from a table made once.
+    static const std::bitset<kSimpleLimit> simple = [] {
+        std::bitset<kSimpleLimit> table;
+        for (char16_t code = 0; code < kSimpleLimit; ++code)
+            table[code] = QChar(code).isPrint() && !QChar(code).isMark();
+        return table;
+    }();
+    return c.unicode() < kSimpleLimit && simple[c.unicode()];
 }
 
 // Simple characters Qt draws as the face's own glyph at the pen position: the no-break space
@@ -263,23 +271,22 @@ int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
 // places them without shaping: the same pixels without laying the line out again.
 bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
     if (font_.rotated || font_.font.underline() || font_.font.strikeOut()) return false;
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
-    glyphs.reserve(text.size());
-    positions.reserve(text.size());
+    // The lists keep their room from line to line: the run lets go of them after drawing.
+    glyphs_.resize(0);
+    positions_.resize(0);
     int pen = x;
     for (QChar c : text) {
         if (!IsPlainGlyph(c)) return false;
         const quint32 glyph = current_->Glyph(c);
         if (glyph == 0) return false;
-        glyphs.append(glyph);
-        positions.append(QPointF(pen, y));
+        glyphs_.append(glyph);
+        positions_.append(QPointF(pen, y));
         pen += Advance(c);
     }
     QGlyphRun run;
     run.setRawFont(current_->rawFont);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    run.setGlyphIndexes(glyphs_);
+    run.setPositions(positions_);
     painter_.drawGlyphRun(QPointF(0, 0), run);
     return true;
 }

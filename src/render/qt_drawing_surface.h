@@ -80,6 +80,8 @@ private:
     };
     std::unordered_map<QFont, FontMeasures, FontHash> measures_;
     FontMeasures* current_ = nullptr;
+    QList<quint32> glyphs_;
+    QList<QPointF> positions_;
     QColor textColour_ = Qt::black;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;
