@@ -1,10 +1,10 @@
 #include "render/export_cut.h"
 
 #include "content/operations.h"
-#include "content/table_extent.h"
 #include "model/document.h"
 #include "render/bitmap_writer.h"
 #include "render/drawing_surface.h"
+#include "render/null_drawing_surface.h"
 #include "render/picture.h"
 #include "render/picture_encoders.h"
 #include "render/picture_file.h"
@@ -33,21 +33,27 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports) {
     RecomputeOperations(document);
-    const int32_t page = document.settings.pageColour;
-    QImage tablePicture = MakePicture(kPictureSize, kPictureSize, page);
     const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
+    // The cut is known before drawing, so the table is drawn on a picture of just its size:
+    // the pixels of the table picture's top-left part without the rest of it and a copy.
+    // Nothing lies beyond the table picture: a larger cut would only add undrawn pixels.
+    int16_t right = 0;
+    int16_t bottom = 0;
+    const bool drawn = DrawnTableExtent(document, frame.origin, frame.origin, right, bottom);
+    const int width = std::min(right + frame.extra, kPictureSize);
+    const int height = std::min(bottom + frame.extra, kPictureSize);
+    QImage picture;
+    if (drawn && width > 0 && height > 0)
+        picture = MakePicture(width, height, document.settings.pageColour);
     RenderOptions atExport = options;
     atExport.originX = frame.origin;
     atExport.originY = frame.origin;
-    RenderTable(surface, tablePicture, document, atExport, clock, messages, reports);
+    // Drawn even without a picture: drawing evaluates the series and records what it finds.
+    NullDrawingSurface unseen;
+    RenderTable(picture.isNull() ? unseen : surface, picture, document, atExport, clock, messages,
+                reports);
     surface.ReleaseTarget();
-
-    if (TableColumnCount(document) < 1 || TableRowCount(document) < 1) return {};
-    // Nothing lies beyond the table picture: a larger cut would only add undrawn pixels.
-    const int width = std::min(document.extentRight + frame.extra, kPictureSize);
-    const int height = std::min(document.extentBottom + frame.extra, kPictureSize);
-    if (width <= 0 || height <= 0) return {};
-    return tablePicture.copy(0, 0, width, height);
+    return picture;
 }
 
 Status ExportCut(ExportKind kind, const QString& fileName, DrawingSurface& surface,

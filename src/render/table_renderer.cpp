@@ -109,6 +109,13 @@ private:
     int originY_;
 };
 
+// The drawn corner of the bottom-right cell.
+void StoreExtent(const TableGeometry& geometry, int16_t& right, int16_t& bottom) {
+    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
+    right = ClampedInt16(last.x2);
+    bottom = ClampedInt16(last.y2);
+}
+
 void DrawBox(DrawingSurface& surface, const DrawnRect& rect, int32_t outline, BoxFill fill) {
     surface.DrawBox(rect.x1, rect.y1, rect.x2, rect.y2, outline, fill);
 }
@@ -326,9 +333,16 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
     if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
     if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();
 
-    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
-    document.extentRight = ClampedInt16(last.x2);
-    document.extentBottom = ClampedInt16(last.y2);
+    StoreExtent(geometry, document.extentRight, document.extentBottom);
+}
+
+bool DrawnTableExtent(const Document& document, int originX, int originY, int16_t& right,
+                      int16_t& bottom) {
+    const TableSpans spans = ComputeSpans(document);
+    const TableGeometry geometry(document, spans, originX, originY);
+    if (geometry.columns() < 1 || geometry.rows() < 1) return false;
+    StoreExtent(geometry, right, bottom);
+    return true;
 }
 
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
