@@ -268,6 +268,7 @@ private:
 
     void DrawText(const CellRecord& cell, const QString& text, FontTurn turn, int column, int row,
                   const DrawnRect& rect) {
+        if (surface_.ShowsNothing()) return;
         const CellFont& font = fonts_.Get(cell, options_.characterSet, turn);
         if (text.isEmpty()) return;
         const TextBox box{rect.x1 + thickness_, rect.y1 + thickness_,
@@ -277,6 +278,7 @@ private:
     }
 
     void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
+        if (surface_.ShowsNothing()) return;
         const QString path = cell.iconPath.trimmed();
         if (path.isEmpty() || !FileExists(path)) return;
         const QImage& icon = icons_.Icon(path);
