@@ -128,6 +128,8 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
     imageReports_ = ImageReportMemory();
     TableShown();
     Redraw();
+    if (!status.warning.isEmpty())
+        ui_.ShowMessage(Messages().Message(kUnreadDataGroup, kUnreadDataEntry) + status.warning);
     return true;
 }
 
