@@ -7,9 +7,9 @@
 #include "app/scripted_ui.h"
 #include "bench_goal.h"
 #include "content/clock.h"
+#include "gui_application.h"
 #include "model/work_file.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -27,15 +27,6 @@ public:
     void CloseWindow() override {}
 };
 
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_editor";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 constexpr int kCells = 109;
 constexpr int kCellSize = 10;
 constexpr double kGoalMs = 50;
@@ -43,7 +34,7 @@ constexpr double kGoalMs = 50;
 // 109 x 109 cells of 10 x 10 pixels, a short number in each, opened in the editor from its
 // command line; then cell after cell gets a new text through the cell editing dialog.
 void BM_CellEditOnFullTable(benchmark::State& state) {
-    EnsureApplication();
+    EnsureGuiApplication();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("full.qdvl"));
     {

@@ -2,6 +2,7 @@
 // series, cells) and the copy into the view.
 #include "bench_goal.h"
 #include "content/clock.h"
+#include "gui_application.h"
 #include "model/document.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -9,7 +10,6 @@
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -18,16 +18,6 @@ class SilentSink final : public MessageSink {
 public:
     void ShowMessage(const QString&) override {}
 };
-
-// Fonts need a QGuiApplication; the benchmark runs without a display.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench_render";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 Document MakeTable(int count, int cellSize) {
     Document document;
