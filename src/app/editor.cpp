@@ -170,6 +170,8 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
         return false;
     }
     ShowReplacedTable();
+    if (!status.warning.isEmpty())
+        ui_.ShowMessage(Messages().Message(kUnreadDataGroup, kUnreadDataEntry) + status.warning);
     if (status.missingCells > 0) {
         MarkChanged();
         ui_.ShowMessage(Messages().Message(kTrustGroup, kMissingCellsEntry) +

@@ -19,6 +19,9 @@ inline constexpr int kLanguageCount = 7;
 inline constexpr int kFailureGroup = 72;
 inline constexpr int kSaveFailedEntry = 1;   // "The file could not be saved: " + name and reason
 inline constexpr int kExportFailedEntry = 2; // "The picture could not be exported: " + ...
+// A work file longer than its table: only the table was read.
+inline constexpr int kUnreadDataGroup = 79;
+inline constexpr int kUnreadDataEntry = 1; // "The file holds more than its table; ..." + reason
 
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;

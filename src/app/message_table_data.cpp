@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100},
+    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -322,6 +322,8 @@ constexpr MessageText kTexts[] = {
 
 {78, 1, {u"No se pudo abrir el archivo de trabajo: ", u"Não foi possível abrir o arquivo de trabalho: ", u"Impossible d'ouvrir le fichier de travail : ", u"Die Arbeitsdatei konnte nicht geöffnet werden: ", u"The work file could not be opened: ", u"Impossibile aprire il file di lavoro: ", u"No s'ha pogut obrir el fitxer de treball: "}},
 {78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},
+
+{79, 1, {u"El archivo contiene más que su tabla; el resto no se ha leído: ", u"O arquivo contém mais do que a sua tabela; o resto não foi lido: ", u"Le fichier contient plus que son tableau ; le reste n'a pas été lu : ", u"Die Datei enthält mehr als ihre Tabelle; der Rest wurde nicht gelesen: ", u"The file holds more than its table; the rest was not read: ", u"Il file contiene più della sua tabella; il resto non è stato letto: ", u"El fitxer conté més que la seva taula; la resta no s'ha llegit: "}},
 };
 // clang-format on
 

@@ -256,6 +256,7 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
             QStringLiteral("%1: %2 cells of the table had no record and were made as new cells")
                 .arg(options.file)
                 .arg(status.missingCells));
+    if (!status.warning.isEmpty()) messages.texts.append(status.warning);
     const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
     if (options.command != QStringLiteral("dump")) {
         const Status written = WritePicture(options, document, render, messages);

@@ -1,14 +1,17 @@
 #include "cli/json_writer.h"
 
+#include <charconv>
+
 void JsonWriter::Separate() {
     if (needComma_) out_.append(',');
     needComma_ = false;
 }
 
-void JsonWriter::Key(const QString& key) {
+void JsonWriter::Key(std::string_view key) {
     Separate();
-    out_.append(JsonQuoted(key));
-    out_.append(':');
+    out_.append('"');
+    out_.append(key.data(), qsizetype(key.size()));
+    out_.append("\":", 2);
 }
 
 void JsonWriter::BeginObject() {
@@ -21,7 +24,7 @@ void JsonWriter::EndObject() {
     needComma_ = true;
 }
 
-void JsonWriter::BeginArray(const QString& key) {
+void JsonWriter::BeginArray(std::string_view key) {
     Key(key);
     out_.append('[');
 }
@@ -31,47 +34,61 @@ void JsonWriter::EndArray() {
     needComma_ = true;
 }
 
-void JsonWriter::Field(const QString& key, int64_t value) {
+void JsonWriter::Field(std::string_view key, int64_t value) {
     Key(key);
-    out_.append(QByteArray::number(qlonglong(value)));
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out_.append(digits, qsizetype(end - digits));
     needComma_ = true;
 }
 
-void JsonWriter::Field(const QString& key, const QString& value) {
+void JsonWriter::Field(std::string_view key, const QString& value) {
     Key(key);
-    out_.append(JsonQuoted(value));
+    AppendJsonQuoted(out_, value);
     needComma_ = true;
 }
 
-QByteArray JsonQuoted(const QString& text) {
-    QByteArray out("\"");
+void AppendJsonQuoted(QByteArray& out, const QString& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out.append('"');
     for (QChar ch : text) {
         const char16_t unit = ch.unicode();
         switch (unit) {
         case u'"':
-            out.append("\\\"");
+            out.append("\\\"", 2);
             break;
         case u'\\':
-            out.append("\\\\");
+            out.append("\\\\", 2);
             break;
         case u'\n':
-            out.append("\\n");
+            out.append("\\n", 2);
             break;
         case u'\r':
-            out.append("\\r");
+            out.append("\\r", 2);
             break;
         case u'\t':
-            out.append("\\t");
+            out.append("\\t", 2);
             break;
         default:
             if (unit < 0x20 || ch.isSurrogate()) {
-                out.append(
-                    QStringLiteral("\\u%1").arg(int(unit), 4, 16, QLatin1Char('0')).toLatin1());
+                const char escape[] = {'\\',
+                                       'u',
+                                       kHex[unit >> 12],
+                                       kHex[(unit >> 8) & 15],
+                                       kHex[(unit >> 4) & 15],
+                                       kHex[unit & 15]};
+                out.append(escape, 6);
+            } else if (unit < 0x80) {
+                out.append(char(unit));
+            } else if (unit < 0x800) {
+                out.append(char(0xC0 | (unit >> 6)));
+                out.append(char(0x80 | (unit & 0x3F)));
             } else {
-                out.append(QString(ch).toUtf8());
+                out.append(char(0xE0 | (unit >> 12)));
+                out.append(char(0x80 | ((unit >> 6) & 0x3F)));
+                out.append(char(0x80 | (unit & 0x3F)));
             }
         }
     }
     out.append('"');
-    return out;
 }

@@ -1,7 +1,5 @@
 #include "model/field_packing.h"
 
-#include <algorithm>
-
 const PackedLayout kFontNamePacking{21, {16}, 5, 3};
 const PackedLayout kImageSpecPacking{56, {25}, 5, 3};
 const PackedLayout kTextPacking{94, {14, 73}, 3, 5};
@@ -9,33 +7,11 @@ const PackedLayout kOperationDescriptorPacking{3, {}, 5, 3};
 const PackedLayout kIconPathPacking{56, {6}, 5, 3};
 const PackedLayout kPasswordPacking{12, {6}, 3, 5};
 
-namespace {
-
-bool IsReserved(const PackedLayout& layout, int slotNumber) {
-    return std::find(layout.reservedSlots.begin(), layout.reservedSlots.end(), slotNumber) !=
-           layout.reservedSlots.end();
-}
-
-int64_t PowerOfTen(int exponent) {
-    int64_t value = 1;
-    for (int i = 0; i < exponent; ++i)
-        value *= 10;
-    return value;
-}
-
-} // namespace
-
 std::vector<int64_t> PackUnits(const std::vector<uint32_t>& units, const PackedLayout& layout) {
     std::vector<int64_t> slots(size_t(layout.slotCount), 0);
-    const int64_t unitBase = PowerOfTen(layout.digitsPerUnit);
-    size_t next = 0;
-    for (int slotNumber = 1; slotNumber <= layout.slotCount && next < units.size(); ++slotNumber) {
-        if (IsReserved(layout, slotNumber)) continue;
-        int64_t value = 0;
-        for (int i = 0; i < layout.unitsPerPiece && next < units.size(); ++i, ++next)
-            value = value * unitBase + int64_t(units[next]);
-        slots[size_t(slotNumber - 1)] = value;
-    }
+    PackEachSlot(
+        layout, units.size(), [&](size_t k) { return units[k]; },
+        [&](int index, int64_t value) { slots[size_t(index)] = value; });
     return slots;
 }
 

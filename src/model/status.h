@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 // The outcome of reading or writing outside data: a code the callers act on and a text that
 // says what went wrong and where.
@@ -14,11 +15,16 @@ enum class StatusCode {
 };
 
 struct Status {
-    StatusCode code = StatusCode::Ok;
+    Status(StatusCode code = StatusCode::Ok, QString detail = {})
+        : code(code), detail(std::move(detail)) {}
+
+    StatusCode code;
     QString detail;
     // A load that succeeded although the file lacked records for this many cells of its table;
     // they were made as a new table's cells.
     int missingCells = 0;
+    // Something a success should tell the user, such as data that was left unread.
+    QString warning;
 
     bool ok() const { return code == StatusCode::Ok; }
     static Status Success() { return {}; }

@@ -8,16 +8,26 @@
 // A (column, row) array of the grid's capacity, column-major like the cell grid.
 template <typename T> class GridArray {
 public:
-    GridArray() : items_(kGridCapacity * kGridCapacity) {}
-
-    T& at(int column, int row) { return items_[Index(column, row)]; }
-    const T& at(int column, int row) const { return items_[Index(column, row)]; }
+    // The items are made on the first change: a grid that is only read, or replaced before
+    // it is used (the document a load fills), costs no memory.
+    T& at(int column, int row) {
+        if (items_.empty()) items_.resize(size_t(kGridCapacity) * kGridCapacity);
+        return items_[Index(column, row)];
+    }
+    const T& at(int column, int row) const {
+        if (items_.empty()) return Untouched();
+        return items_[Index(column, row)];
+    }
 
     static bool Contains(int column, int row) {
         return column >= 0 && column < kGridCapacity && row >= 0 && row < kGridCapacity;
     }
 
 private:
+    static const T& Untouched() {
+        static const T item{};
+        return item;
+    }
     static size_t Index(int column, int row) {
         return size_t(column) * kGridCapacity + size_t(row);
     }

@@ -26,9 +26,13 @@ template <typename T> T Get(const char* record, size_t offset) {
     return qFromLittleEndian<T>(record + offset);
 }
 
-void PutSlots(char* record, size_t offset, const std::vector<int64_t>& slots) {
-    for (size_t i = 0; i < slots.size(); ++i)
-        Put<int64_t>(record, offset + i * 8, slots[i]);
+// Packs the units unitAt(0 .. count - 1) into the area at `offset`, every slot written.
+template <typename UnitAt>
+void PackArea(char* record, size_t offset, const PackedLayout& layout, size_t count,
+              UnitAt unitAt) {
+    PackEachSlot(layout, count, unitAt, [&](int index, int64_t value) {
+        Put<int64_t>(record, offset + size_t(index) * 8, value);
+    });
 }
 
 // The units of a packed area up to the first zero unit: the fields are zero-terminated in
@@ -44,41 +48,109 @@ void ForEachUnitOfArea(const char* record, size_t offset, const PackedLayout& la
         });
 }
 
-void PackByteField(char* record, size_t offset, const QString& value, int width,
-                   const PackedLayout& layout) {
-    QByteArray bytes = EncodeByteField(value, width);
-    bytes.append(QByteArray(width - bytes.size(), ' '));
-    PutSlots(record, offset, PackUnits(BytesToUnits(bytes), layout));
+bool IsAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-QString UnpackByteField(const char* record, size_t offset, int width, const PackedLayout& layout) {
-    // The fields are mostly blank padding: trim the bytes before anything is decoded.
+void PackByteField(char* record, size_t offset, const QString& value, int width,
+                   const PackedLayout& layout) {
+    // The field padded with blanks to its width; ASCII, the common case, needs no encoding.
     char bytes[kImageSpecBytes];
-    int size = 0;
-    ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
-        if (size < width) bytes[size++] = char(unit);
-    });
-    int begin = 0;
-    while (begin < size && bytes[begin] == ' ')
-        ++begin;
-    while (size > begin && bytes[size - 1] == ' ')
-        --size;
-    return DecodeByteField(QByteArray::fromRawData(bytes + begin, size - begin));
+    qsizetype size = 0;
+    if (value.size() <= width && IsAscii(value)) {
+        for (QChar c : value)
+            bytes[size++] = char(c.unicode());
+    } else {
+        const QByteArray encoded = EncodeByteField(value, width);
+        size = encoded.size();
+        std::copy(encoded.begin(), encoded.end(), bytes);
+    }
+    std::fill(bytes + size, bytes + width, ' ');
+    PackArea(record, offset, layout, size_t(width),
+             [&](size_t k) { return uint32_t(static_cast<unsigned char>(bytes[k])); });
 }
+
+// Writes the byte fields of one kind into record after record; a value equal to the previous
+// record's copies its packed area instead of packing it again.
+class ByteFieldWriter {
+public:
+    ByteFieldWriter(size_t offset, int width, const PackedLayout& layout)
+        : offset_(offset), width_(width), layout_(layout) {}
+
+    void Write(char* record, const QString& value) {
+        const qsizetype areaSize = qsizetype(layout_.slotCount) * 8;
+        if (!packed_ || value != lastValue_) {
+            PackByteField(record, offset_, value, width_, layout_);
+            lastValue_ = value;
+            lastArea_ = QByteArray(record + offset_, areaSize);
+            packed_ = true;
+            return;
+        }
+        std::copy_n(lastArea_.constData(), areaSize, record + offset_);
+    }
+
+private:
+    size_t offset_;
+    int width_;
+    const PackedLayout& layout_;
+    bool packed_ = false;
+    QString lastValue_;
+    QByteArray lastArea_;
+};
+
+// Reads the byte fields of one kind from record after record. A packed area equal to the
+// previous record's gives the same string, shared: the font or the empty icon of a whole
+// table is decoded once.
+class ByteFieldReader {
+public:
+    ByteFieldReader(size_t offset, int width, const PackedLayout& layout)
+        : offset_(offset), width_(width), layout_(layout) {}
+
+    QString Read(const char* record) {
+        const QByteArrayView area(record + offset_, qsizetype(layout_.slotCount) * 8);
+        if (decoded_ && area == QByteArrayView(lastArea_)) return last_;
+        lastArea_ = area.toByteArray();
+        decoded_ = true;
+        // The fields are mostly blank padding: trim the bytes before anything is decoded.
+        char bytes[kImageSpecBytes];
+        int size = 0;
+        ForEachUnitOfArea(record, offset_, layout_, [&](uint32_t unit) {
+            if (size < width_) bytes[size++] = char(unit);
+        });
+        int begin = 0;
+        while (begin < size && bytes[begin] == ' ')
+            ++begin;
+        while (size > begin && bytes[size - 1] == ' ')
+            --size;
+        last_ = DecodeByteField(QByteArray::fromRawData(bytes + begin, size - begin));
+        return last_;
+    }
+
+private:
+    size_t offset_;
+    int width_;
+    const PackedLayout& layout_;
+    bool decoded_ = false;
+    QByteArray lastArea_;
+    QString last_;
+};
 
 void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUnits,
                     const PackedLayout& layout) {
-    const QString trimmed = TrimSpaces(value).left(maxUnits).toString();
-    PutSlots(record, offset, PackUnits(Utf16ToUnits(trimmed), layout));
+    const QStringView trimmed = TrimSpaces(value).left(maxUnits);
+    PackArea(record, offset, layout, size_t(trimmed.size()),
+             [&](size_t k) { return uint32_t(trimmed[qsizetype(k)].unicode()); });
 }
 
 QString UnpackUtf16Field(const char* record, size_t offset, int maxUnits,
                          const PackedLayout& layout) {
-    QString text;
+    char16_t units[kTextMaxUnits];
+    int size = 0;
+    const int limit = std::min(maxUnits, kTextMaxUnits);
     ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
-        if (text.size() < maxUnits) text.append(QChar(char16_t(unit)));
+        if (size < limit) units[size++] = char16_t(unit);
     });
-    return TrimSpaces(text).toString();
+    return TrimSpaces(QStringView(units, size)).toString();
 }
 
 // Record 1 is where a reader takes the table-wide values from, so it carries the table's own
@@ -97,8 +169,19 @@ void PutTableValues(char* record, const TableSettings& s) {
     PackUtf16Field(record, ro::passwordPacked, password, kPasswordMaxUnits, kPasswordPacking);
 }
 
-void WriteRecord(char* record, const CellRecord& cell, int column, int row,
-                 const TableSettings& s) {
+// A reader or a writer for each byte field of a table, used record after record.
+template <typename Field> struct ByteFields {
+    Field fontName{ro::fontNamePacked, kFontNameBytes, kFontNamePacking};
+    Field imageSpec{ro::imageSpecPacked, kImageSpecBytes, kImageSpecPacking};
+    Field operationDescriptor{ro::operationDescriptorPacked, kOperationDescriptorBytes,
+                              kOperationDescriptorPacking};
+    Field iconPath{ro::iconPathPacked, kIconPathBytes, kIconPathPacking};
+};
+using ByteFieldWriters = ByteFields<ByteFieldWriter>;
+using ByteFieldReaders = ByteFields<ByteFieldReader>;
+
+void WriteRecord(char* record, ByteFieldWriters& writers, const CellRecord& cell, int column,
+                 int row, const TableSettings& s) {
     Put<int32_t>(record, ro::left, cell.left);
     Put<int32_t>(record, ro::top, cell.top);
     Put<int32_t>(record, ro::right, cell.right);
@@ -108,14 +191,14 @@ void WriteRecord(char* record, const CellRecord& cell, int column, int row,
     Put<int16_t>(record, ro::row, int16_t(row));
     Put<int32_t>(record, ro::backColour, cell.backColour);
     Put<int32_t>(record, ro::textColour, cell.textColour);
-    PackByteField(record, ro::fontNamePacked, cell.fontName, kFontNameBytes, kFontNamePacking);
+    writers.fontName.Write(record, cell.fontName);
     Put<int16_t>(record, ro::fontSize, cell.fontSize);
     Put<int32_t>(record, ro::bold, cell.bold);
     Put<int32_t>(record, ro::italic, cell.italic);
     Put<int32_t>(record, ro::underline, cell.underline);
     Put<int32_t>(record, ro::strikeout, cell.strikeout);
     Put<int32_t>(record, ro::leading, cell.leading);
-    PackByteField(record, ro::imageSpecPacked, cell.imageSpec, kImageSpecBytes, kImageSpecPacking);
+    writers.imageSpec.Write(record, cell.imageSpec);
     PackUtf16Field(record, ro::textPacked, cell.text, kTextMaxUnits, kTextPacking);
     Put<int16_t>(record, ro::alignment, cell.alignment);
     Put<int16_t>(record, ro::columnCount, cell.columnCount);
@@ -131,9 +214,8 @@ void WriteRecord(char* record, const CellRecord& cell, int column, int row,
     Put<int32_t>(record, ro::pageColour, cell.pageColour);
     Put<int16_t>(record, ro::numberFormat, cell.numberFormat);
     Put<int32_t>(record, ro::numericAllowed, cell.numericAllowed);
-    PackByteField(record, ro::operationDescriptorPacked, cell.operationDescriptor,
-                  kOperationDescriptorBytes, kOperationDescriptorPacking);
-    PackByteField(record, ro::iconPathPacked, cell.iconPath, kIconPathBytes, kIconPathPacking);
+    writers.operationDescriptor.Write(record, cell.operationDescriptor);
+    writers.iconPath.Write(record, cell.iconPath);
     Put<int32_t>(record, ro::passwordSet, cell.passwordSet);
     PackUtf16Field(record, ro::passwordPacked, cell.password, kPasswordMaxUnits, kPasswordPacking);
     Put<int32_t>(record, ro::horizontalTitleBar, s.horizontalTitleBar);
@@ -146,7 +228,7 @@ void WriteRecord(char* record, const CellRecord& cell, int column, int row,
     Put<int32_t>(record, ro::verticalLinesWithCellAreas, s.verticalLinesWithCellAreas);
 }
 
-void ReadCellFields(const char* record, CellRecord& cell) {
+void ReadCellFields(const char* record, ByteFieldReaders& readers, CellRecord& cell) {
     cell.left = Get<int32_t>(record, ro::left);
     cell.top = Get<int32_t>(record, ro::top);
     cell.right = Get<int32_t>(record, ro::right);
@@ -155,15 +237,14 @@ void ReadCellFields(const char* record, CellRecord& cell) {
     cell.row = Get<int16_t>(record, ro::row);
     cell.backColour = Get<int32_t>(record, ro::backColour);
     cell.textColour = Get<int32_t>(record, ro::textColour);
-    cell.fontName = UnpackByteField(record, ro::fontNamePacked, kFontNameBytes, kFontNamePacking);
+    cell.fontName = readers.fontName.Read(record);
     cell.fontSize = Get<int16_t>(record, ro::fontSize);
     cell.bold = Get<int32_t>(record, ro::bold);
     cell.italic = Get<int32_t>(record, ro::italic);
     cell.underline = Get<int32_t>(record, ro::underline);
     cell.strikeout = Get<int32_t>(record, ro::strikeout);
     cell.leading = Get<int32_t>(record, ro::leading);
-    cell.imageSpec =
-        UnpackByteField(record, ro::imageSpecPacked, kImageSpecBytes, kImageSpecPacking);
+    cell.imageSpec = readers.imageSpec.Read(record);
     cell.text = UnpackUtf16Field(record, ro::textPacked, kTextMaxUnits, kTextPacking);
     cell.alignment = Get<int16_t>(record, ro::alignment);
     cell.columnCount = Get<int16_t>(record, ro::columnCount);
@@ -179,10 +260,8 @@ void ReadCellFields(const char* record, CellRecord& cell) {
     cell.pageColour = Get<int32_t>(record, ro::pageColour);
     cell.numberFormat = Get<int16_t>(record, ro::numberFormat);
     cell.numericAllowed = Get<int32_t>(record, ro::numericAllowed);
-    cell.operationDescriptor =
-        UnpackByteField(record, ro::operationDescriptorPacked, kOperationDescriptorBytes,
-                        kOperationDescriptorPacking);
-    cell.iconPath = UnpackByteField(record, ro::iconPathPacked, kIconPathBytes, kIconPathPacking);
+    cell.operationDescriptor = readers.operationDescriptor.Read(record);
+    cell.iconPath = readers.iconPath.Read(record);
 }
 
 // Takes the table-wide settings from record 1; false when they cannot describe a table.
@@ -253,19 +332,149 @@ int MakeMissingCells(Document& document, const GridArray<uint8_t>& covered) {
     return missing;
 }
 
+Status WrongLength(qint64 length, size_t recordSize) {
+    return {StatusCode::WrongLength,
+            QStringLiteral("length %1 is not a multiple of %2").arg(length).arg(recordSize)};
+}
+
+// The records of a work file, handed out a window at a time.
+class RecordSource {
+public:
+    virtual ~RecordSource() = default;
+    // Records first .. first + count - 1, valid until the next call; null when unreadable.
+    virtual const char* Records(size_t first, size_t count) = 0;
+};
+
+class ByteRecords final : public RecordSource {
+public:
+    ByteRecords(const QByteArray& bytes, size_t recordSize)
+        : bytes_(bytes), recordSize_(recordSize) {}
+    const char* Records(size_t first, size_t) override {
+        return bytes_.constData() + first * recordSize_;
+    }
+
+private:
+    const QByteArray& bytes_;
+    size_t recordSize_;
+};
+
+// Maps one window of the file at a time and lets it go before the next, so that a file of
+// any size costs one window of memory; reads into a buffer where mapping is refused.
+class FileRecords final : public RecordSource {
+public:
+    FileRecords(QFile& file, size_t recordSize) : file_(file), recordSize_(recordSize) {}
+    ~FileRecords() override { Unmap(); }
+    FileRecords(const FileRecords&) = delete;
+    FileRecords& operator=(const FileRecords&) = delete;
+
+    const char* Records(size_t first, size_t count) override {
+        Unmap();
+        const auto offset = qint64(first * recordSize_);
+        const auto length = qint64(count * recordSize_);
+        mapped_ = file_.map(offset, length);
+        if (mapped_) return reinterpret_cast<const char*>(mapped_);
+        buffer_.resize(length);
+        if (!file_.seek(offset) || file_.read(buffer_.data(), length) != length) return nullptr;
+        return buffer_.constData();
+    }
+
+private:
+    void Unmap() {
+        if (mapped_) file_.unmap(mapped_);
+        mapped_ = nullptr;
+    }
+
+    QFile& file_;
+    size_t recordSize_;
+    uchar* mapped_ = nullptr;
+    QByteArray buffer_;
+};
+
+// Records looked at in one window: under a megabyte.
+constexpr size_t kWindowRecords = 256;
+
+Status ReadRecords(RecordSource& source, size_t recordCount, WorkFileFormat format,
+                   Document& document, const PasswordQuestion& ask) {
+    if (recordCount == 0) return {StatusCode::NotATable, QStringLiteral("the file holds no cells")};
+    const char* first = source.Records(0, 1);
+    if (!first) return {StatusCode::Unreadable, QStringLiteral("record 1 cannot be read")};
+
+    Document fresh;
+    fresh.settings = document.settings;
+    fresh.settings.tableRetouched = 0;
+    if (!ReadTableSettings(first, format, fresh.settings))
+        return {StatusCode::NotATable,
+                QStringLiteral("record 1 (byte 0) does not describe a table")};
+
+    TableSettings& s = fresh.settings;
+    if (s.passwordSet != 0 && !s.password.isEmpty()) {
+        const QString answer = ask ? TrimSpaces(ask()).toString() : QString();
+        if (answer != s.password)
+            return {StatusCode::WrongPassword, QStringLiteral("wrong or missing password")};
+    }
+
+    // The writer stores one record per cell, so a table never needs more than that.
+    const size_t tableRecords = size_t(s.columnCount) * size_t(s.rowCount);
+    const size_t readCount = std::min(recordCount, tableRecords);
+    const size_t recordSize = RecordSize(format);
+    ByteFieldReaders readers;
+    GridArray<uint8_t> covered;
+    for (size_t start = 0; start < readCount; start += kWindowRecords) {
+        const size_t count = std::min(kWindowRecords, readCount - start);
+        const char* window = source.Records(start, count);
+        if (!window)
+            return {StatusCode::Unreadable, QStringLiteral("record %1 (byte %2) cannot be read")
+                                                .arg(start + 1)
+                                                .arg(start * recordSize)};
+        for (size_t index = 0; index < count; ++index) {
+            const char* record = window + index * recordSize;
+            const int column = Get<int16_t>(record, ro::column);
+            const int row = Get<int16_t>(record, ro::row);
+            if (!fresh.InTable(column, row)) continue; // a stray record has no place in the table
+            CellRecord& cell = fresh.cell(column, row);
+            ReadCellFields(record, readers, cell);
+            covered.at(column, row) = 1;
+            cell.passwordSet = s.passwordSet;
+            cell.password = s.password;
+        }
+    }
+    const int missing = MakeMissingCells(fresh, covered);
+    const CellRecord& last = fresh.cell(s.columnCount - 1, s.rowCount - 1);
+    fresh.extentRight = int16_t(last.right);
+    fresh.extentBottom = int16_t(last.bottom);
+    document = std::move(fresh);
+
+    Status status = Status::Success();
+    status.missingCells = missing;
+    if (recordCount > readCount)
+        status.warning = QStringLiteral("the table has %1 cells; the %2 bytes after their records "
+                                        "were not read")
+                             .arg(tableRecords)
+                             .arg((recordCount - readCount) * recordSize);
+    return status;
+}
+
 Status LoadFile(const QString& path, WorkFileFormat format, Document& document,
                 const PasswordQuestion& ask) {
+    const auto failed = [&path](Status status) {
+        status.detail = path + QStringLiteral(": ") + status.detail;
+        return status;
+    };
+    // Opening a FIFO would wait for a writer, and a device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failed({StatusCode::Unreadable, QStringLiteral("not a regular file")});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {StatusCode::Unreadable, path + QStringLiteral(": ") + file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {StatusCode::Unreadable, path + QStringLiteral(": ") + file.errorString()};
-    Status status = LoadWorkFileBytes(bytes, format, document, ask);
-    if (status.ok())
-        document.workFilePath = path;
-    else
-        status.detail = path + QStringLiteral(": ") + status.detail;
+        return failed({StatusCode::Unreadable, file.errorString()});
+    const size_t recordSize = RecordSize(format);
+    const qint64 length = file.size();
+    if (size_t(length) % recordSize != 0) return failed(WrongLength(length, recordSize));
+    FileRecords source(file, recordSize);
+    Status status = ReadRecords(source, size_t(length) / recordSize, format, document, ask);
+    if (!status.ok()) return failed(status);
+    document.workFilePath = path;
+    if (!status.warning.isEmpty()) status.warning = path + QStringLiteral(": ") + status.warning;
     return status;
 }
 
@@ -282,48 +491,9 @@ bool IsPreviousWorkFile(const QString& path) {
 Status LoadWorkFileBytes(const QByteArray& bytes, WorkFileFormat format, Document& document,
                          const PasswordQuestion& ask) {
     const size_t recordSize = RecordSize(format);
-    if (size_t(bytes.size()) % recordSize != 0)
-        return {
-            StatusCode::WrongLength,
-            QStringLiteral("length %1 is not a multiple of %2").arg(bytes.size()).arg(recordSize)};
-    const size_t recordCount = size_t(bytes.size()) / recordSize;
-    if (recordCount == 0) return {StatusCode::NotATable, QStringLiteral("the file holds no cells")};
-
-    Document fresh;
-    fresh.settings = document.settings;
-    fresh.settings.tableRetouched = 0;
-    const char* first = bytes.constData();
-    if (!ReadTableSettings(first, format, fresh.settings))
-        return {StatusCode::NotATable,
-                QStringLiteral("record 1 (byte 0) does not describe a table")};
-
-    TableSettings& s = fresh.settings;
-    if (s.passwordSet != 0 && !s.password.isEmpty()) {
-        const QString answer = ask ? TrimSpaces(ask()).toString() : QString();
-        if (answer != s.password)
-            return {StatusCode::WrongPassword, QStringLiteral("wrong or missing password")};
-    }
-
-    GridArray<uint8_t> covered;
-    for (size_t index = 0; index < recordCount; ++index) {
-        const char* record = first + index * recordSize;
-        const int column = Get<int16_t>(record, ro::column);
-        const int row = Get<int16_t>(record, ro::row);
-        if (!fresh.InTable(column, row)) continue; // a stray record has no place in the table
-        CellRecord& cell = fresh.cell(column, row);
-        ReadCellFields(record, cell);
-        cell.passwordSet = s.passwordSet;
-        cell.password = s.password;
-        covered.at(column, row) = 1;
-    }
-    const int missing = MakeMissingCells(fresh, covered);
-    const CellRecord& last = fresh.cell(s.columnCount - 1, s.rowCount - 1);
-    fresh.extentRight = int16_t(last.right);
-    fresh.extentBottom = int16_t(last.bottom);
-    document = std::move(fresh);
-    Status status;
-    status.missingCells = missing;
-    return status;
+    if (size_t(bytes.size()) % recordSize != 0) return WrongLength(bytes.size(), recordSize);
+    ByteRecords source(bytes, recordSize);
+    return ReadRecords(source, size_t(bytes.size()) / recordSize, format, document, ask);
 }
 
 Status LoadWorkFile(const QString& path, Document& document, const PasswordQuestion& ask) {
@@ -348,19 +518,40 @@ Status LoadAnyWorkFile(const QString& path, Document& document, const PasswordQu
                     .arg(kPreviousRecordSize)};
 }
 
-QByteArray WorkFileBytes(const Document& document) {
+namespace {
+
+// Builds the records of the table a window at a time, rows outer and columns inner, and hands
+// each window to `sink`; stops with false as soon as the sink does.
+template <typename Sink> bool ForEachRecordWindow(const Document& document, Sink sink) {
     const TableSettings& s = document.settings;
     const int columns = std::clamp<int>(s.columnCount, 0, kGridCapacity);
     const int rows = std::clamp<int>(s.rowCount, 0, kGridCapacity);
-    QByteArray bytes(qsizetype(size_t(columns) * size_t(rows) * kRecordSize), '\0');
-    char* record = bytes.data();
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            WriteRecord(record, document.cell(column, row), column, row, s);
-            if (record == bytes.data()) PutTableValues(record, s);
-            record += kRecordSize;
+    const size_t total = size_t(columns) * size_t(rows);
+    // The plain string areas are never written, so they stay zero from here on.
+    QByteArray window(qsizetype(std::min(total, kWindowRecords) * kRecordSize), '\0');
+    ByteFieldWriters writers;
+    for (size_t start = 0; start < total; start += kWindowRecords) {
+        const size_t count = std::min(kWindowRecords, total - start);
+        for (size_t index = 0; index < count; ++index) {
+            const int column = int((start + index) % size_t(columns));
+            const int row = int((start + index) / size_t(columns));
+            char* record = window.data() + index * kRecordSize;
+            WriteRecord(record, writers, document.cell(column, row), column, row, s);
+            if (start + index == 0) PutTableValues(record, s);
         }
+        if (!sink(window.constData(), qsizetype(count * kRecordSize))) return false;
     }
+    return true;
+}
+
+} // namespace
+
+QByteArray WorkFileBytes(const Document& document) {
+    QByteArray bytes;
+    ForEachRecordWindow(document, [&bytes](const char* data, qsizetype size) {
+        bytes.append(data, size);
+        return true;
+    });
     return bytes;
 }
 

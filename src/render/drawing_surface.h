@@ -37,6 +37,9 @@ public:
     // Every later operation draws on `picture` until another target is selected or the
     // target is released. The picture must outlive its selection.
     virtual void SelectTarget(QImage& picture) = 0;
+    // True when nothing drawn on the surface can ever be seen: drawing may then skip the work
+    // whose only outcome is pixels.
+    virtual bool ShowsNothing() const { return false; }
     virtual void ReleaseTarget() = 0;
     virtual void FillTarget(int32_t colour) = 0;
 

@@ -1,7 +1,6 @@
 #include "render/export_cut.h"
 
 #include "content/operations.h"
-#include "content/table_extent.h"
 #include "model/document.h"
 #include "render/bitmap_writer.h"
 #include "render/drawing_surface.h"
@@ -64,22 +63,31 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
                         ImageReportMemory& reports, const ExportLook& look) {
     RecomputeOperations(document);
     const int scale = std::clamp(look.scale, 1, kMaxExportScale);
-    const int side = kPictureSize * scale;
-    QImage tablePicture = look.transparent ? MakeTransparentPicture(side, side)
-                                           : MakePicture(side, side, document.settings.pageColour);
-    std::optional<QtDrawingSurface> scaled;
-    DrawingSurface& drawOn = scale == 1 ? surface : scaled.emplace(scale);
     const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
-    RenderTable(drawOn, tablePicture, document, AtExportOrigin(options, frame), clock, messages,
+    // The cut is known before drawing, so the table is drawn on a picture of just its size:
+    // the pixels of the table picture's top-left part without the rest of it and a copy.
+    // Nothing lies beyond the table picture: a larger cut would only add undrawn pixels.
+    int16_t right = 0;
+    int16_t bottom = 0;
+    const bool drawn = DrawnTableExtent(document, frame.origin, frame.origin, right, bottom);
+    const int width = std::min(right + frame.extra, kPictureSize) * scale;
+    const int height = std::min(bottom + frame.extra, kPictureSize) * scale;
+    QImage picture;
+    if (drawn && width > 0 && height > 0)
+        picture = look.transparent ? MakeTransparentPicture(width, height)
+                                   : MakePicture(width, height, document.settings.pageColour);
+    // Drawn even without a picture: drawing evaluates the series and records what it finds.
+    NullDrawingSurface unseen;
+    std::optional<QtDrawingSurface> scaled;
+    DrawingSurface& drawOn =
+        picture.isNull() ? unseen : (scale == 1 ? surface : scaled.emplace(scale));
+    RenderTable(drawOn, picture, document, AtExportOrigin(options, frame), clock, messages,
                 reports);
     drawOn.ReleaseTarget();
-
-    const QSize cut = CutSize(document, frame);
-    if (cut.isEmpty()) return {};
-    QImage picture = tablePicture.copy(QRect(QPoint(0, 0), cut * scale));
+    if (picture.isNull()) return picture;
     // Shown at the size of the plain picture by programs that read the resolution.
-    picture.setDotsPerMeterX(tablePicture.dotsPerMeterX() * scale);
-    picture.setDotsPerMeterY(tablePicture.dotsPerMeterY() * scale);
+    picture.setDotsPerMeterX(picture.dotsPerMeterX() * scale);
+    picture.setDotsPerMeterY(picture.dotsPerMeterY() * scale);
     return picture;
 }
 

@@ -9,6 +9,7 @@
 class NullDrawingSurface : public DrawingSurface {
 public:
     void SelectTarget(QImage&) override {}
+    bool ShowsNothing() const override { return true; }
     void ReleaseTarget() override {}
     void FillTarget(int32_t) override {}
     void SetPenWidth(int) override {}

@@ -3,6 +3,7 @@
 #include "render/gif_writer.h"
 #include "render/picture_file.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -41,8 +42,16 @@ QByteArray FindEncoder(const QString& mimeType) {
     const QByteArray wanted = mimeType.toLower().toLatin1();
     if (wanted.isEmpty()) return {};
     if (wanted == "image/gif") return kGifEncoder;
-    const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(wanted);
-    return formats.isEmpty() ? QByteArray() : formats.first();
+    // Qt's own list of formats by MIME type would load every image plugin there is; asking
+    // for a writer of the type's first extension, which Qt also knows as a format name, loads
+    // that plugin only.
+    for (const ExtensionType& entry : kEncoderTable) {
+        if (wanted != entry.mimeType) continue;
+        QBuffer device;
+        QImageWriter writer(&device, entry.extension);
+        return writer.canWrite() ? QByteArray(entry.extension) : QByteArray();
+    }
+    return {};
 }
 
 EncoderChoice PictureEncoderFor(const QImage& picture, const QString& fileName) {

@@ -3,9 +3,11 @@
 #include "render/colour.h"
 #include "render/picture.h"
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPaintEngine>
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
 #include <utility>
 
@@ -17,7 +19,27 @@ namespace {
 constexpr char16_t kSimpleLimit = 0x0500;
 
 bool IsSimpleCharacter(QChar c) {
-    return c.unicode() < kSimpleLimit && c.isPrint() && !c.isMark();
+    // The test for every character of every line, answered from a table made once.
+    static const std::bitset<kSimpleLimit> simple = [] {
+        std::bitset<kSimpleLimit> table;
+        for (char16_t code = 0; code < kSimpleLimit; ++code)
+            table[code] = QChar(code).isPrint() && !QChar(code).isMark();
+        return table;
+    }();
+    return c.unicode() < kSimpleLimit && simple[c.unicode()];
+}
+
+// Simple characters Qt draws as the face's own glyph at the pen position: the no-break space
+// is left to Qt.
+bool IsPlainGlyph(QChar c) {
+    return IsSimpleCharacter(c) && c.unicode() != 0x00A0;
+}
+
+constexpr quint32 kUnreadGlyph = ~quint32(0);
+
+bool IsDirectFormat(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
 }
 
 int Mod8(int value) {
@@ -50,7 +72,36 @@ constexpr size_t kMaxMeasuredFonts = 64;
 } // namespace
 
 QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
-    : metrics(font), advances(size_t(kSimpleLimit), -1) {}
+    : font(font), metrics(font), advances(size_t(kSimpleLimit), -1),
+      glyphs(size_t(kSimpleLimit), kUnreadGlyph) {}
+
+int QtDrawingSurface::FontMeasures::Ascent() {
+    if (ascent < 0) ascent = metrics.ascent();
+    return ascent;
+}
+
+int QtDrawingSurface::FontMeasures::Height() {
+    if (height < 0) height = metrics.height();
+    return height;
+}
+
+int QtDrawingSurface::FontMeasures::Leading() {
+    if (leading < 0) leading = std::max(0, metrics.leading());
+    return leading;
+}
+
+quint32 QtDrawingSurface::FontMeasures::Glyph(QChar c) {
+    quint32& glyph = glyphs[c.unicode()];
+    if (glyph != kUnreadGlyph) return glyph;
+    if (!rawFontRead) {
+        rawFont = QRawFont::fromFont(font);
+        rawFontRead = true;
+    }
+    int count = 1;
+    glyph = 0;
+    if (rawFont.isValid() && !rawFont.glyphIndexesForChars(&c, 1, &glyph, &count)) glyph = 0;
+    return glyph;
+}
 
 QtDrawingSurface::QtDrawingSurface(int scale) : scale_(std::max(1, scale)) {
     SelectFont(font_);
@@ -73,6 +124,13 @@ void QtDrawingSurface::SelectTarget(QImage& picture) {
     area_ = vectorDevice_ ? vectorSize_ : LogicalSize(picture) / scale_;
     painter_.begin(target_);
     if (scale_ != 1) painter_.scale(scale_, scale_);
+    // Solid fills may write the pixels themselves where one drawing unit is one pixel of a
+    // 32-bit picture. Beginning made the picture's pixels the painter's own, so they stay
+    // where the painter draws.
+    const bool direct = !vectorDevice_ && scale_ == 1 && picture.devicePixelRatio() == 1 &&
+                        IsDirectFormat(picture.format());
+    raster_ = painter_.isActive() && direct ? &picture : nullptr;
+    pixels_ = raster_ ? raster_->bits() : nullptr;
     painter_.setFont(font_.font);
     painter_.setPen(textColour_);
 }
@@ -80,6 +138,8 @@ void QtDrawingSurface::SelectTarget(QImage& picture) {
 void QtDrawingSurface::ReleaseTarget() {
     if (painter_.isActive()) painter_.end();
     target_ = nullptr;
+    raster_ = nullptr;
+    pixels_ = nullptr;
 }
 
 void QtDrawingSurface::SetReplacing(bool replacing) {
@@ -97,7 +157,19 @@ void QtDrawingSurface::FillTarget(int32_t colour) {
 
 void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
     if (x2 < x1 || y2 < y1 || !painter_.isActive()) return;
-    painter_.fillRect(QRect(x1, y1, x2 - x1 + 1, y2 - y1 + 1), QColor(colour));
+    if (!pixels_) {
+        painter_.fillRect(QRect(x1, y1, x2 - x1 + 1, y2 - y1 + 1), QColor(colour));
+        return;
+    }
+    // What the painter's opaque fill writes, without its set-up for every box edge.
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, raster_->width() - 1);
+    y2 = std::min(y2, raster_->height() - 1);
+    const QRgb opaque = colour | 0xFF000000u;
+    const qsizetype stride = raster_->bytesPerLine();
+    for (int y = y1; y <= y2; ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(pixels_ + y * stride) + x1, x2 - x1 + 1, opaque);
 }
 
 void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
@@ -256,9 +328,37 @@ int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
     return width;
 }
 
+// Characters the face has glyphs for are placed at the pen, advance after advance, as Qt
+// places them without shaping: the same pixels without laying the line out again.
+bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
+    if (font_.rotated || font_.font.underline() || font_.font.strikeOut()) return false;
+    // The lists keep their room from line to line: the run lets go of them after drawing.
+    glyphs_.resize(0);
+    positions_.resize(0);
+    int pen = x;
+    for (QChar c : text) {
+        if (!IsPlainGlyph(c)) return false;
+        const quint32 glyph = current_->Glyph(c);
+        if (glyph == 0) return false;
+        glyphs_.append(glyph);
+        positions_.append(QPointF(pen, y));
+        pen += Advance(c);
+    }
+    QGlyphRun run;
+    run.setRawFont(current_->rawFont);
+    run.setGlyphIndexes(glyphs_);
+    run.setPositions(positions_);
+    painter_.drawGlyphRun(QPointF(0, 0), run);
+    return true;
+}
+
+void QtDrawingSurface::DrawTextRun(int x, int y, QStringView text) {
+    if (!DrawGlyphRun(x, y, text)) painter_.drawText(QPoint(x, y), text.toString());
+}
+
 void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
     if (justifyBreaks_ <= 0 || justifyExtra_ == 0) {
-        painter_.drawText(QPoint(x, y), text);
+        DrawTextRun(x, y, text);
         return;
     }
     // Each run ends with a space that takes its share of the extra width.
@@ -267,31 +367,31 @@ void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
     int breaks = 0;
     for (int i = 0; i < text.size() && breaks < justifyBreaks_; ++i) {
         if (text[i] != u' ') continue;
-        painter_.drawText(QPoint(x + Width(text, start) + shift, y),
-                          text.mid(start, i - start + 1));
+        DrawTextRun(x + Width(text, start) + shift, y,
+                    QStringView(text).sliced(start, i - start + 1));
         shift += ShareOfBreak(justifyExtra_, justifyBreaks_, breaks++);
         start = i + 1;
     }
     if (start < text.size())
-        painter_.drawText(QPoint(x + Width(text, start) + shift, y), text.mid(start));
+        DrawTextRun(x + Width(text, start) + shift, y, QStringView(text).sliced(start));
 }
 
 void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
     if (text.isEmpty() || !painter_.isActive()) return;
     const int left = RoundCoordinate(x), top = RoundCoordinate(y);
     if (!font_.rotated) {
-        DrawTextRuns(left, top + current_->metrics.ascent(), text);
+        DrawTextRuns(left, top + current_->Ascent(), text);
         return;
     }
     painter_.save();
     painter_.translate(left, top);
     painter_.rotate(90);
-    DrawTextRuns(0, current_->metrics.ascent(), text);
+    DrawTextRuns(0, current_->Ascent(), text);
     painter_.restore();
 }
 
 TextExtent QtDrawingSurface::MeasureText(const QString& text) const {
-    return {Width(text, text.size()), current_->metrics.height()};
+    return {Width(text, text.size()), current_->Height()};
 }
 
 int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
@@ -324,5 +424,5 @@ void QtDrawingSurface::SetTextJustification(int extra, int breakCount) {
 }
 
 int QtDrawingSurface::LineHeight() const {
-    return current_->metrics.height() + std::max(0, current_->metrics.leading());
+    return current_->Height() + current_->Leading();
 }

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRawFont>
 #include <unordered_map>
 #include <vector>
 
@@ -53,6 +54,8 @@ private:
     void DrawDiagonalCrossLines(const QRect& inside, QRgb colour);
     void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
     void DrawTextRuns(int x, int y, const QString& text);
+    void DrawTextRun(int x, int y, QStringView text);
+    bool DrawGlyphRun(int x, int y, QStringView text);
     int Advance(QChar c) const;
     int Width(const QString& text, qsizetype length) const;
 
@@ -62,21 +65,39 @@ private:
     int scale_ = 1;
     QPaintDevice* vectorDevice_ = nullptr;
     QSize vectorSize_;
+    // The target picture and its pixels when solid fills may write them directly.
+    QImage* raster_ = nullptr;
+    uchar* pixels_ = nullptr;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     CellFont font_;
-    // The metrics of each font selected so far, with the advances of the characters Qt lays
-    // out one glyph each, read once each: measuring and fitting then need no shaping.
+    // The metrics of each font selected so far, with the advances and glyphs of the characters
+    // Qt lays out one glyph each, read once each: measuring, fitting and drawing them then
+    // need no shaping. Nothing is read before it is needed.
     struct FontMeasures {
         explicit FontMeasures(const QFont& font);
+        int Ascent();
+        int Height();
+        int Leading();
+        quint32 Glyph(QChar c);
+
+        QFont font;
         QFontMetrics metrics;
         std::vector<int> advances; // -1: not read yet
+        int ascent = -1;
+        int height = -1;
+        int leading = -1;
+        bool rawFontRead = false;
+        QRawFont rawFont;
+        std::vector<quint32> glyphs; // kUnreadGlyph: not read yet; 0: not in the face
     };
     struct FontHash {
         size_t operator()(const QFont& font) const { return qHash(font); }
     };
     std::unordered_map<QFont, FontMeasures, FontHash> measures_;
     FontMeasures* current_ = nullptr;
+    QList<quint32> glyphs_;
+    QList<QPointF> positions_;
     QColor textColour_ = Qt::black;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;

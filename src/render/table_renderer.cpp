@@ -110,6 +110,13 @@ private:
     int originY_;
 };
 
+// The drawn corner of the bottom-right cell.
+void StoreExtent(const TableGeometry& geometry, int16_t& right, int16_t& bottom) {
+    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
+    right = ClampedInt16(last.x2);
+    bottom = ClampedInt16(last.y2);
+}
+
 void DrawBox(DrawingSurface& surface, const DrawnRect& rect, int32_t outline, BoxFill fill) {
     surface.DrawBox(rect.x1, rect.y1, rect.x2, rect.y2, outline, fill);
 }
@@ -267,6 +274,7 @@ private:
 
     void DrawText(const CellRecord& cell, const QString& text, FontTurn turn, int column, int row,
                   const DrawnRect& rect) {
+        if (surface_.ShowsNothing()) return;
         const CellFont& font = fonts_.Get(cell, options_.characterSet, turn);
         if (text.isEmpty()) return;
         const TextBox box{rect.x1 + thickness_, rect.y1 + thickness_,
@@ -276,6 +284,7 @@ private:
     }
 
     void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
+        if (surface_.ShowsNothing()) return;
         const QString path = LocateCellFile(cell.iconPath, options_.workFileFolder);
         if (!FileExists(path)) return;
         const QImage& icon = icons_.Icon(path, surface_.DetailScale());
@@ -332,9 +341,16 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
     if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
     if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();
 
-    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
-    document.extentRight = ClampedInt16(last.x2);
-    document.extentBottom = ClampedInt16(last.y2);
+    StoreExtent(geometry, document.extentRight, document.extentBottom);
+}
+
+bool DrawnTableExtent(const Document& document, int originX, int originY, int16_t& right,
+                      int16_t& bottom) {
+    const TableSpans spans = ComputeSpans(document);
+    const TableGeometry geometry(document, spans, originX, originY);
+    if (geometry.columns() < 1 || geometry.rows() < 1) return false;
+    StoreExtent(geometry, right, bottom);
+    return true;
 }
 
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,

@@ -44,6 +44,12 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
                  const RenderOptions& options, const Clock& clock, MessageSink& messages,
                  ImageReportMemory& reports);
 
+// The drawn right and bottom edge of the bottom-right cell that RenderTable at this origin
+// leaves in the document; drawing does not move cells, so it is known before drawing. False
+// when the table has no cells.
+bool DrawnTableExtent(const Document& document, int originX, int originY, int16_t& right,
+                      int16_t& bottom);
+
 // What every change to the table ends with, on the table picture: operations recomputed,
 // picture cleared with the page colour, page frame, the table at the view origin (2, 2).
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,

@@ -33,7 +33,7 @@ constexpr GroupShape kShapes[] = {
     {54, 1, 100},  {57, 1, 100}, {58, 2, 100},  {59, 1, 100},  {60, 1, 100}, {61, 1, 100},
     {62, 2, 100},  {63, 1, 100}, {64, 2, 100},  {65, 5, 100},  {66, 2, 100}, {67, 1, 100},
     {68, 11, 100}, {69, 9, 100}, {70, 7, 100},  {71, 11, 100}, {72, 2, 100}, {73, 5, 200},
-    {74, 2, 100},  {75, 2, 100}, {76, 5, 120}, {77, 13, 100}, {78, 2, 100},
+    {74, 2, 100},  {75, 2, 100}, {76, 5, 120}, {77, 13, 100}, {78, 2, 100}, {79, 1, 100},
 };
 
 struct EnglishText {
@@ -252,6 +252,7 @@ constexpr EnglishText kEnglishList[] = {
     {76, 3, u"Scale"},
     {76, 4, u"Transparent background"},
     {76, 5, u"The export cannot overwrite the open work file: "},
+    {79, 1, u"The file holds more than its table; the rest was not read: "},
 };
 
 // The rows given in all seven languages, in language order.

@@ -327,6 +327,26 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
 }
 
+TEST_F(EditorTest, ReadingAFileLongerThanItsTableSaysTheRestWasNotRead) {
+    NewTable(2, 2);
+    document().cell(0, 0).text = QStringLiteral("kept"); // zero records would land here
+    const QString path = folder.Path(QStringLiteral("longer.qdvl"));
+    ui.files.push_back(path);
+    Run(command::kRecordFile);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(3 * 3331, '\0'));
+    file.close();
+
+    ui.files.push_back(path);
+    Run(command::kReadFile);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("kept"));
+    ASSERT_FALSE(ui.messages.isEmpty());
+    EXPECT_EQ(ui.messages.last(), Message(79, 1) + path +
+                                      QStringLiteral(": the table has 4 cells; the 9993 bytes "
+                                                     "after their records were not read"));
+}
+
 TEST_F(EditorTest, ExportsSayWhatHappened) {
     NewTable(3, 2);
     const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));

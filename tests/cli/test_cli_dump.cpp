@@ -3,6 +3,7 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/work_file.h"
+#include "model/work_file_layout.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,4 +181,19 @@ TEST(CliDump, ASettingsFileThatIsNoFileLeavesTheDefaultsWithAWarning) {
     EXPECT_EQ(result.messages,
               QStringList{QStringLiteral("settings not read, the defaults stand: ") + fifo.path() +
                           QStringLiteral(": Not a regular file")});
+
+TEST(CliDump, OversizedFileIsReadOnlyAsFarAsTheTableNeeds) {
+    TempFolder folder;
+    const QString path = folder.Path(QStringLiteral("huge.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(path, MakeTable(2, 2)).ok());
+    // A gigabyte of unwritten (sparse) records after the table's four.
+    const qint64 records = 300000;
+    ASSERT_TRUE(QFile::resize(path, qint64(kRecordSize) * records));
+
+    const CliRun run = Cli({QStringLiteral("dump"), path, QStringLiteral("--raw")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(run.out)[QStringLiteral("cells")].toArray().size(), 4);
+    EXPECT_EQ(run.err, "quadrivel-cli: " + path.toUtf8() + ": the table has 4 cells; the " +
+                           QByteArray::number(qint64(kRecordSize) * (records - 4)) +
+                           " bytes after their records were not read\n");
 }

@@ -195,17 +195,22 @@ TEST(WorkFile, LengthRules) {
     EXPECT_EQ(open.cell(0, 0).text, QStringLiteral("original"));
 
     // A length that is a whole number of both record sizes reads as the current format. The
-    // padding records are all zero and so all land on cell (0, 0).
+    // padding records lie beyond the table's four cells: they are not read, and a warning
+    // says so.
     Document both = MakeTable(2, 2);
     QByteArray bytes = WorkFileBytes(both);
     bytes.append(QByteArray(qsizetype(kRecordSize * (kPreviousRecordSize - 4)), '\0'));
     ASSERT_EQ(bytes.size(), qsizetype(kRecordSize * kPreviousRecordSize));
     const QString path = folder.Write(QStringLiteral("both.qdvl"), bytes);
     EXPECT_TRUE(IsPreviousWorkFile(path));
-    ASSERT_TRUE(LoadAnyWorkFile(path, open, kNoPassword).ok());
+    const Status loaded = LoadAnyWorkFile(path, open, kNoPassword);
+    ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(open.settings.columnCount, 2);
     EXPECT_EQ(open.cell(1, 1).fontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(open.cell(0, 0).fontName, QString());
+    EXPECT_EQ(open.cell(0, 0).fontName, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(loaded.warning, path + QStringLiteral(": the table has 4 cells; the ") +
+                                  QString::number(kRecordSize * (kPreviousRecordSize - 4)) +
+                                  QStringLiteral(" bytes after their records were not read"));
 }
 
 TEST(WorkFile, PreviousFormat) {
@@ -312,9 +317,9 @@ TEST(WorkFile, RecordOneCarriesTheTableValues) {
     Document loaded;
     EXPECT_EQ(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, kNoPassword).code,
               StatusCode::WrongPassword);
-    ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded,
-                                  [] { return QStringLiteral("later"); })
-                    .ok());
+    ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, [] {
+                    return QStringLiteral("later");
+                }).ok());
     EXPECT_EQ(loaded.settings.pageColour, 0x00FFFF);
     EXPECT_EQ(loaded.cell(2, 1).password, QStringLiteral("later")); // every cell gets the table's
 

@@ -1,0 +1,78 @@
+// A cell edit in the editor on a full table, from the dialog's Accept to the new view: the
+// Editor driven through its canvas with a scripted Ui, no screen.
+#include "app/app_state.h"
+#include "app/cell_edit_fields.h"
+#include "app/editor.h"
+#include "app/editor_shell.h"
+#include "app/scripted_ui.h"
+#include "bench_goal.h"
+#include "content/clock.h"
+#include "gui_application.h"
+#include "model/work_file.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The window's side of the editor, with nothing to show.
+class NoWindow final : public EditorShell {
+public:
+    void RebuildMenu() override {}
+    void SetCommandEnabled(int, bool) override {}
+    void SetCommandChecked(int, bool) override {}
+    void SetTitle(const QString&) override {}
+    void ShowPictures() override {}
+    void FocusTableView() override {}
+    void CloseWindow() override {}
+};
+
+constexpr int kCells = 109;
+constexpr int kCellSize = 10;
+constexpr double kGoalMs = 50;
+
+// 109 x 109 cells of 10 x 10 pixels, a short number in each, opened in the editor from its
+// command line; then cell after cell gets a new text through the cell editing dialog.
+void BM_CellEditOnFullTable(benchmark::State& state) {
+    EnsureGuiApplication();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("full.qdvl"));
+    {
+        Document document;
+        document.settings.gridCellWidth = kCellSize;
+        document.settings.gridCellHeight = kCellSize;
+        CreateTable(document, kCells, kCells, 2, 2, 0);
+        for (int row = 0; row < kCells; ++row)
+            for (int column = 0; column < kCells; ++column)
+                document.cell(column, row).text = QString::number((column + row) % 100);
+        if (!SaveWorkFile(path, document).ok()) state.SkipWithError("the table was not saved");
+    }
+    ScriptedUi ui;
+    NoWindow window;
+    AppState appState;
+    appState.settingsPath = folder.filePath(QStringLiteral("Quadrivel.ini"));
+    const FixedClock clock(QDate(2025, 6, 15));
+    Editor editor(ui, clock, window, appState);
+    editor.Initialise(path);
+    if (appState.tableLoaded != 1) state.SkipWithError("the table was not opened");
+    appState.leftMouseMode = kLeftModeEdit;
+
+    int edits = 0;
+    ui.cellEditing = [&edits](CellEditFields& fields, AppState&) {
+        fields.text = QString::number(++edits);
+        fields.result = 1;
+        return true;
+    };
+    int cell = 0;
+    const double fastest = FastestRunMs(state, [&] {
+        const int column = cell % kCells;
+        const int row = (cell / kCells) % kCells;
+        ++cell;
+        editor.LeftClick(column * kCellSize + kCellSize / 2, row * kCellSize + kCellSize / 2);
+    });
+    if (edits == 0) state.SkipWithError("no edit reached the table");
+    ReportAgainstGoal(state, "cpu_ms", fastest, kGoalMs);
+}
+BENCHMARK(BM_CellEditOnFullTable)->Unit(benchmark::kMillisecond);
+
+} // namespace
