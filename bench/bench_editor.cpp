@@ -22,6 +22,7 @@ public:
     void SetCommandEnabled(int, bool) override {}
     void SetCommandChecked(int, bool) override {}
     void SetTitle(const QString&) override {}
+    void SetModified(bool) override {}
     void ShowPictures() override {}
     void FocusTableView() override {}
     void CloseWindow() override {}
@@ -55,7 +56,7 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
     Editor editor(ui, clock, window, appState);
     editor.Initialise(path);
     if (appState.tableLoaded != 1) state.SkipWithError("the table was not opened");
-    appState.leftMouseMode = kLeftModeEdit;
+    appState.settings.leftMouseMode = kLeftModeEdit;
 
     int edits = 0;
     ui.cellEditing = [&edits](CellEditFields& fields, AppState&) {

@@ -1,6 +1,7 @@
 #include "render/export_cut.h"
 
 #include "content/operations.h"
+#include "content/table_extent.h"
 #include "model/document.h"
 #include "render/bitmap_writer.h"
 #include "render/drawing_surface.h"

@@ -331,7 +331,9 @@ int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
 // Characters the face has glyphs for are placed at the pen, advance after advance, as Qt
 // places them without shaping: the same pixels without laying the line out again.
 bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
-    if (font_.rotated || font_.font.underline() || font_.font.strikeOut()) return false;
+    // Vector output keeps text as text, which only the painter's own text drawing gives.
+    if (vectorDevice_ || font_.rotated || font_.font.underline() || font_.font.strikeOut())
+        return false;
     // The lists keep their room from line to line: the run lets go of them after drawing.
     glyphs_.resize(0);
     positions_.resize(0);

@@ -181,6 +181,7 @@ TEST(CliDump, ASettingsFileThatIsNoFileLeavesTheDefaultsWithAWarning) {
     EXPECT_EQ(result.messages,
               QStringList{QStringLiteral("settings not read, the defaults stand: ") + fifo.path() +
                           QStringLiteral(": Not a regular file")});
+}
 
 TEST(CliDump, OversizedFileIsReadOnlyAsFarAsTheTableNeeds) {
     TempFolder folder;
