@@ -8,9 +8,11 @@ JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
 # The project's own builds treat warnings as errors; packagers' builds do not.
 WERROR      = -DQUADRIVEL_WERROR=ON
-CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
-# ccache speeds up the release build when the machine has it.
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) $(LAUNCHER)
+# ccache speeds up every build when the machine has it; paths below the checkout are kept
+# relative, so another clone of the project shares the cache.
 LAUNCHER    = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(CURDIR)
 
 .PHONY: run test build asan fuzz-build fuzz release install package bench bootstrap format clean
 
@@ -30,7 +32,7 @@ run: build
 
 $(ASAN_BUILD)/build.ninja: Makefile
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIVEL_SANITIZE=ON -DQUADRIVEL_BENCH=OFF \
-	  $(WERROR)
+	  $(WERROR) $(LAUNCHER)
 	touch $@
 
 asan: bootstrap $(ASAN_BUILD)/build.ninja
@@ -38,7 +40,7 @@ asan: bootstrap $(ASAN_BUILD)/build.ninja
 
 $(FUZZ_BUILD)/build.ninja: Makefile
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUADRIVEL_FUZZ=ON -DQUADRIVEL_TESTS=OFF -DQUADRIVEL_BENCH=OFF -DQUADRIVEL_PROGRAMS=OFF $(WERROR)
+	  -DQUADRIVEL_FUZZ=ON -DQUADRIVEL_TESTS=OFF -DQUADRIVEL_BENCH=OFF -DQUADRIVEL_PROGRAMS=OFF $(WERROR) $(LAUNCHER)
 	touch $@
 
 fuzz-build: bootstrap $(FUZZ_BUILD)/build.ninja
