@@ -28,7 +28,7 @@ build: bootstrap $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/src/app/quadrivel examples/sample.qdvl
+	$(BUILD)/src/app/shell/quadrivel examples/sample.qdvl
 
 $(ASAN_BUILD)/build.ninja: Makefile
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADRIVEL_SANITIZE=ON -DQUADRIVEL_BENCH=OFF \

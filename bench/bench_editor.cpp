@@ -1,9 +1,9 @@
 // A cell edit in the editor on a full table, from the dialog's Accept to the new view: the
 // Editor driven through its canvas with a scripted Ui, no screen.
-#include "app/app_state.h"
-#include "app/cell_edit_fields.h"
-#include "app/editor.h"
-#include "app/editor_shell.h"
+#include "app/dialogs/app_state.h"
+#include "app/dialogs/cell_edit_fields.h"
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
 #include "app/scripted_ui.h"
 #include "bench_goal.h"
 #include "content/clock.h"

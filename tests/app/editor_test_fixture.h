@@ -2,12 +2,12 @@
 
 // The editor on the offscreen platform with a scripted Ui, shared by the editor tests.
 
-#include "app/command_ids.h"
-#include "app/main_window.h"
-#include "app/message_table.h"
-#include "app/picture_widget.h"
+#include "app/editor/command_ids.h"
+#include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/startup.h"
+#include "app/shell/main_window.h"
+#include "app/shell/picture_widget.h"
+#include "app/shell/startup.h"
 #include "content/clock.h"
 #include "fixtures/temp_folder.h"
 #include "model/work_file.h"

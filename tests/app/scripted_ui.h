@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/cell_edit_fields.h"
-#include "app/ui.h"
+#include "app/dialogs/cell_edit_fields.h"
+#include "app/dialogs/ui.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,0 @@
-#include "app/app_resources.h"
-
-#include <QtGlobal>
-
-void InitAppResources() {
-    Q_INIT_RESOURCE(quadrivel);
-}

@@ -1,0 +1,77 @@
+#include "app/dialogs/cell_edit_fields.h"
+
+#include "content/number_format.h"
+#include "model/cell_record.h"
+#include "model/space_trim.h"
+
+#include <algorithm>
+
+void FillCellEditFields(const CellRecord& cell, CellEditFields& fields) {
+    CellLook look;
+    look.face = cell.fontName;
+    look.size = cell.fontSize;
+    look.bold = cell.bold;
+    look.italic = cell.italic;
+    look.underline = cell.underline;
+    look.strikeout = cell.strikeout;
+    look.leading = cell.leading;
+    look.background = cell.backColour;
+    look.textColour = cell.textColour;
+    fields.resultLook = look;
+    fields.currentLook = look;
+
+    fields.text = TrimSpaces(cell.text).toString();
+    for (size_t i = 0; i < kAlignmentCodes.size(); ++i)
+        fields.alignmentFlags[i] = kAlignmentCodes[i] == cell.alignment ? 1 : 0;
+    fields.numberFormat = cell.numberFormat;
+    fields.numberDisplay = cell.numericAllowed;
+    fields.operations = DecodeOperationDescriptor(cell.operationDescriptor);
+    fields.result = 0;
+}
+
+namespace {
+
+// Writes the accepted fields into the cell; with `opened`, only those that differ from it.
+void WriteFields(const CellEditFields& fields, const CellEditFields* opened, CellRecord& cell) {
+    const auto changed = [&](const auto& value, const auto& openedValue) {
+        return opened == nullptr || value != openedValue;
+    };
+    const CellEditFields& was = opened != nullptr ? *opened : fields;
+    if (changed(fields.operations, was.operations)) {
+        if (const auto descriptor = EncodeOperationDescriptor(fields.operations))
+            cell.operationDescriptor = *descriptor;
+    }
+    if (changed(fields.numberFormat, was.numberFormat)) cell.numberFormat = fields.numberFormat;
+    if (changed(fields.numberDisplay, was.numberDisplay))
+        cell.numericAllowed = fields.numberDisplay;
+
+    const CellLook& look = fields.resultLook;
+    const CellLook& wasLook = was.resultLook;
+    if (changed(look.background, wasLook.background)) cell.backColour = look.background;
+    if (changed(look.textColour, wasLook.textColour)) cell.textColour = look.textColour;
+    if (changed(look.face, wasLook.face)) cell.fontName = look.face;
+    if (changed(look.size, wasLook.size)) cell.fontSize = look.size;
+    if (changed(look.bold, wasLook.bold)) cell.bold = look.bold;
+    if (changed(look.italic, wasLook.italic)) cell.italic = look.italic;
+    if (changed(look.underline, wasLook.underline)) cell.underline = look.underline;
+    if (changed(look.strikeout, wasLook.strikeout)) cell.strikeout = look.strikeout;
+    if (changed(look.leading, wasLook.leading)) cell.leading = look.leading;
+    if (changed(fields.text, NormaliseTypedText(CutToTextCapacity(was.text))))
+        cell.text = CutToTextCapacity(fields.text);
+
+    // A cell with an alignment code outside 131..136 has no flag set and keeps its code.
+    const auto set = std::find(fields.alignmentFlags.begin(), fields.alignmentFlags.end(), 1);
+    if (changed(fields.alignmentFlags, was.alignmentFlags) && set != fields.alignmentFlags.end())
+        cell.alignment = kAlignmentCodes[size_t(set - fields.alignmentFlags.begin())];
+}
+
+} // namespace
+
+void WriteCellEditFields(const CellEditFields& fields, CellRecord& cell) {
+    WriteFields(fields, nullptr, cell);
+}
+
+void WriteChangedCellEditFields(const CellEditFields& opened, const CellEditFields& accepted,
+                                CellRecord& cell) {
+    WriteFields(accepted, &opened, cell);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/dialogs/cell_edit_fields.h"
+
+#include <QDialog>
+
+struct AppState;
+class CellTextPreview;
+class ColourSwatch;
+class OperationRows;
+class QButtonGroup;
+class QComboBox;
+class QPlainTextEdit;
+class QScrollArea;
+class Ui;
+
+// "Text properties": edits the working fields of one cell (or of several, which the title
+// counts) (text, face, size, styles, colours,
+// alignment, number display, one operation) and the table-wide decimal places. The cell itself
+// is never touched; `fields.result` tells whether the user accepted. The controls sit on a page
+// of the classic 449 x 952 pixels that scrolls when the screen is lower than that.
+class CellEditingDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state,
+                      const CellEditOpening& opening = CellEditOpening());
+
+    void Accept();
+    void Cancel();
+
+    // Sizes the dialog for a screen whose windows may take `available`.
+    void FitInto(const QRect& available);
+
+protected:
+    // Escape and the close button cancel.
+    void reject() override;
+    // Enter in the text box accepts (Shift+Enter starts a line, which Accept turns into a
+    // space anyway).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLookControls();
+    void BuildColourControls();
+    void BuildAlignmentControls();
+    void BuildNumberControls();
+    void ShowNumberDisplay();
+    void TakeCapturedColour(int32_t CellLook::*colour, ColourSwatch* swatch);
+    void ChooseColour(int32_t CellLook::*colour, ColourSwatch* swatch);
+    void ShowLook();
+
+    Ui& ui_;
+    CellEditFields& fields_;
+    QWidget* page_ = nullptr;
+    QScrollArea* area_ = nullptr;
+    AppState& state_;
+    CellTextPreview* preview_ = nullptr;
+    ColourSwatch* backgroundSwatch_ = nullptr;
+    ColourSwatch* textSwatch_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QButtonGroup* formats_ = nullptr;
+    QComboBox* decimals_ = nullptr;
+    OperationRows* operations_ = nullptr;
+};

@@ -1,0 +1,42 @@
+#include "app/dialogs/configuration_dialog.h"
+
+#include "app/dialogs/app_state.h"
+#include "app/dialogs/focus_memory.h"
+#include "app/dialogs/table_look_controls.h"
+#include "app/messages/message_table.h"
+#include "model/table_settings.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kLargestSeparator = 10;
+// Below the password box, as in the classic 432-pixel dialog.
+constexpr int kBottomMargin = 7;
+
+} // namespace
+
+ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
+                                         const AppState& state)
+    : QDialog(parent), settings_(settings) {
+    setWindowTitle(MessageTable(state.settings.currentLanguage).Message(71, 8));
+    look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});
+    setFixedSize(421, look_->Bottom() + kBottomMargin);
+    if (settings.passwordSet == 1 && !settings.password.isEmpty()) {
+        look_->passwordBox()->setText(settings.password);
+        look_->passwordSwitch()->setEnabled(false);
+        look_->passwordBox()->setEnabled(false);
+    }
+    connect(look_->cancelButton(), &QPushButton::clicked, this, &QDialog::reject);
+    connect(look_->acceptButton(), &QPushButton::clicked, this, &ConfigurationDialog::Accept);
+    RememberFocus(this);
+}
+
+void ConfigurationDialog::Accept() {
+    if (settings_.passwordSet == 1) {
+        if (const auto password = look_->TypedPassword()) settings_.password = *password;
+    }
+    accept();
+}

@@ -1,0 +1,151 @@
+#include "app/dialogs/new_table_dialog.h"
+
+#include "app/dialogs/app_state.h"
+#include "app/dialogs/dialog_controls.h"
+#include "app/dialogs/focus_memory.h"
+#include "app/dialogs/table_look_controls.h"
+#include "app/dialogs/ui.h"
+#include "app/messages/message_table.h"
+#include "model/document.h"
+#include "model/table_settings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+// The picture a table must fit into (exclusive bounds).
+constexpr int kWidestTable = 1119;
+constexpr int kHighestTable = 1122;
+// Five digits are far beyond every limit and keep the planned size within int.
+constexpr int kNumberBoxDigits = 5;
+
+struct LayoutSwitch {
+    int id;
+    int entry;
+    int32_t TableSettings::*setting;
+};
+
+// One under the other, the first 15 pixels under the password box, 22 pixels apart.
+const LayoutSwitch kLayoutSwitches[] = {
+    {11029, 1, &TableSettings::horizontalTitleBar},
+    {11030, 2, &TableSettings::verticalTitleBar},
+    {11031, 3, &TableSettings::horizontalLinesWithCellAreas},
+    {11032, 4, &TableSettings::verticalLinesWithCellAreas},
+};
+constexpr int kSwitchesGap = 15;
+constexpr int kSwitchPitch = 22;
+constexpr int kSwitchHeight = 20;
+constexpr int kBottomMargin = 12;
+
+} // namespace
+
+QString TableTooLargeMessage(int language, int width, int height) {
+    const MessageTable messages(language);
+    const QString crlf = QStringLiteral("\r\n");
+    return messages.Message(35, 1) + crlf + messages.Message(35, 2) +
+           QStringLiteral("%1x%2").arg(kWidestTable).arg(kHighestTable) + crlf +
+           messages.Message(35, 3) + QStringLiteral("%1x%2").arg(width).arg(height);
+}
+
+NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state)
+    : QDialog(parent), ui_(ui), settings_(settings), state_(state) {
+    const MessageTable messages(state.settings.currentLanguage);
+    setWindowTitle(messages.Message(31, 3));
+    look_ = new TableLookControls(this, ui, settings, state, {11000, 20, false});
+
+    AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(31, 6))
+        ->setAlignment(Qt::AlignCenter);
+    AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(31, 5))
+        ->setAlignment(Qt::AlignCenter);
+    AddControl<QLabel>(this, 11005, QRect(274, 32, 14, 20), QStringLiteral("x"));
+    columns_ = AddNumberBox(11006, QRect(192, 56, 72, 24));
+    rows_ = AddNumberBox(11007, QRect(286, 56, 72, 24));
+
+    AddControl<QLabel>(this, 11018, QRect(280, 209, 14, 24), QStringLiteral("x"));
+    AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(31, 1))
+        ->setAlignment(Qt::AlignCenter);
+    AddControl<QLabel>(this, 11020, QRect(294, 210, 74, 23), messages.Message(31, 2))
+        ->setAlignment(Qt::AlignCenter);
+    cellWidth_ = AddNumberBox(11021, QRect(200, 233, 72, 24));
+    cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
+    // Counts proposed by the caller (an import knows them); none for a plain New.
+    if (settings.columnCount > 0) columns_->setText(QString::number(settings.columnCount));
+    if (settings.rowCount > 0) rows_->setText(QString::number(settings.rowCount));
+
+    QCheckBox* switches[std::size(kLayoutSwitches)] = {};
+    int y = look_->Bottom() + kSwitchesGap;
+    for (size_t i = 0; i < std::size(kLayoutSwitches); ++i, y += kSwitchPitch) {
+        const LayoutSwitch& item = kLayoutSwitches[i];
+        switches[i] = AddControl<QCheckBox>(this, item.id, QRect(8, y, 350, kSwitchHeight),
+                                            messages.Message(1, item.entry));
+        switches[i]->setChecked(settings.*item.setting == 1);
+    }
+    setFixedSize(421, y - kSwitchPitch + kSwitchHeight + kBottomMargin);
+    for (size_t i = 0; i < std::size(kLayoutSwitches); ++i) {
+        connect(switches[i], &QCheckBox::toggled, this, [this, i](bool on) {
+            settings_.*kLayoutSwitches[i].setting = on ? 1 : 0;
+            look_->RedrawPreview();
+        });
+    }
+    // The two line-only styles exclude each other.
+    QCheckBox* horizontalLines = switches[2];
+    QCheckBox* verticalLines = switches[3];
+    connect(horizontalLines, &QCheckBox::toggled, verticalLines, [verticalLines](bool on) {
+        if (on) verticalLines->setChecked(false);
+    });
+    connect(verticalLines, &QCheckBox::toggled, horizontalLines, [horizontalLines](bool on) {
+        if (on) horizontalLines->setChecked(false);
+    });
+
+    connect(look_->cancelButton(), &QPushButton::clicked, this, &QDialog::reject);
+    connect(look_->acceptButton(), &QPushButton::clicked, this, &NewTableDialog::Accept);
+    columns_->setFocus();
+    RememberFocus(this);
+}
+
+QLineEdit* NewTableDialog::AddNumberBox(int id, const QRect& geometry) {
+    auto* box = AddControl<QLineEdit>(this, id, geometry);
+    box->setMaxLength(kNumberBoxDigits);
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    return box;
+}
+
+void NewTableDialog::Accept() {
+    const MessageTable messages(state_.settings.currentLanguage);
+    const int columns = columns_->text().toInt();
+    const int rows = rows_->text().toInt();
+    const int width = cellWidth_->text().toInt();
+    const int height = cellHeight_->text().toInt();
+
+    const bool complete = columns >= kFewestNewTableLines && columns <= kMostNewTableLines &&
+                          rows >= kFewestNewTableLines && rows <= kMostNewTableLines &&
+                          width >= 10 && height >= 10;
+    if (!complete) {
+        ui_.ShowMessage(messages.Message(34, 1) + QStringLiteral("\r\n") + messages.Message(34, 2));
+        return;
+    }
+    const PixelSize planned = PlannedTableSize(columns, rows, width, height,
+                                               settings_.separatorPixels, settings_.lineThickness);
+    if (planned.width >= kWidestTable || planned.height >= kHighestTable) {
+        ui_.ShowMessage(
+            TableTooLargeMessage(state_.settings.currentLanguage, planned.width, planned.height));
+        return;
+    }
+
+    // The counts change only for a table that will be created, so a refused entry never
+    // leaves the open table with counts it does not have.
+    settings_.columnCount = int16_t(columns);
+    settings_.rowCount = int16_t(rows);
+    settings_.gridCellWidth = int16_t(width);
+    settings_.gridCellHeight = int16_t(height);
+    if (settings_.passwordSet == 1) {
+        if (const auto password = look_->TypedPassword()) settings_.password = *password;
+    }
+    state_.tableLoaded = 1;
+    accept();
+}

@@ -1,0 +1,263 @@
+#include "app/editor/editor.h"
+
+#include "app/dialogs/ui.h"
+#include "app/editor/command_ids.h"
+#include "app/editor/editor_shell.h"
+#include "app/editor/selection_run.h"
+#include "app/messages/message_table.h"
+#include "content/clock.h"
+#include "content/number_format.h"
+#include "model/file_problem.h"
+#include "model/work_file.h"
+#include "render/cell_image.h"
+#include "render/picture.h"
+#include "render/rulers.h"
+#include "render/table_renderer.h"
+
+QString FileNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
+    : ui_(ui), clock_(clock), shell_(shell), state_(state),
+      tablePicture_(MakePicture(kPictureSize, kPictureSize)),
+      viewPicture_(MakePicture(kPictureSize, kPictureSize)),
+      columnRuler_(MakePicture(kPictureSize, kRulerThickness)),
+      rowRulerSource_(MakePicture(kRulerThickness, kPictureSize)),
+      rowRulerView_(MakePicture(kRulerThickness, kPictureSize)) {}
+
+void Editor::SetPixelRatio(qreal ratio) {
+    if (ratio == pixelRatio_ || ratio <= 0) return;
+    pixelRatio_ = ratio;
+    // The surface may still hold a painter on one of the old pictures.
+    surface_.ReleaseTarget();
+    tablePicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
+    viewPicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
+    columnRuler_ = MakePicture(kPictureSize, kRulerThickness, 0xFFFFFF, ratio);
+    rowRulerSource_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
+    rowRulerView_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
+    if (state_.tableLoaded == 1)
+        RedrawView();
+    else
+        ShowViewAndRulers();
+}
+
+MessageTable Editor::Messages() const {
+    return MessageTable(state_.settings.currentLanguage);
+}
+
+QString Editor::Pair(int g1, int e1, int g2, int e2) const {
+    const MessageTable messages = Messages();
+    return messages.Message(g1, e1) + QStringLiteral("\r\n") + messages.Message(g2, e2);
+}
+
+void Editor::Tell(int g1, int e1, int g2, int e2) {
+    ui_.ShowMessage(Pair(g1, e1, g2, e2));
+}
+
+void Editor::TellUnopened(const QString& detail) {
+    ui_.ShowMessage(Messages().Message(kUnreadableGroup, kWorkFileUnopenedEntry) + detail);
+}
+
+void Editor::Initialise(const QString& commandLine) {
+    if (state_.settings.rulerKind > 3) state_.settings.rulerKind = 1;
+    // A hand-edited settings file may name a mode that does not exist.
+    if (state_.settings.leftMouseMode < kLeftModeSelect ||
+        state_.settings.leftMouseMode > kLeftModeIcon)
+        state_.settings.leftMouseMode = kLeftModeSelect;
+    state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
+    ApplyMenuState();
+    shell_.SetTitle(Title());
+    ShowViewAndRulers();
+    shell_.FocusTableView();
+
+    QString path = commandLine;
+    path.remove(QLatin1Char('"'));
+    if (path.isEmpty()) return;
+    document_.workFilePath = path;
+    // Only a name that names nothing is "not there"; a folder or a FIFO says what it is.
+    const FileProblem problem = RegularFileProblem(path);
+    if (problem.missing) {
+        ui_.ShowMessage(Messages().Message(64, 1) + QStringLiteral("\r\n") + path +
+                        QStringLiteral("\r\n") + Messages().Message(64, 2));
+        return;
+    }
+    if (!problem.none()) {
+        TellUnopened(path + QStringLiteral(": ") + problem.reason);
+        return;
+    }
+    const bool current = IsWorkFile(path);
+    if (!current && !IsPreviousWorkFile(path)) {
+        Tell(42, 1, 41, 1);
+        return;
+    }
+    LoadAndShow(path, !current);
+}
+
+QString Editor::Title() const {
+    if (state_.tableLoaded == 0) return Messages().Message(17, 1);
+    const MessageTable m = Messages();
+    const TableSettings& s = document_.settings;
+    return m.Message(65, 1) + QString::number(s.gridCellWidth) + m.Message(65, 2) +
+           QString::number(s.gridCellHeight) + m.Message(65, 3) + QString::number(s.rowCount) +
+           m.Message(65, 4) + QString::number(s.columnCount) + m.Message(65, 5) +
+           QString::number(s.separatorPixels) + QStringLiteral(" - ") +
+           FileNameOf(document_.workFilePath) + QStringLiteral(" - ");
+}
+
+void Editor::UpdateStatusCaption() {
+    shell_.SetTitle(Title());
+}
+
+void Editor::ApplyMenuState() {
+    for (size_t i = 0; i < std::size(kCharacterSetCodes); ++i)
+        shell_.SetCommandChecked(command::kFirstCharacterSet + int(i),
+                                 kCharacterSetCodes[i] == state_.settings.characterSet);
+    for (int language = 1; language <= kLanguageCount; ++language)
+        shell_.SetCommandChecked(command::kFirstLanguage + language - 1,
+                                 state_.settings.currentLanguage == language);
+    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
+    for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
+        shell_.SetCommandChecked(kCopyFlagCommands[i], state_.settings.copyFlags[i] != 0);
+    const int leftModes[] = {command::kCellSelector, command::kEditTextAndColours,
+                             command::kInsertImage, command::kInsertIcon};
+    for (int mode = 1; mode <= 4; ++mode)
+        shell_.SetCommandChecked(leftModes[mode - 1], state_.settings.leftMouseMode == mode);
+    shell_.SetCommandChecked(command::kCapturingColour, state_.rightMouseMode == kRightModeCapture);
+    shell_.SetCommandChecked(command::kFavouriteColours,
+                             state_.rightMouseMode == kRightModeFavourites);
+    for (int id : kTableCommands)
+        shell_.SetCommandEnabled(id, state_.tableLoaded == 1);
+    UpdateUndoCommands();
+    shell_.SetCommandEnabled(command::kPasteCell,
+                             state_.tableLoaded == 1 && state_.copyBuffer.copyBufferFull == 1);
+}
+
+// After New or a successful read: the table commands but Undo and Paste come alive.
+void Editor::TableShown() {
+    state_.tableLoaded = 1;
+    for (int id : kTableCommands)
+        shell_.SetCommandEnabled(id, true);
+    UpdateUndoCommands();
+    shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull == 1);
+    UpdateStatusCaption();
+    shell_.FocusTableView();
+}
+
+bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
+    bool passwordTyped = false;
+    const PasswordQuestion ask = [this, &passwordTyped] {
+        const QString answer = ui_.AskWorkFilePassword();
+        passwordTyped = !answer.trimmed().isEmpty();
+        return answer;
+    };
+    const Status status = previousFormat ? LoadPreviousWorkFile(path, document_, ask)
+                                         : LoadWorkFile(path, document_, ask);
+    switch (status.code) {
+    case StatusCode::Ok:
+        break;
+    case StatusCode::WrongPassword:
+        // A cancelled password dialog is answer enough; a wrong password is said.
+        if (passwordTyped) ui_.ShowMessage(Messages().Message(kTrustGroup, kWrongPasswordEntry));
+        return false;
+    case StatusCode::Unreadable:
+        TellUnopened(status.detail);
+        return false;
+    case StatusCode::WrongLength:
+    case StatusCode::NotATable:
+    case StatusCode::WriteFailed:
+        Tell(42, 1, 41, 1);
+        return false;
+    }
+    ShowReplacedTable();
+    if (!status.warning.isEmpty())
+        ui_.ShowMessage(Messages().Message(kUnreadDataGroup, kUnreadDataEntry) + status.warning);
+    if (status.missingCells > 0) {
+        MarkChanged();
+        ui_.ShowMessage(Messages().Message(kTrustGroup, kMissingCellsEntry) +
+                        QString::number(status.missingCells));
+    }
+    return true;
+}
+
+void Editor::ShowReplacedTable() {
+    state_.selection = SelectionState{};
+    state_.cursor = CellCursor{};
+    imageReports_ = ImageReportMemory();
+    TableShown();
+    Redraw();
+}
+
+RenderOptions Editor::RenderSettings() const {
+    RenderOptions options;
+    options.commandsView = state_.commandsView == 1;
+    options.decimalMask = state_.decimalMask;
+    options.characterSet = state_.settings.characterSet;
+    options.workFileFolder = WorkFileFolder(document_.workFilePath);
+    return options;
+}
+
+void Editor::Redraw() {
+    RedrawTablePicture(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_,
+                       imageReports_);
+    ShowViewAndRulers();
+}
+
+void Editor::RedrawView() {
+    ClearPicture(surface_, tablePicture_, document_.settings.pageColour);
+    DrawPageFrame(surface_, tablePicture_);
+    RenderTable(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_, imageReports_);
+    ShowViewAndRulers();
+}
+
+void Editor::ShowViewAndRulers() {
+    const int32_t page = state_.tableLoaded == 1 ? document_.settings.pageColour : 0xFFFFFF;
+    ClearPicture(surface_, viewPicture_, page);
+    if (state_.tableLoaded == 1) {
+        ShowView(surface_, viewPicture_, tablePicture_, 0, state_.scrollY);
+        DrawCursorFrame();
+    }
+    DrawRulers();
+    shell_.ShowPictures();
+}
+
+void Editor::Snapshot() {
+    SnapshotForUndo(document_);
+    UpdateUndoCommands();
+}
+
+void Editor::DropSnapshotIfUnchanged() {
+    ::DropSnapshotIfUnchanged(document_);
+    UpdateUndoCommands();
+}
+
+void Editor::MarkChanged() {
+    MarkUnsavedChange(document_);
+    UpdateUndoCommands();
+}
+
+void Editor::UpdateUndoCommands() {
+    const bool loaded = state_.tableLoaded == 1;
+    shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
+    shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
+    shell_.SetModified(loaded && document_.undo.Modified());
+}
+
+bool Editor::MayLeaveTable() {
+    if (state_.tableLoaded != 1 || !document_.undo.Modified()) return true;
+    switch (ui_.AskSaveChanges(Messages().Message(kTrustGroup, kSaveChangesEntry))) {
+    case SaveChoice::Save:
+        return RecordFile();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    }
+    return false;
+}
+
+void Editor::SaveProgramSettings() {
+    const Status status = SaveSettings(state_.settingsPath, state_.settings);
+    if (!status.ok())
+        ui_.ShowMessage(Messages().Message(kFailureGroup, kSaveFailedEntry) + status.detail);
+}

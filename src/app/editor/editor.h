@@ -1,0 +1,171 @@
+#pragma once
+
+#include "app/dialogs/app_state.h"
+#include "app/editor/cell_cursor.h"
+#include "model/document.h"
+#include "render/export_cut.h"
+#include "render/image_report_memory.h"
+#include "render/qt_drawing_surface.h"
+#include "render/table_renderer.h"
+
+#include <QImage>
+#include <QString>
+
+class Clock;
+struct DelimitedText;
+class EditorShell;
+class MessageTable;
+class Ui;
+
+inline constexpr int kViewWidth = 1122;
+inline constexpr int kViewHeight = 936;
+
+// The behaviour of the main window: the command handler and the canvas handler over the
+// document and the shell state. Widgets stay in the window; everything here can be driven
+// without a screen.
+class Editor {
+public:
+    // The state belongs to the caller (the prompts read its language too).
+    Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state);
+
+    Document& document() { return document_; }
+    AppState& state() { return state_; }
+    const QImage& viewPicture() const { return viewPicture_; }
+    const QImage& tablePicture() const { return tablePicture_; }
+    const QImage& columnRulerPicture() const { return columnRuler_; }
+    const QImage& rowRulerPicture() const { return rowRulerView_; }
+
+    // The screen's device pixels per logical pixel: the view and ruler pictures are made anew
+    // at that resolution and drawn again, their logical sizes unchanged.
+    void SetPixelRatio(qreal ratio);
+
+    // Window initialisation: menu marks, empty view, then the work file of the command line.
+    void Initialise(const QString& commandLine);
+
+    // A menu command or the ruler button.
+    void Command(int command);
+
+    // Canvas input at a point of the table view.
+    void LeftClick(int x, int y);
+    // Opens the cell editing dialog for the cell, in every left mouse mode.
+    void DoubleClick(int x, int y);
+    void RightClick(int x, int y);
+    // `text` is what the key types, if anything.
+    void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const QString& text = QString());
+    // delta > 0: the wheel turned away from the user. False when the view could not move.
+    bool Wheel(int delta);
+
+    // Marks and enabled states of the menu from the state (after the menu is rebuilt).
+    void ApplyMenuState();
+    // Writes the preferences; a failure is shown.
+    void SaveProgramSettings();
+    // Before the table is closed or replaced: true when it has no unsaved changes, or the
+    // user saved them or chose to drop them; false when the user cancelled.
+    bool MayLeaveTable();
+    QString Title() const;
+
+private:
+    // Commands.
+    void NewTable();
+    void ReadFile(bool previousFormat);
+    // true when the table was saved.
+    bool RecordFile();
+    void Export(bool bitmap);
+    void CopyPicture();
+    ExportLook ChosenExportLook() const;
+    void Configuration();
+    void Exit();
+    void Undo();
+    void Redo();
+    void CopyCell();
+    void PasteCell();
+    void ClearCell();
+    void SelectAll();
+    void ToUpdate();
+    void Merge(bool horizontal);
+    void CancelOrStop(int32_t cellState);
+    void InsertLine(bool column);
+    void RemoveLine(bool column);
+    void ResetTable();
+    void TitleBar();
+    void ViewCommands();
+    void ChangeLanguage(int language);
+    void ChangeCharacterSet(int command);
+    void SetAllCopyFlags(int32_t value);
+    void ToggleCopyFlag(int index);
+    void CycleRuler();
+    void SetMouseMode(int command);
+    // Data from a CSV or TSV file into a new table, and tab-separated text from the clipboard
+    // into the cells from the selected one.
+    void ImportData();
+    void PasteData();
+    // Asks whether to go on when a table of these counts would leave part of the data out.
+    bool AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount);
+    TableSettings PlannedNewTable() const;
+    // A table that replaced the open one: selection and image reports start afresh.
+    void ShowReplacedTable();
+    void SetLeftMouseMode(int32_t mode);
+
+    // Canvas actions.
+    // The cell editing dialog for the cell, or for every selected cell when several are; a
+    // typed text replaces the cell's text in the dialog. True when the dialog was accepted.
+    bool EditCells(CellPosition at, const QString& typed = QString());
+    void MoveCursor(int columnStep, int rowStep, bool extendSelection);
+    void PlaceCursor(CellPosition cell);
+    void KeepCursorInView();
+    void DrawCursorFrame();
+    void InsertImage(int column, int row);
+    void InsertIcon(int column, int row);
+    void Scroll(int32_t newScroll);
+    // The scroll at which the table's bottom reaches the bottom of the view.
+    int32_t TableEndScroll() const;
+    bool CellAt(int x, int y, int& column, int& row) const;
+
+    // The shared redraw: operations recomputed, the table drawn, the view and rulers shown.
+    void Redraw();
+    RenderOptions RenderSettings() const;
+    // Steps 2 and 3 of the redraw: no recomputation.
+    void RedrawView();
+    void ShowViewAndRulers();
+    void DrawRulers();
+    // Every change of the table: Snapshot before it; DropSnapshotIfUnchanged after a dialog
+    // or a command that may have changed nothing.
+    void Snapshot();
+    void DropSnapshotIfUnchanged();
+    // The table differs from its file although no undo step says so (a new password, cells
+    // made for a file that lacked them).
+    void MarkChanged();
+    void UpdateUndoCommands();
+    void AfterUndoOrRedo();
+    void TableShown();
+    bool LoadAndShow(const QString& path, bool previousFormat);
+    void UpdateStatusCaption();
+
+    MessageTable Messages() const;
+    // Message a.b, a line break, message c.d, in a message box.
+    void Tell(int g1, int e1, int g2, int e2);
+    // "The work file could not be opened: " and the name with the reason.
+    void TellUnopened(const QString& detail);
+    QString Pair(int g1, int e1, int g2, int e2) const;
+
+    Ui& ui_;
+    const Clock& clock_;
+    EditorShell& shell_;
+    AppState& state_;
+    Document document_;
+    ImageReportMemory imageReports_;
+    QImage tablePicture_;
+    QImage viewPicture_;
+    QImage columnRuler_;
+    QImage rowRulerSource_;
+    QImage rowRulerView_;
+    // After the pictures: it may still paint on one of them when the editor goes.
+    QtDrawingSurface surface_;
+    qreal pixelRatio_ = 1;
+    bool cellEditOpen_ = false;
+    bool dialogOpen_ = false;
+};
+
+// The text after the last "/" of a path.
+QString FileNameOf(const QString& path);

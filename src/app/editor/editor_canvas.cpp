@@ -1,0 +1,143 @@
+// The canvas handler: mouse, wheel and keys of the table view.
+#include "app/dialogs/cell_edit_fields.h"
+#include "app/dialogs/ui.h"
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
+#include "app/editor/selection_run.h"
+#include "app/messages/message_table.h"
+#include "model/space_trim.h"
+#include "render/colour.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+int FloorDivide(int value, int divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+} // namespace
+
+bool Editor::CellAt(int x, int y, int& column, int& row) const {
+    if (state_.tableLoaded != 1) return false;
+    const TableSettings& s = document_.settings;
+    const int pitchX = s.gridCellWidth + s.separatorPixels;
+    const int pitchY = s.gridCellHeight + s.separatorPixels;
+    if (pitchX <= 0 || pitchY <= 0) return false;
+    column = FloorDivide(x, pitchX);
+    row = FloorDivide(y - state_.scrollY, pitchY);
+    return document_.InTable(column, row);
+}
+
+void Editor::LeftClick(int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!CellAt(x, y, column, row)) return;
+    PlaceCursor(BlockOwner(document_, {column, row}));
+    if (state_.settings.leftMouseMode == kLeftModeSelect) {
+        ClickCell(document_, state_.selection, column, row);
+        RedrawView();
+        return;
+    }
+    // The cursor's frame moves before a dialog opens over the view.
+    ShowViewAndRulers();
+    switch (state_.settings.leftMouseMode) {
+    case kLeftModeEdit:
+        EditCells({column, row});
+        return;
+    case kLeftModeImage:
+        return InsertImage(column, row);
+    case kLeftModeIcon:
+        return InsertIcon(column, row);
+    default:
+        return;
+    }
+}
+
+void Editor::DoubleClick(int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!CellAt(x, y, column, row)) return;
+    const CellPosition owner = BlockOwner(document_, {column, row});
+    PlaceCursor(owner);
+    ShowViewAndRulers();
+    EditCells(owner);
+}
+
+bool Editor::EditCells(CellPosition at, const QString& typed) {
+    if (cellEditOpen_) return false;
+    std::vector<CellPosition> cells = MarkedCells(document_);
+    const bool several = cells.size() > 1;
+    if (!several) {
+        if (document_.cell(at.column, at.row).cellState != kCellNormal) return false;
+        cells = {at};
+    }
+    // The dialog shows the cell at hand, or the first selected one when that is elsewhere.
+    const CellPosition shown =
+        std::find(cells.begin(), cells.end(), at) != cells.end() ? at : cells.front();
+    CellEditFields fields;
+    FillCellEditFields(document_.cell(shown.column, shown.row), fields);
+    const CellEditFields opened = fields;
+    cellEditOpen_ = true;
+    const bool accepted =
+        ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size()), typed});
+    cellEditOpen_ = false;
+    if (!accepted) return false;
+    Snapshot();
+    if (several) {
+        // Each cell keeps what the user left alone in the dialog.
+        for (const CellPosition& cell : cells)
+            WriteChangedCellEditFields(opened, fields, document_.cell(cell.column, cell.row));
+    } else {
+        WriteCellEditFields(fields, document_.cell(at.column, at.row));
+    }
+    DropSnapshotIfUnchanged();
+    // The edit used the selection up, as the other commands that act on it do; the next
+    // double-click starts afresh instead of joining this cell.
+    ClearSelection(document_, state_.selection);
+    Redraw();
+    return true;
+}
+
+void Editor::InsertImage(int column, int row) {
+    CellRecord& cell = document_.cell(column, row);
+    if (cell.cellState != kCellNormal) return;
+    const QString start = TrimSpaces(cell.imageSpec.section(QLatin1Char('*'), 0, 0)).toString();
+    const QString path =
+        TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, start)).toString();
+    if (path.isEmpty()) return;
+    Snapshot();
+    cell.imageSpec = path + QLatin1Char('*') + QString::number(cell.backColour);
+    cell.backColour = kImageCellMarker;
+    RedrawView();
+}
+
+void Editor::InsertIcon(int column, int row) {
+    CellRecord& cell = document_.cell(column, row);
+    if (cell.cellState != kCellNormal) return;
+    const QString path =
+        TrimSpaces(ui_.ChooseFile(FileDialogKind::Icon, FileDialogMode::Open, cell.iconPath))
+            .toString();
+    if (path.isEmpty()) return;
+    Snapshot();
+    cell.iconPath = path;
+    RedrawView();
+}
+
+void Editor::RightClick(int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!CellAt(x, y, column, row)) return;
+    if (state_.rightMouseMode == kRightModeCapture) {
+        // The picture may hold more pixels than the view has points.
+        const QPoint pixel = (QPointF(x, y) * viewPicture_.devicePixelRatio()).toPoint();
+        if (!viewPicture_.valid(pixel)) return;
+        state_.capturedColour = BgrFromRgb(viewPicture_.pixel(pixel));
+        ui_.ShowCapturedColour(state_.capturedColour);
+    } else if (!dialogOpen_) {
+        dialogOpen_ = true;
+        ui_.RunFavouriteColours(state_);
+        dialogOpen_ = false;
+    }
+}

@@ -1,0 +1,443 @@
+// The command handler: every menu command and the ruler button.
+#include "app/dialogs/cell_edit_fields.h"
+#include "app/dialogs/ui.h"
+#include "app/editor/command_ids.h"
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
+#include "app/editor/selection_run.h"
+#include "app/editor/table_edits.h"
+#include "app/messages/message_table.h"
+#include "content/operations.h"
+#include "content/series_evaluation.h"
+#include "model/file_problem.h"
+#include "model/work_file.h"
+#include "render/picture.h"
+
+#include <QFileInfo>
+
+void Editor::Command(int id) {
+    using namespace command;
+    if (id >= kFirstCharacterSet && id <= kLastCharacterSet) return ChangeCharacterSet(id);
+    if (id >= kFirstLanguage && id <= kLastLanguage) return ChangeLanguage(id - kFirstLanguage + 1);
+    for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i) {
+        if (kCopyFlagCommands[i] == id) return ToggleCopyFlag(int(i));
+    }
+    switch (id) {
+    case kNew:
+        return NewTable();
+    case kReadFile:
+        return ReadFile(false);
+    case kReadPrevious:
+        return ReadFile(true);
+    case kRecordFile:
+        RecordFile();
+        return;
+    case kJpegExport:
+        return Export(false);
+    case kBitmapExport:
+        return Export(true);
+    case kConfiguration:
+        return Configuration();
+    case kAuthor:
+        if (dialogOpen_) return;
+        dialogOpen_ = true;
+        ui_.ShowAbout(state_);
+        dialogOpen_ = false;
+        return;
+    case kExit:
+        return Exit();
+    case kUndo:
+        return Undo();
+    case kRedo:
+        return Redo();
+    case kCopyCell:
+        return CopyCell();
+    case kCopyPicture:
+        return CopyPicture();
+    case kPasteCell:
+        return PasteCell();
+    case kClearCell:
+        return ClearCell();
+    case kSelectAll:
+        return SelectAll();
+    case kToUpdate:
+        return ToUpdate();
+    case kCellSelector:
+    case kEditTextAndColours:
+    case kInsertImage:
+    case kInsertIcon:
+    case kCapturingColour:
+    case kFavouriteColours:
+        return SetMouseMode(id);
+    case kMergeHorizontal:
+        return Merge(true);
+    case kMergeVertical:
+        return Merge(false);
+    case kCancelCell:
+        return CancelOrStop(kCellCancelled);
+    case kStop:
+        return CancelOrStop(kCellStopped);
+    case kInsertColumn:
+        return InsertLine(true);
+    case kInsertRow:
+        return InsertLine(false);
+    case kRemoveLastColumn:
+        return RemoveLine(true);
+    case kRemoveLastRow:
+        return RemoveLine(false);
+    case kResetTable:
+        return ResetTable();
+    case kTitleBar:
+        return TitleBar();
+    case kViewCommands:
+        return ViewCommands();
+    case kSelectAllFields:
+        return SetAllCopyFlags(1);
+    case kDeselectAllFields:
+        return SetAllCopyFlags(0);
+    case kRulerButton:
+        return CycleRuler();
+    case kImportData:
+        return ImportData();
+    case kPasteData:
+        return PasteData();
+    default:
+        return;
+    }
+}
+
+// The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
+// starts without title bars, line-only styles or the old table's password, and the dialog
+// proposes no counts.
+TableSettings Editor::PlannedNewTable() const {
+    TableSettings planned = document_.settings;
+    planned.horizontalTitleBar = 0;
+    planned.verticalTitleBar = 0;
+    planned.horizontalLinesWithCellAreas = 0;
+    planned.verticalLinesWithCellAreas = 0;
+    planned.passwordSet = 0;
+    planned.password.clear();
+    planned.columnCount = 0;
+    planned.rowCount = 0;
+    return planned;
+}
+
+void Editor::NewTable() {
+    if (!MayLeaveTable()) return;
+    TableSettings planned = PlannedNewTable();
+    if (!ui_.RunNewTableDialog(planned, state_)) return;
+
+    document_.settings = planned;
+    document_.workFilePath.clear(); // a new table has no file until it is saved
+    document_.settings.tableRetouched = 0;
+    CreateTable(document_, planned.columnCount, planned.rowCount, kViewOrigin, kViewOrigin,
+                planned.lineColour);
+    state_.selection = SelectionState{};
+    state_.cursor = CellCursor{};
+    imageReports_ = ImageReportMemory();
+    TableShown();
+    ClearPicture(surface_, tablePicture_, document_.settings.pageColour);
+    DrawPageFrame(surface_, tablePicture_);
+    DrawNewTable(surface_, tablePicture_, document_);
+    ShowViewAndRulers();
+}
+
+void Editor::ReadFile(bool previousFormat) {
+    if (!MayLeaveTable()) return;
+    const QString path =
+        ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Open, document_.workFilePath)
+            .trimmed();
+    if (path.isEmpty()) return;
+    state_.lastFolder = QFileInfo(path).absolutePath();
+    if (const FileProblem problem = RegularFileProblem(path); !problem.none()) {
+        TellUnopened(path + QStringLiteral(": ") + problem.reason);
+        return;
+    }
+    // The layout flags start off for the loaded table; a failed load restores them.
+    TableSettings& s = document_.settings;
+    const TableSettings before = s;
+    s.horizontalTitleBar = 0;
+    s.verticalTitleBar = 0;
+    s.horizontalLinesWithCellAreas = 0;
+    s.verticalLinesWithCellAreas = 0;
+    if (!LoadAndShow(path, previousFormat)) document_.settings = before;
+}
+
+bool Editor::RecordFile() {
+    QString path =
+        ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Save, document_.workFilePath)
+            .trimmed();
+    if (path.isEmpty()) return false;
+    state_.lastFolder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return false;
+    RecomputeOperations(document_);
+    RestoreCommands(document_);
+    const Status status = SaveWorkFile(path, document_);
+    if (!status.ok()) {
+        ui_.ShowMessage(Messages().Message(kFailureGroup, kSaveFailedEntry) + status.detail);
+        return false;
+    }
+    document_.workFilePath = path;
+    MarkSaved(document_);
+    UpdateUndoCommands();
+    UpdateStatusCaption();
+    return true;
+}
+
+void Editor::Configuration() {
+    if (dialogOpen_) return;
+    dialogOpen_ = true;
+    const QString password = ProtectingPassword(document_.settings);
+    Snapshot();
+    const bool accepted = ui_.RunConfigurationDialog(document_.settings, state_);
+    dialogOpen_ = false;
+    if (ProtectingPassword(document_.settings) != password) MarkChanged();
+    if (!accepted) return DropSnapshotIfUnchanged();
+    const TableSettings& s = document_.settings;
+    for (int row = 0; row < s.rowCount; ++row) {
+        for (int column = 0; column < s.columnCount; ++column) {
+            CellRecord& cell = document_.cell(column, row);
+            cell.lineThickness = int16_t(s.lineThickness);
+            cell.lineColour = s.lineColour;
+            cell.pageColour = s.pageColour;
+            cell.separatorPixels = s.separatorPixels;
+        }
+    }
+    DropSnapshotIfUnchanged();
+    Redraw();
+    UpdateStatusCaption();
+}
+
+void Editor::Exit() {
+    if (!MayLeaveTable()) return;
+    SaveProgramSettings();
+    shell_.CloseWindow();
+}
+
+void Editor::Undo() {
+    if (UndoStep(document_)) AfterUndoOrRedo();
+}
+
+void Editor::Redo() {
+    if (RedoStep(document_)) AfterUndoOrRedo();
+}
+
+// The table comes back whole and unselected: counts in the caption, marks gone.
+void Editor::AfterUndoOrRedo() {
+    state_.selection = SelectionState{};
+    UpdateUndoCommands();
+    UpdateStatusCaption();
+    Redraw();
+}
+
+void Editor::CopyCell() {
+    SelectionState& selection = state_.selection;
+    if (selection.selectionCount != 1) {
+        Tell(60, 1, 62, 2);
+        ResetRun(selection);
+        return;
+    }
+    shell_.SetCommandEnabled(command::kPasteCell, true);
+    shell_.SetCommandEnabled(command::kCopyCell, true);
+    state_.copyBuffer = {selection.selectionColumn, selection.selectionRow, 1};
+    ClearSelection(document_, selection);
+    RedrawView();
+}
+
+void Editor::PasteCell() {
+    SelectionState& selection = state_.selection;
+    if (selection.selectionCount < 1) {
+        Tell(61, 1, 62, 2);
+        ResetRun(selection);
+        return;
+    }
+    Snapshot();
+    selection.selectAllOn = 0;
+    PasteIntoSelection(document_, state_.settings, state_.copyBuffer.copySourceColumn,
+                       state_.copyBuffer.copySourceRow);
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, selection);
+    Redraw();
+}
+
+void Editor::ClearCell() {
+    SelectionState& selection = state_.selection;
+    if (selection.selectionCount < 1) {
+        Tell(62, 1, 62, 2);
+        return;
+    }
+    Snapshot();
+    selection.selectAllOn = 0;
+    ClearSelectedCells(document_);
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, selection);
+    Redraw();
+}
+
+void Editor::SelectAll() {
+    SelectionState& selection = state_.selection;
+    selection.selectAllOn = 1 - selection.selectAllOn;
+    if (selection.selectAllOn == 1) {
+        if (selection.selectionCount == 0) MarkAllCells(document_, selection);
+    } else {
+        ClearSelection(document_, selection);
+    }
+    RedrawView();
+}
+
+void Editor::ToUpdate() {
+    shell_.SetCommandEnabled(command::kToUpdate, false);
+    Snapshot();
+    Redraw();
+    DropSnapshotIfUnchanged();
+    shell_.SetCommandEnabled(command::kToUpdate, true);
+    shell_.FocusTableView();
+}
+
+void Editor::SetMouseMode(int id) {
+    using namespace command;
+    switch (id) {
+    case kCellSelector:
+        return SetLeftMouseMode(kLeftModeSelect);
+    case kEditTextAndColours:
+        return SetLeftMouseMode(kLeftModeEdit);
+    case kInsertImage:
+        return SetLeftMouseMode(kLeftModeImage);
+    case kInsertIcon:
+        return SetLeftMouseMode(kLeftModeIcon);
+    case kCapturingColour:
+        state_.rightMouseMode = kRightModeCapture;
+        break;
+    case kFavouriteColours:
+        state_.rightMouseMode = kRightModeFavourites;
+        break;
+    default:
+        break;
+    }
+    ApplyMenuState();
+}
+
+// The left mouse mode is a preference: saved at once, it outlives New and a restart.
+void Editor::SetLeftMouseMode(int32_t mode) {
+    state_.settings.leftMouseMode = mode;
+    ApplyMenuState();
+    SaveProgramSettings();
+}
+
+void Editor::Merge(bool horizontal) {
+    Snapshot();
+    switch (MergeRun(document_, state_.selection, horizontal)) {
+    case MergeOutcome::Joined:
+        document_.settings.tableRetouched = 1;
+        break;
+    case MergeOutcome::NotARun:
+        Tell(horizontal ? 40 : 39, 1, 40, 2);
+        break;
+    case MergeOutcome::NotAllowed:
+        ui_.ShowMessage(Messages().Message(kTrustGroup, kJoinNotAllowedEntry));
+        break;
+    }
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, state_.selection);
+    Redraw();
+}
+
+void Editor::CancelOrStop(int32_t cellState) {
+    SelectionState& selection = state_.selection;
+    if (selection.selectionCount < 1) {
+        if (cellState == kCellCancelled)
+            Tell(59, 1, 62, 2);
+        else
+            Tell(57, 1, 62, 2);
+        ResetRun(selection);
+        return;
+    }
+    Snapshot();
+    document_.settings.tableRetouched = 1;
+    SetStateOfSelectedCells(document_, cellState);
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, selection);
+    Redraw();
+}
+
+void Editor::InsertLine(bool column) {
+    Snapshot();
+    if (!(column ? InsertColumn(document_) : InsertRow(document_))) {
+        DropSnapshotIfUnchanged();
+        Tell(column ? 38 : 37, 1, 38, 2);
+        return;
+    }
+    UpdateStatusCaption();
+    Redraw();
+}
+
+void Editor::RemoveLine(bool column) {
+    if (document_.settings.tableRetouched == 1) {
+        Tell(26, 1, 27, 2);
+        return;
+    }
+    Snapshot();
+    if (!(column ? RemoveLastColumn(document_) : RemoveLastRow(document_))) {
+        DropSnapshotIfUnchanged();
+        Tell(column ? 27 : 28, 1, 27, 2);
+        return;
+    }
+    UpdateStatusCaption();
+    Redraw();
+}
+
+void Editor::ResetTable() {
+    Snapshot();
+    ResetTableTexts(document_);
+    DropSnapshotIfUnchanged();
+    Redraw();
+}
+
+void Editor::TitleBar() {
+    if (dialogOpen_) return;
+    dialogOpen_ = true;
+    Snapshot();
+    ui_.RunTitleBarDialog(document_.settings, state_);
+    DropSnapshotIfUnchanged();
+    dialogOpen_ = false;
+    RedrawView();
+}
+
+void Editor::ViewCommands() {
+    state_.commandsView = 1 - state_.commandsView;
+    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
+    if (state_.commandsView == 1) RestoreCommands(document_);
+    Redraw();
+}
+
+void Editor::ChangeLanguage(int language) {
+    state_.settings.currentLanguage = language;
+    SaveProgramSettings();
+    shell_.RebuildMenu();
+    ApplyMenuState();
+    UpdateStatusCaption();
+}
+
+void Editor::ChangeCharacterSet(int id) {
+    state_.settings.characterSet = int16_t(kCharacterSetCodes[id - command::kFirstCharacterSet]);
+    ApplyMenuState();
+}
+
+void Editor::SetAllCopyFlags(int32_t value) {
+    state_.settings.copyFlags.fill(value);
+    ApplyMenuState();
+}
+
+void Editor::ToggleCopyFlag(int index) {
+    int32_t& flag = state_.settings.copyFlags[size_t(index)];
+    flag = 1 - flag;
+    shell_.SetCommandChecked(kCopyFlagCommands[index], flag != 0);
+}
+
+void Editor::CycleRuler() {
+    int32_t& kind = state_.settings.rulerKind;
+    kind = kind >= 3 ? 1 : kind + 1;
+    DrawRulers();
+    shell_.ShowPictures();
+    SaveProgramSettings();
+}

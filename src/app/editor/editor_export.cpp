@@ -1,0 +1,57 @@
+// The cut exports, the picture on the clipboard and the rulers of the redraw.
+#include "app/dialogs/ui.h"
+#include "app/editor/editor.h"
+#include "app/messages/message_table.h"
+#include "render/export_cut.h"
+#include "render/picture_file.h"
+#include "render/rulers.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <algorithm>
+
+ExportLook Editor::ChosenExportLook() const {
+    return {std::clamp<int>(state_.settings.exportScale, 1, kMaxExportScale),
+            state_.settings.exportTransparent == 1};
+}
+
+void Editor::Export(bool bitmap) {
+    const QString path = ui_.ChooseFile(bitmap ? FileDialogKind::Bitmap : FileDialogKind::Jpeg,
+                                        FileDialogMode::Save, state_.lastFolder)
+                             .trimmed();
+    if (path.isEmpty()) return;
+    const MessageTable messages = Messages();
+    if (IsSameFile(path, document_.workFilePath)) {
+        ui_.ShowMessage(messages.Message(76, 5) + path);
+        return;
+    }
+    const ExportKind kind = bitmap ? ExportKind::Bitmap : ExportKind::Jpeg;
+    const bool transparencyPossible = TransparencyPossible(kind, path);
+    ExportLook proposed = ChosenExportLook();
+    proposed.transparent = proposed.transparent && transparencyPossible;
+    const std::optional<ExportLook> look = ui_.ChooseExportLook(proposed, transparencyPossible);
+    if (!look) return;
+    state_.settings.exportScale = look->scale;
+    // A format without transparency leaves the choice made for the others as it was.
+    if (transparencyPossible) state_.settings.exportTransparent = look->transparent ? 1 : 0;
+
+    const Status status = ExportCut(kind, path, surface_, document_, RenderSettings(), clock_, ui_,
+                                    imageReports_, *look);
+    if (status.ok())
+        ui_.ShowMessage(bitmap ? messages.Message(54, 1) : messages.Message(9, 1));
+    else
+        ui_.ShowMessage(messages.Message(kFailureGroup, kExportFailedEntry) + status.detail);
+}
+
+void Editor::CopyPicture() {
+    const QImage picture = RenderCutPicture(ExportKind::Jpeg, surface_, document_, RenderSettings(),
+                                            clock_, ui_, imageReports_, ChosenExportLook());
+    if (!picture.isNull()) QGuiApplication::clipboard()->setImage(picture);
+}
+
+void Editor::DrawRulers() {
+    const bool shown = state_.tableLoaded == 1;
+    ::DrawRulers(surface_, columnRuler_, rowRulerSource_, rowRulerView_, state_.settings.rulerKind,
+                 shown ? &document_ : nullptr, state_.scrollY,
+                 shown ? document_.settings.pageColour : 0xFFFFFF);
+}

@@ -1,0 +1,102 @@
+// Data in: a CSV or TSV file as a new table, and a block copied from a spreadsheet pasted
+// into the cells.
+#include "app/dialogs/new_table_dialog.h"
+#include "app/dialogs/ui.h"
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
+#include "app/editor/selection_run.h"
+#include "app/messages/message_table.h"
+#include "content/table_from_data.h"
+#include "model/delimited_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+QString CountLine(const MessageTable& messages, int entry, int count) {
+    return QStringLiteral("\r\n") + messages.Message(kDataGroup, entry) + QString::number(count);
+}
+
+} // namespace
+
+bool Editor::AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount) {
+    const DataCut cut = MeasureDataCut(data, columnCount, rowCount);
+    if (!cut.Any()) return true;
+    const MessageTable messages = Messages();
+    QString text = messages.Message(kDataGroup, kDataCutEntry);
+    if (cut.columnsLeftOut > 0) text += CountLine(messages, kColumnsLeftEntry, cut.columnsLeftOut);
+    if (cut.rowsLeftOut > 0) text += CountLine(messages, kRowsLeftEntry, cut.rowsLeftOut);
+    if (cut.fieldsCut > 0) text += CountLine(messages, kFieldsCutEntry, cut.fieldsCut);
+    return ui_.AskYesNo(text + QStringLiteral("\r\n") +
+                        messages.Message(kDataGroup, kImportPartEntry));
+}
+
+void Editor::ImportData() {
+    const QString path =
+        ui_.ChooseFile(FileDialogKind::Data, FileDialogMode::Open, state_.lastFolder).trimmed();
+    if (path.isEmpty()) return;
+    state_.lastFolder = QFileInfo(path).absolutePath();
+    QFile file(path);
+    DelimitedText data;
+    if (file.open(QIODevice::ReadOnly)) data = ReadDelimitedText(file.readAll());
+    // A quote that never closes would swallow the rest of the file into one field.
+    if (!data.HasContent() || data.unclosedQuote) {
+        ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path));
+        return;
+    }
+
+    // What a new table can hold is said before the dialog, and again when the counts chosen
+    // there leave out more.
+    const int columns = std::clamp(data.columnCount, kFewestNewTableLines, kMostNewTableLines);
+    const int rows = std::clamp(data.rowCount(), kFewestNewTableLines, kMostNewTableLines);
+    if (!AcceptDataCut(data, columns, rows)) return;
+    TableSettings planned = PlannedNewTable();
+    planned.columnCount = int16_t(columns);
+    planned.rowCount = int16_t(rows);
+    if (!ui_.RunNewTableDialog(planned, state_)) return;
+    if ((planned.columnCount < columns || planned.rowCount < rows) &&
+        !AcceptDataCut(data, planned.columnCount, planned.rowCount))
+        return;
+
+    // One undoable step: the open table is kept in the history of the new one.
+    const bool replacing = state_.tableLoaded == 1;
+    if (replacing) Snapshot();
+    UndoStore history = std::move(document_.undo);
+    document_.settings = planned;
+    document_.workFilePath.clear(); // imported data has no work file until it is saved
+    CreateTableFromData(document_, data, planned.columnCount, planned.rowCount, kViewOrigin);
+    if (replacing)
+        document_.undo = std::move(history);
+    else
+        MarkUnsavedChange(document_);
+    ShowReplacedTable();
+}
+
+void Editor::PasteData() {
+    SelectionState& selection = state_.selection;
+    if (selection.selectionCount < 1) {
+        Tell(61, 1, 62, 2);
+        ResetRun(selection);
+        return;
+    }
+    const DelimitedText data = ParseDelimitedText(ui_.ClipboardText(), u'\t');
+    if (!data.HasContent()) {
+        ui_.ShowMessage(Messages().Message(kDataGroup, kNoClipboardEntry));
+        return;
+    }
+    Snapshot();
+    selection.selectAllOn = 0;
+    const DataFill fill =
+        FillCellsFromData(document_, data, selection.selectionColumn, selection.selectionRow);
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, selection);
+    Redraw();
+    const MessageTable messages = Messages();
+    QString report;
+    if (fill.cellsOutside > 0) report += CountLine(messages, kOutsideEntry, fill.cellsOutside);
+    if (fill.cellsSkipped > 0) report += CountLine(messages, kSkippedEntry, fill.cellsSkipped);
+    if (fill.fieldsCut > 0) report += CountLine(messages, kFieldsCutEntry, fill.fieldsCut);
+    if (!report.isEmpty()) ui_.ShowMessage(report.mid(2));
+}

@@ -1,0 +1,151 @@
+// The keys and the wheel of the table view: the cell cursor, editing and scrolling.
+#include "app/dialogs/ui.h"
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
+#include "app/editor/selection_run.h"
+#include "app/messages/message_table.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kLineScroll = 1;
+constexpr int32_t kPageScroll = 100;
+constexpr int32_t kWheelScroll = 15;
+// Below the bottom edge of the last cell: the lower half of the thickest grid line.
+constexpr int32_t kTableEndMargin = 4;
+// Orange: apart from the selection's dark blue and from the usual cell colours.
+constexpr int32_t kCursorColour = 0x0080FF;
+// Room kept between the cursor's cell and the view's edge when the view follows it.
+constexpr int kCursorMargin = 4;
+
+bool TypesText(const QString& text, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
+
+} // namespace
+
+void Editor::Scroll(int32_t newScroll) {
+    // The view never moves past its ends.
+    state_.scrollY = std::clamp(newScroll, kLowestScroll, 0);
+    if (state_.tableLoaded == 1) ShowViewAndRulers();
+    shell_.FocusTableView();
+}
+
+int32_t Editor::TableEndScroll() const {
+    if (state_.tableLoaded != 1) return 0;
+    // The extent is in table coordinates; the view draws the table from its origin.
+    const int32_t bottom = kViewOrigin + document_.extentBottom + kTableEndMargin;
+    return std::clamp(kViewHeight - bottom, kLowestScroll, 0);
+}
+
+void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+    const int32_t y = state_.scrollY;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const bool control = modifiers & Qt::ControlModifier;
+    switch (qtKey) {
+    case Qt::Key_Down:
+        return control ? Scroll(y - kLineScroll) : MoveCursor(0, 1, shift);
+    case Qt::Key_Up:
+        return control ? Scroll(y + kLineScroll) : MoveCursor(0, -1, shift);
+    case Qt::Key_Right:
+        return MoveCursor(1, 0, shift);
+    case Qt::Key_Left:
+        return MoveCursor(-1, 0, shift);
+    case Qt::Key_Tab:
+        return MoveCursor(1, 0, false);
+    case Qt::Key_Backtab:
+        return MoveCursor(-1, 0, false);
+    case Qt::Key_PageDown:
+        return Scroll(y - kPageScroll);
+    case Qt::Key_PageUp:
+        return Scroll(y + kPageScroll);
+    case Qt::Key_End:
+        return Scroll(TableEndScroll());
+    case Qt::Key_Home:
+        return Scroll(0);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        if (state_.tableLoaded == 1) EditCells(CursorCell(document_, state_.cursor));
+        return;
+    case Qt::Key_Escape:
+        if (ui_.AskYesNoDefaultNo(Messages().Message(24, 1)) && MayLeaveTable())
+            shell_.CloseWindow();
+        return;
+    default:
+        // Typing fills cell after cell, as in a spreadsheet.
+        if (state_.tableLoaded == 1 && TypesText(text, modifiers) &&
+            EditCells(CursorCell(document_, state_.cursor), text)) {
+            PlaceCursor(NextInReadingOrder(document_, CursorCell(document_, state_.cursor)));
+            KeepCursorInView();
+            ShowViewAndRulers();
+        }
+        return;
+    }
+}
+
+bool Editor::Wheel(int delta) {
+    const int32_t before = state_.scrollY;
+    if (delta < 0)
+        Scroll(state_.scrollY - kWheelScroll);
+    else if (delta > 0)
+        Scroll(state_.scrollY + kWheelScroll);
+    return state_.scrollY != before;
+}
+
+void Editor::PlaceCursor(CellPosition cell) {
+    state_.cursor = {cell.column, cell.row, cell.column, cell.row};
+}
+
+// A plain move leaves the selection behind; with Shift the selection spans from where the
+// moves began to the new cell.
+void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
+    if (state_.tableLoaded != 1) return;
+    const CellPosition from = CursorCell(document_, state_.cursor);
+    const CellPosition to = NextStop(document_, from, columnStep, rowStep);
+    bool selectionChanged = true;
+    if (extendSelection) {
+        // With nothing selected (a command used the selection up), it starts here.
+        const CellCursor& cursor = state_.cursor;
+        const CellPosition anchor =
+            MarkedCells(document_).empty()
+                ? from
+                : CursorCell(document_, {cursor.anchorColumn, cursor.anchorRow});
+        state_.cursor = {to.column, to.row, anchor.column, anchor.row};
+        SelectRectangle(document_, state_.selection, anchor, to);
+    } else {
+        PlaceCursor(to);
+        selectionChanged = !MarkedCells(document_).empty();
+        if (selectionChanged) ClearSelection(document_, state_.selection);
+    }
+    KeepCursorInView();
+    if (selectionChanged)
+        RedrawView();
+    else
+        ShowViewAndRulers();
+}
+
+void Editor::KeepCursorInView() {
+    const QRect cell = DrawnCellRect(document_, CursorCell(document_, state_.cursor));
+    int32_t y = state_.scrollY;
+    if (cell.bottom() + kCursorMargin + y > kViewHeight)
+        y = kViewHeight - cell.bottom() - kCursorMargin;
+    if (cell.top() - kCursorMargin + y < 0) y = kCursorMargin - cell.top();
+    state_.scrollY = std::clamp(y, kLowestScroll, 0);
+}
+
+// Around the cell, on its grid line and one pixel outside: the cell's own text stays clear.
+void Editor::DrawCursorFrame() {
+    const QRect cell = DrawnCellRect(document_, CursorCell(document_, state_.cursor))
+                           .translated(0, state_.scrollY);
+    surface_.SelectTarget(viewPicture_);
+    surface_.SetPenWidth(1);
+    surface_.DrawBox(cell.left(), cell.top(), cell.right(), cell.bottom(), kCursorColour,
+                     BoxFill::Hollow());
+    surface_.DrawBox(cell.left() - 1, cell.top() - 1, cell.right() + 1, cell.bottom() + 1,
+                     kCursorColour, BoxFill::Hollow());
+    surface_.ReleaseTarget();
+}

@@ -1,0 +1,338 @@
+// Every text the user sees, one message per line, in the column order
+// Spanish, Portuguese, French, German, English, Italian, Catalan.
+// Leading and trailing blanks matter: callers join these texts with numbers and names.
+
+#include "app/messages/message_table.h"
+
+namespace {
+
+// clang-format off
+constexpr MessageGroup kGroups[] = {
+    {1, 120}, {2, 120}, {3, 120}, {4, 120}, {5, 120}, {6, 120}, {7, 120}, {8, 120}, {9, 120},
+    {10, 150}, {11, 100}, {12, 100}, {13, 100}, {14, 200}, {15, 200}, {16, 220}, {17, 120},
+    {18, 100}, {19, 100}, {20, 100}, {21, 100}, {22, 200}, {24, 100}, {26, 100}, {27, 100},
+    {28, 100}, {30, 100}, {31, 100}, {32, 100}, {33, 100}, {34, 100}, {35, 100}, {36, 100},
+    {37, 100}, {38, 100}, {39, 100}, {40, 100}, {41, 100}, {42, 100}, {44, 100}, {45, 100},
+    {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
+    {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
+    {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
+    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100},
+};
+
+constexpr MessageText kTexts[] = {
+{1, 1, {u"Barra de título horizontal", u"Barra de título horizontal", u"Barre de titre horizontale", u"Horizontale Titelleiste", u"Horizontal title bar", u"Barra del titolo orizzontale", u"Barra de títol horitzontal"}},
+{1, 2, {u"Barra de título vertical", u"Barra de título vertical", u"Barre de titre verticale", u"Vertikale Titelleiste", u"Vertical title bar", u"Barra del titolo verticale", u"Barra de títol vertical"}},
+{1, 3, {u"Líneas horizontales con áreas de celda", u"Linhas horizontais com áreas de célula", u"Lignes horizontales avec zones de cellule", u"Horizontale Linien mit Zellflächen", u"Horizontal lines with cell areas", u"Linee orizzontali con aree di cella", u"Línies horitzontals amb àrees de cel·la"}},
+{1, 4, {u"Líneas verticales con áreas de celda", u"Linhas verticais com áreas de célula", u"Lignes verticales avec zones de cellule", u"Vertikale Linien mit Zellflächen", u"Vertical lines with cell areas", u"Linee verticali con aree di cella", u"Línies verticals amb àrees de cel·la"}},
+
+{2, 1, {u"Barra de título", u"Barra de título", u"Barre de titre", u"Titelleiste", u"Title bar", u"Barra del titolo", u"Barra de títol"}},
+{2, 2, {u"Horizontal", u"Horizontal", u"Horizontale", u"Horizontal", u"Horizontal", u"Orizzontale", u"Horitzontal"}},
+{2, 3, {u"Color de línea", u"Cor da linha", u"Couleur de ligne", u"Linienfarbe", u"Line color", u"Colore della linea", u"Color de línia"}},
+{2, 4, {u"Color de fondo", u"Cor de fundo", u"Couleur de fond", u"Hintergrundfarbe", u"Background color", u"Colore di sfondo", u"Color de fons"}},
+{2, 5, {u"Vertical", u"Vertical", u"Verticale", u"Vertikal", u"Vertical", u"Verticale", u"Vertical"}},
+{2, 6, {u"Salir", u"Sair", u"Quitter", u"Beenden", u"Exit", u"Esci", u"Sortir"}},
+
+{3, 1, {u"Acceda con su contraseña ...", u"Acesse com sua senha ...", u"Accédez avec votre mot de passe ...", u"Zugang mit Ihrem Passwort ...", u"Access with your password ...", u"Accedi con la tua password ...", u"Accediu amb la vostra contrasenya ..."}},
+{3, 2, {u"Nuevo", u"Novo", u"Nouveau", u"Neu", u"New", u"Nuovo", u"Nou"}},
+{3, 3, {u"Copiar", u"Copiar", u"Copier", u"Kopieren", u"Copy", u"Copia", u"Copiar"}},
+{3, 4, {u"Pegar", u"Colar", u"Coller", u"Einfügen", u"Paste", u"Incolla", u"Enganxar"}},
+{3, 5, {u"Aceptar", u"Aceitar", u"Accepter", u"Annehmen", u"Accept", u"Accetta", u"Acceptar"}},
+{3, 6, {u"Salir", u"Sair", u"Quitter", u"Beenden", u"Exit", u"Esci", u"Sortir"}},
+
+{4, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
+
+{5, 1, {u"Explorador de archivos para iconos", u"Navegador de arquivos para ícones", u"Explorateur de fichiers pour icônes", u"Dateiauswahl für Symbole", u"File browser for icons", u"Esplora file per icone", u"Explorador de fitxers per a icones"}},
+
+{6, 1, {u"División de su columna de", u"Divisão da sua coluna de", u"Division de votre colonne de", u"Division Ihrer Spalte von", u"Division of your column from", u"Divisione della tua colonna da", u"Divisió de la vostra columna de"}},
+{6, 2, {u"a", u"a", u"à", u"bis", u"to", u"a", u"a"}},
+{6, 3, {u"División de su fila de", u"Divisão da sua linha de", u"Division de sa ligne de", u"Division seiner Zeile von", u"Division of its row of", u"Divisione della sua riga di", u"Divisió de la seva fila de"}},
+{6, 4, {u"entre", u"por", u"par", u"durch", u"between", u"diviso per", u"entre"}},
+
+{7, 1, {u"Multiplicación de su columna de", u"Multiplicação da sua coluna de", u"Multiplication de votre colonne de", u"Multiplikation Ihrer Spalte von", u"Multiplication of your column from", u"Moltiplicazione della tua colonna da", u"Multiplicació de la vostra columna de"}},
+{7, 2, {u"a", u"a", u"à", u"bis", u"to", u"a", u"a"}},
+{7, 3, {u"Multiplicación de su fila de", u"Multiplicação da sua linha de", u"Multiplication de sa ligne de", u"Multiplikation seiner Zeile von", u"Multiplication of its row of", u"Moltiplicazione della sua riga di", u"Multiplicació de la seva fila de"}},
+{7, 4, {u"por", u"por", u"par", u"mal", u"with", u"per", u"per"}},
+
+{8, 1, {u"Explorador de archivos para imagen o foto", u"Navegador de arquivos para imagem ou foto", u"Explorateur de fichiers pour image ou photo", u"Dateiauswahl für Bild oder Foto", u"File browser for image or photo", u"Esplora file per immagine o foto", u"Explorador de fitxers per a imatge o foto"}},
+
+{9, 1, {u"Exportado a JPEG recortado", u"Exportado para JPEG recortado", u"Exporté en JPEG découpé", u"Als zugeschnittenes JPEG exportiert", u"Exported to JPEG cut", u"Esportato in JPEG ritagliato", u"Exportat a JPEG retallat"}},
+
+{10, 1, {u"Error al inicializar GDI+ ... (El programa necesita XP o superior ...)", u"Erro ao inicializar o GDI+ ... (O programa precisa do XP ou superior ...)", u"Erreur d'initialisation de GDI+ ... (Le programme nécessite XP ou supérieur ...)", u"Fehler beim Initialisieren von GDI+ ... (Das Programm benötigt XP oder höher ...)", u"Error initializing GDI+ ... (The program needs XP or higher ...)", u"Errore di inizializzazione di GDI+ ... (Il programma richiede XP o superiore ...)", u"Error en inicialitzar GDI+ ... (El programa necessita XP o superior ...)"}},
+
+{11, 1, {u"Explorador de archivos para JPEG", u"Navegador de arquivos para JPEG", u"Explorateur de fichiers pour JPEG", u"Dateiauswahl für JPEG", u"File browser for JPEG", u"Esplora file per JPEG", u"Explorador de fitxers per a JPEG"}},
+
+{12, 1, {u"Número total de decimales", u"Número total de casas decimais", u"Nombre total de décimales", u"Gesamtzahl der Dezimalstellen", u"Total number of decimal places", u"Numero totale di cifre decimali", u"Nombre total de decimals"}},
+{12, 2, {u"decimales", u"decimais", u"décimales", u"Dezimalstellen", u"decimals", u"decimali", u"decimals"}},
+
+{13, 1, {u"Hangeul", u"Hangeul", u"Hangeul", u"Hangeul", u"Hangeul", u"Hangeul", u"Hangeul"}},
+{13, 2, {u"Chino", u"Chinês", u"Chinois", u"Chinesisch", u"Chinese", u"Cinese", u"Xinès"}},
+{13, 3, {u"Griego", u"Grego", u"Grec", u"Griechisch", u"Greek", u"Greco", u"Grec"}},
+{13, 4, {u"Turco", u"Turco", u"Turc", u"Türkisch", u"Turkish", u"Turco", u"Turc"}},
+{13, 5, {u"Hebreo", u"Hebraico", u"Hébreu", u"Hebräisch", u"Hebrew", u"Ebraico", u"Hebreu"}},
+{13, 6, {u"Árabe", u"Árabe", u"Arabe", u"Arabisch", u"Arab", u"Arabo", u"Àrab"}},
+{13, 7, {u"Báltico", u"Báltico", u"Balte", u"Baltisch", u"Baltic", u"Baltico", u"Bàltic"}},
+{13, 8, {u"Ruso", u"Russo", u"Russe", u"Russisch", u"Russian", u"Russo", u"Rus"}},
+{13, 9, {u"Tailandés", u"Tailandês", u"Thaï", u"Thailändisch", u"Thai", u"Thailandese", u"Tailandès"}},
+{13, 10, {u"Europa del Este", u"Europa Oriental", u"Europe de l'Est", u"Osteuropa", u"Eastern Europe", u"Europa orientale", u"Europa de l'Est"}},
+{13, 11, {u"Juego de caracteres", u"Conjunto de caracteres", u"Jeu de caractères", u"Zeichensatz", u"Character set", u"Set di caratteri", u"Joc de caràcters"}},
+
+{14, 1, {u"Porcentaje de su", u"Porcentagem da sua", u"Pourcentage de votre", u"Prozentsatz Ihrer", u"Percentage of your", u"Percentuale della tua", u"Percentatge de la vostra"}},
+{14, 2, {u"% columna de", u"% coluna de", u"% colonne de", u"% Spalte von", u"% column of", u"% colonna di", u"% columna de"}},
+{14, 3, {u"Porcentaje de su fila de", u"Porcentagem da sua linha de", u"Pourcentage de votre ligne de", u"Prozentsatz Ihrer Zeile von", u"Percentage of your row of", u"Percentuale della tua riga di", u"Percentatge de la vostra fila de"}},
+{14, 4, {u"% de", u"% de", u"% de", u"% von", u"% of", u"% di", u"% de"}},
+
+{15, 1, {u"Restar de su columna de", u"Subtrair da sua coluna de", u"Soustraire de votre colonne de", u"Subtrahieren in Ihrer Spalte von", u"Subtract from your column from", u"Sottrai dalla tua colonna da", u"Restar de la vostra columna de"}},
+{15, 2, {u"a", u"a", u"à", u"bis", u"to", u"a", u"a"}},
+{15, 3, {u"Restar de su fila de", u"Subtrair da sua linha de", u"Soustraire de votre ligne de", u"Subtrahieren in Ihrer Zeile von", u"Subtract from your row of", u"Sottrai dalla tua riga di", u"Restar de la vostra fila de"}},
+{15, 4, {u"menos", u"menos", u"moins", u"minus", u"with", u"meno", u"menys"}},
+
+{16, 1, {u"Suma de su columna de ", u"Soma da sua coluna de ", u"Somme de votre colonne de ", u"Summe Ihrer Spalte von ", u"Sum of your column from ", u"Somma della tua colonna da ", u"Suma de la vostra columna de "}},
+{16, 2, {u" a ", u" a ", u" à ", u" bis ", u" to ", u" a ", u" a "}},
+{16, 3, {u"Suma de su fila de ", u"Soma da sua linha de ", u"Somme de votre ligne de ", u"Summe Ihrer Zeile von ", u"Sum of your row from ", u"Somma della tua riga da ", u"Suma de la vostra fila de "}},
+
+{17, 1, {u"Quadrivel", u"Quadrivel", u"Quadrivel", u"Quadrivel", u"Quadrivel", u"Quadrivel", u"Quadrivel"}},
+
+{18, 1, {u"Configurador de copia", u"Configurador de cópia", u"Configurateur de copie", u"Kopierkonfigurator", u"Copy configurator", u"Configuratore di copia", u"Configurador de còpia"}},
+{18, 2, {u"Seleccionar todos los campos", u"Selecionar todos os campos", u"Sélectionner tous les champs", u"Alle Felder auswählen", u"Select all fields", u"Seleziona tutti i campi", u"Seleccionar tots els camps"}},
+{18, 3, {u"Texto", u"Texto", u"Texte", u"Text", u"Text", u"Testo", u"Text"}},
+{18, 4, {u"Imagen", u"Imagem", u"Image", u"Bild", u"Image", u"Immagine", u"Imatge"}},
+{18, 5, {u"Alineación", u"Alinhamento", u"Alignement", u"Ausrichtung", u"Alignment", u"Allineamento", u"Alineació"}},
+{18, 6, {u"Se permite formato numérico", u"Formato numérico permitido", u"Format numérique autorisé", u"Zahlenformat erlaubt", u"Numeric format is allowed", u"Formato numerico consentito", u"Es permet el format numèric"}},
+{18, 7, {u"Tipo de formato numérico", u"Tipo de formato numérico", u"Type de format numérique", u"Art des Zahlenformats", u"Number format type", u"Tipo di formato numerico", u"Tipus de format numèric"}},
+{18, 8, {u"Deseleccionar todos los campos", u"Desmarcar todos os campos", u"Désélectionner tous les champs", u"Alle Felder abwählen", u"Deselect all fields", u"Deseleziona tutti i campi", u"Desseleccionar tots els camps"}},
+{18, 9, {u"Sumatorios", u"Somatórios", u"Sommes", u"Summen", u"Summation", u"Sommatorie", u"Sumatoris"}},
+{18, 10, {u"Resta", u"Subtração", u"Soustraction", u"Subtraktion", u"Subtraction", u"Sottrazione", u"Resta"}},
+{18, 11, {u"Porcentajes", u"Porcentagens", u"Pourcentages", u"Prozentsätze", u"Percentages", u"Percentuali", u"Percentatges"}},
+{18, 12, {u"Icono", u"Ícone", u"Icône", u"Symbol", u"Icon", u"Icona", u"Icona"}},
+{18, 13, {u"Multiplicación", u"Multiplicação", u"Multiplication", u"Multiplikation", u"Multiplication", u"Moltiplicazione", u"Multiplicació"}},
+{18, 14, {u"División", u"Divisão", u"Division", u"Division", u"Division", u"Divisione", u"Divisió"}},
+
+{19, 1, {u"Formato decimal inglés", u"Formato decimal inglês", u"Format décimal anglais", u"Englisches Dezimalformat", u"English decimal format", u"Formato decimale inglese", u"Format decimal anglès"}},
+{19, 2, {u"Formato entero inglés", u"Formato inteiro inglês", u"Format entier anglais", u"Englisches Ganzzahlformat", u"English integer format", u"Formato intero inglese", u"Format enter anglès"}},
+{19, 3, {u"Sin formato, decimal inglés", u"Sem formato, decimal inglês", u"Sans format, décimal anglais", u"Unformatiert, englische Dezimalzahl", u"Unformatted, English decimal", u"Senza formato, decimale inglese", u"Sense format, decimal anglès"}},
+{19, 4, {u"Formato decimal español", u"Formato decimal espanhol", u"Format décimal espagnol", u"Spanisches Dezimalformat", u"Spanish decimal format", u"Formato decimale spagnolo", u"Format decimal espanyol"}},
+{19, 5, {u"Formato entero español", u"Formato inteiro espanhol", u"Format entier espagnol", u"Spanisches Ganzzahlformat", u"Spanish integer format", u"Formato intero spagnolo", u"Format enter espanyol"}},
+{19, 6, {u"Sin formato, decimal español", u"Sem formato, decimal espanhol", u"Sans format, décimal espagnol", u"Unformatiert, spanische Dezimalzahl", u"Unformatted, Spanish decimal", u"Senza formato, decimale spagnolo", u"Sense format, decimal espanyol"}},
+{19, 7, {u"Sin formato, entero (inglés / español)", u"Sem formato, inteiro (inglês / espanhol)", u"Sans format, entier (anglais / espagnol)", u"Unformatiert, Ganzzahl (Englisch / Spanisch)", u"Unformatted, Integer (English / Spanish)", u"Senza formato, intero (inglese / spagnolo)", u"Sense format, enter (anglès / espanyol)"}},
+
+{20, 1, {u"Número con formato", u"Número com formato", u"Nombre avec format", u"Zahl mit Format", u"Number with format", u"Numero con formato", u"Nombre amb format"}},
+
+{21, 1, {u"Velmora te da las Gracias por usar este programa.", u"Velmora graças por usar este programa.", u"Velmora vous remercie d'utiliser ce programme.", u"Velmora Dank dieses Programm für die Verwendung.", u"Velmora thanks you for using this program.", u"Velmora vi ringrazia per l'utilizzo di questo programma.", u"Velmora et dóna les Gràcies per utilitzar aquest programa"}},
+{21, 2, {u"Programa hecho para todos los usuarios - www.example.org - ¡Visítenos!", u"Programa feito para todos os usuários - www.example.org - Visite-nos!", u"Programme conçu pour tous les utilisateurs - www.example.org - Visitez-nous !", u"Ein Programm für alle Benutzer - www.example.org - Besuchen Sie uns!", u"A program made for all users - www.example.org - Visit us!", u"Programma creato per tutti gli utenti - www.example.org - Visitateci!", u"Programa fet per a tots els usuaris - www.example.org - Visiteu-nos!"}},
+
+{22, 1, {u"Entendiendo que este programa necesita registrarse para su mejor funcionamiento :", u"Entendendo que este programa precisa se registrar para um melhor desempenho :", u"Comprendre que ce programme doit enregistrer pour de meilleures performances :", u"Das Verständnis, dass dieses Programm braucht, um für eine bessere Leistung zu registrieren :", u"Understanding that this program needs to register for better performance :", u"Capire che questo programma ha bisogno di registrarsi per migliorare le prestazioni :", u"Entenent que aquest programa necessita registrar-se per al seu millor funcionament :"}},
+{22, 2, {u"Quiere registrar el programa en la ubicación actual ?", u"Quer gravar o programa no local atual ?", u"Vous voulez enregistrer le programme à l'emplacement actuel ?", u"Möchten Sie das Programm an der aktuellen Position aufzeichnen ?", u"You want to record the program at the current location ?", u"Vuoi registrare il programma in corrispondenza della posizione attuale ?", u"Vol registrar el programa en la ubicació actual ?"}},
+{22, 3, {u"Si acepta, se le aconseja que no mueva este programa y su carpeta de donde esta.", u"Se aceitar, você é aconselhado a não mover este programa ea respectiva pasta onde esta.", u"Si vous acceptez, il vous est conseillé de ne pas bouger de ce programme et de son dossier où cette.", u"Wenn Sie akzeptieren, wird empfohlen, dieses Programm nicht mehr bewegen und ihre Ordner, in dem Sie diese.", u"If you accept, you are advised to not move this program and its folder where this.", u"Se si accetta, si consiglia di non spostare questo programma e la sua cartella in cui questo.", u"Si accepta, se li aconsella que no mogui aquest programa i la seva carpeta d'on aquesta."}},
+{22, 4, {u"Si no acepta, puede mover la carpeta con el programa a una ubicación mejor para registrar ...", u"Se recusar, você pode mover para uma melhor localização para gravar a pasta com o programa ...", u"Si vous refusez, vous pouvez passer à un meilleur emplacement pour enregistrer le dossier avec le programme ...", u"Wenn Sie ablehnen, können Sie zu einem besseren Ort zu bewegen, um den Ordner mit dem Programm aufzunehmen ...", u"If you decline, you can move to a better location to record the folder with the program ...", u"Se si rifiuta, si può passare a una posizione migliore per registrare la cartella con il programma ...", u"Si no accepta, pot moure la carpeta amb el programa a una ubicació millor per registrar ..."}},
+
+{24, 1, {u"Realmente deseas salir del programa ?", u"Você realmente quer sair do programa ?", u"Vous voulez vraiment quitter le programme ?", u"Sie, um das Programm zu beenden möchte wirklich ?", u"You really want to exit the program ?", u"Sei sicuro di voler uscire dal programma ?", u"Realment vols sortir del programa ?"}},
+
+{26, 1, {u"La tabla ha sido retocada ...", u"A tabela foi retocada ...", u"Le tableau a été retouchée ...", u"Die Tabelle retouched ...", u"The table has been retouched ...", u"La tabella è stata ritoccata ...", u"La taula ha estat retocada ..."}},
+
+{27, 1, {u"Ha llegado al límite de Columnas", u"Você chegou ao limite de Colunas", u"Vous avez atteint la limite de Colonnes", u"Sie haben die Grenze der Spalten erreicht", u"You have reached the limit of Columns", u"Hai raggiunto il limite di Colonne", u"Heu arribat al límit de Columnes"}},
+{27, 2, {u"Lo siento mucho, no puedo borrar", u"Sinto muito, não posso apagar", u"Désolé, je ne peux pas supprimer", u"Es tut mir sehr leid, ich kann nicht löschen", u"Feeling it a lot, I can not delete", u"Mi dispiace molto, non posso eliminare", u"Ho sento molt, no puc esborrar"}},
+
+{28, 1, {u"Ha llegado al límite de Filas", u"Você chegou ao limite de Linhas", u"Vous avez atteint la limite de Lignes", u"Sie haben die Grenze der Zeilen erreicht", u"You have reached the limit of Rows", u"Hai raggiunto il limite di Righe", u"Heu arribat al límit de Files"}},
+
+{30, 1, {u"Prueba", u"Teste", u"Test", u"Test", u"Test", u"Prova", u"Prova"}},
+{30, 2, {u"Propiedades del texto", u"Propriedades do texto", u"Propriétés du texte", u"Texteigenschaften", u"Text properties", u"Proprietà del testo", u"Propietats del text"}},
+{30, 3, {u"Tipo de Fuente", u"Tipo de Fonte", u"Type de Police", u"Schriftart", u"Type of Source", u"Tipo di Carattere", u"Tipus de Font"}},
+{30, 4, {u"Tamaño", u"Tamanho", u"Taille", u"Größe", u"Size", u"Dimensione", u"Mida"}},
+{30, 5, {u"Negrita", u"Negrito", u"Gras", u"Fett", u"Bold", u"Grassetto", u"Negreta"}},
+{30, 6, {u"Cursiva", u"Itálico", u"Italique", u"Kursiv", u"Italic", u"Corsivo", u"Cursiva"}},
+{30, 7, {u"Subrayado", u"Sublinhado", u"Souligné", u"Unterstrichen", u"Underline", u"Sottolineato", u"Subratllat"}},
+{30, 8, {u"Tachado", u"Tachado", u"Barré", u"Durchgestrichen", u"Strikeout", u"Barrato", u"Ratllat"}},
+{30, 9, {u"Estilos", u"Estilos", u"Styles", u"Stile", u"Styles", u"Stili", u"Estils"}},
+{30, 10, {u"Color de Fondo", u"Cor de Fundo", u"Couleur de Fond", u"Hintergrundfarbe", u"Background Color", u"Colore di Sfondo", u"Color de Fons"}},
+{30, 11, {u"Color de Fuente", u"Cor da Fonte", u"Couleur de Police", u"Schriftfarbe", u"Font Color", u"Colore del Carattere", u"Color de Font"}},
+{30, 12, {u"Alineación Izquierda", u"Alinhamento à Esquerda", u"Alignement à Gauche", u"Linksbündig", u"Alignment Left", u"Allineamento a Sinistra", u"Alineació a l'Esquerra"}},
+{30, 13, {u"Alineación a la Derecha", u"Alinhamento à Direita", u"Alignement à Droite", u"Rechtsbündig", u"Alignment to Right", u"Allineamento a Destra", u"Alineació a la Dreta"}},
+{30, 14, {u"Alineación al Centro", u"Alinhamento ao Centro", u"Alignement au Centre", u"Zentriert", u"Alignment to Center", u"Allineamento al Centro", u"Alineació al Centre"}},
+{30, 15, {u"Alineación justificada", u"Alinhamento justificado", u"Alignement justifié", u"Blocksatz", u"Justified alignment", u"Allineamento giustificato", u"Alineació justificada"}},
+{30, 16, {u"Alineación vertical arriba", u"Alinhamento vertical acima", u"Alignement vertical en haut", u"Vertikal oben ausgerichtet", u"Vertical alignment up", u"Allineamento verticale in alto", u"Alineació vertical a dalt"}},
+{30, 17, {u"Alineación vertical centrada", u"Alinhamento vertical centralizado", u"Alignement vertical centré", u"Vertikal zentriert ausgerichtet", u"Center aligned vertical alignment", u"Allineamento verticale centrato", u"Alineació vertical centrada"}},
+
+{31, 1, {u"Ancho", u"Largura", u"Largeur", u"Breite", u"Width", u"Larghezza", u"Amplada"}},
+{31, 2, {u"Alto", u"Altura", u"Hauteur", u"Höhe", u"Height", u"Altezza", u"Alçada"}},
+{31, 3, {u"Nueva Tabla", u"Nova Tabela", u"Nouveau Tableau", u"Neue Tabelle", u"New Table", u"Nuova Tabella", u"Nova Taula"}},
+{31, 4, {u"Vista Aproximada", u"Visualização Aproximada", u"Aperçu Approximatif", u"Ungefähre Vorschau", u"Approximate Vista", u"Vista approssimativa", u"Vista Aproximada"}},
+{31, 5, {u"Filas", u"Linhas", u"Lignes", u"Zeilen", u"Rows", u"Righe", u"Files"}},
+{31, 6, {u"Columnas", u"Colunas", u"Colonnes", u"Spalten", u"Columns", u"Colonne", u"Columnes"}},
+{31, 7, {u"Color papel", u"Cor do papel", u"Couleur papier", u"Papierfarbe", u"Color paper", u"Colore carta", u"Color paper"}},
+{31, 8, {u"Color líneas ", u"Cor das linhas ", u"Couleur des lignes ", u"Linienfarbe ", u"Color lines ", u"Colore linee ", u"Color línies "}},
+{31, 9, {u"Grosor de las líneas", u"Espessura das linhas", u"Épaisseur des lignes", u"Linienstärke", u"Thickness of lines", u"Spessore delle linee", u"Gruix de les línies"}},
+{31, 10, {u"Elija el separador en píxeles", u"Escolha o separador em pixels", u"Choisissez le séparateur en pixels", u"Trennabstand in Pixeln wählen", u"Choose separator in pixels", u"Scegli il separatore in pixel", u"Trieu el separador en píxels"}},
+
+{32, 1, {u" separador", u" separador", u" séparateur", u" Trennabstand", u" separator", u" separatore", u" separador"}},
+
+{33, 1, {u" grosor", u" espessura", u" épaisseur", u" Stärke", u" thickness", u" spessore", u" gruix"}},
+
+{34, 1, {u"Debe completar todos los campos ...", u"Você deve preencher todos os campos ...", u"Vous devez remplir tous les champs ...", u"Sie müssen alle Felder ausfüllen ...", u"You must complete all fields ...", u"Devi compilare tutti i campi ...", u"Heu d'emplenar tots els camps ..."}},
+{34, 2, {u"¡¡Gracias!!", u"Obrigado !!", u"Merci !!", u"Danke !!", u"Thank You !!", u"Grazie !!", u"Gràcies !!"}},
+
+{35, 1, {u"La tabla supera el tamaño máximo permitido ...", u"A tabela excede o tamanho máximo permitido ...", u"Le tableau dépasse la taille maximale autorisée ...", u"Die Tabelle überschreitet die zulässige Höchstgröße ...", u"The table exceeds the maximum size allowed ...", u"La tabella supera la dimensione massima consentita ...", u"La taula supera la mida màxima permesa ..."}},
+{35, 2, {u"El tamaño máximo es ", u"O tamanho máximo é ", u"La taille maximale est ", u"Die Höchstgröße ist ", u"The maximum size is ", u"La dimensione massima è ", u"La mida màxima és "}},
+{35, 3, {u"El tamaño que solicita es ", u"O tamanho que você está pedindo é ", u"La taille demandée est ", u"Die angeforderte Größe ist ", u"The size you are requesting is ", u"La dimensione richiesta è ", u"La mida que sol·liciteu és "}},
+
+{36, 1, {u"Color Capturado", u"Cor Capturada", u"Couleur Capturée", u"Erfasste Farbe", u"Color Caught", u"Colore Catturato", u"Color Capturat"}},
+
+{37, 1, {u"Ha llegado al límite de filas ...", u"Você chegou ao limite de linhas ...", u"Vous avez atteint la limite de lignes ...", u"Sie haben die Grenze der Zeilen erreicht ...", u"You have reached the limit of rows ...", u"Hai raggiunto il limite di righe ...", u"Heu arribat al límit de files ..."}},
+
+{38, 1, {u"Ha llegado al límite de columnas ...", u"Você chegou ao limite de colunas ...", u"Vous avez atteint la limite de colonnes ...", u"Sie haben die Grenze der Spalten erreicht ...", u"You have reached the limit of columns ...", u"Hai raggiunto il limite di colonne ...", u"Heu arribat al límit de columnes ..."}},
+{38, 2, {u"Lo siento mucho, no puedo Insertar", u"Sinto muito, não posso Inserir", u"Désolé, je ne peux pas Insérer", u"Es tut mir sehr leid, ich kann nicht einfügen", u"Feeling it a lot, I can not Insert", u"Mi dispiace molto, non posso Inserire", u"Ho sento molt, no puc Inserir"}},
+
+{39, 1, {u"Lo siento mucho, no puedo unir celdas Verticales ...", u"Sinto muito, não posso unir células Verticais ...", u"Vraiment désolé, je ne peux pas fusionner les cellules Verticales ...", u"Es tut mir so leid, ich kann vertikale Zellen nicht verbinden ...", u"Feeling it so much I can not join Vertical cells ...", u"Mi dispiace tanto, non posso unire le celle Verticali ...", u"Ho sento molt, no puc unir cel·les Verticals ..."}},
+
+{40, 1, {u"Lo siento mucho, no puedo unir celdas Horizontales ...", u"Sinto muito, não posso unir células Horizontais ...", u"Vraiment désolé, je ne peux pas fusionner les cellules Horizontales ...", u"Es tut mir so leid, ich kann horizontale Zellen nicht verbinden ...", u"Feeling it so much I can not join Horizontal cells ...", u"Mi dispiace tanto, non posso unire le celle Orizzontali ...", u"Ho sento molt, no puc unir cel·les Horitzontals ..."}},
+{40, 2, {u"La selección no es correcta ...", u"A seleção não está correta ...", u"La sélection n'est pas correcte ...", u"Die Auswahl ist nicht korrekt ...", u"It has not been chosen correction ...", u"La selezione non è corretta ...", u"La selecció no és correcta ..."}},
+
+{41, 1, {u"Puede probar con un archivo de trabajo de una versión anterior ...", u"Você pode tentar um arquivo de trabalho de uma versão anterior ...", u"Vous pouvez essayer un fichier de travail d'une version précédente ...", u"Versuchen Sie es mit einer Arbeitsdatei einer früheren Version ...", u"You can try a work file from a previous version ...", u"Puoi provare un file di lavoro di una versione precedente ...", u"Podeu provar un fitxer de treball d'una versió anterior ..."}},
+
+{42, 1, {u"Archivo con formato incorrecto ...", u"Arquivo com formato incorreto ...", u"Fichier au format incorrect ...", u"Datei mit falschem Format ...", u"Wrong format file ...", u"File con formato errato ...", u"Fitxer amb format incorrecte ..."}},
+
+{44, 1, {u"Restablecer", u"Redefinir", u"Réinitialiser", u"Zurücksetzen", u"Reset", u"Reimposta", u"Restablir"}},
+
+{45, 1, {u"Salir", u"Sair", u"Sortir", u"Verlassen", u"Get out", u"Esci", u"Sortir"}},
+
+{46, 1, {u"Archivar", u"Arquivar", u"Enregistrer", u"Speichern", u"File", u"Salva", u"Arxivar"}},
+
+{47, 1, {u"Sus colores favoritos: cárguelos y guárdelos", u"Suas cores favoritas: carregue-as e salve-as", u"Vos couleurs préférées : chargez-les et enregistrez-les", u"Ihre Lieblingsfarben: laden und speichern Sie sie", u"Your favorite colors load them and save them", u"I tuoi colori preferiti: caricali e salvali", u"Els vostres colors preferits: carregueu-los i deseu-los"}},
+
+{48, 1, {u"¿Realmente desea RESTABLECER ?", u"Quer mesmo REDEFINIR ?", u"Voulez-vous vraiment RÉINITIALISER ?", u"Wirklich ZURÜCKSETZEN ?", u"RESET really want ?", u"Vuoi davvero REIMPOSTARE ?", u"Realment voleu RESTABLIR ?"}},
+{48, 2, {u"Se perderán todos sus colores favoritos", u"Todas as suas cores favoritas serão perdidas", u"Toutes vos couleurs préférées seront perdues", u"Alle Ihre Lieblingsfarben gehen verloren", u"All your favorite colors will be lost", u"Tutti i tuoi colori preferiti andranno persi", u"Es perdran tots els vostres colors preferits"}},
+
+{49, 1, {u"¿Guardar los cambios antes de salir ?", u"Salvar as alterações antes de sair ?", u"Enregistrer les modifications avant de quitter ?", u"Änderungen vor dem Verlassen speichern ?", u"To save changes before exiting ?", u"Salvare le modifiche prima di uscire ?", u"Desar els canvis abans de sortir ?"}},
+
+{50, 1, {u"Mis colores favoritos están archivados", u"Minhas cores favoritas estão arquivadas", u"Mes couleurs préférées sont enregistrées", u"Meine Lieblingsfarben sind gespeichert", u"My favorite colors are filed", u"I miei colori preferiti sono salvati", u"Els meus colors preferits estan arxivats"}},
+
+{51, 1, {u"Color seleccionado", u"Cor selecionada", u"Couleur sélectionnée", u"Ausgewählte Farbe", u"Selected color", u"Colore selezionato", u"Color seleccionat"}},
+
+{52, 1, {u"Nombre de archivo", u"Nome do arquivo", u"Nom du fichier", u"Dateiname", u"Filename", u"Nome del file", u"Nom del fitxer"}},
+{52, 2, {u"Nombre de archivo sin extensión", u"Nome do arquivo sem extensão", u"Nom du fichier sans extension", u"Dateiname ohne Erweiterung", u"Filename without extension", u"Nome del file senza estensione", u"Nom del fitxer sense extensió"}},
+{52, 3, {u"Aceptar", u"Aceitar", u"Accepter", u"Annehmen", u"Accept", u"Accetta", u"Acceptar"}},
+{52, 4, {u"Cancelar", u"Cancelar", u"Annuler", u"Abbrechen", u"Cancel", u"Annulla", u"Cancel·lar"}},
+
+{54, 1, {u"Exportado a mapa de bits recortado ..", u"Exportado para bitmap recortado ..", u"Exporté en bitmap découpé ..", u"Als zugeschnittene Bitmap exportiert ..", u"Exported to cut bitmap ..", u"Esportato in bitmap ritagliata ..", u"Exportat a mapa de bits retallat .."}},
+
+{57, 1, {u"Para bloquear la celda : ", u"Para bloquear a célula : ", u"Pour bloquer la cellule : ", u"Zum Sperren der Zelle : ", u"To block cell : ", u"Per bloccare la cella : ", u"Per bloquejar la cel·la : "}},
+
+{58, 1, {u"El archivo existe ...", u"O arquivo existe ...", u"Le fichier existe ...", u"Die Datei existiert ...", u"File exists ...", u"Il file esiste ...", u"El fitxer existeix ..."}},
+{58, 2, {u"¿Sobrescribir ?", u"Substituir ?", u"Écraser ?", u"Überschreiben ?", u"Overwrite ?", u"Sovrascrivere ?", u"Sobreescriure ?"}},
+
+{59, 1, {u"Para anular la celda : ", u"Para anular a célula : ", u"Pour annuler la cellule : ", u"Zum Aufheben der Zelle : ", u"To override cell : ", u"Per annullare la cella : ", u"Per anul·lar la cel·la : "}},
+
+{60, 1, {u"Para copiar la celda : ", u"Para copiar a célula : ", u"Pour copier la cellule : ", u"Zum Kopieren der Zelle : ", u"To copy cell : ", u"Per copiare la cella : ", u"Per copiar la cel·la : "}},
+
+{61, 1, {u"Para pegar la celda : ", u"Para colar a célula : ", u"Pour coller la cellule : ", u"Zum Einfügen der Zelle : ", u"To paste cell : ", u"Per incollare la cella : ", u"Per enganxar la cel·la : "}},
+
+{62, 1, {u"Para borrar la celda : ", u"Para limpar a célula : ", u"Pour effacer la cellule : ", u"Zum Leeren der Zelle : ", u"To clear cell : ", u"Per cancellare la cella : ", u"Per esborrar la cel·la : "}},
+{62, 2, {u"Seleccione una celda ...", u"Selecione uma célula ...", u"Sélectionnez une cellule ...", u"Wählen Sie eine Zelle aus ...", u"Select cell ...", u"Seleziona una cella ...", u"Seleccioneu una cel·la ..."}},
+
+{63, 1, {u"Programador", u"Programador", u"Programmeur", u"Programmierer", u"Programmer", u"Programmatore", u"Programador"}},
+
+{64, 1, {u"Archivo de trabajo : ", u"Arquivo de trabalho : ", u"Fichier de travail : ", u"Arbeitsdatei : ", u"Work file : ", u"File di lavoro : ", u"Fitxer de treball : "}},
+{64, 2, {u"No Existe ...", u"Não Existe ...", u"N'existe pas ...", u"Existiert nicht ...", u"Not Exist ...", u"Non Esiste ...", u"No Existeix ..."}},
+
+{65, 1, {u"Ancho : ", u"Largura : ", u"Largeur : ", u"Breite : ", u"Width : ", u"Larghezza : ", u"Amplada : "}},
+{65, 2, {u" Alto : ", u" Altura : ", u" Hauteur : ", u" Höhe : ", u" Height : ", u" Altezza : ", u" Alçada : "}},
+{65, 3, {u" Filas : ", u" Linhas : ", u" Lignes : ", u" Zeilen : ", u" Rows : ", u" Righe : ", u" Files : "}},
+{65, 4, {u" Columnas : ", u" Colunas : ", u" Colonnes : ", u" Spalten : ", u" Columns : ", u" Colonne : ", u" Columnes : "}},
+{65, 5, {u" Separación : ", u" Separação : ", u" Séparation : ", u" Abstand : ", u" Separation : ", u" Separazione : ", u" Separació : "}},
+
+{66, 1, {u"Explorador de archivos de mapa de bits", u"Navegador de arquivos de bitmap", u"Explorateur de fichiers bitmap", u"Dateiauswahl für Bitmaps", u"For bitmap file browser", u"Esplora file per bitmap", u"Explorador de fitxers de mapa de bits"}},
+{66, 2, {u"Todos los Archivos", u"Todos os Arquivos", u"Tous les Fichiers", u"Alle Dateien", u"All Files", u"Tutti i File", u"Tots els Fitxers"}},
+
+{67, 1, {u"Idiomas", u"Idiomas", u"Langues", u"Sprachen", u"Languages", u"Lingue", u"Idiomes"}},
+
+{68, 1, {u"Tabla", u"Tabela", u"Tableau", u"Tabelle", u"Table", u"Tabella", u"Taula"}},
+{68, 2, {u"Unir Celdas en Horizontal", u"Mesclar células na horizontal", u"Fusionner les cellules à l'horizontale", u"Zellen horizontal verbinden", u"Merge Cells Horizontal", u"Unisci celle in orizzontale", u"Unir Cel·les en Horitzontal"}},
+{68, 3, {u"Unir Celdas en Vertical", u"Mesclar células na vertical", u"Fusionner les cellules à la verticale", u"Zellen vertikal verbinden", u"Vertical Merge Cells", u"Unisci celle in verticale", u"Unir Cel·les en Vertical"}},
+{68, 4, {u"Anular Celda", u"Anular célula", u"Annuler la cellule", u"Zelle aufheben", u"Cancel Cell", u"Annulla cella", u"Anul·lar Cel·la"}},
+{68, 5, {u"Insertar Columna", u"Inserir coluna", u"Insérer une colonne", u"Spalte einfügen", u"Insert Column", u"Inserisci colonna", u"Inserir Columna"}},
+{68, 6, {u"Insertar Fila", u"Inserir linha", u"Insérer une ligne", u"Zeile einfügen", u"Insert Row", u"Inserisci riga", u"Inserir Fila"}},
+{68, 7, {u"Eliminar Última Columna", u"Remover última coluna", u"Supprimer la dernière colonne", u"Letzte Spalte entfernen", u"Remove Last Column", u"Rimuovi ultima colonna", u"Eliminar Última Columna"}},
+{68, 8, {u"Eliminar Última Fila", u"Remover última linha", u"Supprimer la dernière ligne", u"Letzte Zeile entfernen", u"Remove Last Row", u"Rimuovi ultima riga", u"Eliminar Última Fila"}},
+{68, 9, {u"Restablecer tabla", u"Redefinir tabela", u"Réinitialiser le tableau", u"Tabelle zurücksetzen", u"Reset table", u"Reimposta tabella", u"Restablir taula"}},
+{68, 10, {u"Barra de título", u"Barra de título", u"Barre de titre", u"Titelleiste", u"Title bar", u"Barra del titolo", u"Barra de títol"}},
+{68, 11, {u"Ver comandos", u"Ver comandos", u"Afficher les commandes", u"Befehle anzeigen", u"View commands", u"Visualizza comandi", u"Veure ordres"}},
+
+{69, 1, {u"Ratón", u"Mouse", u"Souris", u"Maus", u"Mouse", u"Mouse", u"Ratolí"}},
+{69, 2, {u"Izquierdo", u"Esquerdo", u"Gauche", u"Links", u"Left", u"Sinistro", u"Esquerre"}},
+{69, 3, {u"Selector de celdas", u"Seletor de células", u"Sélecteur de cellules", u"Zellauswahl", u"Cell selector", u"Selettore di celle", u"Selector de cel·les"}},
+{69, 4, {u"Editar Texto y Colores", u"Editar Texto e Cores", u"Modifier Texte et Couleurs", u"Text und Farben bearbeiten", u"Edit Text and Colors", u"Modifica Testo e Colori", u"Editar Text i Colors"}},
+{69, 5, {u"Insertar imagen", u"Inserir imagem", u"Insérer une image", u"Bild einfügen", u"Insert image", u"Inserisci immagine", u"Inserir imatge"}},
+{69, 6, {u"Derecho", u"Direito", u"Droit", u"Rechts", u"Right", u"Destro", u"Dret"}},
+{69, 7, {u"Capturar Color", u"Capturar Cor", u"Capturer la Couleur", u"Farbe erfassen", u"Capturing Color", u"Cattura Colore", u"Capturar Color"}},
+{69, 8, {u"Mis Colores Favoritos", u"Minhas Cores Favoritas", u"Mes Couleurs Préférées", u"Meine Lieblingsfarben", u"My Favorite Colors", u"I Miei Colori Preferiti", u"Els Meus Colors Preferits"}},
+{69, 9, {u"Insertar Icono", u"Inserir Ícone", u"Insérer une Icône", u"Symbol einfügen", u"Insert Icon", u"Inserisci Icona", u"Inserir Icona"}},
+
+{70, 1, {u"Edición", u"Editar", u"Édition", u"Bearbeiten", u"Edit", u"Modifica", u"Edició"}},
+{70, 2, {u"Copiar celda", u"Copiar célula", u"Copier la cellule", u"Zelle kopieren", u"Copy cell", u"Copia cella", u"Copiar cel·la"}},
+{70, 3, {u"Pegar celda", u"Colar célula", u"Coller la cellule", u"Zelle einfügen", u"Paste cell", u"Incolla cella", u"Enganxar cel·la"}},
+{70, 4, {u"Borrar celda", u"Limpar célula", u"Effacer la cellule", u"Zelle leeren", u"Clear cell", u"Cancella cella", u"Esborrar cel·la"}},
+{70, 5, {u"Seleccionar todo", u"Selecionar tudo", u"Tout sélectionner", u"Alles auswählen", u"Select all", u"Seleziona tutto", u"Seleccionar-ho tot"}},
+{70, 6, {u"Deshacer", u"Desfazer", u"Annuler", u"Rückgängig", u"Undo", u"Annulla", u"Desfer"}},
+{70, 7, {u"Actualizar", u"Atualizar", u"Actualiser", u"Aktualisieren", u"To update", u"Aggiorna", u"Actualitzar"}},
+
+{71, 1, {u"Operaciones", u"Operações", u"Opérations", u"Operationen", u"Operations", u"Operazioni", u"Operacions"}},
+{71, 2, {u"Nuevo", u"Novo", u"Nouveau", u"Neu", u"New", u"Nuovo", u"Nou"}},
+{71, 3, {u"Leer archivo", u"Ler arquivo", u"Lire un fichier", u"Datei lesen", u"Read file", u"Leggi file", u"Llegir fitxer"}},
+{71, 4, {u"Leer Formato Anterior", u"Ler Formato Anterior", u"Lire l'Ancien Format", u"Früheres Format lesen", u"Read Format Previous", u"Leggi Formato Precedente", u"Llegir Format Anterior"}},
+{71, 5, {u"Grabar archivo", u"Gravar arquivo", u"Enregistrer le fichier", u"Datei speichern", u"Record file", u"Salva file", u"Desar fitxer"}},
+{71, 6, {u"Exportar a Mapa de bits", u"Exportar para Bitmap", u"Exporter en Bitmap", u"Als Bitmap exportieren", u"Export to Bitmap", u"Esporta in Bitmap", u"Exportar a Mapa de bits"}},
+{71, 7, {u"Exportar a Mapa de bits recortado", u"Exportar para Bitmap recortado", u"Exporter en Bitmap découpé", u"Als zugeschnittene Bitmap exportieren", u"Bitmap Export to cut", u"Esporta in Bitmap ritagliata", u"Exportar a Mapa de bits retallat"}},
+{71, 8, {u"Configuración", u"Configuração", u"Configuration", u"Konfiguration", u"Configuration", u"Configurazione", u"Configuració"}},
+{71, 9, {u"Autor", u"Autor", u"Auteur", u"Autor", u"Author", u"Autore", u"Autor"}},
+{71, 10, {u"Salir del programa", u"Sair do programa", u"Quitter le programme", u"Programm beenden", u"Exit the program", u"Esci dal programma", u"Sortir del programa"}},
+{71, 11, {u"Exportar a JPEG recortado", u"Exportar para JPEG recortado", u"Exporter en JPEG découpé", u"Als zugeschnittenes JPEG exportieren", u"Export to cut JPEG", u"Esporta in JPEG ritagliato", u"Exportar a JPEG retallat"}},
+
+{72, 1, {u"No se pudo guardar el archivo: ", u"Não foi possível salvar o arquivo: ", u"Impossible d'enregistrer le fichier : ", u"Die Datei konnte nicht gespeichert werden: ", u"The file could not be saved: ", u"Impossibile salvare il file: ", u"No s'ha pogut desar el fitxer: "}},
+{72, 2, {u"No se pudo exportar la imagen: ", u"Não foi possível exportar a imagem: ", u"Impossible d'exporter l'image : ", u"Das Bild konnte nicht exportiert werden: ", u"The picture could not be exported: ", u"Impossibile esportare l'immagine: ", u"No s'ha pogut exportar la imatge: "}},
+{73, 1, {u"Rehacer", u"Refazer", u"Rétablir", u"Wiederherstellen", u"Redo", u"Ripeti", u"Refer"}},
+{73, 2, {u"La tabla tiene cambios sin guardar. ¿Desea guardarlos?", u"A tabela tem alterações não salvas. Deseja salvá-las?", u"Le tableau contient des modifications non enregistrées. Voulez-vous les enregistrer ?", u"Die Tabelle hat ungespeicherte Änderungen. Möchten Sie sie speichern?", u"The table has unsaved changes. Do you want to save them?", u"La tabella ha modifiche non salvate. Vuoi salvarle?", u"La taula té canvis sense desar. Voleu desar-los?"}},
+{73, 3, {u"Faltaban celdas en el archivo; se crearon como celdas nuevas: ", u"Faltavam células no arquivo; foram criadas como células novas: ", u"Des cellules manquaient dans le fichier ; elles ont été créées comme nouvelles cellules : ", u"In der Datei fehlten Zellen; sie wurden als neue Zellen angelegt: ", u"Cells were missing from the file and were made as new cells: ", u"Nel file mancavano celle; sono state create come celle nuove: ", u"Faltaven cel·les al fitxer; s'han creat com a cel·les noves: "}},
+{73, 4, {u"Contraseña incorrecta: la tabla no se abrió.", u"Senha incorreta: a tabela não foi aberta.", u"Mot de passe incorrect : le tableau n'a pas été ouvert.", u"Falsches Passwort: Die Tabelle wurde nicht geöffnet.", u"Wrong password: the table was not opened.", u"Password errata: la tabella non è stata aperta.", u"Contrasenya incorrecta: la taula no s'ha obert."}},
+{73, 5, {u"No se pueden unir celdas con una barra de título o un estilo de líneas con áreas de celda.", u"Não é possível unir células com uma barra de título ou um estilo de linhas com áreas de célula.", u"Impossible de joindre des cellules avec une barre de titre ou un style de lignes avec zones de cellule.", u"Zellen können bei Titelleiste oder Linienstil mit Zellflächen nicht verbunden werden.", u"Cells cannot be joined while a title bar or a line style with cell areas is on.", u"Non si possono unire celle con una barra del titolo o uno stile di linee con aree di cella.", u"No es poden unir cel·les amb una barra de títol o un estil de línies amb àrees de cel·la."}},
+
+{74, 1, {u"Contraseña", u"Senha", u"Mot de passe", u"Passwort", u"Password", u"Password", u"Contrasenya"}},
+{74, 2, {u"Repita la contraseña", u"Repita a senha", u"Retapez le mot de passe", u"Passwort wiederholen", u"Type the password again", u"Ripeti la password", u"Repetiu la contrasenya"}},
+
+{75, 1, {u"Texto", u"Texto", u"Texte", u"Text", u"Text", u"Testo", u"Text"}},
+{75, 2, {u"celdas", u"células", u"cellules", u"Zellen", u"cells", u"celle", u"cel·les"}},
+
+{76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
+{76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},
+{76, 3, {u"Escala", u"Escala", u"Échelle", u"Maßstab", u"Scale", u"Scala", u"Escala"}},
+{76, 4, {u"Fondo transparente", u"Fundo transparente", u"Fond transparent", u"Transparenter Hintergrund", u"Transparent background", u"Sfondo trasparente", u"Fons transparent"}},
+{76, 5, {u"No se puede exportar sobre el archivo de trabajo abierto: ", u"Não é possível exportar sobre o arquivo de trabalho aberto: ", u"Impossible d'exporter sur le fichier de travail ouvert : ", u"Die geöffnete Arbeitsdatei kann nicht überschrieben werden: ", u"The export cannot overwrite the open work file: ", u"Impossibile esportare sul file di lavoro aperto: ", u"No es pot exportar sobre el fitxer de treball obert: "}},
+
+{77, 1, {u"Importar CSV…", u"Importar CSV…", u"Importer un CSV…", u"CSV importieren…", u"Import CSV…", u"Importa CSV…", u"Importar CSV…"}},
+{77, 2, {u"Pegar desde hoja de cálculo", u"Colar da planilha", u"Coller depuis un tableur", u"Aus Tabellenkalkulation einfügen", u"Paste from spreadsheet", u"Incolla da foglio di calcolo", u"Enganxar des del full de càlcul"}},
+{77, 3, {u"El archivo no tiene datos o no se puede leer: ", u"O arquivo não tem dados ou não pode ser lido: ", u"Le fichier ne contient pas de données ou ne peut pas être lu : ", u"Die Datei enthält keine Daten oder kann nicht gelesen werden: ", u"The file holds no data or cannot be read: ", u"Il file non contiene dati o non può essere letto: ", u"El fitxer no té dades o no es pot llegir: "}},
+{77, 4, {u"Los datos no caben en la tabla:", u"Os dados não cabem na tabela:", u"Les données ne tiennent pas dans le tableau :", u"Die Daten passen nicht in die Tabelle:", u"The data does not fit in the table:", u"I dati non entrano nella tabella:", u"Les dades no caben a la taula:"}},
+{77, 5, {u"Columnas que quedan fuera: ", u"Colunas deixadas de fora: ", u"Colonnes laissées de côté : ", u"Ausgelassene Spalten: ", u"Columns left out: ", u"Colonne escluse: ", u"Columnes que queden fora: "}},
+{77, 6, {u"Filas que quedan fuera: ", u"Linhas deixadas de fora: ", u"Lignes laissées de côté : ", u"Ausgelassene Zeilen: ", u"Rows left out: ", u"Righe escluse: ", u"Files que queden fora: "}},
+{77, 7, {u"Campos cortados a 273 caracteres: ", u"Campos cortados em 273 caracteres: ", u"Champs coupés à 273 caractères : ", u"Auf 273 Zeichen gekürzte Felder: ", u"Fields cut to 273 characters: ", u"Campi tagliati a 273 caratteri: ", u"Camps tallats a 273 caràcters: "}},
+{77, 8, {u"¿Importar la parte que cabe?", u"Importar a parte que cabe?", u"Importer la partie qui tient ?", u"Den passenden Teil importieren?", u"Import the part that fits?", u"Importare la parte che entra?", u"Importar la part que hi cap?"}},
+{77, 9, {u"Celdas fuera de la tabla, no pegadas: ", u"Células fora da tabela, não coladas: ", u"Cellules hors du tableau, non collées : ", u"Zellen außerhalb der Tabelle, nicht eingefügt: ", u"Cells outside the table, not pasted: ", u"Celle fuori dalla tabella, non incollate: ", u"Cel·les fora de la taula, no enganxades: "}},
+{77, 10, {u"Celdas unidas, anuladas o bloqueadas, sin cambios: ", u"Células mescladas, anuladas ou bloqueadas, sem alteração: ", u"Cellules fusionnées, annulées ou bloquées, inchangées : ", u"Verbundene, aufgehobene oder gesperrte Zellen, unverändert: ", u"Joined, cancelled or stopped cells left as they were: ", u"Celle unite, annullate o bloccate, lasciate com'erano: ", u"Cel·les unides, anul·lades o blocades, sense canvis: "}},
+{77, 11, {u"El portapapeles no tiene texto para pegar.", u"A área de transferência não tem texto para colar.", u"Le presse-papiers ne contient pas de texte à coller.", u"Die Zwischenablage enthält keinen Text zum Einfügen.", u"The clipboard holds no text to paste.", u"Gli appunti non contengono testo da incollare.", u"El porta-retalls no té text per enganxar."}},
+{77, 12, {u"Explorador de archivos de datos", u"Navegador de arquivos de dados", u"Explorateur de fichiers de données", u"Dateiauswahl für Daten", u"File browser for data", u"Esplora file di dati", u"Explorador de fitxers de dades"}},
+{77, 13, {u"Datos", u"Dados", u"Données", u"Daten", u"Data", u"Dati", u"Dades"}},
+
+{78, 1, {u"No se pudo abrir el archivo de trabajo: ", u"Não foi possível abrir o arquivo de trabalho: ", u"Impossible d'ouvrir le fichier de travail : ", u"Die Arbeitsdatei konnte nicht geöffnet werden: ", u"The work file could not be opened: ", u"Impossibile aprire il file di lavoro: ", u"No s'ha pogut obrir el fitxer de treball: "}},
+{78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},
+
+{79, 1, {u"El archivo contiene más que su tabla; el resto no se ha leído: ", u"O arquivo contém mais do que a sua tabela; o resto não foi lido: ", u"Le fichier contient plus que son tableau ; le reste n'a pas été lu : ", u"Die Datei enthält mehr als ihre Tabelle; der Rest wurde nicht gelesen: ", u"The file holds more than its table; the rest was not read: ", u"Il file contiene più della sua tabella; il resto non è stato letto: ", u"El fitxer conté més que la seva taula; la resta no s'ha llegit: "}},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const MessageText> MessageTexts() {
+    return kTexts;
+}
+
+std::span<const MessageGroup> MessageGroups() {
+    return kGroups;
+}

@@ -1,0 +1,5 @@
+#include "app/shell/startup.h"
+
+int main(int argc, char* argv[]) {
+    return RunEditor(argc, argv);
+}

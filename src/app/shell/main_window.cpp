@@ -1,0 +1,131 @@
+#include "app/shell/main_window.h"
+
+#include "app/dialogs/dialog_fit.h"
+#include "app/editor/command_ids.h"
+#include "app/messages/message_table.h"
+#include "app/shell/main_menu.h"
+#include "app/shell/picture_widget.h"
+#include "app/shell/qt_translation.h"
+#include "app/shell/table_view_area.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+// Enough of the view to find one's way in it.
+constexpr QSize kSmallestClient(200, 150);
+
+} // namespace
+
+MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
+    : editor_(ui, clock, *this, state) {
+    setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
+
+    tableView_ = new PictureWidget(editor_.viewPicture(), this);
+    tableView_->setObjectName(QStringLiteral("1001"));
+    tableView_->setFocusPolicy(Qt::StrongFocus);
+    tableView_->onLeftClick = [this](QPoint p) { editor_.LeftClick(p.x(), p.y()); };
+    tableView_->onRightClick = [this](QPoint p) { editor_.RightClick(p.x(), p.y()); };
+    tableView_->onWheel = [this](int delta) { return editor_.Wheel(delta); };
+    tableView_->onDoubleClick = [this](QPoint p) { editor_.DoubleClick(p.x(), p.y()); };
+    tableView_->onKey = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+        editor_.Key(key, modifiers, text);
+    };
+
+    columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
+    columnRuler_->setObjectName(QStringLiteral("1035"));
+    rowRuler_ = new PictureWidget(editor_.rowRulerPicture(), this);
+    rowRuler_->setObjectName(QStringLiteral("1036"));
+
+    rulerButton_ = new QPushButton(this);
+    rulerButton_->setObjectName(QStringLiteral("1111"));
+    rulerButton_->setFocusPolicy(Qt::NoFocus);
+    connect(rulerButton_, &QPushButton::clicked, this,
+            [this] { editor_.Command(command::kRulerButton); });
+
+    viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
+    viewArea_->setMinimumSize(kSmallestClient);
+    setCentralWidget(viewArea_);
+
+    RebuildMenu();
+    editor_.SetPixelRatio(devicePixelRatioF());
+    resize(sizeHint());
+}
+
+void MainWindow::FitInto(const QRect& available) {
+    resize(ScrollingSize(sizeHint(), ClientRoom(this, available), viewArea_));
+    if (!available.contains(frameGeometry())) move(available.topLeft());
+}
+
+void MainWindow::RebuildMenu() {
+    const int language = editor_.state().settings.currentLanguage;
+    InstallQtTranslation(qtTranslation_, language);
+    actions_ = BuildMainMenu(*menuBar(), MessageTable(language));
+    for (QAction* action : std::as_const(actions_)) {
+        const int id = action->data().toInt();
+        connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
+    }
+}
+
+void MainWindow::SetCommandEnabled(int command, bool enabled) {
+    if (QAction* a = actions_.value(command)) a->setEnabled(enabled);
+}
+
+void MainWindow::SetCommandChecked(int command, bool checked) {
+    if (QAction* a = actions_.value(command)) a->setChecked(checked);
+}
+
+void MainWindow::SetTitle(const QString& title) {
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+void MainWindow::SetModified(bool modified) {
+    setWindowModified(modified);
+}
+
+void MainWindow::ShowPictures() {
+    tableView_->update();
+    columnRuler_->update();
+    rowRuler_->update();
+}
+
+void MainWindow::FocusTableView() {
+    tableView_->setFocus();
+}
+
+void MainWindow::CloseWindow() {
+    closedByCommand_ = true;
+    close();
+}
+
+// The window's close box leaves as "Exit the program" does: unsaved changes are asked
+// about, settings saved.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closedByCommand_) {
+        if (!editor_.MayLeaveTable()) {
+            event->ignore();
+            return;
+        }
+        editor_.SaveProgramSettings();
+    }
+    event->accept();
+}
+
+// The pictures follow the resolution of the screen the window is on.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FollowScreen();
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &MainWindow::FollowScreen,
+                Qt::UniqueConnection);
+}
+
+void MainWindow::FollowScreen() {
+    editor_.SetPixelRatio(devicePixelRatioF());
+}

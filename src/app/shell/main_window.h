@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTranslator>
+
+class PictureWidget;
+class QAction;
+class QPushButton;
+class TableViewArea;
+
+// The one main window: menu bar, table view, the two rulers and the ruler button. It opens
+// at the size that shows the whole view when the screen has room and fits the screen when it
+// has not; the view then scrolls inside it. Its behaviour is the editor's; the window shows
+// and forwards.
+class MainWindow final : public QMainWindow, public EditorShell {
+public:
+    MainWindow(Ui& ui, const Clock& clock, AppState& state);
+
+    Editor& editor() { return editor_; }
+    PictureWidget* tableView() const { return tableView_; }
+    QAction* action(int command) const { return actions_.value(command); }
+    TableViewArea* viewArea() const { return viewArea_; }
+
+    // Sizes and places the window within the screen's available area: the whole view when
+    // there is room, else as much as fits.
+    void FitInto(const QRect& available);
+
+    // EditorShell
+    void RebuildMenu() override;
+    void SetCommandEnabled(int command, bool enabled) override;
+    void SetCommandChecked(int command, bool checked) override;
+    void SetTitle(const QString& title) override;
+    void SetModified(bool modified) override;
+    void ShowPictures() override;
+    void FocusTableView() override;
+    void CloseWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FollowScreen();
+
+    Editor editor_;
+    QHash<int, QAction*> actions_;
+    // Qt's own texts in the program's language, from the first menu on.
+    QTranslator qtTranslation_;
+    TableViewArea* viewArea_ = nullptr;
+    PictureWidget* tableView_ = nullptr;
+    PictureWidget* columnRuler_ = nullptr;
+    PictureWidget* rowRuler_ = nullptr;
+    QPushButton* rulerButton_ = nullptr;
+    bool closedByCommand_ = false;
+};

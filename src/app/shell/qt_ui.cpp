@@ -1,0 +1,186 @@
+#include "app/shell/qt_ui.h"
+
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/app_state.h"
+#include "app/dialogs/cell_edit_fields.h"
+#include "app/dialogs/cell_editing_dialog.h"
+#include "app/dialogs/colour_capture_window.h"
+#include "app/dialogs/configuration_dialog.h"
+#include "app/dialogs/export_look_dialog.h"
+#include "app/dialogs/favourite_colours_window.h"
+#include "app/dialogs/new_table_dialog.h"
+#include "app/dialogs/password_dialog.h"
+#include "app/dialogs/title_bar_dialog.h"
+#include "app/messages/message_table.h"
+#include "app/shell/association_prompt.h"
+#include "app/shell/file_dialogs.h"
+#include "model/favourite_palette.h"
+#include "model/settings_file.h"
+#include "render/colour.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcessEnvironment>
+
+QString MessageBoxText(const QString& text) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return lines;
+}
+
+QtUi::QtUi(QWidget* parent, const AppState& state) : parent_(parent), state_(state) {}
+
+void QtUi::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::Information,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+namespace {
+
+bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::Yes) {
+    QMessageBox box(QMessageBox::Question, title, MessageBoxText(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(defaultButton);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+bool QtUi::AskYesNo(const QString& text) {
+    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                          text);
+}
+
+bool QtUi::AskYesNoDefaultNo(const QString& text) {
+    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                          text, QMessageBox::No);
+}
+
+SaveChoice QtUi::AskSaveChanges(const QString& text) {
+    QMessageBox box(QMessageBox::Warning,
+                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageBoxText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+// The question is in all seven languages, so its title belongs to none.
+bool QtUi::AskToRegisterFileType(const QString& text) {
+    AssociationPrompt prompt(parent_, text);
+    return prompt.exec() == QDialog::Accepted;
+}
+
+QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) {
+    const FileDialogSetup setup =
+        DescribeFileDialog(kind, mode, MessageTable(state_.settings.currentLanguage));
+    QFileDialog dialog(parent_, setup.caption);
+    dialog.setNameFilters(setup.nameFilters);
+    dialog.setDefaultSuffix(setup.defaultExtension);
+    // A name typed without extension takes the chosen format's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &setup](const QString& filter) {
+                         const qsizetype dot = filter.indexOf(QStringLiteral("(*."));
+                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot < 0
+                                                     ? setup.defaultExtension
+                                                     : filter.mid(dot + 3).chopped(1));
+                     });
+    // The commands ask before they overwrite a work file; the dialog itself never does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (setup.open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    // The start is a folder, or a previous choice whose folder and name are proposed.
+    const QFileInfo start(startPath.trimmed());
+    if (start.isDir()) {
+        dialog.setDirectory(start.filePath());
+    } else if (!startPath.trimmed().isEmpty()) {
+        dialog.setDirectory(start.path());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return setup.open ? chosen : CompleteFileName(chosen, setup.defaultExtension);
+}
+
+QString QtUi::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+std::optional<int32_t> QtUi::ChooseColour(int32_t initialColour) {
+    const QColor colour = QColorDialog::getColor(ColourFromBgr(initialColour), parent_);
+    if (!colour.isValid()) return std::nullopt;
+    return BgrFromColour(colour);
+}
+
+std::optional<ExportLook> QtUi::ChooseExportLook(const ExportLook& current,
+                                                 bool transparencyPossible) {
+    ExportLookDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), current,
+                            transparencyPossible);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.look();
+}
+
+QString QtUi::AskWorkFilePassword() {
+    PasswordDialog dialog(parent_, MessageTable(state_.settings.currentLanguage));
+    dialog.exec();
+    return dialog.password();
+}
+
+bool QtUi::RunNewTableDialog(TableSettings& settings, AppState& state) {
+    NewTableDialog dialog(parent_, *this, settings, state);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::RunConfigurationDialog(TableSettings& settings, AppState& state) {
+    ConfigurationDialog dialog(parent_, *this, settings, state);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::RunTitleBarDialog(TableSettings& settings, AppState& state) {
+    TitleBarDialog dialog(parent_, *this, settings, state);
+    dialog.exec();
+}
+
+bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                                const CellEditOpening& opening) {
+    CellEditingDialog dialog(parent_, *this, fields, state, opening);
+    dialog.exec();
+    return fields.result == 1;
+}
+
+void QtUi::ShowCapturedColour(int32_t colour) {
+    ColourCaptureWindow window(parent_, MessageTable(state_.settings.currentLanguage), colour);
+    window.exec();
+}
+
+void QtUi::RunFavouriteColours(AppState& state) {
+    const QString folder =
+        SettingsFolder(state.programFolder, QProcessEnvironment::systemEnvironment());
+    FavouriteColoursWindow window(parent_, *this, state, PaletteFilePath(folder));
+    window.exec();
+}
+
+void QtUi::ShowAbout(AppState& state) {
+    AboutBox box(parent_, MessageTable(state.settings.currentLanguage));
+    box.exec();
+}

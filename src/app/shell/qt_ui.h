@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/dialogs/ui.h"
+
+class QWidget;
+
+// The prompts and dialogs of the editor as Qt widgets, modal over the parent window. Texts
+// come from the message table in the current language of the state.
+class QtUi : public Ui {
+public:
+    QtUi(QWidget* parent, const AppState& state);
+    // The window the prompts are modal over, once it exists.
+    void SetParentWindow(QWidget* parent) { parent_ = parent; }
+
+    void ShowMessage(const QString& text) override;
+    bool AskYesNo(const QString& text) override;
+    bool AskYesNoDefaultNo(const QString& text) override;
+    SaveChoice AskSaveChanges(const QString& text) override;
+    bool AskToRegisterFileType(const QString& text) override;
+    QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
+    std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
+                                               bool transparencyPossible) override;
+    QString ClipboardText() override;
+    std::optional<int32_t> ChooseColour(int32_t initialColour) override;
+    QString AskWorkFilePassword() override;
+    bool RunNewTableDialog(TableSettings& settings, AppState& state) override;
+    bool RunConfigurationDialog(TableSettings& settings, AppState& state) override;
+    void RunTitleBarDialog(TableSettings& settings, AppState& state) override;
+    bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+                              const CellEditOpening& opening) override;
+    void ShowCapturedColour(int32_t colour) override;
+    void RunFavouriteColours(AppState& state) override;
+    void ShowAbout(AppState& state) override;
+
+private:
+    QWidget* parent_;
+    const AppState& state_;
+};
+
+// Message texts join their lines with "\r\n"; a message box wants "\n".
+QString MessageBoxText(const QString& text);

@@ -1,0 +1,121 @@
+#include "app/dialogs/app_state.h"
+#include "app/dialogs/colour_swatch.h"
+#include "app/dialogs/configuration_dialog.h"
+#include "app/messages/message_table.h"
+#include "app/scripted_ui.h"
+#include "app/widget_application.h"
+#include "model/table_settings.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class ConfigurationDialogTest : public testing::Test {
+protected:
+    ConfigurationDialogTest() {
+        state.settings.currentLanguage = kEnglish;
+        settings.lineThickness = 3;
+        settings.separatorPixels = 4;
+        settings.pageColour = 0x112233;
+        settings.lineColour = 0x445566;
+    }
+    void Open() {
+        dialog = std::make_unique<ConfigurationDialog>(nullptr, ui, settings, state);
+        dialog->open();
+    }
+    template <typename T = QWidget> T* Control(int id) {
+        T* control = dialog->findChild<T*>(QString::number(id));
+        EXPECT_NE(control, nullptr) << id;
+        return control;
+    }
+
+    QApplication& application = WidgetApplication();
+    ScriptedUi ui;
+    TableSettings settings;
+    AppState state;
+    std::unique_ptr<ConfigurationDialog> dialog;
+};
+
+TEST_F(ConfigurationDialogTest, OpensWithTheTableValues) {
+    Open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Configuration"));
+    EXPECT_EQ(Control<ColourSwatch>(12012)->colour(), 0x112233);
+    EXPECT_EQ(Control<ColourSwatch>(12015)->colour(), 0x445566);
+    EXPECT_EQ(Control<QListWidget>(12017)->currentRow(), 2);
+    auto* separator = Control<QListWidget>(12025);
+    ASSERT_EQ(separator->count(), 11);
+    EXPECT_EQ(separator->item(10)->text(), QStringLiteral("10 separator"));
+    EXPECT_EQ(separator->currentRow(), 4);
+    EXPECT_FALSE(Control<QCheckBox>(12027)->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(12027)->isEnabled());
+    EXPECT_FALSE(Control<QLineEdit>(12028)->isEnabled());
+    EXPECT_EQ(Control(12017)->geometry().topLeft(), QPoint(8, 216));
+    const int listsBottom = separator->geometry().bottom();
+    EXPECT_EQ(Control(12024)->geometry(), QRect(319, listsBottom + 7, 92, 24));
+    EXPECT_EQ(dialog->size(), QSize(421, listsBottom + 100));
+}
+
+TEST_F(ConfigurationDialogTest, AnExistingPasswordIsShownAndLocked) {
+    settings.passwordSet = 1;
+    settings.password = QStringLiteral("old");
+    Open();
+    EXPECT_TRUE(Control<QCheckBox>(12027)->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(12027)->isEnabled());
+    EXPECT_FALSE(Control<QLineEdit>(12028)->isEnabled());
+    EXPECT_EQ(Control<QLineEdit>(12028)->text(), QStringLiteral("old"));
+    QTest::mouseClick(Control<QPushButton>(12024), Qt::LeftButton);
+    EXPECT_EQ(settings.password, QStringLiteral("old"));
+    EXPECT_EQ(settings.passwordSet, 1);
+}
+
+TEST_F(ConfigurationDialogTest, ANewPasswordNeedsTheSwitch) {
+    Open();
+    ClickControl(Control<QCheckBox>(12027));
+    EXPECT_EQ(settings.passwordSet, 1);
+    QTest::keyClicks(Control<QLineEdit>(12028), QStringLiteral("fresh"));
+    QTest::mouseClick(Control<QPushButton>(12024), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(settings.password, QStringLiteral("fresh"));
+}
+
+TEST_F(ConfigurationDialogTest, SwatchesTakeTheCapturedColourOnlyWhenThereIsOne) {
+    Open();
+    QTest::mouseClick(Control(12012), Qt::LeftButton);
+    EXPECT_EQ(settings.pageColour, 0x112233);
+    state.capturedColour = 0x00FF00;
+    QTest::mouseClick(Control(12012), Qt::LeftButton);
+    EXPECT_EQ(settings.pageColour, 0x00FF00);
+    EXPECT_EQ(Control<ColourSwatch>(12012)->colour(), 0x00FF00);
+    state.capturedColour = 0;
+    QTest::mouseClick(Control(12015), Qt::LeftButton);
+    EXPECT_EQ(settings.lineColour, 0);
+    EXPECT_TRUE(ui.colourRequests.empty());
+}
+
+TEST_F(ConfigurationDialogTest, ChangesStayAfterCancel) {
+    Open();
+    ui.colours = {0xABCDEF};
+    QTest::mouseClick(Control<QPushButton>(12013), Qt::LeftButton);
+    Control<QListWidget>(12025)->setCurrentRow(10);
+    Control<QListWidget>(12017)->setCurrentRow(0);
+    QTest::mouseClick(Control<QPushButton>(12023), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(settings.lineColour, 0xABCDEF);
+    EXPECT_EQ(settings.separatorPixels, 10);
+    EXPECT_EQ(settings.lineThickness, 1);
+}
+
+TEST_F(ConfigurationDialogTest, ASeparatorBeyondTenSelectsNothing) {
+    settings.separatorPixels = 15;
+    Open();
+    EXPECT_EQ(Control<QListWidget>(12025)->currentRow(), -1);
+    EXPECT_EQ(settings.separatorPixels, 15);
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/colour_capture_window.h"
+#include "app/dialogs/colour_swatch.h"
+#include "app/dialogs/dialog_resources.h"
+#include "app/messages/message_table.h"
+#include "app/widget_application.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Shown(const QLabel* icon) {
+    return icon->pixmap().toImage();
+}
+
+TEST(AboutBox, CyclesThroughTheSevenFramesOnEveryTick) {
+    WidgetApplication();
+    AboutBox box(nullptr, MessageTable(kEnglish));
+    box.open();
+    auto* timer = box.findChild<QTimer*>(QStringLiteral("1521"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 100);
+    timer->stop(); // the test gives the ticks itself
+
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("1018"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(box.shownFrame(), 701);
+    const int expected[] = {701, 702, 703, 704, 705, 706, 707, 701, 702};
+    for (int frame : expected) {
+        box.Tick();
+        EXPECT_EQ(box.shownFrame(), frame);
+        EXPECT_EQ(Shown(icon), DialogPicture(frame).toImage()) << frame;
+    }
+    EXPECT_NE(DialogPicture(701).toImage(), DialogPicture(702).toImage());
+}
+
+TEST(AboutBox, ShowsTheThanksAndClosesWithGetOut) {
+    WidgetApplication();
+    AboutBox box(nullptr, MessageTable(kEnglish));
+    box.open();
+    EXPECT_EQ(box.size(), QSize(201, 121));
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Author"));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("1019"))->text(),
+              QStringLiteral("Velmora thanks you for using this program."));
+    auto* getOut = box.findChild<QPushButton*>(QStringLiteral("1017"));
+    ASSERT_NE(getOut, nullptr);
+    EXPECT_EQ(getOut->geometry(), QRect(5, 100, 90, 15));
+    EXPECT_EQ(getOut->text(), QStringLiteral("Get out"));
+    QTest::mouseClick(getOut, Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+}
+
+TEST(DialogPictures, EveryToolbarBitmapAndFrameIsThere) {
+    WidgetApplication();
+    for (int number : {401, 405, 406, 407, 411})
+        EXPECT_EQ(DialogPicture(number).size(), QSize(16, 16)) << number;
+    for (int number = 701; number <= 707; ++number)
+        EXPECT_EQ(DialogPicture(number).size(), QSize(32, 32)) << number;
+    EXPECT_TRUE(DialogPicture(408).isNull());
+}
+
+TEST(ColourCaptureWindow, ShowsTheColourAndItsHexadecimalValue) {
+    WidgetApplication();
+    ColourCaptureWindow window(nullptr, MessageTable(kEnglish), 0x00A1B2C3);
+    window.open();
+    EXPECT_EQ(window.size(), QSize(302, 170));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Color Caught"));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("21003"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("&H00A1B2C3"));
+    EXPECT_EQ(label->geometry(), QRect(8, 104, 288, 24));
+    EXPECT_EQ(window.findChild<ColourSwatch*>(QStringLiteral("21002"))->colour(), 0x00A1B2C3);
+
+    auto* accept = window.findChild<QPushButton*>(QStringLiteral("21004"));
+    ASSERT_NE(accept, nullptr);
+    EXPECT_EQ(accept->text(), QStringLiteral("Accept"));
+    QTest::mouseClick(accept, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(CapturedColourText, HasEightUpperCaseDigits) {
+    EXPECT_EQ(CapturedColourText(0), QStringLiteral("&H00000000"));
+    EXPECT_EQ(CapturedColourText(0xFFFFFF), QStringLiteral("&H00FFFFFF"));
+    EXPECT_EQ(CapturedColourText(0xabc), QStringLiteral("&H00000ABC"));
+}
+
+} // namespace

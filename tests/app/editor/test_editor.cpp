@@ -1,0 +1,753 @@
+#include "app/editor_test_fixture.h"
+#include "app/shell/table_view_area.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QPushButton>
+#include <QScrollBar>
+
+TEST_F(EditorTest, EmptyWindowThenNewTable) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
+    EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_TRUE(window->action(command::kNew)->isEnabled());
+    EXPECT_TRUE(window->action(command::kCellSelector)->isChecked());
+    EXPECT_TRUE(window->action(1090)->isChecked()); // ANSI
+    EXPECT_EQ(window->action(command::kUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    NewTable(5, 4);
+    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_EQ(
+        window->windowTitle(),
+        QStringLiteral("Width : 40 Height : 20 Rows : 4 Columns : 5 Separation : 0 -  - [*]"));
+    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
+    EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
+    // The table is drawn in the view: the second cell's right edge (82) moved by the origin
+    // (2); the first cell, the cursor's, is framed in orange.
+    EXPECT_EQ(editor().viewPicture().pixel(84, 12), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(4, 12), qRgb(255, 128, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(20, 12), qRgb(255, 255, 255));
+}
+
+TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
+    titleBar = 1;
+    NewTable(4, 3);
+    document().settings.passwordSet = 1;
+    document().settings.password = QStringLiteral("old");
+    document().cell(1, 1).text = QStringLiteral("kept");
+    TableSettings offered;
+    ui.newTable = [&](TableSettings& s, AppState&) {
+        offered = s;
+        return false;
+    };
+    Run(command::kNew);
+    EXPECT_EQ(offered.horizontalTitleBar, 0);
+    EXPECT_EQ(offered.passwordSet, 0);
+    EXPECT_EQ(offered.columnCount, 0); // New proposes no counts
+    EXPECT_EQ(document().settings.horizontalTitleBar, 1);
+    EXPECT_EQ(document().settings.password, QStringLiteral("old"));
+    EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("kept"));
+}
+
+TEST_F(EditorTest, SelectionRunsByClicks) {
+    NewTable(8, 4);
+    for (int column = 2; column <= 5; ++column)
+        Click(column, 1);
+    EXPECT_EQ(state.selection.selectionCount, 4);
+    EXPECT_EQ(state.selection.runHorizontal, 1);
+    // Selected cells are tinted dark blue.
+    const QRgb tinted = editor().viewPicture().pixel(3 * 40 + 20, 30);
+    EXPECT_LT(qRed(tinted), 255);
+    EXPECT_GT(qBlue(tinted), qRed(tinted) + 20);
+    Click(7, 1);
+    EXPECT_EQ(state.selection.selectionCount, 0);
+    EXPECT_EQ(document().cell(3, 1).selected, 0);
+    // A click outside the table does nothing.
+    QTest::mouseClick(window->tableView(), Qt::LeftButton, {}, QPoint(900, 500));
+    EXPECT_EQ(state.selection.selectionCount, 0);
+}
+
+TEST_F(EditorTest, MergesAndTheRetouchedRule) {
+    NewTable(6, 4);
+    Click(1, 1);
+    Click(1, 2);
+    Run(command::kMergeHorizontal); // a vertical run
+    EXPECT_EQ(ui.messages.last(), Pair(40, 1, 40, 2));
+    EXPECT_EQ(document().cell(1, 2).selected, 0);
+    EXPECT_EQ(document().settings.tableRetouched, 0); // a refused join retouches nothing
+
+    for (int column = 1; column <= 3; ++column)
+        Click(column, 2);
+    Run(command::kMergeHorizontal);
+    EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
+    EXPECT_EQ(document().cell(1, 2).right, document().cell(3, 2).right);
+    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+
+    Run(command::kRemoveLastColumn);
+    EXPECT_EQ(ui.messages.last(), Pair(26, 1, 27, 2));
+    EXPECT_EQ(document().settings.columnCount, 6);
+
+    Click(4, 0);
+    Run(command::kMergeVertical); // one cell is no run
+    EXPECT_EQ(ui.messages.last(), Pair(39, 1, 40, 2));
+}
+
+TEST_F(EditorTest, CopyPasteClearUndo) {
+    NewTable(4, 3);
+    document().cell(0, 0).text = QStringLiteral("source");
+    document().cell(0, 0).bold = 1;
+    Run(command::kCopyCell);
+    EXPECT_EQ(ui.messages.last(), Pair(60, 1, 62, 2));
+    Click(0, 0);
+    Run(command::kCopyCell);
+    EXPECT_TRUE(window->action(command::kPasteCell)->isEnabled());
+    EXPECT_EQ(document().cell(0, 0).selected, 0);
+
+    Run(command::kPasteCell);
+    EXPECT_EQ(ui.messages.last(), Pair(61, 1, 62, 2));
+    Click(2, 1);
+    Click(3, 1);
+    Run(command::kPasteCell);
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("source"));
+    EXPECT_EQ(document().cell(3, 1).bold, 1);
+
+    Click(2, 1);
+    Run(command::kClearCell);
+    EXPECT_TRUE(document().cell(2, 1).text.isEmpty());
+    Run(command::kUndo);
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("source"));
+    Run(command::kUndo);
+    EXPECT_TRUE(document().cell(2, 1).text.isEmpty());
+
+    // Paste with every copy flag off changes nothing and so leaves no undo step.
+    Run(command::kDeselectAllFields);
+    EXPECT_FALSE(window->action(1081)->isChecked());
+    document().cell(1, 2).text = QStringLiteral("kept");
+    Click(1, 2);
+    const size_t steps = document().undo.undoSteps.size();
+    Run(command::kPasteCell);
+    EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("kept"));
+    EXPECT_EQ(document().cell(1, 2).selected, 0);
+    EXPECT_EQ(document().undo.undoSteps.size(), steps);
+    Run(1081); // toggles Text on again
+    EXPECT_TRUE(window->action(1081)->isChecked());
+    EXPECT_EQ(state.settings.copyFlag(CopyFlag::Text), 1);
+}
+
+TEST_F(EditorTest, ScrollBounds) {
+    NewTable(4, 3);
+    auto key = [&](Qt::Key k) { QTest::keyClick(window->tableView(), k); };
+    state.scrollY = -50;
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(state.scrollY, 0); // never past the top
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(state.scrollY, -100);
+    // Control and the vertical arrows scroll by a pixel.
+    QTest::keyClick(window->tableView(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(state.scrollY, -101);
+    QTest::keyClick(window->tableView(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(state.scrollY, -100);
+    state.scrollY = -500;
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(state.scrollY, -561); // never past the bottom
+    key(Qt::Key_Home);
+    EXPECT_EQ(state.scrollY, 0);
+    key(Qt::Key_End); // the whole table is in sight already
+    EXPECT_EQ(state.scrollY, 0);
+    state.scrollY = -561;
+    EXPECT_TRUE(editor().Wheel(120));
+    EXPECT_EQ(state.scrollY, -546);
+    editor().Wheel(-120);
+    EXPECT_FALSE(editor().Wheel(-120)); // nothing moved: the wheel goes on to the window
+    EXPECT_EQ(state.scrollY, -561);
+    key(Qt::Key_Home);
+    EXPECT_FALSE(editor().Wheel(120));
+    EXPECT_EQ(state.scrollY, 0);
+    // Clicks follow the scroll: row 0 is now 100 pixels further up.
+    state.scrollY = -20;
+    QTest::mouseClick(window->tableView(), Qt::LeftButton, {}, QPoint(50, 5));
+    EXPECT_EQ(document().cell(1, 1).selected, 1);
+}
+
+TEST_F(EditorTest, EndStopsWhereTheTableEnds) {
+    NewTable(4, 50); // 50 rows of 20 pixels: 1000 pixels from the origin 2
+    QTest::keyClick(window->tableView(), Qt::Key_End);
+    // The last row's bottom line is at the foot of the view, not half a picture away.
+    const int bottomLine = kViewOrigin + document().extentBottom + state.scrollY;
+    EXPECT_GE(bottomLine, kViewHeight - 10);
+    EXPECT_LT(bottomLine, kViewHeight);
+    EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine - 10), qRgb(255, 255, 255));
+    QTest::keyClick(window->tableView(), Qt::Key_Home);
+    EXPECT_EQ(state.scrollY, 0);
+}
+
+TEST_F(EditorTest, PicturesAtTwiceThePixelsKeepTheirLayout) {
+    NewTable(5, 4);
+    const QImage atOne = editor().viewPicture().copy();
+    const QImage rulerAtOne = editor().rowRulerPicture().copy();
+    editor().SetPixelRatio(2);
+    const QImage& atTwo = editor().viewPicture();
+    EXPECT_EQ(atTwo.size(), QSize(2244, 2244));
+    EXPECT_EQ(atTwo.devicePixelRatio(), 2);
+    EXPECT_EQ(editor().rowRulerPicture().size(), 2 * rulerAtOne.size());
+    // Every logical pixel of the view (lines, cells, frame and marks; a new table has no
+    // text) is the same 2 x 2 block of pixels.
+    int differing = 0;
+    for (int y = 0; y < atOne.height(); ++y)
+        for (int x = 0; x < atOne.width(); ++x)
+            for (const QPoint corner : {QPoint(0, 0), QPoint(1, 1)})
+                differing +=
+                    atTwo.pixel(2 * x + corner.x(), 2 * y + corner.y()) != atOne.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    // Clicks and captured colours still speak logical pixels.
+    // A grid line away from the cell cursor's frame (cell (0, 0)).
+    QPoint line(60, 50);
+    while (line.x() < 120 && atOne.pixel(line) != qRgb(0, 0, 0))
+        line.rx()++;
+    ASSERT_LT(line.x(), 120);
+    QTest::mouseClick(window->tableView(), Qt::RightButton, {}, line);
+    EXPECT_EQ(state.capturedColour, 0);
+}
+
+TEST_F(EditorTest, WindowOpensWholeWhenThereIsRoomAndFitsOtherwise) {
+    const QSize whole = window->sizeHint();
+    EXPECT_EQ(window->centralWidget()->sizeHint(), QSize(1145, 959));
+    window->FitInto(QRect(0, 0, 1920, 1200));
+    EXPECT_EQ(window->size(), whole);
+    window->FitInto(QRect(0, 0, 1366, 736));
+    EXPECT_LT(window->height(), 736);
+    // Wider by the vertical scroll bar, so the view does not also scroll sideways.
+    window->show();
+    EXPECT_EQ(window->viewArea()->viewport()->width(), kViewWidth);
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+}
+
+TEST_F(EditorTest, TheViewScrollsInsideASmallWindowWithItsRulers) {
+    NewTable(5, 4);
+    window->resize(600, 400);
+    window->show();
+    QScrollArea* area = window->viewArea();
+    ASSERT_LT(area->viewport()->height(), kViewHeight);
+    area->verticalScrollBar()->setValue(300);
+    area->horizontalScrollBar()->setValue(200);
+    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    auto* columnRuler = window->findChild<PictureWidget*>(QStringLiteral("1035"));
+    // The rulers stay beside the view and show the part of their pictures beside its shown part.
+    EXPECT_EQ(rowRuler->geometry().topLeft(), QPoint(1, 22));
+    EXPECT_EQ(columnRuler->geometry().topLeft(), QPoint(22, 1));
+    EXPECT_EQ(rowRuler->grab().toImage().pixel(10, 0), editor().rowRulerPicture().pixel(10, 300));
+    EXPECT_EQ(columnRuler->grab().toImage().pixel(0, 10),
+              editor().columnRulerPicture().pixel(200, 10));
+    // The keys still scroll the table inside the view, the area stays where it is.
+    QTest::keyClick(window->tableView(), Qt::Key_PageDown);
+    EXPECT_EQ(state.scrollY, -100);
+    EXPECT_EQ(area->verticalScrollBar()->value(), 300);
+}
+
+TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
+    EXPECT_TRUE(window->action(2010)->isChecked()); // English
+    Run(2009);                                      // Deutsch
+    EXPECT_TRUE(window->action(2009)->isChecked());
+    EXPECT_FALSE(window->action(2010)->isChecked());
+    QDialogButtonBox german(QDialogButtonBox::Yes);
+    EXPECT_EQ(german.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
+    Run(2010);
+    QDialogButtonBox english(QDialogButtonBox::Yes);
+    EXPECT_EQ(english.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));
+}
+
+TEST_F(EditorTest, SelectAllInsertRemoveLimits) {
+    titleBar = 1;
+    NewTable(3, 3);
+    Run(command::kSelectAll);
+    EXPECT_EQ(document().cell(1, 0).selected, 0);
+    EXPECT_EQ(document().cell(1, 1).selected, 1);
+    Run(command::kSelectAll);
+    EXPECT_EQ(document().cell(1, 1).selected, 0);
+
+    document().settings.columnCount = 111;
+    Run(command::kInsertColumn);
+    EXPECT_EQ(ui.messages.last(), Pair(38, 1, 38, 2));
+    document().settings.columnCount = 3;
+    document().settings.rowCount = 111;
+    Run(command::kInsertRow);
+    EXPECT_EQ(ui.messages.last(), Pair(37, 1, 38, 2));
+    document().settings.rowCount = 3;
+
+    Run(command::kInsertColumn);
+    EXPECT_EQ(document().settings.columnCount, 4);
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Columns : 4")));
+    Run(command::kRemoveLastColumn);
+    Run(command::kRemoveLastColumn);
+    Run(command::kRemoveLastColumn);
+    EXPECT_EQ(document().settings.columnCount, 1);
+    Run(command::kRemoveLastColumn);
+    EXPECT_EQ(ui.messages.last(), Pair(27, 1, 27, 2));
+    EXPECT_EQ(document().settings.columnCount, 1);
+}
+
+TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
+    NewTable(4, 3);
+    document().cell(1, 1).text = QStringLiteral("c5c");
+    document().cell(2, 1).text = QStringLiteral("Hola");
+    Run(command::kToUpdate); // the series fills the column and moves the command away
+    EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
+    const QString path = folder.Path(QStringLiteral("table.qdvl"));
+    ui.files.push_back(path);
+    Run(command::kRecordFile);
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - table.qdvl - [*]")));
+    EXPECT_EQ(state.lastFolder, QFileInfo(path).absolutePath()); // where exports start now
+    const QByteArray saved = TempFolder::Read(path);
+    ASSERT_EQ(saved.size(), 12 * 3331);
+
+    // Saving over it asks first; No keeps the file.
+    document().cell(2, 1).text = QStringLiteral("changed");
+    ui.files.push_back(path);
+    ui.answers.push_back(false);
+    Run(command::kRecordFile);
+    EXPECT_EQ(ui.questions.last(), Pair(58, 1, 58, 2));
+    EXPECT_EQ(TempFolder::Read(path), saved);
+
+    ui.files.push_back(path);
+    Run(command::kReadFile);
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
+    EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
+    const QString again = folder.Path(QStringLiteral("again.qdvl"));
+    ui.files.push_back(again);
+    Run(command::kRecordFile);
+    EXPECT_EQ(TempFolder::Read(again), saved);
+
+    // A file of the wrong length: the message, and the open table stays.
+    const QString junk = folder.Write(QStringLiteral("junk.qdvl"), QByteArray(10, 'x'));
+    ui.files.push_back(junk);
+    Run(command::kReadFile);
+    EXPECT_EQ(ui.messages.last(), Pair(42, 1, 41, 1));
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
+}
+
+TEST_F(EditorTest, ReadingAFileLongerThanItsTableSaysTheRestWasNotRead) {
+    NewTable(2, 2);
+    document().cell(0, 0).text = QStringLiteral("kept"); // zero records would land here
+    const QString path = folder.Path(QStringLiteral("longer.qdvl"));
+    ui.files.push_back(path);
+    Run(command::kRecordFile);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(3 * 3331, '\0'));
+    file.close();
+
+    ui.files.push_back(path);
+    Run(command::kReadFile);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("kept"));
+    ASSERT_FALSE(ui.messages.isEmpty());
+    EXPECT_EQ(ui.messages.last(), Message(79, 1) + path +
+                                      QStringLiteral(": the table has 4 cells; the 9993 bytes "
+                                                     "after their records were not read"));
+}
+
+TEST_F(EditorTest, ExportsSayWhatHappened) {
+    NewTable(3, 2);
+    const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
+    ui.files.push_back(jpeg);
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.messages.last(), Message(9, 1));
+    EXPECT_EQ(QImage(jpeg).size(), QSize(121, 41));
+
+    const QString bitmap = folder.Path(QStringLiteral("cut.bmp"));
+    ui.files.push_back(bitmap);
+    Run(command::kBitmapExport);
+    EXPECT_EQ(ui.messages.last(), Message(54, 1));
+    EXPECT_EQ(QImage(bitmap).size(), QSize(120, 40));
+
+    const QString unknown = folder.Path(QStringLiteral("cut.xyz"));
+    ui.files.push_back(unknown);
+    Run(command::kJpegExport);
+    EXPECT_TRUE(ui.messages.last().startsWith(Message(72, 2)));
+    EXPECT_TRUE(ui.messages.last().contains(QStringLiteral("cut.xyz")));
+    EXPECT_FALSE(QFile::exists(unknown));
+}
+
+TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
+    NewTable(3, 2);
+    document().settings.separatorPixels = 4;
+    Run(command::kToUpdate);
+    // The choice is offered with what the settings hold; JPEG cannot be transparent.
+    ui.files.push_back(folder.Path(QStringLiteral("cut.jpg")));
+    ui.exportLooks.push_back(ExportLook{3, false});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.transparencyOffered.back(), false);
+    EXPECT_EQ(QImage(folder.Path(QStringLiteral("cut.jpg"))).size(), QSize(129 * 3, 45 * 3));
+
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    ui.files.push_back(png);
+    ui.exportLooks.push_back(ExportLook{2, true});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.transparencyOffered.back(), true);
+    EXPECT_EQ(state.settings.exportScale, 2);
+    EXPECT_EQ(state.settings.exportTransparent, 1);
+    const QImage exported(png);
+    ASSERT_EQ(exported.size(), QSize(129 * 2, 45 * 2));
+    EXPECT_EQ(qAlpha(exported.pixel(2 * 42, 10)), 0); // a separator
+
+    // A cancelled choice writes nothing.
+    const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
+    ui.files.push_back(cancelled);
+    ui.exportLooks.push_back(std::nullopt);
+    Run(command::kJpegExport);
+    EXPECT_FALSE(QFile::exists(cancelled));
+
+    QGuiApplication::clipboard()->clear();
+    Run(command::kCopyPicture);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
+              exported.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
+    NewTable(3, 2);
+    const QString path = folder.Path(QStringLiteral("table.qdvl"));
+    ui.files.push_back(path);
+    Run(command::kRecordFile);
+    const QByteArray saved = TempFolder::Read(path);
+    const QString link = folder.Path(QStringLiteral("link.png"));
+    ASSERT_TRUE(QFile::link(path, link));
+    for (const QString& target : {path, link}) {
+        ui.files.push_back(target);
+        Run(command::kJpegExport);
+        EXPECT_EQ(ui.messages.last(), Message(76, 5) + target);
+    }
+    EXPECT_TRUE(ui.transparencyOffered.empty());
+    EXPECT_EQ(TempFolder::Read(path), saved);
+}
+
+TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {
+    Run(2009); // Deutsch
+    EXPECT_EQ(state.settings.currentLanguage, kGerman);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
+    EXPECT_EQ(window->action(command::kNew)->text(), MessageIn(kGerman, 71, 2));
+    EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_TRUE(QFile::exists(state.settingsPath)); // a language change saves the settings
+
+    NewTable(3, 2);
+    Run(2010); // English
+    EXPECT_EQ(window->action(command::kNew)->text(), QStringLiteral("New"));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Width : 40 Height : 20")));
+    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
+}
+
+TEST_F(EditorTest, ExitSavesSettingsEscapeDoesNot) {
+    Run(1091); // a character set, then leave with Escape
+    ui.answers.push_back(true);
+    QTest::keyClick(window->tableView(), Qt::Key_Escape);
+    EXPECT_EQ(ui.questions.last(), Message(24, 1));
+    EXPECT_FALSE(QFile::exists(state.settingsPath));
+
+    Run(command::kExit);
+    ASSERT_TRUE(QFile::exists(state.settingsPath));
+    EXPECT_EQ(LoadSettings(state.settingsPath).characterSet, 128);
+}
+
+TEST_F(EditorTest, CommandLineFiles) {
+    EXPECT_EQ(CommandLineText({QStringLiteral("quadrivel"), QStringLiteral("\"/tmp/my"),
+                               QStringLiteral("table.qdvl\"")}),
+              QStringLiteral("/tmp/my table.qdvl"));
+    EXPECT_TRUE(CommandLineText({QStringLiteral("quadrivel"), QStringLiteral("\"\"")}).isEmpty());
+
+    const QString missing = folder.Path(QStringLiteral("gone.qdvl"));
+    editor().Initialise(missing);
+    EXPECT_EQ(ui.messages.last(), Message(64, 1) + QStringLiteral("\r\n") + missing +
+                                      QStringLiteral("\r\n") + Message(64, 2));
+    EXPECT_EQ(state.tableLoaded, 0);
+    // A folder is there: it is not called missing, the reason says what it is.
+    const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    editor().Initialise(sub);
+    EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
+    ui.files.push_back(sub);
+    Run(command::kReadFile);
+    EXPECT_EQ(ui.messages.size(), 3);
+    EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
+
+    Document table;
+    table.settings.gridCellWidth = 30;
+    table.settings.gridCellHeight = 15;
+    CreateTable(table, 3, 2, 2, 2, 0);
+    const QString spaced = folder.Path(QStringLiteral("with space.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(spaced, table).ok());
+    editor().Initialise(QLatin1Char('"') + spaced + QLatin1Char('"'));
+    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_EQ(document().settings.gridCellWidth, 30);
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - with space.qdvl - [*]")));
+}
+
+TEST_F(EditorTest, ImportCsvIntoANewTable) {
+    NewTable(5, 4);
+    document().cell(0, 0).text = QStringLiteral("old");
+
+    // An empty file: said, and the open table stays.
+    ui.files.push_back(folder.Write(QStringLiteral("empty.csv"), "\r\n"));
+    Run(command::kImportData);
+    EXPECT_EQ(ui.fileRequests.back().kind, FileDialogKind::Data);
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kNoDataEntry) + QStringLiteral("empty.csv"));
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("old"));
+
+    // 112 columns: the cut to what a new table holds is said first; No changes nothing.
+    QByteArray wide;
+    for (int column = 0; column < 112; ++column)
+        wide += (column > 0 ? ";" : "") + QByteArray::number(column) + ",5";
+    ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx\r\n"));
+    Run(command::kImportData);
+    EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
+                                       Message(kDataGroup, kColumnsLeftEntry) +
+                                       QStringLiteral("3\r\n") +
+                                       Message(kDataGroup, kImportPartEntry));
+    EXPECT_EQ(document().settings.columnCount, 5);
+
+    // Accepted: the dialog proposes the counts, the new table holds the data.
+    TableSettings offered;
+    ui.newTable = [&](TableSettings& s, AppState&) {
+        offered = s;
+        s.gridCellWidth = 10;
+        s.gridCellHeight = 10;
+        return true;
+    };
+    ui.files.push_back(folder.Path(QStringLiteral("wide.csv")));
+    ui.answers.push_back(true);
+    Run(command::kImportData);
+    EXPECT_EQ(offered.columnCount, 109);
+    EXPECT_EQ(offered.rowCount, 2);
+    EXPECT_EQ(document().settings.columnCount, 109);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("0.5"));
+    EXPECT_EQ(document().cell(0, 0).numericAllowed, 1);
+    EXPECT_EQ(document().cell(108, 0).text, QStringLiteral("108.5"));
+    EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("x"));
+    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+}
+
+TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
+    NewTable(5, 4);
+    Run(command::kPasteData);
+    EXPECT_EQ(ui.messages.last(), Pair(61, 1, 62, 2));
+
+    Click(3, 2);
+    ui.clipboard = QStringLiteral("a\tb\tc\r\n1,5\t\"two\nlines\"\t3\r\n");
+    window->action(command::kPasteData)->trigger();
+    EXPECT_EQ(window->action(command::kPasteData)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+V")));
+    EXPECT_EQ(document().cell(3, 2).text, QStringLiteral("a"));
+    EXPECT_EQ(document().cell(4, 2).text, QStringLiteral("b"));
+    EXPECT_EQ(document().cell(3, 3).text, QStringLiteral("1.5"));
+    EXPECT_EQ(document().cell(3, 3).numericAllowed, 1);
+    EXPECT_EQ(document().cell(4, 3).text, QStringLiteral("two lines"));
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kOutsideEntry) + QStringLiteral("2"));
+    EXPECT_EQ(document().cell(3, 2).selected, 0);
+
+    // One undoable step.
+    Run(command::kUndo);
+    EXPECT_EQ(document().cell(3, 2).text, QString());
+    EXPECT_EQ(document().cell(4, 3).text, QString());
+}
+
+TEST_F(EditorTest, ASelectedCellShowsItsText) {
+    NewTable(4, 3);
+    document().cell(1, 1).text = QStringLiteral("WWW");
+    Click(1, 1);
+    // Cell (1, 1) is drawn from (44, 24) to (84, 44): its glyphs stay dark under the tint.
+    int glyphPixels = 0;
+    for (int y = 25; y < 44; ++y) {
+        for (int x = 45; x < 84; ++x) {
+            const QRgb pixel = editor().viewPicture().pixel(x, y);
+            glyphPixels += qRed(pixel) < 60 && qBlue(pixel) < 100;
+        }
+    }
+    EXPECT_GT(glyphPixels, 20);
+}
+
+TEST_F(EditorTest, DoubleClickEditsInEveryLeftMouseMode) {
+    NewTable(4, 3);
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.text += QStringLiteral("!");
+        return true;
+    };
+    document().cell(2, 1).text = QStringLiteral("a");
+    // A double-click is a press (which selects here) and then the double-click itself.
+    Click(2, 1);
+    QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(2 * 40 + 20, 30));
+    EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("a!"));
+    EXPECT_EQ(document().cell(2, 1).selected, 0);
+    EXPECT_EQ(state.cursor.column, 2);
+    EXPECT_EQ(state.cursor.row, 1);
+    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+
+    Run(command::kInsertImage);
+    Click(0, 0);
+    QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("!"));
+    EXPECT_EQ(ui.cellEditOpenings.size(), 2u);
+    EXPECT_EQ(ui.fileRequests.size(), 1u); // the press of the double-click asked for an image
+}
+
+TEST_F(EditorTest, KeysMoveTheCursorOverBlocksAndCancelledCells) {
+    NewTable(5, 50);
+    // Cells (1, 0) and (2, 0) are one block; (1, 1) is cancelled.
+    document().cell(2, 0).joinState = kJoinedLeft;
+    document().cell(1, 0).right = document().cell(2, 0).right;
+    document().cell(1, 1).cellState = kCellCancelled;
+    QWidget* view = window->tableView();
+    const auto at = [&](int column, int row) {
+        return state.cursor.column == column && state.cursor.row == row;
+    };
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_TRUE(at(3, 0)); // the block is one stop
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_TRUE(at(1, 2)); // over the cancelled cell
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_TRUE(at(2, 2));
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(at(1, 2));
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_TRUE(at(1, 0));
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_TRUE(at(1, 0)); // the table's edge
+    EXPECT_EQ(state.scrollY, 0);
+
+    // The view follows the cursor down: row 49 ends at 22 + 49 * 20 + 2 = 1004.
+    state.cursor = {0, 48, 0, 48};
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_TRUE(at(0, 49));
+    EXPECT_EQ(state.scrollY, kViewHeight - 1004 - 4);
+    // The cursor's frame lies on the grid line of its cell, orange.
+    EXPECT_EQ(editor().viewPicture().pixel(4, 1004 + state.scrollY), qRgb(255, 128, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(3, 990 + state.scrollY), qRgb(255, 128, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(5, 990 + state.scrollY), qRgb(255, 255, 255));
+}
+
+TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
+    NewTable(5, 4);
+    document().cell(3, 0).joinState = kJoinedLeft;
+    QWidget* view = window->tableView();
+    state.cursor = {0, 2, 0, 2};
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(state.selection.selectionCount, 3);
+    EXPECT_EQ(state.selection.runHorizontal, 1);
+    EXPECT_EQ(document().cell(2, 2).selected, 1);
+    Run(command::kMergeHorizontal); // a line of single cells is a run
+    EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
+
+    // Up, then onto the block of (2, 0) and (3, 0): the rectangle takes the whole block.
+    state.cursor = {1, 1, 1, 1};
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(state.selection.runVertical, 1);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(MarkedCells(document()).size(), 5u);
+    EXPECT_EQ(state.selection.runHorizontal + state.selection.runVertical, 0);
+    EXPECT_EQ(document().cell(2, 0).selected, 1);
+    EXPECT_EQ(document().cell(3, 0).selected, 0);
+    EXPECT_EQ(document().cell(3, 1).selected, 1);
+    QTest::keyClick(view, Qt::Key_Left); // a plain move drops the selection
+    EXPECT_TRUE(MarkedCells(document()).empty());
+    EXPECT_EQ(state.selection.selectionCount, 0);
+}
+
+TEST_F(EditorTest, EnterF2AndTypingOpenTheDialogForTheCursor) {
+    NewTable(4, 3);
+    document().cell(1, 0).text = QStringLiteral("old");
+    document().cell(1, 1).cellState = kCellCancelled;
+    QStringList shown;
+    ui.cellEditing = [&](CellEditFields& fields, AppState&) {
+        shown.append(fields.text);
+        fields.text = QStringLiteral("new");
+        return true;
+    };
+    QWidget* view = window->tableView();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClick(view, 'P');
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("old"), QStringLiteral("new"), QStringLiteral("new")}));
+    ASSERT_EQ(ui.cellEditOpenings.size(), 3u);
+    EXPECT_TRUE(ui.cellEditOpenings[1].typedText.isEmpty());
+    EXPECT_EQ(ui.cellEditOpenings[2].typedText, QStringLiteral("P"));
+    EXPECT_EQ(ui.cellEditOpenings[2].cellCount, 1);
+    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("new"));
+    // Typing fills cell after cell: right, then the next row's first cell.
+    EXPECT_EQ(state.cursor.column, 2);
+    state.cursor = {3, 0, 3, 0};
+    QTest::keyClick(view, 'x');
+    EXPECT_EQ(state.cursor.column, 0);
+    EXPECT_EQ(state.cursor.row, 1);
+    // Control and a letter is a command, not typing; the cancelled cell is never edited.
+    QTest::keyClick(view, 'k', Qt::ControlModifier);
+    state.cursor = {1, 1, 1, 1};
+    QTest::keyClick(view, Qt::Key_F2);
+    EXPECT_EQ(ui.cellEditOpenings.size(), 4u);
+}
+
+TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
+    NewTable(4, 3);
+    for (int column = 0; column < 3; ++column)
+        document().cell(column, 0).text = QString(QChar(u'A' + column));
+    document().cell(1, 0).italic = 1;
+    document().cell(2, 0).backColour = 0x00FF00;
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.resultLook.bold = 1; // what Accept leaves after ticking Bold
+        return true;
+    };
+    QWidget* view = window->tableView();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    const size_t steps = document().undo.undoSteps.size();
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(ui.cellEditOpenings.back().cellCount, 3);
+    EXPECT_EQ(document().undo.undoSteps.size(), steps + 1);
+    for (int column = 0; column < 3; ++column) {
+        const CellRecord& cell = document().cell(column, 0);
+        EXPECT_EQ(cell.bold, 1) << column;
+        EXPECT_EQ(cell.text, QString(QChar(u'A' + column))) << column;
+        EXPECT_EQ(cell.selected, 0) << column;
+    }
+    EXPECT_EQ(document().cell(1, 0).italic, 1);
+    EXPECT_EQ(document().cell(2, 0).backColour, 0x00FF00);
+    EXPECT_EQ(document().cell(1, 1).bold, 0);
+
+    // A changed text goes to every cell; a new selection starts at the cursor, (2, 0).
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.text = QStringLiteral("9.50");
+        return true;
+    };
+    QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("A"));
+    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("9.50"));
+    EXPECT_EQ(document().cell(2, 0).text, QStringLiteral("9.50"));
+
+    Run(command::kUndo);
+    Run(command::kUndo);
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_EQ(document().cell(column, 0).bold, 0) << column;
+        EXPECT_EQ(document().cell(column, 0).text, QString(QChar(u'A' + column))) << column;
+    }
+}
+
+TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
+    Run(command::kEditTextAndColours);
+    EXPECT_EQ(LoadSettings(state.settingsPath).leftMouseMode, kLeftModeEdit);
+    NewTable(3, 3);
+    EXPECT_EQ(state.settings.leftMouseMode, kLeftModeEdit);
+    EXPECT_TRUE(window->action(command::kEditTextAndColours)->isChecked());
+
+    AppState restarted;
+    restarted.settings = LoadSettings(state.settingsPath);
+    MainWindow again(ui, clock, restarted);
+    again.editor().Initialise(QString());
+    EXPECT_TRUE(again.action(command::kEditTextAndColours)->isChecked());
+    EXPECT_FALSE(again.action(command::kCellSelector)->isChecked());
+}
