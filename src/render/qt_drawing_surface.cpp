@@ -122,6 +122,7 @@ void QtDrawingSurface::SelectTarget(QImage& picture) {
     ReleaseTarget();
     target_ = wanted;
     area_ = vectorDevice_ ? vectorSize_ : LogicalSize(picture) / scale_;
+    targetRatio_ = vectorDevice_ ? 1 : picture.devicePixelRatio();
     painter_.begin(target_);
     if (scale_ != 1) painter_.scale(scale_, scale_);
     // Solid fills may write the pixels themselves where one drawing unit is one pixel of a

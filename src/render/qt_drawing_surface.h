@@ -45,7 +45,8 @@ public:
     int FitCharacters(const QString& text, int width) const override;
     void SetTextJustification(int extra, int breakCount) override;
     int LineHeight() const override;
-    double DetailScale() const override { return vectorDevice_ ? 0 : scale_; }
+    // A picture for a screen of more device pixels per unit gets images of that detail too.
+    double DetailScale() const override { return vectorDevice_ ? 0 : scale_ * targetRatio_; }
 
 private:
     void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
@@ -67,6 +68,7 @@ private:
     QSize vectorSize_;
     // The target picture and its pixels when solid fills may write them directly.
     QImage* raster_ = nullptr;
+    qreal targetRatio_ = 1; // the target picture's device pixels per logical pixel
     uchar* pixels_ = nullptr;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
