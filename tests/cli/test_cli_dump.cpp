@@ -113,6 +113,14 @@ TEST(CliDump, ExitCodes) {
         Cli({QStringLiteral("dump"), locked, QStringLiteral("--decimals"), QStringLiteral("3x")})
             .exitCode,
         2);
+    // 6 is the most decimals there are; 7 is a usage error.
+    const auto decimals = [&](const char* n) {
+        return Cli({QStringLiteral("dump"), locked, QStringLiteral("--password"),
+                    QStringLiteral("s3cret"), QStringLiteral("--decimals"),
+                    QString::fromLatin1(n)});
+    };
+    EXPECT_TRUE(decimals("6").out.contains("\"decimalPlaces\":6"));
+    EXPECT_EQ(decimals("7").exitCode, 2);
 }
 
 TEST(CliDump, InputsThatAreNoFilesSayWhatTheyAre) {

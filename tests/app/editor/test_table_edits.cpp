@@ -2,6 +2,7 @@
 #include "app/editor/table_edits.h"
 #include "fixtures/table_builder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(TableEdits, PasteFollowsTheCopyFlags) {
@@ -40,6 +41,58 @@ TEST(TableEdits, PasteFollowsTheCopyFlags) {
     PasteIntoSelection(document, ProgramSettings{}, 0, 0);
     EXPECT_EQ(document.cell(2, 2).backColour, 0x00FF00);
     EXPECT_EQ(document.cell(2, 2).iconPath, QStringLiteral("/i.ico"));
+}
+
+// Each flag alone carries its own field and no other.
+TEST(TableEdits, EachCopyFlagCarriesOnlyItsField) {
+    struct FlagField {
+        CopyFlag flag;
+        std::function<void(CellRecord&)> give; // makes the source's field differ
+        std::function<bool(const CellRecord&, const CellRecord&)> same;
+    };
+    const auto field = [](auto member, auto value) {
+        return std::pair{
+            std::function<void(CellRecord&)>([=](CellRecord& c) { c.*member = value; }),
+            std::function<bool(const CellRecord&, const CellRecord&)>(
+                [=](const CellRecord& a, const CellRecord& b) { return a.*member == b.*member; })};
+    };
+    const std::pair<CopyFlag, decltype(field(&CellRecord::bold, 1))> cases[] = {
+        {CopyFlag::BackColour, field(&CellRecord::backColour, 0x00FF00)},
+        {CopyFlag::TextColour, field(&CellRecord::textColour, 0x0000FF)},
+        {CopyFlag::FontName, field(&CellRecord::fontName, QStringLiteral("Arial"))},
+        {CopyFlag::FontSize, field(&CellRecord::fontSize, int16_t(31))},
+        {CopyFlag::Bold, field(&CellRecord::bold, 1)},
+        {CopyFlag::Italic, field(&CellRecord::italic, 1)},
+        {CopyFlag::Underline, field(&CellRecord::underline, 1)},
+        {CopyFlag::Strikeout, field(&CellRecord::strikeout, 1)},
+        {CopyFlag::Leading, field(&CellRecord::leading, 17)},
+        {CopyFlag::Text, field(&CellRecord::text, QStringLiteral("words"))},
+        {CopyFlag::Image, field(&CellRecord::imageSpec, QStringLiteral("/p.png*0"))},
+        {CopyFlag::Icon, field(&CellRecord::iconPath, QStringLiteral("/i.ico"))},
+        {CopyFlag::Alignment, field(&CellRecord::alignment, kAlignJustified)},
+        {CopyFlag::NumberFormat, field(&CellRecord::numberFormat, int16_t(3))},
+        {CopyFlag::NumericAllowed, field(&CellRecord::numericAllowed, 1)},
+        {CopyFlag::Summation,
+         field(&CellRecord::operationDescriptor, QStringLiteral("1010200000"))},
+    };
+    for (const auto& [flag, access] : cases) {
+        Document document = MakeTable(2, 2);
+        for (const auto& [other, otherAccess] : cases)
+            otherAccess.first(document.cell(0, 0));
+        document.cell(1, 1).selected = 1;
+        const CellRecord before = document.cell(1, 1);
+        ProgramSettings one;
+        one.copyFlags.fill(0);
+        one.copyFlag(flag) = 1;
+        PasteIntoSelection(document, one, 0, 0);
+        const CellRecord& pasted = document.cell(1, 1);
+        for (const auto& [other, otherAccess] : cases) {
+            const bool copied = otherAccess.second(pasted, document.cell(0, 0));
+            const bool kept = otherAccess.second(pasted, before);
+            EXPECT_TRUE(other == flag ? copied : kept)
+                << "flag " << int(flag) << ", field of flag " << int(other);
+        }
+    }
 }
 
 TEST(TableEdits, ClearCancelAndStop) {
