@@ -10,23 +10,6 @@
 #include <QCoreApplication>
 #include <memory>
 
-namespace {
-
-// What a save writes, without the undo history: a copy costs the GUI thread a few
-// milliseconds even for the largest table, where serialising it would cost a frame or more.
-std::shared_ptr<Document> SavedPart(const Document& document) {
-    auto table = std::make_shared<Document>();
-    table->settings = document.settings;
-    table->grid = document.grid;
-    table->commands = document.commands;
-    table->workFilePath = document.workFilePath;
-    table->extentRight = document.extentRight;
-    table->extentBottom = document.extentBottom;
-    return table;
-}
-
-} // namespace
-
 RecoveryKeeper::RecoveryKeeper(const Document& document, std::function<void(const QString&)> failed)
     : document_(document), failed_(std::move(failed)) {
     worker_.setMaxThreadCount(1);
@@ -74,7 +57,7 @@ void RecoveryKeeper::Due() {
     copiedVersion_ = document_.undo.version;
     if (copyPath_.isEmpty()) copyPath_ = NewRecoveryCopyPath(folder_);
     const RecoveryCopy copy{copyPath_, document_.workFilePath};
-    worker_.start([this, copy, table = SavedPart(document_)] {
+    worker_.start([this, copy, table = std::make_shared<Document>(RecoverySnapshot(document_))] {
         // As a save prepares the table: operations up to date, series commands in place.
         RecomputeOperations(*table);
         RestoreCommands(*table);

@@ -49,6 +49,17 @@ QString NewRecoveryCopyPath(const QString& folder) {
            kCopySuffix;
 }
 
+Document RecoverySnapshot(const Document& document) {
+    Document table;
+    table.settings = document.settings;
+    table.grid = document.grid;
+    table.commands = document.commands;
+    table.workFilePath = document.workFilePath;
+    table.extentRight = document.extentRight;
+    table.extentBottom = document.extentBottom;
+    return table;
+}
+
 Status WriteRecoveryCopy(const RecoveryCopy& copy, const QByteArray& workFileBytes) {
     const QString folder = QFileInfo(copy.copyPath).absolutePath();
     errno = 0;

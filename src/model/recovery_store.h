@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/document.h"
 #include "model/status.h"
 
 #include <QByteArray>
@@ -23,6 +24,10 @@ std::vector<RecoveryCopy> ListRecoveryCopies(const QString& folder);
 
 // A new copy's path in the folder, unique to this program run.
 QString NewRecoveryCopyPath(const QString& folder);
+
+// What a save writes, without the undo history: cheap enough to take between two frames
+// (the bytes are made from it on a worker thread).
+Document RecoverySnapshot(const Document& document);
 
 // Writes the note and then the copy, each whole and readable by the user alone.
 Status WriteRecoveryCopy(const RecoveryCopy& copy, const QByteArray& workFileBytes);
