@@ -130,6 +130,17 @@ TEST_F(RecoveryTest, LaterKeepsDiscardAndExitRemove) {
     EXPECT_TRUE(Copies().empty());
 }
 
+TEST_F(RecoveryTest, UnwritableFolderIsToldOnce) {
+    editor().recovery().Enable(timer, folder.Write(QStringLiteral("file"), "x") +
+                                          QStringLiteral("/recovery"));
+    NewTable(3, 3);
+    ChangeAndCopy(QStringLiteral("a"));
+    ChangeAndCopy(QStringLiteral("b"));
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].startsWith(Message(kRecoveryGroup, kCopyFailedEntry) +
+                                          folder.Path(QStringLiteral("file"))));
+}
+
 TEST(RecoveryStore, FolderFollowsXdgStateHome) {
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("HOME"), QStringLiteral("/home/u"));
