@@ -22,8 +22,7 @@ Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
     : ui_(ui), clock_(clock), shell_(shell), state_(state),
       recovery_(document_,
                 [this](const QString& detail) {
-                    ui_.ShowMessage(
-                        Messages().Message(kRecoveryGroup, kCopyFailedEntry) + detail);
+                    ui_.ShowMessage(Messages().Message(kRecoveryGroup, kCopyFailedEntry) + detail);
                 }),
       tablePicture_(MakePicture(kPictureSize, kPictureSize)),
       viewPicture_(MakePicture(kPictureSize, kPictureSize)),
