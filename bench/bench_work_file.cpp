@@ -1,6 +1,8 @@
-// Saving and loading the largest table against a plain write and read of as many bytes, and
-// the heap memory that 29 undo snapshots of a full table cost.
+// Saving and loading the largest table against a plain write and read of as many bytes, the
+// recovery snapshot against its bytes, and the heap memory that 29 undo snapshots of a full
+// table cost.
 #include "bench_goal.h"
+#include "model/recovery_store.h"
 #include "model/work_file.h"
 
 #include <QFile>
@@ -100,6 +102,19 @@ void BM_LoadLargestTable(benchmark::State& state) {
                                   }));
 }
 BENCHMARK(BM_LoadLargestTable)->Unit(benchmark::kMillisecond);
+
+// The part of a recovery copy the editor's thread does (the snapshot), against the bytes a
+// worker then makes of it: the snapshot has to fit in a frame (16 ms).
+void BM_RecoverySnapshotOfLargestTable(benchmark::State& state) {
+    const Document document = LargestTable();
+    Document snapshot;
+    const PairedMs fastest = FastestInTurns(
+        state, [&] { snapshot = RecoverySnapshot(document); },
+        [&] { benchmark::DoNotOptimize(WorkFileBytes(snapshot).size()); });
+    state.counters["bytes_cpu_ms"] = fastest.plain;
+    ReportAgainstGoal(state, "snapshot_cpu_ms", fastest.work, 16);
+}
+BENCHMARK(BM_RecoverySnapshotOfLargestTable)->Unit(benchmark::kMillisecond);
 
 // Bytes in use on the heap; unlike the resident size it also sees memory that was freed
 // earlier and handed out again.

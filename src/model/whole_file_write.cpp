@@ -4,6 +4,7 @@
 
 #include <QSaveFile>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -22,10 +23,13 @@ Status Failed(const QString& path, const QSaveFile& file, int errorNumber) {
 // Unbuffered, so that every byte the disk refuses shows in write()'s count: a buffered
 // QSaveFile flushes small files only in commit(), which then replaces the old file with the
 // cut one and reports success. The sync brings out what the disk refuses later.
-Status WriteWholeFile(const QString& path, const QByteArray& bytes) {
+Status WriteWholeFile(const QString& path, const QByteArray& bytes, FileAccess access) {
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Failed(path, file, errno);
+    // On the temporary file, before any byte is in it; the rename keeps the mode.
+    if (access == FileAccess::OwnerOnly && ::fchmod(file.handle(), 0600) != 0)
+        return Failed(path, file, errno);
     errno = 0;
     if (file.write(bytes) != bytes.size()) return Failed(path, file, errno);
     if (::fsync(file.handle()) != 0) return Failed(path, file, errno);

@@ -2,6 +2,7 @@
 
 // The editor on the offscreen platform with a scripted Ui, shared by the editor tests.
 
+#include "app/dialogs/cell_edit_fields.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
@@ -64,6 +65,16 @@ protected:
     void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window->tableView(), button, {},
                           QPoint(column * 40 + 20, row * 20 + 10 + editor().state().scrollY));
+    }
+    // Opens the cell editing dialog on a cell in the edit mode and types a text into it.
+    void EditText(int column, int row, const QString& text) {
+        ui.cellEditing = [text](CellEditFields& fields, AppState&) {
+            fields.text = text;
+            return true;
+        };
+        Run(command::kEditTextAndColours);
+        Click(column, row);
+        Run(command::kCellSelector);
     }
     QString Message(int g, int e) const { return MessageIn(kEnglish, g, e); }
     QString Pair(int g1, int e1, int g2, int e2) const {

@@ -21,6 +21,9 @@ public:
     // Unanswered: Don't save, so scenarios that never look at the question go on as before.
     std::deque<SaveChoice> saveChoices;
     QStringList saveQuestions;
+    // Unanswered: Later, so a copy is never lost to a question nobody looked at.
+    std::deque<RecoveryChoice> recoveryChoices;
+    QStringList recoveryQuestions;
     std::vector<int32_t> colourRequests; // initial colour of every colour dialog
     std::deque<std::optional<int32_t>> colours;
     std::function<void()> whileChoosingColour; // runs inside the colour dialog
@@ -52,6 +55,10 @@ public:
     SaveChoice AskSaveChanges(const QString& text) override {
         saveQuestions.append(text);
         return Next(saveChoices, SaveChoice::Discard);
+    }
+    RecoveryChoice AskRecovery(const QString& text) override {
+        recoveryQuestions.append(text);
+        return Next(recoveryChoices, RecoveryChoice::Later);
     }
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
                        const QString& startPath) override {

@@ -17,6 +17,8 @@ enum class FileDialogKind { WorkFile, Image, Icon, Jpeg, Bitmap, Data };
 enum class FileDialogMode { Open, Save };
 // The answers to the question about unsaved changes.
 enum class SaveChoice { Save, Discard, Cancel };
+// The answers to the offer of a recovery copy at start-up.
+enum class RecoveryChoice { Restore, Discard, Later };
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
 // implementation; tests script the answers.
@@ -29,6 +31,8 @@ public:
     virtual bool AskYesNoDefaultNo(const QString& text) { return AskYesNo(text); }
     // Save / Don't save / Cancel before unsaved changes would be lost; Escape cancels.
     virtual SaveChoice AskSaveChanges(const QString& text) = 0;
+    // Restore / Discard / Later for a recovery copy found at start-up; Escape says Later.
+    virtual RecoveryChoice AskRecovery(const QString& text) = 0;
     // The start-up question whether to register the program for work files (its own title).
     virtual bool AskToRegisterFileType(const QString& text) { return AskYesNo(text); }
 

@@ -20,6 +20,10 @@ QString FileNameOf(const QString& path) {
 
 Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
     : ui_(ui), clock_(clock), shell_(shell), state_(state),
+      recovery_(document_,
+                [this](const QString& detail) {
+                    ui_.ShowMessage(Messages().Message(kRecoveryGroup, kCopyFailedEntry) + detail);
+                }),
       tablePicture_(MakePicture(kPictureSize, kPictureSize)),
       viewPicture_(MakePicture(kPictureSize, kPictureSize)),
       columnRuler_(MakePicture(kPictureSize, kRulerThickness)),
@@ -144,7 +148,8 @@ void Editor::TableShown() {
     shell_.FocusTableView();
 }
 
-bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
+bool Editor::LoadAndShow(const QString& path, bool previousFormat,
+                         const std::optional<QString>& boundTo) {
     bool passwordTyped = false;
     const PasswordQuestion ask = [this, &passwordTyped] {
         const QString answer = ui_.AskWorkFilePassword();
@@ -169,6 +174,8 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat) {
         Tell(42, 1, 41, 1);
         return false;
     }
+    // Before the drawing, so that images are looked for beside the file the table belongs to.
+    if (boundTo) document_.workFilePath = *boundTo;
     ShowReplacedTable();
     if (!status.warning.isEmpty())
         ui_.ShowMessage(Messages().Message(kUnreadDataGroup, kUnreadDataEntry) + status.warning);
@@ -241,6 +248,7 @@ void Editor::UpdateUndoCommands() {
     shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
     shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
     shell_.SetModified(loaded && document_.undo.Modified());
+    recovery_.Follow(loaded && document_.undo.Modified());
 }
 
 bool Editor::MayLeaveTable() {

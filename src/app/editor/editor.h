@@ -2,6 +2,7 @@
 
 #include "app/dialogs/app_state.h"
 #include "app/editor/cell_cursor.h"
+#include "app/editor/recovery_keeper.h"
 #include "model/document.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
@@ -10,9 +11,11 @@
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 class Clock;
 struct DelimitedText;
+struct RecoveryCopy;
 class EditorShell;
 class MessageTable;
 class Ui;
@@ -30,6 +33,8 @@ public:
 
     Document& document() { return document_; }
     AppState& state() { return state_; }
+    // Off until the shell gives it a timer and a folder; the window drops the copy on closing.
+    RecoveryKeeper& recovery() { return recovery_; }
     const QImage& viewPicture() const { return viewPicture_; }
     const QImage& tablePicture() const { return tablePicture_; }
     const QImage& columnRulerPicture() const { return columnRuler_; }
@@ -41,6 +46,8 @@ public:
 
     // Window initialisation: menu marks, empty view, then the work file of the command line.
     void Initialise(const QString& commandLine);
+    // The recovery copies left by earlier runs, one question each, until one is restored.
+    void OfferRecoveryCopies();
 
     // A menu command or the ruler button.
     void Command(int command);
@@ -139,7 +146,11 @@ private:
     void UpdateUndoCommands();
     void AfterUndoOrRedo();
     void TableShown();
-    bool LoadAndShow(const QString& path, bool previousFormat);
+    // `boundTo`, when given, is the file the loaded table belongs to instead of `path`.
+    bool LoadAndShow(const QString& path, bool previousFormat,
+                     const std::optional<QString>& boundTo = std::nullopt);
+    // The copy's table, unsaved and bound to its original file; false when it was not opened.
+    bool RestoreRecoveryCopy(const RecoveryCopy& copy);
     void UpdateStatusCaption();
 
     MessageTable Messages() const;
@@ -154,6 +165,7 @@ private:
     EditorShell& shell_;
     AppState& state_;
     Document document_;
+    RecoveryKeeper recovery_;
     ImageReportMemory imageReports_;
     QImage tablePicture_;
     QImage viewPicture_;

@@ -23,6 +23,14 @@ inline constexpr int kExportFailedEntry = 2; // "The picture could not be export
 inline constexpr int kUnreadDataGroup = 79;
 inline constexpr int kUnreadDataEntry = 1; // "The file holds more than its table; ..." + reason
 
+// Messages of the recovery copies of unsaved tables.
+inline constexpr int kRecoveryGroup = 80;
+inline constexpr int kCopyFoundEntry = 1; // "A recovery copy ... was found for:" + name
+inline constexpr int kNoFileEntry = 2;    // "(a new table without a file)"
+inline constexpr int kRestoreEntry = 3;   // the buttons: "Restore", "Discard", "Later"
+inline constexpr int kDiscardEntry = 4;
+inline constexpr int kLaterEntry = 5;
+inline constexpr int kCopyFailedEntry = 6; // "The recovery copy could not be written: "
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

@@ -16,7 +16,7 @@ constexpr MessageGroup kGroups[] = {
     {46, 100}, {47, 100}, {48, 100}, {49, 100}, {50, 100}, {51, 100}, {52, 100}, {54, 100},
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
-    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100},
+    {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -324,6 +324,12 @@ constexpr MessageText kTexts[] = {
 {78, 2, {u"No se leyó el archivo, quedan los valores por defecto: ", u"O arquivo não foi lido, ficam os valores padrão: ", u"Le fichier n'a pas été lu, les valeurs par défaut restent : ", u"Die Datei wurde nicht gelesen, es gelten die Standardwerte: ", u"The file was not read, the defaults stand: ", u"Il file non è stato letto, restano i valori predefiniti: ", u"No s'ha llegit el fitxer, queden els valors per defecte: "}},
 
 {79, 1, {u"El archivo contiene más que su tabla; el resto no se ha leído: ", u"O arquivo contém mais do que a sua tabela; o resto não foi lido: ", u"Le fichier contient plus que son tableau ; le reste n'a pas été lu : ", u"Die Datei enthält mehr als ihre Tabelle; der Rest wurde nicht gelesen: ", u"The file holds more than its table; the rest was not read: ", u"Il file contiene più della sua tabella; il resto non è stato letto: ", u"El fitxer conté més que la seva taula; la resta no s'ha llegit: "}},
+{80, 1, {u"Se encontró una copia de recuperación con cambios sin guardar de:", u"Foi encontrada uma cópia de recuperação com alterações não salvas de:", u"Une copie de récupération avec des modifications non enregistrées a été trouvée pour :", u"Eine Wiederherstellungskopie mit ungespeicherten Änderungen wurde gefunden für:", u"A recovery copy with unsaved changes was found for:", u"È stata trovata una copia di recupero con modifiche non salvate di:", u"S'ha trobat una còpia de recuperació amb canvis sense desar de:"}},
+{80, 2, {u"(una tabla nueva sin archivo)", u"(uma tabela nova sem arquivo)", u"(un nouveau tableau sans fichier)", u"(eine neue Tabelle ohne Datei)", u"(a new table without a file)", u"(una nuova tabella senza file)", u"(una taula nova sense fitxer)"}},
+{80, 3, {u"Restaurar", u"Restaurar", u"Restaurer", u"Wiederherstellen", u"Restore", u"Ripristina", u"Restaurar"}},
+{80, 4, {u"Descartar", u"Descartar", u"Supprimer", u"Verwerfen", u"Discard", u"Scarta", u"Descartar"}},
+{80, 5, {u"Más tarde", u"Mais tarde", u"Plus tard", u"Später", u"Later", u"Più tardi", u"Més tard"}},
+{80, 6, {u"No se pudo escribir la copia de recuperación: ", u"Não foi possível gravar a cópia de recuperação: ", u"Impossible d'écrire la copie de récupération : ", u"Die Wiederherstellungskopie konnte nicht geschrieben werden: ", u"The recovery copy could not be written: ", u"Impossibile scrivere la copia di recupero: ", u"No s'ha pogut escriure la còpia de recuperació: "}},
 };
 // clang-format on
 

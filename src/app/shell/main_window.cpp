@@ -114,6 +114,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         editor_.SaveProgramSettings();
     }
+    // The changes were saved or dropped on the way here.
+    editor_.recovery().Drop();
     event->accept();
 }
 

@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcessEnvironment>
+#include <QPushButton>
 
 QString MessageBoxText(const QString& text) {
     QString lines = text;
@@ -78,6 +79,24 @@ SaveChoice QtUi::AskSaveChanges(const QString& text) {
     default:
         return SaveChoice::Cancel;
     }
+}
+
+RecoveryChoice QtUi::AskRecovery(const QString& text) {
+    const MessageTable messages(state_.settings.currentLanguage);
+    QMessageBox box(QMessageBox::Question, messages.Message(63, 1), MessageBoxText(text),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* restore =
+        box.addButton(messages.Message(kRecoveryGroup, kRestoreEntry), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(messages.Message(kRecoveryGroup, kDiscardEntry),
+                                         QMessageBox::DestructiveRole);
+    QPushButton* later =
+        box.addButton(messages.Message(kRecoveryGroup, kLaterEntry), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore) return RecoveryChoice::Restore;
+    if (box.clickedButton() == discard) return RecoveryChoice::Discard;
+    return RecoveryChoice::Later;
 }
 
 // The question is in all seven languages, so its title belongs to none.

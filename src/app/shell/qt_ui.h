@@ -16,6 +16,7 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskYesNoDefaultNo(const QString& text) override;
     SaveChoice AskSaveChanges(const QString& text) override;
+    RecoveryChoice AskRecovery(const QString& text) override;
     bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
     std::optional<ExportLook> ChooseExportLook(const ExportLook& current,

@@ -5,9 +5,11 @@
 #include "app/shell/app_resources.h"
 #include "app/shell/file_association.h"
 #include "app/shell/main_window.h"
+#include "app/shell/qt_recovery_timer.h"
 #include "app/shell/qt_translation.h"
 #include "app/shell/qt_ui.h"
 #include "content/clock.h"
+#include "model/recovery_store.h"
 #include "quadrivel_version.h"
 
 #include <QApplication>
@@ -88,10 +90,13 @@ int RunEditor(int argc, char* argv[]) {
     }
 
     SystemClock clock;
+    QtRecoveryTimer recoveryTimer; // outlives the window that uses it
     MainWindow window(ui, clock, state);
+    window.editor().recovery().Enable(recoveryTimer, RecoveryFolderFrom(environment));
     ui.SetParentWindow(&window);
     window.FitInto(window.screen()->availableGeometry());
     window.show();
     window.editor().Initialise(CommandLineText(QApplication::arguments()));
+    window.editor().OfferRecoveryCopies();
     return application.exec();
 }

@@ -9,16 +9,6 @@ namespace {
 class TrustTest : public EditorTest {
 protected:
     QByteArray Bytes() { return WorkFileBytes(document()); }
-    // Opens the cell editing dialog on a cell in the edit mode and types a text into it.
-    void EditText(int column, int row, const QString& text) {
-        ui.cellEditing = [text](CellEditFields& fields, AppState&) {
-            fields.text = text;
-            return true;
-        };
-        Run(command::kEditTextAndColours);
-        Click(column, row);
-        Run(command::kCellSelector);
-    }
 };
 
 } // namespace

@@ -1,0 +1,79 @@
+#include "model/recovery_store.h"
+
+#include "model/file_problem.h"
+#include "model/whole_file_write.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+#include <cerrno>
+
+namespace {
+
+const QString kCopySuffix = QStringLiteral(".qdvl");
+const QString kNoteSuffix = QStringLiteral(".origin");
+
+QString NotePath(const QString& copyPath) {
+    return copyPath.chopped(kCopySuffix.size()) + kNoteSuffix;
+}
+
+} // namespace
+
+QString RecoveryFolderFrom(const QProcessEnvironment& environment) {
+    QString stateHome = environment.value(QStringLiteral("XDG_STATE_HOME"));
+    // Relative values are invalid by the XDG rules and are ignored.
+    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
+        stateHome = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/state");
+    return stateHome + QStringLiteral("/quadrivel/recovery");
+}
+
+std::vector<RecoveryCopy> ListRecoveryCopies(const QString& folder) {
+    std::vector<RecoveryCopy> copies;
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*") + kCopySuffix}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        const QString copyPath = dir.filePath(name);
+        QFile note(NotePath(copyPath));
+        if (!note.open(QIODevice::ReadOnly)) continue;
+        // A path, so a few KB at most; a longer note is not ours.
+        const QByteArray original = note.read(64 * 1024);
+        copies.push_back({copyPath, QString::fromUtf8(original)});
+    }
+    return copies;
+}
+
+QString NewRecoveryCopyPath(const QString& folder) {
+    return folder + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces) +
+           kCopySuffix;
+}
+
+Document RecoverySnapshot(const Document& document) {
+    Document table;
+    table.settings = document.settings;
+    table.grid = document.grid;
+    table.commands = document.commands;
+    table.workFilePath = document.workFilePath;
+    table.extentRight = document.extentRight;
+    table.extentBottom = document.extentBottom;
+    return table;
+}
+
+Status WriteRecoveryCopy(const RecoveryCopy& copy, const QByteArray& workFileBytes) {
+    const QString folder = QFileInfo(copy.copyPath).absolutePath();
+    errno = 0;
+    if (!QDir().mkpath(folder))
+        return {StatusCode::WriteFailed, folder + QStringLiteral(": ") + SystemReason(errno)};
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const Status note =
+        WriteWholeFile(NotePath(copy.copyPath), copy.originalPath.toUtf8(), FileAccess::OwnerOnly);
+    if (!note.ok()) return note;
+    return WriteWholeFile(copy.copyPath, workFileBytes, FileAccess::OwnerOnly);
+}
+
+void RemoveRecoveryCopy(const QString& copyPath) {
+    QFile::remove(copyPath);
+    QFile::remove(NotePath(copyPath));
+}
