@@ -140,6 +140,24 @@ TEST(WorkFile, ShortenedTextLeavesNoStaleSlots) {
     EXPECT_EQ(loaded.cell(0, 0).text, QStringLiteral("ab"));
 }
 
+// Fields are read as the zero-terminated, blank-trimmed strings they fill in memory.
+TEST(WorkFile, ReadFieldsEndAtZeroUnitAndLoseBlanks) {
+    QByteArray bytes = WorkFileBytes(MakeTable(1, 1));
+    auto setSlot = [&](size_t offset, int64_t value) {
+        qToLittleEndian<int64_t>(value, bytes.data() + offset);
+    };
+    setSlot(record_offset::textPacked, 7200000LL);            // "H", then a zero unit
+    setSlot(record_offset::textPacked + 8, 73);               // "I" after the end: not read
+    setSlot(record_offset::fontNamePacked, 32032084105109LL); // "  Tim"
+    setSlot(record_offset::fontNamePacked + 8, 101115032LL);  // "es "
+    for (size_t slot = 2; slot < 21; ++slot)
+        setSlot(record_offset::fontNamePacked + slot * 8, 0);
+    Document loaded;
+    ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, kNoPassword).ok());
+    EXPECT_EQ(loaded.cell(0, 0).text, QStringLiteral("H"));
+    EXPECT_EQ(loaded.cell(0, 0).fontName, QStringLiteral("Times"));
+}
+
 TEST(WorkFile, PasswordProtectedTable) {
     TempFolder folder;
     Document document;
