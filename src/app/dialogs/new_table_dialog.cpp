@@ -72,9 +72,15 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
         ->setAlignment(Qt::AlignCenter);
     cellWidth_ = AddNumberBox(11021, QRect(200, 233, 72, 24));
     cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
-    // Counts proposed by the caller (an import knows them); none for a plain New.
-    if (settings.columnCount > 0) columns_->setText(QString::number(settings.columnCount));
-    if (settings.rowCount > 0) rows_->setText(QString::number(settings.rowCount));
+    // Counts proposed by the caller (an import knows them; a plain New proposes none) and the
+    // cell size to start from.
+    const std::pair<QLineEdit*, int16_t> proposals[] = {{columns_, settings.columnCount},
+                                                        {rows_, settings.rowCount},
+                                                        {cellWidth_, settings.gridCellWidth},
+                                                        {cellHeight_, settings.gridCellHeight}};
+    for (const auto& [box, value] : proposals) {
+        if (value > 0) box->setText(QString::number(value));
+    }
 
     QCheckBox* switches[std::size(kLayoutSwitches)] = {};
     int y = look_->Bottom() + kSwitchesGap;

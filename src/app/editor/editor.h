@@ -53,7 +53,7 @@ public:
     void Command(int command);
 
     // Canvas input at a point of the table view.
-    void LeftClick(int x, int y);
+    void LeftClick(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the cell editing dialog for the cell, in every left mouse mode.
     void DoubleClick(int x, int y);
     void RightClick(int x, int y);
@@ -107,6 +107,8 @@ private:
     // into the cells from the selected one.
     void ImportData();
     void PasteData();
+    void AutoSumAtCursor();
+    void SetNumberFormat(int16_t format);
     // Asks whether to go on when a table of these counts would leave part of the data out.
     bool AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount);
     TableSettings PlannedNewTable() const;
@@ -120,6 +122,7 @@ private:
     bool EditCells(CellPosition at, const QString& typed = QString());
     void MoveCursor(int columnStep, int rowStep, bool extendSelection);
     void PlaceCursor(CellPosition cell);
+    void ExtendSelectionTo(CellPosition to);
     void KeepCursorInView();
     void DrawCursorFrame();
     void InsertImage(int column, int row);

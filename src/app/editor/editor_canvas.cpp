@@ -30,10 +30,16 @@ bool Editor::CellAt(int x, int y, int& column, int& row) const {
     return document_.InTable(column, row);
 }
 
-void Editor::LeftClick(int x, int y) {
+void Editor::LeftClick(int x, int y, Qt::KeyboardModifiers modifiers) {
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
+    if (modifiers & Qt::ShiftModifier) {
+        // As in a spreadsheet: the rectangle from the cursor's cell to the clicked one.
+        ExtendSelectionTo(BlockOwner(document_, {column, row}));
+        RedrawView();
+        return;
+    }
     PlaceCursor(BlockOwner(document_, {column, row}));
     if (state_.settings.leftMouseMode == kLeftModeSelect) {
         ClickCell(document_, state_.selection, column, row);

@@ -15,10 +15,20 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// Room for a word or a price on one line, or two lines of a description.
+constexpr int16_t kProposedCellWidth = 100;
+constexpr int16_t kProposedCellHeight = 32;
+
+} // namespace
+
 void Editor::Command(int id) {
     using namespace command;
     if (id >= kFirstCharacterSet && id <= kLastCharacterSet) return ChangeCharacterSet(id);
     if (id >= kFirstLanguage && id <= kLastLanguage) return ChangeLanguage(id - kFirstLanguage + 1);
+    if (id >= kNumberFormatText && id <= kLastNumberFormat)
+        return SetNumberFormat(int16_t(id - kNumberFormatText));
     for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i) {
         if (kCopyFlagCommands[i] == id) return ToggleCopyFlag(int(i));
     }
@@ -101,14 +111,16 @@ void Editor::Command(int id) {
         return ImportData();
     case kPasteData:
         return PasteData();
+    case kAutoSum:
+        return AutoSumAtCursor();
     default:
         return;
     }
 }
 
 // The dialog plans on a copy: cancelling it leaves the open table as it was. A new table
-// starts without title bars, line-only styles or the old table's password, and the dialog
-// proposes no counts.
+// starts without title bars, line-only styles or the old table's password; the dialog
+// proposes no counts, and the open table's cell size or a roomy default.
 TableSettings Editor::PlannedNewTable() const {
     TableSettings planned = document_.settings;
     planned.horizontalTitleBar = 0;
@@ -119,6 +131,10 @@ TableSettings Editor::PlannedNewTable() const {
     planned.password.clear();
     planned.columnCount = 0;
     planned.rowCount = 0;
+    if (state_.tableLoaded != 1) {
+        planned.gridCellWidth = kProposedCellWidth;
+        planned.gridCellHeight = kProposedCellHeight;
+    }
     return planned;
 }
 

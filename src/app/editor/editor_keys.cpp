@@ -108,14 +108,7 @@ void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
     const CellPosition to = NextStop(document_, from, columnStep, rowStep);
     bool selectionChanged = true;
     if (extendSelection) {
-        // With nothing selected (a command used the selection up), it starts here.
-        const CellCursor& cursor = state_.cursor;
-        const CellPosition anchor =
-            MarkedCells(document_).empty()
-                ? from
-                : CursorCell(document_, {cursor.anchorColumn, cursor.anchorRow});
-        state_.cursor = {to.column, to.row, anchor.column, anchor.row};
-        SelectRectangle(document_, state_.selection, anchor, to);
+        ExtendSelectionTo(to);
     } else {
         PlaceCursor(to);
         selectionChanged = !MarkedCells(document_).empty();
@@ -126,6 +119,18 @@ void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
         RedrawView();
     else
         ShowViewAndRulers();
+}
+
+// The selection spans from where it began to `to`, which takes the cursor. With nothing
+// selected (a command used the selection up), it begins at the cursor's cell.
+void Editor::ExtendSelectionTo(CellPosition to) {
+    const CellCursor& cursor = state_.cursor;
+    const CellPosition anchor =
+        MarkedCells(document_).empty()
+            ? CursorCell(document_, cursor)
+            : CursorCell(document_, {cursor.anchorColumn, cursor.anchorRow});
+    state_.cursor = {to.column, to.row, anchor.column, anchor.row};
+    SelectRectangle(document_, state_.selection, anchor, to);
 }
 
 void Editor::KeepCursorInView() {

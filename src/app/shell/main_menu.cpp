@@ -48,7 +48,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     operations->addSeparator();
     b.Item(*operations, 1006, m.Message(71, 5), 802, QKeySequence::Save);
     operations->addSeparator();
-    b.Item(*operations, 1104, m.Message(71, 11), 816);
+    b.Item(*operations, 1104, m.Message(71, 11), 816, QKeySequence(QStringLiteral("Ctrl+E")));
     operations->addSeparator();
     b.Item(*operations, 1023, m.Message(71, 7), 816);
     operations->addSeparator();
@@ -74,6 +74,18 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*edit, 1025, m.Message(70, 4), 814, QKeySequence::Delete);
     edit->addSeparator();
     b.Item(*edit, 1050, m.Message(70, 5), 820, QKeySequence::SelectAll);
+    edit->addSeparator();
+    b.Item(*edit, command::kAutoSum, m.Message(kCellEditGroup, kAutoSumEntry), 0,
+           QKeySequence(QStringLiteral("Alt+=")));
+    QMenu* numberFormat = edit->addMenu(m.Message(kCellEditGroup, kNumberFormatEntry));
+    b.Item(*numberFormat, command::kNumberFormatText, m.Message(kCellEditGroup, kTextLabelEntry));
+    for (int format = 1; format <= 7; ++format) {
+        // The first shortcut a spreadsheet user knows for two decimals.
+        const QKeySequence shortcut =
+            format == 1 ? QKeySequence(QStringLiteral("Ctrl+Shift+1")) : QKeySequence();
+        b.Item(*numberFormat, command::kNumberFormatText + format, m.Message(19, format), 0,
+               shortcut);
+    }
     edit->addSeparator();
     b.Item(*edit, 1088, m.Message(70, 7), 822);
 

@@ -30,7 +30,9 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     tableView_ = new PictureWidget(editor_.viewPicture(), this);
     tableView_->setObjectName(QStringLiteral("1001"));
     tableView_->setFocusPolicy(Qt::StrongFocus);
-    tableView_->onLeftClick = [this](QPoint p) { editor_.LeftClick(p.x(), p.y()); };
+    tableView_->onLeftClick = [this](QPoint p, Qt::KeyboardModifiers modifiers) {
+        editor_.LeftClick(p.x(), p.y(), modifiers);
+    };
     tableView_->onRightClick = [this](QPoint p) { editor_.RightClick(p.x(), p.y()); };
     tableView_->onWheel = [this](int delta) { return editor_.Wheel(delta); };
     tableView_->onDoubleClick = [this](QPoint p) { editor_.DoubleClick(p.x(), p.y()); };

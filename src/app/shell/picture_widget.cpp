@@ -24,7 +24,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton && onLeftClick)
-        onLeftClick(point);
+        onLeftClick(point, event->modifiers());
     else if (event->button() == Qt::RightButton && onRightClick)
         onRightClick(point);
     else

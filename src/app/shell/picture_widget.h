@@ -10,7 +10,7 @@ class PictureWidget final : public QWidget {
 public:
     PictureWidget(const QImage& picture, QWidget* parent);
 
-    std::function<void(QPoint)> onLeftClick;
+    std::function<void(QPoint, Qt::KeyboardModifiers)> onLeftClick;
     std::function<void(QPoint)> onDoubleClick;
     std::function<void(QPoint)> onRightClick;
     // delta > 0: turned away from the user. False when it moved nothing, so the wheel goes on

@@ -1,0 +1,44 @@
+// Formatting without the cell editing dialog: AutoSum and the number formats.
+#include "app/dialogs/ui.h"
+#include "app/editor/editor.h"
+#include "app/editor/selection_run.h"
+#include "app/messages/message_table.h"
+#include "content/auto_sum.h"
+
+void Editor::AutoSumAtCursor() {
+    if (state_.tableLoaded != 1) return;
+    const CellPosition at = CursorCell(document_, state_.cursor);
+    if (document_.cell(at.column, at.row).cellState != kCellNormal) return;
+    const std::optional<AutoSum> sum = AutoSumFor(document_, at.column, at.row);
+    if (!sum) {
+        ui_.ShowMessage(Messages().Message(kCellEditGroup, kNothingToSumEntry));
+        return;
+    }
+    Snapshot();
+    CellRecord& cell = document_.cell(at.column, at.row);
+    cell.operationDescriptor = sum->descriptor;
+    // The total reads like the numbers it adds up.
+    const CellRecord& summed = document_.cell(sum->column, sum->row);
+    if (summed.numericAllowed == 1) {
+        cell.numericAllowed = 1;
+        cell.numberFormat = summed.numberFormat;
+    }
+    DropSnapshotIfUnchanged();
+    Redraw();
+}
+
+// Format 0 shows the text as typed; 1..7 are the number formats.
+void Editor::SetNumberFormat(int16_t format) {
+    if (state_.tableLoaded != 1) return;
+    std::vector<CellPosition> cells = MarkedCells(document_);
+    if (cells.empty()) cells = {CursorCell(document_, state_.cursor)};
+    Snapshot();
+    for (const CellPosition& at : cells) {
+        CellRecord& cell = document_.cell(at.column, at.row);
+        cell.numericAllowed = format > 0 ? 1 : 0;
+        if (format > 0) cell.numberFormat = format;
+    }
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, state_.selection);
+    Redraw();
+}

@@ -1,0 +1,68 @@
+#include "app/editor/selection_run.h"
+#include "app/editor_test_fixture.h"
+
+TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
+    NewTable(3, 5);
+    const QString column[] = {QStringLiteral("Price"), QStringLiteral("12.50"), QStringLiteral("3"),
+                              QStringLiteral("4.25")};
+    for (int row = 0; row < 4; ++row)
+        document().cell(1, row).text = column[row];
+    document().cell(1, 3).numericAllowed = 1;
+    document().cell(1, 3).numberFormat = 1;
+    document().cell(0, 4).text = QStringLiteral("Total");
+    const QByteArray before = WorkFileBytes(document());
+
+    state.cursor = {1, 4, 1, 4};
+    EXPECT_EQ(window->action(command::kAutoSum)->shortcut(), QKeySequence(QStringLiteral("Alt+=")));
+    Run(command::kAutoSum);
+    const CellRecord& total = document().cell(1, 4);
+    EXPECT_EQ(total.operationDescriptor, QStringLiteral("1020400000"));
+    EXPECT_EQ(total.text, QStringLiteral("19.75"));
+    EXPECT_EQ(total.numericAllowed, 1);
+    EXPECT_EQ(total.numberFormat, 1);
+    Run(command::kUndo);
+    EXPECT_EQ(WorkFileBytes(document()), before);
+
+    // "Total" above stops the column; the numbers to the left make a row sum.
+    document().cell(1, 4).text = QStringLiteral("7");
+    document().cell(2, 3).text = QStringLiteral("Total");
+    state.cursor = {2, 4, 2, 4};
+    Run(command::kAutoSum);
+    EXPECT_EQ(document().cell(2, 4).operationDescriptor, QStringLiteral("0000010202"));
+    EXPECT_EQ(document().cell(2, 4).text, QStringLiteral("7"));
+    EXPECT_EQ(document().cell(2, 4).numericAllowed, 0);
+
+    state.cursor = {0, 1, 0, 1};
+    Run(command::kAutoSum);
+    EXPECT_EQ(ui.messages.back(), Message(kCellEditGroup, kNothingToSumEntry));
+    EXPECT_TRUE(document().cell(0, 1).operationDescriptor.trimmed().isEmpty());
+}
+
+TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
+    NewTable(4, 4);
+    Click(1, 1);
+    EXPECT_EQ(state.cursor.column, 1);
+    QTest::mouseClick(window->tableView(), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(2 * 40 + 20, 3 * 20 + 10));
+    EXPECT_EQ(MarkedCells(document()).size(), 6u);
+    EXPECT_EQ(document().cell(2, 3).selected, 1);
+    EXPECT_EQ(document().cell(0, 1).selected, 0);
+
+    QAction* englishDecimal = window->action(command::kFirstNumberFormat);
+    EXPECT_EQ(englishDecimal->text(), Message(19, 1));
+    EXPECT_EQ(englishDecimal->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+1")));
+    englishDecimal->trigger();
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            const bool inside = column >= 1 && column <= 2 && row >= 1;
+            EXPECT_EQ(document().cell(column, row).numericAllowed, inside ? 1 : 0);
+            EXPECT_EQ(document().cell(column, row).numberFormat, inside ? 1 : 6);
+        }
+    }
+    EXPECT_TRUE(MarkedCells(document()).empty());
+    // Without a selection the cursor's cell takes it; plain text keeps the format code.
+    Run(command::kNumberFormatText);
+    EXPECT_EQ(document().cell(2, 3).numericAllowed, 0);
+    EXPECT_EQ(document().cell(2, 3).numberFormat, 1);
+    EXPECT_EQ(document().cell(1, 1).numericAllowed, 1);
+}
