@@ -2,7 +2,6 @@
 
 #include "content/data_number.h"
 #include "content/operation_descriptor.h"
-#include "model/space_trim.h"
 
 namespace {
 
@@ -10,8 +9,7 @@ namespace {
 constexpr int kLastNameable = 99;
 
 bool HoldsNumber(const CellRecord& cell) {
-    return cell.joinState == 0 && cell.cellState != kCellCancelled &&
-           ReadDataNumber(TrimSpaces(cell.text), QLatin1Char('.')).has_value();
+    return cell.joinState == 0 && cell.cellState != kCellCancelled && IsStoredNumber(cell.text);
 }
 
 // How many cells in a row, stepping back from (column, row), hold numbers.

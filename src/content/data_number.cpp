@@ -66,3 +66,7 @@ QChar DecimalSeparatorOf(const DelimitedText& data) {
     }
     return onlyComma > onlyPoint ? u',' : u'.';
 }
+
+bool IsStoredNumber(QStringView text) {
+    return ReadDataNumber(text, u'.').has_value();
+}

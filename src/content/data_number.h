@@ -14,6 +14,9 @@ struct DelimitedText;
 // when the field is not such a number.
 std::optional<QString> ReadDataNumber(QStringView field, QChar decimalSeparator);
 
+// A cell text that is a number as cells store it, blanks around it aside ("12.50", "-3").
+bool IsStoredNumber(QStringView text);
+
 // The decimal separator of a data file: "," when more fields read as numbers only with ","
 // than only with "." (so "1,234" alone decides nothing), else ".".
 QChar DecimalSeparatorOf(const DelimitedText& data);

@@ -121,6 +121,9 @@ private:
     // typed text replaces the cell's text in the dialog. True when the dialog was accepted.
     bool EditCells(CellPosition at, const QString& typed = QString());
     void MoveCursor(int columnStep, int rowStep, bool extendSelection);
+    void MoveCursorTo(CellPosition to, bool extendSelection);
+    void MoveCursorToCorner(bool last);
+    void SelectCursorLine(bool row);
     void PlaceCursor(CellPosition cell);
     void ExtendSelectionTo(CellPosition to);
     void KeepCursorInView();

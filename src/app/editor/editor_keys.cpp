@@ -63,9 +63,12 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     case Qt::Key_PageUp:
         return Scroll(y + kPageScroll);
     case Qt::Key_End:
-        return Scroll(TableEndScroll());
+        return control ? MoveCursorToCorner(true) : Scroll(TableEndScroll());
     case Qt::Key_Home:
-        return Scroll(0);
+        return control ? MoveCursorToCorner(false) : Scroll(0);
+    case Qt::Key_Space:
+        if (shift || control) return SelectCursorLine(shift);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_F2:
@@ -76,14 +79,14 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
             shell_.CloseWindow();
         return;
     default:
-        // Typing fills cell after cell, as in a spreadsheet.
-        if (state_.tableLoaded == 1 && TypesText(text, modifiers) &&
-            EditCells(CursorCell(document_, state_.cursor), text)) {
-            PlaceCursor(NextInReadingOrder(document_, CursorCell(document_, state_.cursor)));
-            KeepCursorInView();
-            ShowViewAndRulers();
-        }
-        return;
+        break;
+    }
+    // Typing fills cell after cell, as in a spreadsheet.
+    if (state_.tableLoaded == 1 && TypesText(text, modifiers) &&
+        EditCells(CursorCell(document_, state_.cursor), text)) {
+        PlaceCursor(NextInReadingOrder(document_, CursorCell(document_, state_.cursor)));
+        KeepCursorInView();
+        ShowViewAndRulers();
     }
 }
 
@@ -105,7 +108,32 @@ void Editor::PlaceCursor(CellPosition cell) {
 void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
     if (state_.tableLoaded != 1) return;
     const CellPosition from = CursorCell(document_, state_.cursor);
-    const CellPosition to = NextStop(document_, from, columnStep, rowStep);
+    MoveCursorTo(NextStop(document_, from, columnStep, rowStep), extendSelection);
+}
+
+// Ctrl+Home and Ctrl+End: the first and the last cell of the table.
+void Editor::MoveCursorToCorner(bool last) {
+    if (state_.tableLoaded != 1) return;
+    const TableSettings& s = document_.settings;
+    MoveCursorTo(BlockOwner(document_, last ? CellPosition{s.columnCount - 1, s.rowCount - 1}
+                                            : CellPosition{0, 0}),
+                 false);
+}
+
+// Shift+Space and Ctrl+Space: the cursor's whole row or column.
+void Editor::SelectCursorLine(bool row) {
+    if (state_.tableLoaded != 1) return;
+    const CellPosition at = CursorCell(document_, state_.cursor);
+    const TableSettings& s = document_.settings;
+    const CellPosition first = row ? CellPosition{0, at.row} : CellPosition{at.column, 0};
+    const CellPosition last =
+        row ? CellPosition{s.columnCount - 1, at.row} : CellPosition{at.column, s.rowCount - 1};
+    SelectRectangle(document_, state_.selection, first, last);
+    state_.cursor = {at.column, at.row, first.column, first.row};
+    RedrawView();
+}
+
+void Editor::MoveCursorTo(CellPosition to, bool extendSelection) {
     bool selectionChanged = true;
     if (extendSelection) {
         ExtendSelectionTo(to);

@@ -4,6 +4,8 @@
 #include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "content/auto_sum.h"
+#include "content/data_number.h"
+#include "model/space_trim.h"
 
 void Editor::AutoSumAtCursor() {
     if (state_.tableLoaded != 1) return;
@@ -27,7 +29,8 @@ void Editor::AutoSumAtCursor() {
     Redraw();
 }
 
-// Format 0 shows the text as typed; 1..7 are the number formats.
+// Format 0 shows the text as typed; 1..7 are the number formats. A number format passes over
+// cells of words (a column's heading), which it would show as nothing.
 void Editor::SetNumberFormat(int16_t format) {
     if (state_.tableLoaded != 1) return;
     std::vector<CellPosition> cells = MarkedCells(document_);
@@ -35,6 +38,7 @@ void Editor::SetNumberFormat(int16_t format) {
     Snapshot();
     for (const CellPosition& at : cells) {
         CellRecord& cell = document_.cell(at.column, at.row);
+        if (format > 0 && !TrimSpaces(cell.text).isEmpty() && !IsStoredNumber(cell.text)) continue;
         cell.numericAllowed = format > 0 ? 1 : 0;
         if (format > 0) cell.numberFormat = format;
     }

@@ -60,9 +60,33 @@ TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
         }
     }
     EXPECT_TRUE(MarkedCells(document()).empty());
+    // Ctrl+Space takes the column; its heading of words keeps showing as typed.
+    document().cell(3, 0).text = QStringLiteral("Price");
+    document().cell(3, 1).text = QStringLiteral("4.5");
+    state.cursor = {3, 2, 3, 2};
+    QTest::keyClick(window->tableView(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(MarkedCells(document()).size(), 4u);
+    Run(command::kFirstNumberFormat + 1);
+    EXPECT_EQ(document().cell(3, 0).numericAllowed, 0);
+    EXPECT_EQ(document().cell(3, 1).numberFormat, 2);
+    EXPECT_EQ(document().cell(3, 3).numberFormat, 2);
+    // Shift+Space takes the row.
+    QTest::keyClick(window->tableView(), Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(MarkedCells(document()).size(), 4u);
+    EXPECT_EQ(document().cell(0, 2).selected, 1);
     // Without a selection the cursor's cell takes it; plain text keeps the format code.
+    QTest::keyClick(window->tableView(), Qt::Key_Left);
     Run(command::kNumberFormatText);
-    EXPECT_EQ(document().cell(2, 3).numericAllowed, 0);
-    EXPECT_EQ(document().cell(2, 3).numberFormat, 1);
+    EXPECT_EQ(document().cell(2, 2).numericAllowed, 0);
+    EXPECT_EQ(document().cell(2, 2).numberFormat, 1);
     EXPECT_EQ(document().cell(1, 1).numericAllowed, 1);
+}
+
+TEST_F(EditorTest, ControlHomeAndEndGoToTheTablesCorners) {
+    NewTable(4, 3);
+    QWidget* view = window->tableView();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(CursorCell(document(), state.cursor), (CellPosition{3, 2}));
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(CursorCell(document(), state.cursor), (CellPosition{0, 0}));
 }
