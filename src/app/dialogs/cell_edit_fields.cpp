@@ -33,35 +33,41 @@ namespace {
 
 // Writes the accepted fields into the cell; with `opened`, only those that differ from it.
 void WriteFields(const CellEditFields& fields, const CellEditFields* opened, CellRecord& cell) {
-    const auto changed = [&](const auto& value, const auto& openedValue) {
-        return opened == nullptr || value != openedValue;
+    const auto changed = [&](const auto& value, const auto& openedValue, uint32_t bit = 0) {
+        return opened == nullptr || value != openedValue || (fields.touched & bit) != 0;
     };
     const CellEditFields& was = opened != nullptr ? *opened : fields;
     if (changed(fields.operations, was.operations)) {
         if (const auto descriptor = EncodeOperationDescriptor(fields.operations))
             cell.operationDescriptor = *descriptor;
     }
-    if (changed(fields.numberFormat, was.numberFormat)) cell.numberFormat = fields.numberFormat;
-    if (changed(fields.numberDisplay, was.numberDisplay))
+    if (changed(fields.numberFormat, was.numberFormat, touched::kNumberFormat))
+        cell.numberFormat = fields.numberFormat;
+    if (changed(fields.numberDisplay, was.numberDisplay, touched::kNumberDisplay))
         cell.numericAllowed = fields.numberDisplay;
 
     const CellLook& look = fields.resultLook;
     const CellLook& wasLook = was.resultLook;
-    if (changed(look.background, wasLook.background)) cell.backColour = look.background;
-    if (changed(look.textColour, wasLook.textColour)) cell.textColour = look.textColour;
-    if (changed(look.face, wasLook.face)) cell.fontName = look.face;
-    if (changed(look.size, wasLook.size)) cell.fontSize = look.size;
-    if (changed(look.bold, wasLook.bold)) cell.bold = look.bold;
-    if (changed(look.italic, wasLook.italic)) cell.italic = look.italic;
-    if (changed(look.underline, wasLook.underline)) cell.underline = look.underline;
-    if (changed(look.strikeout, wasLook.strikeout)) cell.strikeout = look.strikeout;
-    if (changed(look.leading, wasLook.leading)) cell.leading = look.leading;
+    if (changed(look.background, wasLook.background, touched::kBackground))
+        cell.backColour = look.background;
+    if (changed(look.textColour, wasLook.textColour, touched::kTextColour))
+        cell.textColour = look.textColour;
+    if (changed(look.face, wasLook.face, touched::kFace)) cell.fontName = look.face;
+    if (changed(look.size, wasLook.size, touched::kSize)) cell.fontSize = look.size;
+    if (changed(look.bold, wasLook.bold, touched::kBold)) cell.bold = look.bold;
+    if (changed(look.italic, wasLook.italic, touched::kItalic)) cell.italic = look.italic;
+    if (changed(look.underline, wasLook.underline, touched::kUnderline))
+        cell.underline = look.underline;
+    if (changed(look.strikeout, wasLook.strikeout, touched::kStrikeout))
+        cell.strikeout = look.strikeout;
+    if (changed(look.leading, wasLook.leading, touched::kLeading)) cell.leading = look.leading;
     if (changed(fields.text, NormaliseTypedText(CutToTextCapacity(was.text))))
         cell.text = CutToTextCapacity(fields.text);
 
     // A cell with an alignment code outside 131..136 has no flag set and keeps its code.
     const auto set = std::find(fields.alignmentFlags.begin(), fields.alignmentFlags.end(), 1);
-    if (changed(fields.alignmentFlags, was.alignmentFlags) && set != fields.alignmentFlags.end())
+    if (changed(fields.alignmentFlags, was.alignmentFlags, touched::kAlignment) &&
+        set != fields.alignmentFlags.end())
         cell.alignment = kAlignmentCodes[size_t(set - fields.alignmentFlags.begin())];
 }
 

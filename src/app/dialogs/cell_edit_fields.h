@@ -26,6 +26,23 @@ struct CellLook {
 // The alignment codes in the order of the dialog's six alignment buttons.
 inline constexpr std::array<int16_t, 6> kAlignmentCodes = {131, 132, 133, 134, 135, 136};
 
+// Properties the user set in the dialog, whether to a new value or to the one shown: with
+// several cells, each goes to all of them.
+namespace touched {
+inline constexpr uint32_t kFace = 1u << 0;
+inline constexpr uint32_t kSize = 1u << 1;
+inline constexpr uint32_t kBold = 1u << 2;
+inline constexpr uint32_t kItalic = 1u << 3;
+inline constexpr uint32_t kUnderline = 1u << 4;
+inline constexpr uint32_t kStrikeout = 1u << 5;
+inline constexpr uint32_t kLeading = 1u << 6;
+inline constexpr uint32_t kBackground = 1u << 7;
+inline constexpr uint32_t kTextColour = 1u << 8;
+inline constexpr uint32_t kAlignment = 1u << 9;
+inline constexpr uint32_t kNumberFormat = 1u << 10;
+inline constexpr uint32_t kNumberDisplay = 1u << 11;
+} // namespace touched
+
 // The working fields of the cell editing dialog. The look exists twice: the dialog's controls
 // change `currentLook` (which the preview shows) and copy it into `resultLook` on Accept.
 struct CellEditFields {
@@ -36,7 +53,8 @@ struct CellEditFields {
     int16_t numberFormat = 0;                                     // 1 to 7
     int32_t numberDisplay = 0;                                    // numericAllowed
     OperationSettings operations;
-    int32_t result = 0; // 1 after Accept
+    int32_t result = 0;   // 1 after Accept
+    uint32_t touched = 0; // touched:: bits
 
     bool operator==(const CellEditFields&) const = default;
 };
@@ -58,8 +76,8 @@ void FillCellEditFields(const CellRecord& cell, CellEditFields& fields);
 void WriteCellEditFields(const CellEditFields& fields, CellRecord& cell);
 
 // Writes into one of several edited cells only what the user changed in the dialog: each
-// accepted value that differs from the value it opened with (`opened`, filled from the cell
-// the dialog showed); the text only when it differs from the opened text as Accept would
-// have stored it.
+// accepted value that the user set (`touched`) or that differs from the value it opened with
+// (`opened`, filled from the cell the dialog showed); the text only when it differs from the
+// opened text as Accept would have stored it.
 void WriteChangedCellEditFields(const CellEditFields& opened, const CellEditFields& accepted,
                                 CellRecord& cell);

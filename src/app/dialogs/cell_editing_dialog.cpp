@@ -36,17 +36,24 @@ constexpr int kOperationsTop = 722;
 // The label of the text box, beside it (the fixed layout has no room above it).
 constexpr int kTextLabelId = 10311;
 
+uint32_t TouchedBitOf(int32_t CellLook::*colour) {
+    return colour == &CellLook::background ? touched::kBackground : touched::kTextColour;
+}
+
 struct StyleBox {
     int id;
     int y;
     int entry; // of group 30; 0 for the fixed "Leading"
     int32_t CellLook::*flag;
+    uint32_t touchedBit;
 };
 
 const StyleBox kStyleBoxes[] = {
-    {10130, 72, 5, &CellLook::bold},       {10140, 96, 6, &CellLook::italic},
-    {10150, 120, 7, &CellLook::underline}, {10160, 144, 8, &CellLook::strikeout},
-    {10180, 168, 0, &CellLook::leading},
+    {10130, 72, 5, &CellLook::bold, touched::kBold},
+    {10140, 96, 6, &CellLook::italic, touched::kItalic},
+    {10150, 120, 7, &CellLook::underline, touched::kUnderline},
+    {10160, 144, 8, &CellLook::strikeout, touched::kStrikeout},
+    {10180, 168, 0, &CellLook::leading, touched::kLeading},
 };
 
 } // namespace
@@ -114,6 +121,7 @@ void CellEditingDialog::BuildLookControls() {
     connect(faces, &QComboBox::currentIndexChanged, this, [this, faces](int index) {
         if (index < 0) return;
         fields_.currentLook.face = faces->itemText(index);
+        fields_.touched |= touched::kFace;
         ShowLook();
     });
 
@@ -128,6 +136,7 @@ void CellEditingDialog::BuildLookControls() {
     connect(sizes, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
         fields_.currentLook.size = int16_t(index + kSmallestSize);
+        fields_.touched |= touched::kSize;
         ShowLook();
     });
 
@@ -139,8 +148,9 @@ void CellEditingDialog::BuildLookControls() {
         auto* box = AddControl<QCheckBox>(page_, style.id, QRect(13, style.y, 126, 24), text);
         box->setFont(font);
         box->setChecked(fields_.resultLook.*style.flag == 1);
-        connect(box, &QCheckBox::toggled, this, [this, flag = style.flag](bool on) {
-            fields_.currentLook.*flag = on ? 1 : 0;
+        connect(box, &QCheckBox::toggled, this, [this, style](bool on) {
+            fields_.currentLook.*style.flag = on ? 1 : 0;
+            fields_.touched |= style.touchedBit;
             ShowLook();
         });
     }
@@ -209,6 +219,7 @@ void CellEditingDialog::BuildAlignmentControls() {
     connect(group, &QButtonGroup::idClicked, this, [this](int chosen) {
         for (size_t i = 0; i < fields_.alignmentFlags.size(); ++i)
             fields_.alignmentFlags[i] = int(i) == chosen ? 1 : 0;
+        fields_.touched |= touched::kAlignment;
     });
 }
 
@@ -227,8 +238,10 @@ void CellEditingDialog::BuildNumberControls() {
         formats_->addButton(radio, format);
         radio->setChecked(fields_.numberFormat == format);
     }
-    connect(formats_, &QButtonGroup::idClicked, this,
-            [this](int format) { fields_.numberFormat = int16_t(format); });
+    connect(formats_, &QButtonGroup::idClicked, this, [this](int format) {
+        fields_.numberFormat = int16_t(format);
+        fields_.touched |= touched::kNumberFormat;
+    });
 
     auto* display =
         AddControl<QCheckBox>(page_, 10364, QRect(5, 702, 310, 18), messages.Message(20, 1));
@@ -236,6 +249,7 @@ void CellEditingDialog::BuildNumberControls() {
     display->setChecked(fields_.numberDisplay == 1);
     connect(display, &QCheckBox::toggled, this, [this](bool on) {
         fields_.numberDisplay = on ? 1 : 0;
+        fields_.touched |= touched::kNumberDisplay;
         ShowNumberDisplay();
     });
 
@@ -262,6 +276,7 @@ void CellEditingDialog::TakeCapturedColour(int32_t CellLook::*colour, ColourSwat
     if (state_.capturedColour < 0) return;
     fields_.currentLook.*colour = state_.capturedColour;
     fields_.resultLook.*colour = state_.capturedColour;
+    fields_.touched |= TouchedBitOf(colour);
     swatch->setColour(state_.capturedColour);
     ShowLook();
 }
@@ -270,6 +285,7 @@ void CellEditingDialog::ChooseColour(int32_t CellLook::*colour, ColourSwatch* sw
     const auto chosen = ui_.ChooseColour(kChooserStartColour);
     if (!chosen) return;
     fields_.currentLook.*colour = *chosen;
+    fields_.touched |= TouchedBitOf(colour);
     swatch->setColour(*chosen);
     ShowLook();
 }

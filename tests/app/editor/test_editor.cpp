@@ -735,6 +735,18 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
         EXPECT_EQ(document().cell(column, 0).bold, 0) << column;
         EXPECT_EQ(document().cell(column, 0).text, QString(QChar(u'A' + column))) << column;
     }
+
+    // A colour set to the one the shown cell already has still goes to every cell.
+    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+        fields.touched |= touched::kBackground;
+        return true;
+    };
+    state.cursor = {0, 0, 0, 0};
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Return);
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(document().cell(column, 0).backColour, 0x00FF00) << column;
 }
 
 TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
