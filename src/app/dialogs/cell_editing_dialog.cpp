@@ -290,6 +290,10 @@ void CellEditingDialog::ChooseColour(int32_t CellLook::*colour, ColourSwatch* sw
     ShowLook();
 }
 
+void CellEditingDialog::TypeText(const QString& text) {
+    text_->insertPlainText(text);
+}
+
 void CellEditingDialog::ShowLook() {
     preview_->setLook(fields_.currentLook);
 }

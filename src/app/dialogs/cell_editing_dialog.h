@@ -28,6 +28,8 @@ public:
 
     void Accept();
     void Cancel();
+    // Adds to the text box what the user goes on typing.
+    void TypeText(const QString& text);
 
     // Sizes the dialog for a screen whose windows may take `available`.
     void FitInto(const QRect& available);

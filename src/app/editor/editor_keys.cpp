@@ -3,6 +3,7 @@
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
 #include "app/editor/selection_run.h"
+#include "app/editor/typed_key.h"
 #include "app/messages/message_table.h"
 
 #include <algorithm>
@@ -18,12 +19,6 @@ constexpr int32_t kTableEndMargin = 4;
 constexpr int32_t kCursorColour = 0x0080FF;
 // Room kept between the cursor's cell and the view's edge when the view follows it.
 constexpr int kCursorMargin = 4;
-
-bool TypesText(const QString& text, Qt::KeyboardModifiers modifiers) {
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-}
 
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "app/messages/message_table.h"
 #include "app/shell/association_prompt.h"
 #include "app/shell/file_dialogs.h"
+#include "app/shell/type_ahead.h"
 #include "model/favourite_palette.h"
 #include "model/settings_file.h"
 #include "render/colour.h"
@@ -182,7 +183,9 @@ void QtUi::RunTitleBarDialog(TableSettings& settings, AppState& state) {
 
 bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state,
                                 const CellEditOpening& opening) {
+    TypeAhead typeAhead;
     CellEditingDialog dialog(parent_, *this, fields, state, opening);
+    typeAhead.SendTo(&dialog, [&dialog](const QString& text) { dialog.TypeText(text); });
     dialog.exec();
     return fields.result == 1;
 }

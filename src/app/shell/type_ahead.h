@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+// Keys typed while a dialog is being built and shown reach the window under it, which the
+// dialog blocks: they would be lost. From construction on, typed characters meant for other
+// windows are kept (and clicks for them dropped); once SendTo names the dialog they go to it.
+class TypeAhead : public QObject {
+public:
+    TypeAhead();
+    ~TypeAhead() override;
+
+    // Hands over what was kept, and from now on each character as it comes.
+    void SendTo(QWidget* dialog, std::function<void(const QString&)> type);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool InsideDialog(QObject* watched) const;
+
+    QString kept_;
+    QPointer<QWidget> dialog_;
+    std::function<void(const QString&)> type_;
+};
