@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "content/style_file.h"
 #include "model/settings_file.h"
 
 #include <QGuiApplication>
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     const CliResult result = RunCli(
         arguments,
         {SettingsFilePath(SettingsFolder(QGuiApplication::applicationDirPath(), environment)),
-         environment.value(QStringLiteral("QUADRIVEL_PASSWORD"))});
+         environment.value(QStringLiteral("QUADRIVEL_PASSWORD")), StylesFolderFrom(environment)});
     fwrite(result.out.constData(), 1, size_t(result.out.size()), stdout);
     for (const QString& message : result.messages)
         fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(message.simplified()));

@@ -33,8 +33,8 @@ std::optional<int32_t> ColourFrom(const QJsonValue& value) {
 const struct {
     StyleLines lines;
     const char* text;
-} kLineNames[] = {{StyleLines::Grid, "grid"}, {StyleLines::Rows, "rows"},
-                  {StyleLines::Columns, "columns"}};
+} kLineNames[] = {
+    {StyleLines::Grid, "grid"}, {StyleLines::Rows, "rows"}, {StyleLines::Columns, "columns"}};
 
 QJsonObject PartObject(const PartLook& look) {
     return {{QStringLiteral("fill"), ColourText(look.backColour)},
@@ -53,8 +53,8 @@ std::optional<PartLook> PartFrom(const QJsonValue& value) {
     const QJsonValue font = object.value(QStringLiteral("font"));
     const int size = object.value(QStringLiteral("size")).toInt(-1);
     const int alignment = object.value(QStringLiteral("alignment")).toInt();
-    if (!fill || !text || !font.isString() || font.toString().size() > kFontNameBytes ||
-        size < 0 || size > 999 || alignment < kAlignLeft || alignment > kAlignJustified)
+    if (!fill || !text || !font.isString() || font.toString().size() > kFontNameBytes || size < 0 ||
+        size > 999 || alignment < kAlignLeft || alignment > kAlignJustified)
         return std::nullopt;
     PartLook look;
     look.backColour = *fill;
@@ -148,8 +148,7 @@ std::optional<TableStyle> StyleFromJson(const QByteArray& json) {
 UserStyles LoadUserStyles(const QString& folder) {
     UserStyles found;
     const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
         QFile file(dir.filePath(name));
         std::optional<TableStyle> style;

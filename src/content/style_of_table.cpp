@@ -15,8 +15,8 @@ PartLook LookOf(const CellRecord& cell, int16_t textAlignment) {
     look.italic = cell.italic;
     look.fontName = cell.fontName;
     look.fontSize = cell.fontSize;
-    const bool placesText = cell.numericAllowed == 0 && cell.alignment >= kAlignLeft &&
-                            cell.alignment <= kAlignJustified;
+    const bool placesText =
+        !IsNumberCell(cell) && cell.alignment >= kAlignLeft && cell.alignment <= kAlignJustified;
     look.textAlignment = placesText ? cell.alignment : textAlignment;
     return look;
 }

@@ -15,10 +15,6 @@ struct StyleRegion {
     int bottom = -1;
 };
 
-bool IsNumberCell(const CellRecord& cell) {
-    return cell.numericAllowed == 1 || ReadDataNumber(cell.text.trimmed(), u'.').has_value();
-}
-
 bool IsRotated(int16_t alignment) {
     return alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred;
 }
@@ -87,14 +83,16 @@ void ApplyTableValues(Document& document, const TableStyle& style) {
 } // namespace
 
 const TableStyle* FindStyle(const std::vector<TableStyle>& styles, const QString& name) {
-    const auto found = std::find_if(styles.begin(), styles.end(),
-                                    [&name](const TableStyle& style) { return style.name == name; });
+    const auto found = std::find_if(styles.begin(), styles.end(), [&name](const TableStyle& style) {
+        return style.name == name;
+    });
     return found == styles.end() ? nullptr : &*found;
 }
 
 QStringList StyleNames(const std::vector<TableStyle>& styles) {
     QStringList names;
-    for (const TableStyle& style : styles) names.append(style.name);
+    for (const TableStyle& style : styles)
+        names.append(style.name);
     return names;
 }
 
@@ -117,8 +115,11 @@ void ApplyStyleToSelection(Document& document, const TableStyle& style) {
             region.bottom = std::max(region.bottom, row);
         }
     }
-    ApplyLooks(document, style, region,
-               [](const CellRecord& cell) { return cell.selected == 1; });
+    ApplyLooks(document, style, region, [](const CellRecord& cell) { return cell.selected == 1; });
+}
+
+bool IsNumberCell(const CellRecord& cell) {
+    return cell.numericAllowed == 1 || ReadDataNumber(cell.text.trimmed(), u'.').has_value();
 }
 
 bool AnyCellSelected(const Document& document) {

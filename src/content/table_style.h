@@ -58,3 +58,5 @@ void ApplyTableStyle(Document& document, const TableStyle& style);
 // table; the table-wide lines and title bars stay.
 void ApplyStyleToSelection(Document& document, const TableStyle& style);
 bool AnyCellSelected(const Document& document);
+// A cell shown as a number, or whose text reads fully as one.
+bool IsNumberCell(const CellRecord& cell);

@@ -45,6 +45,8 @@ inline constexpr int kRedo = 2019;
 inline constexpr int kCopyPicture = 2076;
 inline constexpr int kImportData = 2160;
 inline constexpr int kPasteData = 2161;
+inline constexpr int kTableStyle = 2170;
+inline constexpr int kSaveAsStyle = 2171;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).
@@ -59,4 +61,4 @@ inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
 // Disabled while no table is shown.
 inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051,
                                          1021, 1020, 1025, 1050, 1088, 1023, 1024, 1031,
-                                         1032, 2015, 2016, 2017, 2018, 2076};
+                                         1032, 2015, 2016, 2017, 2018, 2076, 2170, 2171};

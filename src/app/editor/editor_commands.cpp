@@ -101,6 +101,10 @@ void Editor::Command(int id) {
         return ImportData();
     case kPasteData:
         return PasteData();
+    case kTableStyle:
+        return TableStyles();
+    case kSaveAsStyle:
+        return SaveAsStyle();
     default:
         return;
     }

@@ -34,7 +34,7 @@ constexpr GroupShape kShapes[] = {
     {62, 2, 100},  {63, 1, 100}, {64, 2, 100},  {65, 5, 100},  {66, 2, 100}, {67, 1, 100},
     {68, 11, 100}, {69, 9, 100}, {70, 7, 100},  {71, 11, 100}, {72, 2, 100}, {73, 5, 200},
     {74, 2, 100},  {75, 2, 100}, {76, 5, 120},  {77, 13, 100}, {78, 2, 100}, {79, 1, 100},
-    {80, 6, 100},
+    {80, 6, 100},  {81, 20, 100},
 };
 
 struct EnglishText {
@@ -257,6 +257,8 @@ constexpr EnglishText kEnglishList[] = {
     {80, 1, u"A recovery copy with unsaved changes was found for:"},
     {80, 3, u"Restore"},
     {80, 6, u"The recovery copy could not be written: "},
+    {81, 1, u"Table style…"},
+    {81, 12, u"Plain grid"},
 };
 
 // The rows given in all seven languages, in language order.
