@@ -1,6 +1,7 @@
 #include "content/style_file.h"
 
 #include "model/whole_file_write.h"
+#include "model/xdg_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,11 +80,8 @@ bool OptionalPartFrom(const QJsonObject& object, const QString& key,
 } // namespace
 
 QString StylesFolderFrom(const QProcessEnvironment& environment) {
-    QString dataHome = environment.value(QStringLiteral("XDG_DATA_HOME"));
-    // Relative values are invalid by the XDG rules and are ignored.
-    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
-        dataHome = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/share");
-    return dataHome + QStringLiteral("/quadrivel/styles");
+    return XdgProgramFolder(environment, QStringLiteral("XDG_DATA_HOME"),
+                            QStringLiteral(".local/share"), QStringLiteral("styles"));
 }
 
 QByteArray StyleJson(const TableStyle& style) {

@@ -199,3 +199,15 @@ TEST(TableStyle, BuiltInTextsReachAaContrastAgainstTheirFills) {
         }
     }
 }
+
+TEST(TableStyle, UserStylesLiveInTheXdgDataFolder) {
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), QStringLiteral("/home/ana"));
+    EXPECT_EQ(StylesFolderFrom(environment),
+              QStringLiteral("/home/ana/.local/share/quadrivel/styles"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("relative/data"));
+    EXPECT_EQ(StylesFolderFrom(environment),
+              QStringLiteral("/home/ana/.local/share/quadrivel/styles"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("/data"));
+    EXPECT_EQ(StylesFolderFrom(environment), QStringLiteral("/data/quadrivel/styles"));
+}
