@@ -49,7 +49,8 @@ std::vector<TableStyle> MakeBuiltInStyles() {
     headerColumn.firstColumn = Look(Rgb(0xE2EFDA), kBlack, 1);
     styles.push_back(headerColumn);
 
-    styles.push_back(Style("minimal", StyleLines::Rows, Rgb(0xBFBFBF), Look(kWhite, kBlack, 1)));
+    styles.push_back(
+        Style("minimal", StyleLines::Rows, Rgb(0xBFBFBF), Look(kWhite, kBlack, 1, kAlignCentred)));
     styles.push_back(Style("dark-header", StyleLines::Grid, Rgb(0x808080), Header(Rgb(0x262626))));
 
     TableStyle ledger =

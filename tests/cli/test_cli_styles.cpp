@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 TEST(CliStyles, StylesAreListedFoundByNameAndRefusedWhenUnknown) {
@@ -70,4 +71,35 @@ TEST(CliStyles, ImportWithAStyleEqualsImportThenStyle) {
     EXPECT_EQ(cells[1].toObject()[QStringLiteral("backColour")].toInt(), 0x965430); // header
     EXPECT_EQ(cells[3].toObject()[QStringLiteral("alignment")].toInt(), 132);       // 2.5
     EXPECT_EQ(cells[3].toObject()[QStringLiteral("shownText")].toString(), QStringLiteral("2.50"));
+}
+
+TEST(CliStyles, TheProgramKeepsStyleOptionsAndFindsTheUsersFolder) {
+    TempFolder folder;
+    TableStyle mine = BuiltInStyles()[1];
+    mine.name = QStringLiteral("mine");
+    ASSERT_TRUE(SaveUserStyle(folder.Path(QStringLiteral("quadrivel/styles")), mine).ok());
+    const QString data = folder.Write(QStringLiteral("data.csv"), "Item,Price\nTea,2.5\n");
+    const QString out = folder.Path(QStringLiteral("out.qdvl"));
+    const QString expected = folder.Path(QStringLiteral("expected.qdvl"));
+    ASSERT_EQ(RunCli({QStringLiteral("import"), data, expected, QStringLiteral("--style"),
+                      QStringLiteral("header")})
+                  .exitCode,
+              kExitSuccess);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.Path({}));
+    const auto run = [&](const QStringList& arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(QUADRIVEL_CLI), arguments);
+        process.waitForFinished(60000);
+        return process.exitCode();
+    };
+    EXPECT_EQ(run({QStringLiteral("import"), data, out, QStringLiteral("--style"),
+                   QStringLiteral("nope")}),
+              kExitUsage);
+    EXPECT_EQ(run({QStringLiteral("import"), data, out, QStringLiteral("--style"),
+                   QStringLiteral("mine")}),
+              kExitSuccess);
+    EXPECT_EQ(TempFolder::Read(out), TempFolder::Read(expected));
 }
