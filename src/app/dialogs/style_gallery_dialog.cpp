@@ -26,7 +26,10 @@ QIcon TileIcon(const QImage& preview) {
         painter.drawImage((kTileSize.width() - shown.width()) / 2,
                           (kTileSize.height() - shown.height()) / 2, shown);
     }
-    return QIcon(QPixmap::fromImage(tile));
+    // The chosen tile keeps its true colours; the list marks it with its caption.
+    QIcon icon(QPixmap::fromImage(tile));
+    icon.addPixmap(QPixmap::fromImage(tile), QIcon::Selected);
+    return icon;
 }
 
 // "Table style…" as a window title.
