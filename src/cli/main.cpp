@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
     // Taken before Qt reads its own options from argv: it would take "--style NAME" for the
     // widget style and drop it.
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QGuiApplication application(argc, argv);
 
     // The editor's own settings file, found as the editor finds it.
