@@ -1,6 +1,9 @@
+#include "bench_goal.h"
+#include "content/built_in_styles.h"
 #include "content/clock.h"
 #include "content/operations.h"
 #include "content/series_evaluation.h"
+#include "content/table_style.h"
 #include "model/document.h"
 
 #include <array>
@@ -76,5 +79,23 @@ void BM_RecomputeOperations(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecomputeOperations)->Unit(benchmark::kMillisecond);
+
+// A style with header, bands and a last row over the full table, its texts half numbers.
+void BM_ApplyTableStyle(benchmark::State& state) {
+    constexpr double kGoalMs = 20;
+    Document document = FullTable();
+    for (int row = 0; row < kGridCapacity; ++row) {
+        for (int column = 1; column < kGridCapacity - 1; ++column)
+            document.cell(column, row).text =
+                column % 2 == 0 ? QString::number(row * column) : QStringLiteral("text");
+    }
+    const TableStyle& ledger = *FindStyle(BuiltInStyles(), QStringLiteral("ledger"));
+    const double fastest = FastestRunMs(state, [&] {
+        ApplyTableStyle(document, ledger);
+        benchmark::DoNotOptimize(document.cell(1, 1).backColour);
+    });
+    ReportAgainstGoal(state, "cpu_ms", fastest, kGoalMs);
+}
+BENCHMARK(BM_ApplyTableStyle)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 
 #include "cli/cli_import.h"
+#include "cli/cli_style.h"
 #include "cli/password_source.h"
 #include "cli/table_dump.h"
 #include "content/clock.h"
@@ -8,8 +9,8 @@
 #include "content/operations.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
-#include "render/cell_image.h"
 #include "quadrivel_version.h"
+#include "render/cell_image.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -31,7 +32,9 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
     "                                 [options]\n"
-    "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C]\n"
+    "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C] [--style NAME]\n"
+    "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
+    "       quadrivel-cli styles\n"
     "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
     "         --decimals N (2 to 6); without a password option, QUADRIVEL_PASSWORD is used\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
@@ -42,6 +45,9 @@ const QString kUsage = QStringLiteral(
     "OUT may not be the input file.\n"
     "import reads CSV or TSV (comma, semicolon or tab, detected unless --delimiter C or tab;\n"
     "UTF-8 or Windows-1252) into a new table; cells 104x28 unless --cell-size (10 to 290).\n"
+    "style writes FILE with the table style NAME to OUT.qdvl; import --style NAME styles the\n"
+    "new table. styles lists the names: the built-in ones, then the user's own from\n"
+    "$XDG_DATA_HOME/quadrivel/styles. An unknown NAME is a usage error that lists them.\n"
     "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file or data that\n"
     "cannot become a table, 4 protected, 5 output not written");
 
@@ -92,6 +98,7 @@ struct Options {
     ExportLook look;
     QString password;
     QString passwordFile;
+    QString styleName;
     int decimalPlaces = kFewestDecimals;
     int16_t characterSet = 0;
     std::unique_ptr<Clock> clock;
@@ -111,16 +118,23 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const QCommandLineOption decimals(QStringLiteral("decimals"), QString(), QStringLiteral("N"));
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("N"));
     const QCommandLineOption transparent(QStringLiteral("transparent"));
-    parser.addOptions({raw, kind, today, password, passwordFile, decimals, scale, transparent});
+    const QCommandLineOption style(QStringLiteral("style"), QString(), QStringLiteral("NAME"));
+    parser.addOptions(
+        {raw, kind, today, password, passwordFile, decimals, scale, transparent, style});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
 
     const QStringList positional = parser.positionalArguments();
     options.command = positional.value(0);
     const bool dump = options.command == QStringLiteral("dump");
-    const bool pictures =
-        options.command == QStringLiteral("render") || options.command == QStringLiteral("export");
+    const bool styling = options.command == QStringLiteral("style");
+    const bool pictures = styling || options.command == QStringLiteral("render") ||
+                          options.command == QStringLiteral("export");
     if (!(dump && positional.size() == 2) && !(pictures && positional.size() == 3)) return {kUsage};
+    if (parser.isSet(style) != styling)
+        return styling ? QStringLiteral("style needs --style NAME")
+                       : QStringLiteral("--style belongs to style and import");
+    options.styleName = parser.value(style);
     options.file = positional[1];
     options.out = positional.value(2);
 
@@ -149,7 +163,7 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
             return options.out + QStringLiteral(": --transparent needs a .png, .webp, .svg or "
                                                 ".pdf file of the jpeg kind");
     }
-    if (!dump && IsSameFile(options.file, options.out))
+    if (!dump && !styling && IsSameFile(options.file, options.out))
         return options.out + QStringLiteral(": the output would overwrite the input file");
 
     options.decimalPlaces = settings.decimalPlaces;
@@ -238,11 +252,21 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
         return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
     if (arguments == QStringList{QStringLiteral("--help")})
         return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
-    if (arguments.value(0) == QStringLiteral("import")) return RunImport(arguments, kUsage);
+    if (arguments.value(0) == QStringLiteral("import"))
+        return RunImport(arguments, kUsage, environment.stylesFolder);
+    if (arguments == QStringList{QStringLiteral("styles")})
+        return ListStyles(environment.stylesFolder);
     Options options;
     const QString usageError = ParseArguments(arguments, settings, options);
     if (!usageError.isEmpty())
         return Failure(kExitUsage, usageError == kUsage ? kUsage : usageError + u'\n' + kUsage);
+    QStringList styleMessages;
+    std::optional<TableStyle> style;
+    if (options.command == QStringLiteral("style")) {
+        QString unknown;
+        style = ChosenStyle(options.styleName, environment.stylesFolder, styleMessages, unknown);
+        if (!style) return {kExitUsage, {}, unknown, styleMessages};
+    }
     if (std::optional<CliResult> failure = ResolvePassword(options, environment)) return *failure;
 
     const QString answer = options.password;
@@ -257,6 +281,15 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
                 .arg(options.file)
                 .arg(status.missingCells));
     if (!status.warning.isEmpty()) messages.texts.append(status.warning);
+    messages.texts += styleMessages;
+    if (style) {
+        ApplyTableStyle(document, *style);
+        const Status written = SaveWorkFile(options.out, document);
+        CliResult result =
+            written.ok() ? CliResult{} : Failure(ExitCodeFor(written.code), written.detail);
+        result.messages = messages.texts;
+        return result;
+    }
     const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
     if (options.command != QStringLiteral("dump")) {
         const Status written = WritePicture(options, document, render, messages);

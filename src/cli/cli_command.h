@@ -25,6 +25,7 @@ struct CliResult {
 struct CliEnvironment {
     QString settingsPath;     // the editor's settings file; empty or missing: defaults
     QString passwordVariable; // QUADRIVEL_PASSWORD, used when no password option is given
+    QString stylesFolder;     // the user's own table styles; empty: none
 };
 
 // Runs one quadrivel-cli command; arguments exclude the program name. The decimals and the

@@ -1,5 +1,6 @@
 #include "cli/cli_import.h"
 
+#include "cli/cli_style.h"
 #include "content/table_from_data.h"
 #include "model/delimited_text.h"
 #include "model/work_file.h"
@@ -26,6 +27,7 @@ struct ImportOptions {
     int cellWidth = kDefaultCellWidth;
     int cellHeight = kDefaultCellHeight;
     std::optional<QChar> delimiter;
+    std::optional<QString> style;
 };
 
 // Fills `options`; an empty text when the arguments are valid, else the reason.
@@ -36,7 +38,8 @@ QString ParseImportArguments(const QStringList& arguments, const QString& usage,
     const QCommandLineOption cellSize(QStringLiteral("cell-size"), QString(),
                                       QStringLiteral("WxH"));
     const QCommandLineOption delimiter(QStringLiteral("delimiter"), QString(), QStringLiteral("C"));
-    parser.addOptions({cellSize, delimiter});
+    const QCommandLineOption style(QStringLiteral("style"), QString(), QStringLiteral("NAME"));
+    parser.addOptions({cellSize, delimiter, style});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
     const QStringList positional = parser.positionalArguments();
@@ -65,6 +68,7 @@ QString ParseImportArguments(const QStringList& arguments, const QString& usage,
         else
             return QStringLiteral("--delimiter needs one character (or \"tab\"), not a quote");
     }
+    if (parser.isSet(style)) options.style = parser.value(style);
     return {};
 }
 
@@ -87,11 +91,19 @@ QString Refusal(const DelimitedText& data) {
 
 } // namespace
 
-CliResult RunImport(const QStringList& arguments, const QString& usage) {
+CliResult RunImport(const QStringList& arguments, const QString& usage,
+                    const QString& stylesFolder) {
     ImportOptions options;
     const QString usageError = ParseImportArguments(arguments, usage, options);
     if (!usageError.isEmpty())
         return {kExitUsage, {}, usageError == usage ? usage : usageError + u'\n' + usage, {}};
+    QStringList messages;
+    std::optional<TableStyle> style;
+    if (options.style) {
+        QString unknown;
+        style = ChosenStyle(*options.style, stylesFolder, messages, unknown);
+        if (!style) return {kExitUsage, {}, unknown, messages};
+    }
 
     QFile file(options.data);
     if (!file.open(QIODevice::ReadOnly))
@@ -108,7 +120,8 @@ CliResult RunImport(const QStringList& arguments, const QString& usage) {
     settings.separatorPixels = kDefaultSeparator;
     settings.lineThickness = kDefaultThickness;
     CreateTableFromData(document, data, TableColumnsFor(data), TableRowsFor(data), kViewOrigin);
+    if (style) ApplyTableStyle(document, *style);
     const Status written = SaveWorkFile(options.out, document);
-    if (!written.ok()) return {kExitOutputNotWritten, {}, written.detail, {}};
-    return {};
+    if (!written.ok()) return {kExitOutputNotWritten, {}, written.detail, messages};
+    return {kExitSuccess, {}, {}, messages};
 }

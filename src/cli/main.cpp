@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "content/style_file.h"
 #include "model/settings_file.h"
 
 #include <QGuiApplication>
@@ -20,16 +21,19 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(QuietQtMessages);
     // Works without a display unless the caller chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Taken before Qt reads its own options from argv: it would take "--style NAME" for the
+    // widget style and drop it.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QGuiApplication application(argc, argv);
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
 
     // The editor's own settings file, found as the editor finds it.
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const CliResult result = RunCli(
         arguments,
         {SettingsFilePath(SettingsFolder(QGuiApplication::applicationDirPath(), environment)),
-         environment.value(QStringLiteral("QUADRIVEL_PASSWORD"))});
+         environment.value(QStringLiteral("QUADRIVEL_PASSWORD")), StylesFolderFrom(environment)});
     fwrite(result.out.constData(), 1, size_t(result.out.size()), stdout);
     for (const QString& message : result.messages)
         fprintf(stderr, "quadrivel-cli: %s\n", qPrintable(message.simplified()));

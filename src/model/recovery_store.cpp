@@ -2,6 +2,7 @@
 
 #include "model/file_problem.h"
 #include "model/whole_file_write.h"
+#include "model/xdg_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,11 +22,8 @@ QString NotePath(const QString& copyPath) {
 } // namespace
 
 QString RecoveryFolderFrom(const QProcessEnvironment& environment) {
-    QString stateHome = environment.value(QStringLiteral("XDG_STATE_HOME"));
-    // Relative values are invalid by the XDG rules and are ignored.
-    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
-        stateHome = environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/state");
-    return stateHome + QStringLiteral("/quadrivel/recovery");
+    return XdgProgramFolder(environment, QStringLiteral("XDG_STATE_HOME"),
+                            QStringLiteral(".local/state"), QStringLiteral("recovery"));
 }
 
 std::vector<RecoveryCopy> ListRecoveryCopies(const QString& folder) {

@@ -36,6 +36,11 @@ public:
     std::deque<QString> files;
     QString clipboard;
     std::deque<QString> passwords;
+    // A null text cancels the prompt, as does no answer; an unanswered gallery is closed.
+    QStringList textPrompts;
+    std::deque<QString> texts;
+    std::vector<std::vector<GalleryStyle>> galleries; // every gallery as it was shown
+    std::deque<std::optional<GalleryChoice>> galleryChoices;
     // The export's choices; unanswered, the proposal is taken as it stands.
     std::deque<std::optional<ExportLook>> exportLooks;
     std::vector<bool> transparencyOffered;
@@ -75,6 +80,16 @@ public:
         colourRequests.push_back(initialColour);
         if (whileChoosingColour) whileChoosingColour();
         return Next(colours, std::optional<int32_t>());
+    }
+    std::optional<QString> AskText(const QString& prompt, const QString&) override {
+        textPrompts.append(prompt);
+        const QString text = Next(texts, QString());
+        return text.isNull() ? std::nullopt : std::optional(text);
+    }
+    std::optional<GalleryChoice> RunStyleGallery(const std::vector<GalleryStyle>& styles,
+                                                 int) override {
+        galleries.push_back(styles);
+        return Next(galleryChoices, std::optional<GalleryChoice>());
     }
     QString AskWorkFilePassword() override {
         dialogsRun.append(QStringLiteral("password"));

@@ -182,7 +182,7 @@ TEST(CliDump, ASettingsFileThatIsNoFileLeavesTheDefaultsWithAWarning) {
     CliResult result;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] {
         result =
-            RunCli({QStringLiteral("dump"), table, QStringLiteral("--raw")}, {fifo.path(), {}});
+            RunCli({QStringLiteral("dump"), table, QStringLiteral("--raw")}, {fifo.path(), {}, {}});
     }));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(result.out.contains("\"decimalPlaces\":2"));

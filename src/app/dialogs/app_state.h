@@ -46,7 +46,8 @@ struct AppState {
     ProgramSettings settings;
     QString settingsPath; // where the settings are saved
     QString programFolder;
-    QString lastFolder; // where the export dialogs start
+    QString lastFolder;   // where the export dialogs start
+    QString stylesFolder; // the user's own table styles; empty: none
     QString decimalMask = QStringLiteral(".00");
     int32_t tableLoaded = 0;
     int32_t rightMouseMode = kRightModeCapture;

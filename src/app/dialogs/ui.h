@@ -3,9 +3,11 @@
 #include "render/export_cut.h"
 #include "render/message_sink.h"
 
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct AppState;
 struct CellEditFields;
@@ -19,6 +21,19 @@ enum class FileDialogMode { Open, Save };
 enum class SaveChoice { Save, Discard, Cancel };
 // The answers to the offer of a recovery copy at start-up.
 enum class RecoveryChoice { Restore, Discard, Later };
+
+// One style of the table-style gallery: its shown name and its preview of the table.
+struct GalleryStyle {
+    QString name;
+    QImage preview;
+    bool deletable = false; // the user's own styles
+};
+// What the user chose in the gallery, for the style of that index.
+enum class GalleryAction { Apply, Delete };
+struct GalleryChoice {
+    GalleryAction action = GalleryAction::Apply;
+    int index = 0;
+};
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
 // implementation; tests script the answers.
@@ -49,6 +64,11 @@ public:
     virtual QString ClipboardText() = 0;
     // The platform colour dialog; nothing when cancelled.
     virtual std::optional<int32_t> ChooseColour(int32_t initialColour) = 0;
+    // A line of text asked with `prompt`, proposed as `proposed`; nothing when cancelled.
+    virtual std::optional<QString> AskText(const QString& prompt, const QString& proposed) = 0;
+    // The table-style gallery with `current` chosen; nothing when closed without a choice.
+    virtual std::optional<GalleryChoice> RunStyleGallery(const std::vector<GalleryStyle>& styles,
+                                                         int current) = 0;
     // The password of a protected work file, or an empty text when the user gave up.
     virtual QString AskWorkFilePassword() = 0;
 

@@ -112,6 +112,10 @@ private:
     // Asks whether to go on when a table of these counts would leave part of the data out.
     bool AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount);
     TableSettings PlannedNewTable() const;
+    // The gallery of table styles, applied to the selected cells or else the whole table,
+    // and the table's look kept as a style of the user's.
+    void TableStyles();
+    void SaveAsStyle();
     // A table that replaced the open one: selection and image reports start afresh.
     void ShowReplacedTable();
     void SetLeftMouseMode(int32_t mode);

@@ -113,6 +113,10 @@ void Editor::Command(int id) {
         return PasteData();
     case kAutoSum:
         return AutoSumAtCursor();
+    case kTableStyle:
+        return TableStyles();
+    case kSaveAsStyle:
+        return SaveAsStyle();
     default:
         return;
     }

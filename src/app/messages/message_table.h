@@ -31,6 +31,21 @@ inline constexpr int kRestoreEntry = 3;   // the buttons: "Restore", "Discard", 
 inline constexpr int kDiscardEntry = 4;
 inline constexpr int kLaterEntry = 5;
 inline constexpr int kCopyFailedEntry = 6; // "The recovery copy could not be written: "
+// Messages of the table styles.
+inline constexpr int kStyleGroup = 81;
+inline constexpr int kTableStyleEntry = 1;      // "Table style…", the command and the gallery
+inline constexpr int kSaveAsStyleEntry = 2;     // "Save as style…"
+inline constexpr int kApplyStyleEntry = 3;      // "Apply"
+inline constexpr int kDeleteStyleEntry = 4;     // "Delete"
+inline constexpr int kStyleNameEntry = 5;       // "Style name:"
+inline constexpr int kDamagedStyleEntry = 6;    // "A style file is damaged and was skipped: "
+inline constexpr int kBuiltInNameEntry = 7;     // "A built-in style already has this name: "
+inline constexpr int kReplaceStyleEntry = 8;    // "A style with this name exists. Replace it?"
+inline constexpr int kStyleUnsavedEntry = 9;    // "The style could not be saved: "
+inline constexpr int kDeleteQuestionEntry = 10; // "Delete the style?"
+inline constexpr int kStyleUndeletedEntry = 11; // "The style file could not be deleted: "
+inline constexpr int kFirstStyleNameEntry = 12; // the built-in styles' names, in their order
+inline constexpr int kStyleNameRuleEntry = 20;  // "The style name is empty or longer than ..."
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

@@ -17,6 +17,7 @@ constexpr MessageGroup kGroups[] = {
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
+    {81, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -333,6 +334,27 @@ constexpr MessageText kTexts[] = {
 {80, 4, {u"Descartar", u"Descartar", u"Supprimer", u"Verwerfen", u"Discard", u"Scarta", u"Descartar"}},
 {80, 5, {u"Más tarde", u"Mais tarde", u"Plus tard", u"Später", u"Later", u"Più tardi", u"Més tard"}},
 {80, 6, {u"No se pudo escribir la copia de recuperación: ", u"Não foi possível gravar a cópia de recuperação: ", u"Impossible d'écrire la copie de récupération : ", u"Die Wiederherstellungskopie konnte nicht geschrieben werden: ", u"The recovery copy could not be written: ", u"Impossibile scrivere la copia di recupero: ", u"No s'ha pogut escriure la còpia de recuperació: "}},
+
+{81, 1, {u"Estilo de tabla…", u"Estilo de tabela…", u"Style de tableau…", u"Tabellenstil…", u"Table style…", u"Stile tabella…", u"Estil de taula…"}},
+{81, 2, {u"Guardar como estilo…", u"Salvar como estilo…", u"Enregistrer comme style…", u"Als Stil speichern…", u"Save as style…", u"Salva come stile…", u"Desa com a estil…"}},
+{81, 3, {u"Aplicar", u"Aplicar", u"Appliquer", u"Anwenden", u"Apply", u"Applica", u"Aplica"}},
+{81, 4, {u"Eliminar", u"Excluir", u"Supprimer", u"Löschen", u"Delete", u"Elimina", u"Suprimeix"}},
+{81, 5, {u"Nombre del estilo:", u"Nome do estilo:", u"Nom du style :", u"Name des Stils:", u"Style name:", u"Nome dello stile:", u"Nom de l'estil:"}},
+{81, 6, {u"Un archivo de estilo está dañado y se omitió: ", u"Um arquivo de estilo está danificado e foi ignorado: ", u"Un fichier de style est endommagé et a été ignoré : ", u"Eine Stildatei ist beschädigt und wurde übersprungen: ", u"A style file is damaged and was skipped: ", u"Un file di stile è danneggiato ed è stato saltato: ", u"Un fitxer d'estil està malmès i s'ha omès: "}},
+{81, 7, {u"Un estilo incorporado ya tiene este nombre: ", u"Um estilo integrado já tem este nome: ", u"Un style intégré porte déjà ce nom : ", u"Ein eingebauter Stil hat bereits diesen Namen: ", u"A built-in style already has this name: ", u"Uno stile predefinito ha già questo nome: ", u"Un estil integrat ja té aquest nom: "}},
+{81, 8, {u"Ya existe un estilo con este nombre. ¿Reemplazarlo?", u"Já existe um estilo com este nome. Substituí-lo?", u"Un style porte déjà ce nom. Le remplacer ?", u"Ein Stil mit diesem Namen existiert. Ersetzen?", u"A style with this name exists. Replace it?", u"Esiste già uno stile con questo nome. Sostituirlo?", u"Ja hi ha un estil amb aquest nom. Voleu substituir-lo?"}},
+{81, 9, {u"No se pudo guardar el estilo: ", u"Não foi possível salvar o estilo: ", u"Impossible d'enregistrer le style : ", u"Der Stil konnte nicht gespeichert werden: ", u"The style could not be saved: ", u"Impossibile salvare lo stile: ", u"No s'ha pogut desar l'estil: "}},
+{81, 10, {u"¿Eliminar el estilo?", u"Excluir o estilo?", u"Supprimer le style ?", u"Den Stil löschen?", u"Delete the style?", u"Eliminare lo stile?", u"Voleu suprimir l'estil?"}},
+{81, 11, {u"No se pudo eliminar el archivo de estilo: ", u"Não foi possível excluir o arquivo de estilo: ", u"Impossible de supprimer le fichier de style : ", u"Die Stildatei konnte nicht gelöscht werden: ", u"The style file could not be deleted: ", u"Impossibile eliminare il file di stile: ", u"No s'ha pogut suprimir el fitxer d'estil: "}},
+{81, 12, {u"Cuadrícula simple", u"Grade simples", u"Grille simple", u"Einfaches Gitter", u"Plain grid", u"Griglia semplice", u"Quadrícula simple"}},
+{81, 13, {u"Fila de encabezado", u"Linha de cabeçalho", u"Ligne d'en-tête", u"Kopfzeile", u"Header row", u"Riga di intestazione", u"Fila de capçalera"}},
+{81, 14, {u"Filas alternas", u"Linhas alternadas", u"Lignes alternées", u"Gebänderte Zeilen", u"Banded rows", u"Righe alternate", u"Files alternes"}},
+{81, 15, {u"Encabezado y primera columna", u"Cabeçalho e primeira coluna", u"En-tête et première colonne", u"Kopfzeile und erste Spalte", u"Header row and first column", u"Intestazione e prima colonna", u"Capçalera i primera columna"}},
+{81, 16, {u"Mínimo", u"Mínimo", u"Minimal", u"Minimal", u"Minimal", u"Minimo", u"Mínim"}},
+{81, 17, {u"Encabezado oscuro", u"Cabeçalho escuro", u"En-tête sombre", u"Dunkle Kopfzeile", u"Dark header", u"Intestazione scura", u"Capçalera fosca"}},
+{81, 18, {u"Libro contable", u"Livro contábil", u"Registre", u"Kassenbuch", u"Ledger", u"Libro mastro", u"Llibre de comptes"}},
+{81, 19, {u"Barras de título", u"Barras de título", u"Barres de titre", u"Titelleisten", u"Title bars", u"Barre del titolo", u"Barres de títol"}},
+{81, 20, {u"El nombre del estilo está vacío o tiene más de 40 caracteres.", u"O nome do estilo está vazio ou tem mais de 40 caracteres.", u"Le nom du style est vide ou dépasse 40 caractères.", u"Der Name des Stils ist leer oder länger als 40 Zeichen.", u"The style name is empty or longer than 40 characters.", u"Il nome dello stile è vuoto o supera i 40 caratteri.", u"El nom de l'estil és buit o té més de 40 caràcters."}},
 };
 // clang-format on
 

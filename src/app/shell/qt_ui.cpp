@@ -10,6 +10,7 @@
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
+#include "app/dialogs/style_gallery_dialog.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/shell/association_prompt.h"
@@ -24,6 +25,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QPushButton>
@@ -158,6 +160,23 @@ std::optional<ExportLook> QtUi::ChooseExportLook(const ExportLook& current,
                             transparencyPossible);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.look();
+}
+
+std::optional<QString> QtUi::AskText(const QString& prompt, const QString& proposed) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(MessageTable(state_.settings.currentLanguage).Message(63, 1));
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<GalleryChoice> QtUi::RunStyleGallery(const std::vector<GalleryStyle>& styles,
+                                                   int current) {
+    StyleGalleryDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), styles,
+                              current);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
 }
 
 QString QtUi::AskWorkFilePassword() {

@@ -23,6 +23,9 @@ public:
                                                bool transparencyPossible) override;
     QString ClipboardText() override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
+    std::optional<QString> AskText(const QString& prompt, const QString& proposed) override;
+    std::optional<GalleryChoice> RunStyleGallery(const std::vector<GalleryStyle>& styles,
+                                                 int current) override;
     QString AskWorkFilePassword() override;
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;
     bool RunConfigurationDialog(TableSettings& settings, AppState& state) override;

@@ -9,6 +9,7 @@
 #include "app/shell/qt_translation.h"
 #include "app/shell/qt_ui.h"
 #include "content/clock.h"
+#include "content/style_file.h"
 #include "model/recovery_store.h"
 #include "quadrivel_version.h"
 
@@ -65,6 +66,7 @@ int RunEditor(int argc, char* argv[]) {
     state.lastFolder = state.programFolder;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     state.settingsPath = SettingsFilePath(SettingsFolder(state.programFolder, environment));
+    state.stylesFolder = StylesFolderFrom(environment);
     QString settingsWarning;
     state.settings = LoadSettings(state.settingsPath, &settingsWarning);
 

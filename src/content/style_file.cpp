@@ -1,0 +1,175 @@
+#include "content/style_file.h"
+
+#include "model/whole_file_write.h"
+#include "model/xdg_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+
+namespace {
+
+const QString kFormat = QStringLiteral("quadrivel-style");
+constexpr int kVersion = 1;
+// A style is a few hundred bytes; anything much larger is not one.
+constexpr qint64 kLargestStyleFile = 64 * 1024;
+
+// Colours are written as people read them, "#RRGGBB".
+QString ColourText(int32_t bgr) {
+    const auto value = uint32_t(bgr) & 0xFFFFFF;
+    const uint32_t rgb = ((value & 0xFF) << 16) | (value & 0xFF00) | (value >> 16);
+    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+std::optional<int32_t> ColourFrom(const QJsonValue& value) {
+    const QString text = value.toString();
+    bool ok = false;
+    const uint32_t rgb = text.mid(1).toUInt(&ok, 16);
+    if (text.size() != 7 || !text.startsWith(u'#') || !ok) return std::nullopt;
+    return int32_t(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16));
+}
+
+const struct {
+    StyleLines lines;
+    const char* text;
+} kLineNames[] = {
+    {StyleLines::Grid, "grid"}, {StyleLines::Rows, "rows"}, {StyleLines::Columns, "columns"}};
+
+QJsonObject PartObject(const PartLook& look) {
+    return {{QStringLiteral("fill"), ColourText(look.backColour)},
+            {QStringLiteral("text"), ColourText(look.textColour)},
+            {QStringLiteral("bold"), look.bold == 1},
+            {QStringLiteral("italic"), look.italic == 1},
+            {QStringLiteral("font"), look.fontName},
+            {QStringLiteral("size"), look.fontSize},
+            {QStringLiteral("alignment"), look.textAlignment}};
+}
+
+std::optional<PartLook> PartFrom(const QJsonValue& value) {
+    const QJsonObject object = value.toObject();
+    const auto fill = ColourFrom(object.value(QStringLiteral("fill")));
+    const auto text = ColourFrom(object.value(QStringLiteral("text")));
+    const QJsonValue font = object.value(QStringLiteral("font"));
+    const int size = object.value(QStringLiteral("size")).toInt(-1);
+    const int alignment = object.value(QStringLiteral("alignment")).toInt();
+    if (!fill || !text || !font.isString() || font.toString().size() > kFontNameBytes || size < 0 ||
+        size > 999 || alignment < kAlignLeft || alignment > kAlignJustified)
+        return std::nullopt;
+    PartLook look;
+    look.backColour = *fill;
+    look.textColour = *text;
+    look.bold = object.value(QStringLiteral("bold")).toBool() ? 1 : 0;
+    look.italic = object.value(QStringLiteral("italic")).toBool() ? 1 : 0;
+    look.fontName = font.toString();
+    look.fontSize = int16_t(size);
+    look.textAlignment = int16_t(alignment);
+    return look;
+}
+
+// A part that may be left out: absent or null is "none", anything else must be a part.
+bool OptionalPartFrom(const QJsonObject& object, const QString& key,
+                      std::optional<PartLook>& part) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull()) return true;
+    part = PartFrom(value);
+    return part.has_value();
+}
+
+} // namespace
+
+QString StylesFolderFrom(const QProcessEnvironment& environment) {
+    return XdgProgramFolder(environment, QStringLiteral("XDG_DATA_HOME"),
+                            QStringLiteral(".local/share"), QStringLiteral("styles"));
+}
+
+QByteArray StyleJson(const TableStyle& style) {
+    QJsonObject object{{QStringLiteral("format"), kFormat},
+                       {QStringLiteral("version"), kVersion},
+                       {QStringLiteral("name"), style.name},
+                       {QStringLiteral("oddRows"), PartObject(style.oddRows)},
+                       {QStringLiteral("evenRows"), PartObject(style.evenRows)},
+                       {QStringLiteral("lineColour"), ColourText(style.lineColour)},
+                       {QStringLiteral("lineThickness"), style.lineThickness},
+                       {QStringLiteral("titleBar"), style.titleBar},
+                       {QStringLiteral("barBorder"), ColourText(style.barBorder)}};
+    for (const auto& name : kLineNames) {
+        if (name.lines == style.lines)
+            object.insert(QStringLiteral("lines"), QString::fromLatin1(name.text));
+    }
+    if (style.header) object.insert(QStringLiteral("header"), PartObject(*style.header));
+    if (style.firstColumn)
+        object.insert(QStringLiteral("firstColumn"), PartObject(*style.firstColumn));
+    if (style.lastRow) object.insert(QStringLiteral("lastRow"), PartObject(*style.lastRow));
+    return QJsonDocument(object).toJson();
+}
+
+std::optional<TableStyle> StyleFromJson(const QByteArray& json) {
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json, &error).object();
+    if (error.error != QJsonParseError::NoError ||
+        object.value(QStringLiteral("format")).toString() != kFormat ||
+        object.value(QStringLiteral("version")).toInt() != kVersion)
+        return std::nullopt;
+
+    TableStyle style;
+    style.name = object.value(QStringLiteral("name")).toString().trimmed();
+    const auto odd = PartFrom(object.value(QStringLiteral("oddRows")));
+    const auto even = PartFrom(object.value(QStringLiteral("evenRows")));
+    const auto lineColour = ColourFrom(object.value(QStringLiteral("lineColour")));
+    const auto barBorder = ColourFrom(object.value(QStringLiteral("barBorder")));
+    const int thickness = object.value(QStringLiteral("lineThickness")).toInt();
+    const QString lines = object.value(QStringLiteral("lines")).toString();
+    bool linesKnown = false;
+    for (const auto& name : kLineNames) {
+        if (lines == QLatin1String(name.text)) {
+            style.lines = name.lines;
+            linesKnown = true;
+        }
+    }
+    if (style.name.isEmpty() || style.name.size() > kStyleNameMaxLength || !odd || !even ||
+        !lineColour || !barBorder || thickness < 1 || thickness > 5 || !linesKnown ||
+        !OptionalPartFrom(object, QStringLiteral("header"), style.header) ||
+        !OptionalPartFrom(object, QStringLiteral("firstColumn"), style.firstColumn) ||
+        !OptionalPartFrom(object, QStringLiteral("lastRow"), style.lastRow))
+        return std::nullopt;
+    style.oddRows = *odd;
+    style.evenRows = *even;
+    style.lineColour = *lineColour;
+    style.lineThickness = thickness;
+    style.titleBar = object.value(QStringLiteral("titleBar")).toBool();
+    style.barBorder = *barBorder;
+    return style;
+}
+
+UserStyles LoadUserStyles(const QString& folder) {
+    UserStyles found;
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        std::optional<TableStyle> style;
+        if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestStyleFile)
+            style = StyleFromJson(file.readAll());
+        if (!style) {
+            found.damaged.append(name);
+            continue;
+        }
+        found.styles.push_back(*style);
+        found.paths.append(file.fileName());
+    }
+    return found;
+}
+
+QString UserStylePath(const QString& folder, const QString& name) {
+    // Percent-encoding keeps "/" and other troublesome characters out of the file name.
+    return folder + u'/' + QString::fromLatin1(QUrl::toPercentEncoding(name)) +
+           QStringLiteral(".json");
+}
+
+Status SaveUserStyle(const QString& folder, const TableStyle& style) {
+    if (!QDir().mkpath(folder))
+        return {StatusCode::WriteFailed, folder + QStringLiteral(": the folder cannot be made")};
+    return WriteWholeFile(UserStylePath(folder, style.name), StyleJson(style));
+}

@@ -1,0 +1,83 @@
+#include "app/editor/selection_run.h"
+#include "app/editor_test_fixture.h"
+#include "content/built_in_styles.h"
+#include "content/style_file.h"
+
+namespace {
+
+class StylesTest : public EditorTest {
+protected:
+    StylesTest() { state.stylesFolder = folder.Path(QStringLiteral("styles")); }
+
+    static int BuiltInIndex(const char* name) {
+        const auto& styles = BuiltInStyles();
+        for (size_t i = 0; i < styles.size(); ++i) {
+            if (styles[i].name == QLatin1String(name)) return int(i);
+        }
+        return -1;
+    }
+    void Choose(GalleryAction action, int index) {
+        ui.galleryChoices.push_back(GalleryChoice{action, index});
+    }
+};
+
+} // namespace
+
+TEST_F(StylesTest, ApplyingAStyleIsOneStepThatUndoTakesBackToTheSavedBytes) {
+    NewTable(4, 5);
+    EditText(1, 0, QStringLiteral("Q1"));
+    EditText(1, 1, QStringLiteral("12.5"));
+    const QByteArray before = WorkFileBytes(document());
+
+    Choose(GalleryAction::Apply, BuiltInIndex("banded"));
+    Run(command::kTableStyle);
+    ASSERT_EQ(ui.galleries.size(), 1u);
+    ASSERT_EQ(ui.galleries[0].size(), BuiltInStyles().size());
+    EXPECT_EQ(ui.galleries[0][2].name, QStringLiteral("Banded rows"));
+    EXPECT_FALSE(ui.galleries[0][2].deletable);
+    EXPECT_FALSE(ui.galleries[0][2].preview.isNull());
+    EXPECT_EQ(document().settings.horizontalLinesWithCellAreas, 1);
+    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_NE(WorkFileBytes(document()), before);
+
+    Run(command::kUndo);
+    EXPECT_EQ(WorkFileBytes(document()), before);
+}
+
+TEST_F(StylesTest, OnlySelectedCellsTakeTheStyleAndTheSelectionEnds) {
+    NewTable(4, 5);
+    Click(2, 3);
+    ASSERT_EQ(document().cell(2, 3).selected, 1);
+    Choose(GalleryAction::Apply, BuiltInIndex("dark-header"));
+    Run(command::kTableStyle);
+    EXPECT_EQ(document().cell(2, 3).backColour, 0x262626); // the block's header row
+    EXPECT_EQ(document().cell(2, 3).selected, 0);
+    EXPECT_EQ(document().cell(1, 3).backColour, kWhite);
+    EXPECT_EQ(document().settings.lineColour, 0);
+}
+
+TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
+    NewTable(4, 5);
+    ui.texts = {QStringLiteral("banded"), QStringLiteral(" Mine "), QString()};
+    Run(command::kSaveAsStyle);
+    EXPECT_EQ(ui.messages.value(0), Message(81, 7) + QStringLiteral("banded"));
+    Run(command::kSaveAsStyle);
+    EXPECT_TRUE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
+    Run(command::kSaveAsStyle); // cancelled
+    EXPECT_EQ(ui.textPrompts.size(), 3);
+    EXPECT_EQ(ui.messages.size(), 1);
+    folder.Write(QStringLiteral("styles/broken.json"), "{");
+
+    const int mine = int(BuiltInStyles().size());
+    Choose(GalleryAction::Delete, mine);
+    ui.answers = {true};
+    Run(command::kTableStyle);
+    ASSERT_EQ(ui.galleries.size(), 2u);
+    ASSERT_EQ(ui.galleries[0].size(), size_t(mine) + 1);
+    EXPECT_EQ(ui.galleries[0][size_t(mine)].name, QStringLiteral("Mine"));
+    EXPECT_TRUE(ui.galleries[0][size_t(mine)].deletable);
+    EXPECT_EQ(ui.galleries[1].size(), size_t(mine));
+    EXPECT_EQ(ui.questions, QStringList{Message(81, 10) + QStringLiteral("\r\nMine")});
+    EXPECT_EQ(ui.messages.mid(1), QStringList{Message(81, 6) + QStringLiteral("broken.json")});
+    EXPECT_FALSE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
+}
