@@ -46,7 +46,8 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     operations->addSeparator();
     b.Item(*operations, command::kImportData, m.Message(kDataGroup, kImportDataEntry), 801);
     operations->addSeparator();
-    b.Item(*operations, command::kTableStyle, m.Message(kStyleGroup, kTableStyleEntry), 811);
+    b.Item(*operations, command::kTableStyle, m.Message(kStyleGroup, kTableStyleEntry), 811,
+           QKeySequence(QStringLiteral("Ctrl+T")));
     b.Item(*operations, command::kSaveAsStyle, m.Message(kStyleGroup, kSaveAsStyleEntry), 802);
     operations->addSeparator();
     b.Item(*operations, 1006, m.Message(71, 5), 802, QKeySequence::Save);
