@@ -1,5 +1,6 @@
 #include "app/dialogs/style_gallery_dialog.h"
 
+#include "app/dialogs/dialog_fit.h"
 #include "app/messages/message_table.h"
 
 #include <QDialogButtonBox>
@@ -50,7 +51,7 @@ StyleGalleryDialog::StyleGalleryDialog(QWidget* parent, const MessageTable& mess
     list_->setMovement(QListView::Static);
     list_->setSpacing(8);
     list_->setWordWrap(true);
-    list_->setMinimumSize(4 * (kTileSize.width() + 24), 2 * (kTileSize.height() + 48));
+    list_->setMinimumSize(kTileSize.width() + 48, kTileSize.height() + 72);
     for (const GalleryStyle& style : styles)
         list_->addItem(new QListWidgetItem(TileIcon(style.preview), style.name));
     list_->setCurrentRow(std::clamp(current, 0, int(styles.size()) - 1));
@@ -72,6 +73,13 @@ StyleGalleryDialog::StyleGalleryDialog(QWidget* parent, const MessageTable& mess
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);
+    FitInto(AvailableScreenArea(parent));
+}
+
+// Four tiles across and two rows when the screen has room; the list scrolls otherwise.
+void StyleGalleryDialog::FitInto(const QRect& available) {
+    const QSize wanted(4 * (kTileSize.width() + 24) + 48, 2 * (kTileSize.height() + 48) + 96);
+    resize(wanted.boundedTo(ClientRoom(this, available)));
 }
 
 GalleryChoice StyleGalleryDialog::choice() const {

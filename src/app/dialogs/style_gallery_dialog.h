@@ -21,6 +21,8 @@ public:
 
     // What was chosen once the dialog was accepted.
     GalleryChoice choice() const;
+    // Sizes the dialog for a screen whose windows may take `available`.
+    void FitInto(const QRect& available);
 
 private:
     void Choose(GalleryAction action);

@@ -10,6 +10,7 @@
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
+#include "app/dialogs/style_gallery_dialog.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
@@ -117,6 +118,14 @@ TEST_F(ScreenFitTest, EveryDialogFitsTheScreenWithItsControlsApart) {
         CellEditingDialog cellEditing(nullptr, ui, fields, state);
         cellEditing.FitInto(available);
         ExpectFits(cellEditing, available, QStringLiteral("cell editing"));
+
+        const std::vector<GalleryStyle> styles(8, GalleryStyle{});
+        StyleGalleryDialog gallery(nullptr, messages, styles, 0);
+        gallery.FitInto(available);
+        ExpectFits(gallery, available, QStringLiteral("table styles"));
+        // At twice the size a laptop screen is 683 x 384: the tiles scroll.
+        gallery.FitInto(QRect(0, 0, 683, 384));
+        ExpectFits(gallery, QRect(0, 0, 683, 384), QStringLiteral("table styles, small"));
 
         AssociationPrompt association(nullptr, AssociationQuestion());
         association.FitInto(available);
