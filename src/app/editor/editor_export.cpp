@@ -7,8 +7,22 @@
 #include "render/rulers.h"
 
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <algorithm>
+
+namespace {
+
+// The classic texts name the bitmap and the JPEG; the other formats of the picture export
+// are named by their file.
+QString ExportedMessage(const MessageTable& messages, bool bitmap, const QString& path) {
+    if (bitmap) return messages.Message(54, 1);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"jpg" || suffix == u"jpeg") return messages.Message(9, 1);
+    return messages.Message(kCellEditGroup, kPictureExportedEntry) + path;
+}
+
+} // namespace
 
 ExportLook Editor::ChosenExportLook() const {
     return {std::clamp<int>(state_.settings.exportScale, 1, kMaxExportScale),
@@ -38,7 +52,7 @@ void Editor::Export(bool bitmap) {
     const Status status = ExportCut(kind, path, surface_, document_, RenderSettings(), clock_, ui_,
                                     imageReports_, *look);
     if (status.ok())
-        ui_.ShowMessage(bitmap ? messages.Message(54, 1) : messages.Message(9, 1));
+        ui_.ShowMessage(ExportedMessage(messages, bitmap, path));
     else
         ui_.ShowMessage(messages.Message(kFailureGroup, kExportFailedEntry) + status.detail);
 }

@@ -78,11 +78,12 @@ inline constexpr int kDataBrowserEntry = 12; // "File browser for data"
 inline constexpr int kDataFilesEntry = 13;   // "Data"
 // Messages of the cell editing dialog opened for editing at the speed of the keyboard.
 inline constexpr int kCellEditGroup = 75;
-inline constexpr int kTextLabelEntry = 1;    // "Text", the label of the text box
-inline constexpr int kCellsEditedEntry = 2;  // "cells", after their number in the title
-inline constexpr int kAutoSumEntry = 3;      // "AutoSum"
-inline constexpr int kNumberFormatEntry = 4; // "Number format", a menu of the formats
-inline constexpr int kNothingToSumEntry = 5; // "No numbers above or to the left to sum."
+inline constexpr int kTextLabelEntry = 1;       // "Text", the label of the text box
+inline constexpr int kCellsEditedEntry = 2;     // "cells", after their number in the title
+inline constexpr int kAutoSumEntry = 3;         // "AutoSum"
+inline constexpr int kNumberFormatEntry = 4;    // "Number format", a menu of the formats
+inline constexpr int kNothingToSumEntry = 5;    // "No numbers above or to the left to sum."
+inline constexpr int kPictureExportedEntry = 6; // "Picture exported to " + path
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -361,6 +361,11 @@ TEST_F(EditorTest, ExportsSayWhatHappened) {
     EXPECT_EQ(ui.messages.last(), Message(54, 1));
     EXPECT_EQ(QImage(bitmap).size(), QSize(120, 40));
 
+    const QString png = folder.Path(QStringLiteral("cut.png"));
+    ui.files.push_back(png);
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.messages.last(), Message(kCellEditGroup, kPictureExportedEntry) + png);
+
     const QString unknown = folder.Path(QStringLiteral("cut.xyz"));
     ui.files.push_back(unknown);
     Run(command::kJpegExport);
