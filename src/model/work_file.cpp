@@ -142,14 +142,52 @@ void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUn
              [&](size_t k) { return uint32_t(trimmed[qsizetype(k)].unicode()); });
 }
 
+// The units of a UTF-16 area up to the first zero unit, at most `limit` of them; their count.
+// A slot of three units none of which is zero, nearly every slot of a text, is taken apart
+// with two divisions and stored at once; any other slot unit by unit by the general rule.
+int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layout, int limit,
+                     char16_t* units) {
+    constexpr int64_t kUnitBase = 100000;
+    constexpr uint64_t kTwoUnits = kUnitBase * kUnitBase;
+    constexpr uint64_t kUnitLimit = 65535;
+    int size = 0;
+    bool ended = false;
+    const auto take = [&](uint32_t unit) {
+        ended = ended || unit == 0;
+        if (!ended && size < limit) units[size++] = char16_t(unit);
+    };
+    size_t nextReserved = 0;
+    for (int slotNumber = 1; slotNumber <= layout.slotCount && !ended; ++slotNumber) {
+        if (nextReserved < layout.reservedSlots.size() &&
+            layout.reservedSlots[nextReserved] == slotNumber) {
+            ++nextReserved;
+            continue;
+        }
+        const auto value = Get<int64_t>(record, offset + size_t(slotNumber - 1) * 8);
+        if (value >= int64_t(kTwoUnits) && size + 3 <= limit) {
+            const uint64_t high = uint64_t(value) / kTwoUnits;
+            const uint64_t rest = uint64_t(value) - high * kTwoUnits;
+            const uint64_t middle = rest / kUnitBase;
+            const uint64_t low = rest - middle * kUnitBase;
+            // Each unit 1 to 65535: a unit of 0 ends the field, a larger group is dropped.
+            if (high - 1 < kUnitLimit && middle - 1 < kUnitLimit && low - 1 < kUnitLimit) {
+                units[size] = char16_t(high);
+                units[size + 1] = char16_t(middle);
+                units[size + 2] = char16_t(low);
+                size += 3;
+                continue;
+            }
+        }
+        field_packing_detail::ForEachUnitOfSlot<kUnitBase, kUnitLimit>(value, take);
+    }
+    return size;
+}
+
 QString UnpackUtf16Field(const char* record, size_t offset, int maxUnits,
                          const PackedLayout& layout) {
     char16_t units[kTextMaxUnits];
-    int size = 0;
-    const int limit = std::min(maxUnits, kTextMaxUnits);
-    ForEachUnitOfArea(record, offset, layout, [&](uint32_t unit) {
-        if (size < limit) units[size++] = char16_t(unit);
-    });
+    const int size =
+        UnpackUtf16Units(record, offset, layout, std::min(maxUnits, kTextMaxUnits), units);
     return TrimSpaces(QStringView(units, size)).toString();
 }
 
