@@ -8,8 +8,8 @@
 #include "content/operations.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
-#include "render/cell_image.h"
 #include "quadrivel_version.h"
+#include "render/cell_image.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
@@ -215,8 +215,12 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     ImageReportMemory reports;
     OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     QtDrawingSurface surface;
-    return ExportCut(options.kind, options.out, surface, document, render, *options.clock, messages,
-                     reports, options.look);
+    const EncoderChoice choice = CutWriter(options.kind, options.out, surface, document, render,
+                                           *options.clock, messages, reports, options.look);
+    if (!choice.status.ok()) return choice.status;
+    // Nothing reads the table after the export: let it go before the encoder takes its memory.
+    if (!WriterDrawsFromDocument(options.kind, options.out)) document = Document();
+    return WritePictureFile(options.out, choice.write);
 }
 
 // The password of --password, else of --password-file, else of the environment; the

@@ -92,6 +92,10 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
     return picture;
 }
 
+bool WriterDrawsFromDocument(ExportKind kind, const QString& fileName) {
+    return kind == ExportKind::Jpeg && VectorFormatFor(fileName) != VectorFormat::None;
+}
+
 EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface& surface,
                         Document& document, const RenderOptions& options, const Clock& clock,
                         MessageSink& messages, ImageReportMemory& reports, const ExportLook& look) {
@@ -101,9 +105,8 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
         return {PictureFileFailure(fileName,
                                    QStringLiteral("the format has no transparent background")),
                 {}};
-    const VectorFormat vector =
-        kind == ExportKind::Jpeg ? VectorFormatFor(fileName) : VectorFormat::None;
-    if (vector != VectorFormat::None) {
+    if (WriterDrawsFromDocument(kind, fileName)) {
+        const VectorFormat vector = VectorFormatFor(fileName);
         // The extent is known only once the table has been laid out.
         RecomputeOperations(document);
         const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
