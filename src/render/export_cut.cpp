@@ -129,10 +129,9 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
     if (picture.isNull())
         return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")), {}};
     if (kind == ExportKind::Jpeg) return PictureEncoderFor(picture, fileName);
-    const QByteArray bytes = Bitmap24Bytes(picture);
-    return {Status::Success(), [bytes](QIODevice& device) {
-                return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-            }};
+    // Encoded while written, so the bytes never sit beside the table as well.
+    return {Status::Success(),
+            [picture](QIODevice& device) { return WriteBitmap24(picture, device); }};
 }
 
 Status ExportCut(ExportKind kind, const QString& fileName, DrawingSurface& surface,
