@@ -229,8 +229,12 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     ImageReportMemory reports;
     OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     QtDrawingSurface surface;
-    return ExportCut(options.kind, options.out, surface, document, render, *options.clock, messages,
-                     reports, options.look);
+    const EncoderChoice choice = CutWriter(options.kind, options.out, surface, document, render,
+                                           *options.clock, messages, reports, options.look);
+    if (!choice.status.ok()) return choice.status;
+    // Nothing reads the table after the export: let it go before the encoder takes its memory.
+    if (!WriterDrawsFromDocument(options.kind, options.out)) document = Document();
+    return WritePictureFile(options.out, choice.write);
 }
 
 // The password of --password, else of --password-file, else of the environment; the

@@ -37,6 +37,15 @@ struct RoundedDigits {
 };
 
 RoundedDigits RoundToDecimals(long double magnitude, int decimals) {
+    // A whole number below 10^18, the common case, is exact in the mantissa: its digits need
+    // no trip through a formatted text.
+    if (magnitude < 1e18L && magnitude == std::floor(magnitude)) {
+        RoundedDigits whole;
+        if (magnitude >= 1)
+            whole.integer = std::to_string(static_cast<unsigned long long>(magnitude));
+        whole.fraction.assign(size_t(decimals), '0');
+        return whole;
+    }
     // 18 significant digits: what the 64-bit mantissa holds reliably, so a stored 2.675 is
     // rounded as 2.675 and not as its binary neighbour 2.67499999....
     char buffer[64];

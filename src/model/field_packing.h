@@ -24,42 +24,47 @@ extern const PackedLayout kIconPathPacking;
 extern const PackedLayout kPasswordPacking;
 
 namespace field_packing_detail {
-// The unit base is a constant here, so the division below compiles to a multiplication.
+// Calls sink(unit) for every unit of one slot (see ForEachPackedUnit). The unit base is a
+// constant here, so the division below compiles to a multiplication.
+template <int64_t kUnitBase, uint32_t kUnitLimit, typename Sink>
+void ForEachUnitOfSlot(int64_t value, Sink sink) {
+    if (value <= 0) return;
+    constexpr int64_t kTwoUnits = kUnitBase * kUnitBase;
+    if (value < kTwoUnits * kUnitBase) {
+        // Up to three groups (a whole UTF-16 piece), taken apart without a chain of
+        // divisions: a zero group inside the value is a unit, leading ones are not.
+        const auto high = uint32_t(value / kTwoUnits);
+        const auto middle = uint32_t(value / kUnitBase % kUnitBase);
+        const auto low = uint32_t(value % kUnitBase);
+        if (value >= kTwoUnits && high <= kUnitLimit) sink(high);
+        if (value >= kUnitBase && middle <= kUnitLimit) sink(middle);
+        if (low <= kUnitLimit) sink(low);
+        return;
+    }
+    // Cutting the zero-padded digits into groups from the left is the same as taking them
+    // from the right, so the groups come from division.
+    uint32_t groups[8];
+    int count = 0;
+    while (value > 0) {
+        groups[count++] = uint32_t(value % kUnitBase);
+        value /= kUnitBase;
+    }
+    while (count > 0) {
+        const uint32_t unit = groups[--count];
+        if (unit <= kUnitLimit) sink(unit);
+    }
+}
+
 template <int64_t kUnitBase, uint32_t kUnitLimit, typename SlotAt, typename Sink>
 void ForEachUnit(const PackedLayout& layout, SlotAt slotAt, Sink sink) {
     size_t nextReserved = 0;
-    uint32_t groups[8];
     for (int slotNumber = 1; slotNumber <= layout.slotCount; ++slotNumber) {
         if (nextReserved < layout.reservedSlots.size() &&
             layout.reservedSlots[nextReserved] == slotNumber) {
             ++nextReserved;
             continue;
         }
-        int64_t value = slotAt(slotNumber - 1);
-        if (value <= 0) continue;
-        constexpr int64_t kTwoUnits = kUnitBase * kUnitBase;
-        if (value < kTwoUnits * kUnitBase) {
-            // Up to three groups (a whole UTF-16 piece), taken apart without a chain of
-            // divisions: a zero group inside the value is a unit, leading ones are not.
-            const auto high = uint32_t(value / kTwoUnits);
-            const auto middle = uint32_t(value / kUnitBase % kUnitBase);
-            const auto low = uint32_t(value % kUnitBase);
-            if (value >= kTwoUnits && high <= kUnitLimit) sink(high);
-            if (value >= kUnitBase && middle <= kUnitLimit) sink(middle);
-            if (low <= kUnitLimit) sink(low);
-            continue;
-        }
-        // Cutting the zero-padded digits into groups from the left is the same as taking
-        // them from the right, so the groups come from division.
-        int count = 0;
-        while (value > 0) {
-            groups[count++] = uint32_t(value % kUnitBase);
-            value /= kUnitBase;
-        }
-        while (count > 0) {
-            const uint32_t unit = groups[--count];
-            if (unit <= kUnitLimit) sink(unit);
-        }
+        ForEachUnitOfSlot<kUnitBase, kUnitLimit>(slotAt(slotNumber - 1), sink);
     }
 }
 } // namespace field_packing_detail

@@ -23,17 +23,30 @@ Status Failed(const QString& path, const QSaveFile& file, int errorNumber) {
 // Unbuffered, so that every byte the disk refuses shows in write()'s count: a buffered
 // QSaveFile flushes small files only in commit(), which then replaces the old file with the
 // cut one and reports success. The sync brings out what the disk refuses later.
-Status WriteWholeFile(const QString& path, const QByteArray& bytes, FileAccess access) {
+Status WriteWholeFileInChunks(const QString& path, const ChunkProducer& produce,
+                              FileAccess access) {
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Failed(path, file, errno);
     // On the temporary file, before any byte is in it; the rename keeps the mode.
     if (access == FileAccess::OwnerOnly && ::fchmod(file.handle(), 0600) != 0)
         return Failed(path, file, errno);
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) return Failed(path, file, errno);
+    int writeError = 0;
+    const bool written = produce([&file, &writeError](const char* data, qsizetype size) {
+        errno = 0;
+        if (file.write(data, size) == size) return true;
+        writeError = errno;
+        return false;
+    });
+    if (!written) return Failed(path, file, writeError);
     if (::fsync(file.handle()) != 0) return Failed(path, file, errno);
     errno = 0;
     if (!file.commit()) return Failed(path, file, errno);
     return Status::Success();
+}
+
+Status WriteWholeFile(const QString& path, const QByteArray& bytes, FileAccess access) {
+    return WriteWholeFileInChunks(
+        path, [&bytes](const ChunkWriter& write) { return write(bytes.constData(), bytes.size()); },
+        access);
 }

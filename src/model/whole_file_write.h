@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Who may read a newly written file: everyone the umask allows, or its owner alone.
 enum class FileAccess { Default, OwnerOnly };
@@ -12,3 +13,11 @@ enum class FileAccess { Default, OwnerOnly };
 // the old one stays as it was. A failure names the path and the system's reason.
 Status WriteWholeFile(const QString& path, const QByteArray& bytes,
                       FileAccess access = FileAccess::Default);
+
+// Writes the whole file from the chunks `produce` hands to its writer, in order, with the
+// same promise: a file too large to hold at once never has to be. The writer answers false
+// once a chunk failed; `produce` then stops and answers false too.
+using ChunkWriter = std::function<bool(const char* data, qsizetype size)>;
+using ChunkProducer = std::function<bool(const ChunkWriter& write)>;
+Status WriteWholeFileInChunks(const QString& path, const ChunkProducer& produce,
+                              FileAccess access = FileAccess::Default);

@@ -2,6 +2,7 @@
 
 #include "render/picture.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QImage>
 #include <QtEndian>
@@ -24,20 +25,20 @@ void Put32(char*& at, uint32_t value) {
 
 } // namespace
 
-QByteArray Bitmap24Bytes(const QImage& picture) {
-    if (picture.isNull()) return {};
+QString WriteBitmap24(const QImage& picture, QIODevice& device) {
+    if (picture.isNull()) return QStringLiteral("the picture is empty");
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
     const qsizetype rowBytes = (qsizetype(width) * 3 + 3) / 4 * 4;
     const qsizetype pixelBytes = rowBytes * height;
-    QByteArray bytes(kBitmapPixelOffset + pixelBytes, '\0');
 
     const auto dotsPerMetre = uint32_t(std::lround(kDotsPerInch / 0.0254));
-    char* at = bytes.data();
+    char header[kBitmapPixelOffset];
+    char* at = header;
     *at++ = 'B';
     *at++ = 'M';
-    Put32(at, uint32_t(bytes.size()));
+    Put32(at, uint32_t(kBitmapPixelOffset + pixelBytes));
     Put32(at, 0); // two reserved words
     Put32(at, kBitmapPixelOffset);
     Put32(at, kInfoHeaderSize);
@@ -51,15 +52,28 @@ QByteArray Bitmap24Bytes(const QImage& picture) {
     Put32(at, dotsPerMetre);
     Put32(at, 0); // colours used: no palette
     Put32(at, 0); // important colours
+    if (device.write(header, kBitmapPixelOffset) != kBitmapPixelOffset) return device.errorString();
 
+    // A row at a time: the file is never whole in memory beside the picture.
+    QByteArray row(rowBytes, '\0');
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(height - 1 - y));
-        char* out = bytes.data() + kBitmapPixelOffset + rowBytes * y;
+        char* out = row.data();
         for (int x = 0; x < width; ++x) {
             *out++ = char(qBlue(line[x]));
             *out++ = char(qGreen(line[x]));
             *out++ = char(qRed(line[x]));
         }
+        if (device.write(row) != rowBytes) return device.errorString();
     }
+    return {};
+}
+
+QByteArray Bitmap24Bytes(const QImage& picture) {
+    QByteArray bytes;
+    if (picture.isNull()) return bytes;
+    QBuffer memory(&bytes);
+    memory.open(QIODevice::WriteOnly);
+    WriteBitmap24(picture, memory);
     return bytes;
 }

@@ -92,6 +92,10 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
     return picture;
 }
 
+bool WriterDrawsFromDocument(ExportKind kind, const QString& fileName) {
+    return kind == ExportKind::Jpeg && VectorFormatFor(fileName) != VectorFormat::None;
+}
+
 EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface& surface,
                         Document& document, const RenderOptions& options, const Clock& clock,
                         MessageSink& messages, ImageReportMemory& reports, const ExportLook& look) {
@@ -101,9 +105,8 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
         return {PictureFileFailure(fileName,
                                    QStringLiteral("the format has no transparent background")),
                 {}};
-    const VectorFormat vector =
-        kind == ExportKind::Jpeg ? VectorFormatFor(fileName) : VectorFormat::None;
-    if (vector != VectorFormat::None) {
+    if (WriterDrawsFromDocument(kind, fileName)) {
+        const VectorFormat vector = VectorFormatFor(fileName);
         // The extent is known only once the table has been laid out.
         RecomputeOperations(document);
         const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
@@ -126,10 +129,9 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
     if (picture.isNull())
         return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")), {}};
     if (kind == ExportKind::Jpeg) return PictureEncoderFor(picture, fileName);
-    const QByteArray bytes = Bitmap24Bytes(picture);
-    return {Status::Success(), [bytes](QIODevice& device) {
-                return device.write(bytes) == bytes.size() ? QString() : device.errorString();
-            }};
+    // Encoded while written, so the bytes never sit beside the table as well.
+    return {Status::Success(),
+            [picture](QIODevice& device) { return WriteBitmap24(picture, device); }};
 }
 
 Status ExportCut(ExportKind kind, const QString& fileName, DrawingSurface& surface,

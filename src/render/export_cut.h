@@ -62,6 +62,10 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
                         MessageSink& messages, ImageReportMemory& reports,
                         const ExportLook& look = {});
 
+// Whether the CutWriter's writer for `fileName` draws from the document while it writes (the
+// vector formats); every other writer holds all it needs, and the document may go.
+bool WriterDrawsFromDocument(ExportKind kind, const QString& fileName);
+
 // Writes the CutWriter's file. The window's pictures are not touched and the surface is left
 // without a target. A failure (the CutWriter's, or any write, flush or close) leaves the
 // older file of that name as it was and returns a status whose detail names the file and the

@@ -1,12 +1,11 @@
 #include "render/picture_encoders.h"
 
 #include "render/gif_writer.h"
+#include "render/image_format_writer.h"
 #include "render/picture_file.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
 
 namespace {
 
@@ -42,14 +41,11 @@ QByteArray FindEncoder(const QString& mimeType) {
     const QByteArray wanted = mimeType.toLower().toLatin1();
     if (wanted.isEmpty()) return {};
     if (wanted == "image/gif") return kGifEncoder;
-    // Qt's own list of formats by MIME type would load every image plugin there is; asking
-    // for a writer of the type's first extension, which Qt also knows as a format name, loads
-    // that plugin only.
+    // Qt's own list of formats by MIME type would load every image plugin there is; the
+    // type's first extension is also the name Qt knows its format by.
     for (const ExtensionType& entry : kEncoderTable) {
         if (wanted != entry.mimeType) continue;
-        QBuffer device;
-        QImageWriter writer(&device, entry.extension);
-        return writer.canWrite() ? QByteArray(entry.extension) : QByteArray();
+        return CanWriteImageFormat(entry.extension) ? QByteArray(entry.extension) : QByteArray();
     }
     return {};
 }
@@ -80,9 +76,7 @@ EncoderChoice PictureEncoderFor(const QImage& picture, const QString& fileName) 
                         : mimeType == QLatin1String("image/webp") ? kWebpLossless
                                                                   : -1;
     return {Status::Success(), [picture, encoder, quality](QIODevice& device) {
-                QImageWriter writer(&device, encoder);
-                writer.setQuality(quality);
-                return writer.write(picture) ? QString() : writer.errorString();
+                return WriteImageFormat(picture, encoder, quality, device);
             }};
 }
 

@@ -1,22 +1,58 @@
 #include "render/picture_file.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <sys/stat.h>
 
-QString WritePictureTo(QIODevice& device, const PictureWriter& write) {
-    QByteArray bytes;
-    QBuffer memory(&bytes);
-    memory.open(QIODevice::WriteOnly);
-    const QString reason = write(memory);
-    if (!reason.isEmpty()) return reason;
-    if (bytes.isEmpty()) return QStringLiteral("the encoder wrote nothing");
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) return device.errorString();
-        done += written;
+namespace {
+
+// Hands every write on to `target` whole and keeps the first failure, which not every encoder
+// checks (Qt's JPEG writer ignores a short write). Seeks go through as well, for encoders that
+// come back to fill in a header (TIFF).
+class CheckedWrites final : public QIODevice {
+public:
+    explicit CheckedWrites(QIODevice& target) : target_(target) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     }
+    bool isSequential() const override { return target_.isSequential(); }
+    bool seek(qint64 position) override {
+        return QIODevice::seek(position) && target_.seek(position);
+    }
+    qint64 size() const override { return target_.size(); }
+    const QString& failure() const { return failure_; }
+    bool wroteNothing() const { return written_ == 0; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override {
+        if (!failure_.isEmpty()) return -1;
+        for (qint64 done = 0; done < length;) {
+            const qint64 count = target_.write(data + done, length - done);
+            if (count <= 0) {
+                failure_ = target_.errorString();
+                return -1;
+            }
+            done += count;
+        }
+        written_ += length;
+        return length;
+    }
+
+private:
+    QIODevice& target_;
+    QString failure_;
+    qint64 written_ = 0;
+};
+
+} // namespace
+
+QString WritePictureTo(QIODevice& device, const PictureWriter& write) {
+    CheckedWrites checked(device);
+    const QString reason = write(checked);
+    // A failed write explains an encoder's failure better than the encoder does.
+    if (!checked.failure().isEmpty()) return checked.failure();
+    if (!reason.isEmpty()) return reason;
+    if (checked.wroteNothing()) return QStringLiteral("the encoder wrote nothing");
     auto* file = qobject_cast<QFileDevice*>(&device);
     if (file && (!file->flush() || file->error() != QFileDevice::NoError))
         return file->errorString();

@@ -10,9 +10,10 @@ class QIODevice;
 // Writes the bytes of a picture file: an empty text on success, else the reason.
 using PictureWriter = std::function<QString(QIODevice& device)>;
 
-// Encodes the picture into memory, then writes every byte to `device` and flushes it, so an
+// Encodes the picture straight into `device`, checking every write, and flushes it, so an
 // encoder that does not check its own writes cannot hide a short or failed write: an empty
-// text on success, else the reason in the system's words.
+// text on success, else the reason in the system's words. A failure may leave part of the
+// file written; WritePictureFile then drops it.
 QString WritePictureTo(QIODevice& device, const PictureWriter& write);
 
 // Writes `path` through a temporary file that replaces it only when the writer, every write,

@@ -208,8 +208,10 @@ public:
                 DrawCellBox(surface_, document_, geometry_, column, row);
                 const DrawnRect rect = geometry_.Cell(column, row);
                 if (cell.backColour == kImageCellMarker) DrawImage(cell, column, row, rect);
-                DrawText(cell, ShownText(cell, options_.decimalMask), FontTurn::ByAlignment, column,
-                         row, rect);
+                // The number format is applied only for a surface that shows the text.
+                if (!surface_.ShowsNothing())
+                    DrawText(cell, ShownText(cell, options_.decimalMask), FontTurn::ByAlignment,
+                             column, row, rect);
                 DrawIcon(cell, rect);
                 if (cell.selected == 1) selectedRects.push_back(rect);
             }

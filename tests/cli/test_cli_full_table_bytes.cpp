@@ -1,5 +1,5 @@
-// The bytes of a saved full table, of its BMP export and of its dump, pinned: a faster reader,
-// writer or renderer must produce exactly the same files.
+// The bytes of a saved full table, of its BMP and JPEG exports and of its dump, pinned: a faster
+// reader, writer or renderer must produce exactly the same files.
 #include "fixtures/temp_folder.h"
 #include "model/work_file.h"
 
@@ -96,6 +96,11 @@ TEST(FullTableBytes, SavedExportedAndDumpedBytesStayTheSame) {
                QStringLiteral("bitmap"), QStringLiteral("--today"), today});
     EXPECT_EQ(Sha256(TempFolder::Read(bitmap)),
               "635ed2280ad6ae6c7c52117e82d170c176027e19fe33fc7e51ec5c9e6bdf75b8");
+
+    const QString jpeg = folder.Path(QStringLiteral("full.jpg"));
+    CliOutput({QStringLiteral("export"), table, jpeg, QStringLiteral("--today"), today});
+    EXPECT_EQ(Sha256(TempFolder::Read(jpeg)),
+              "de2e6fcc1739e61cb0d9363d42e4fbac671ad62fa96209a6cb8c2d4423857b73");
 
     EXPECT_EQ(Sha256(CliOutput({QStringLiteral("dump"), table, QStringLiteral("--today"), today})),
               "626c02ebca908c449c152a382f6864176e5f864a5098e3ceb5b9f5d5daea3774");

@@ -86,6 +86,14 @@ TEST(FormatNumber, LongIntegerPartsShowEveryDigit) {
     EXPECT_TRUE(huge.endsWith(u"000.00"));
 }
 
+TEST(FormatNumber, WholeNumbersUpToEighteenDigitsAndPast) {
+    EXPECT_EQ(Format(7, 1), u"7.00");
+    EXPECT_EQ(Format(-42, 4, BuildDecimalMask(3)), u"-42'000");
+    EXPECT_EQ(Format(999999999999999999.0L, 7), u"999999999999999999");
+    EXPECT_EQ(Format(123456789012345678.0L, 3, BuildDecimalMask(6)), u"123456789012345678.000000");
+    EXPECT_EQ(Format(1e18L, 2), u"1,000,000,000,000,000,000");
+}
+
 TEST(FormatNumber, UnknownCodesAndNonFiniteValuesShowNothing) {
     EXPECT_EQ(Format(12, 0), u"");
     EXPECT_EQ(Format(12, 8), u"");

@@ -122,6 +122,13 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     EXPECT_EQ(settingsSaved.code, StatusCode::WriteFailed);
     EXPECT_EQ(settingsSaved.detail, Reason(settingsPath, "File too large"));
     EXPECT_EQ(TempFolder::Read(settingsPath), oldSettings);
+    // A large table goes out in pieces: cut after the first, the old file stays as well.
+    {
+        const FileSizeLimit limit(4 << 20);
+        saved = SaveWorkFile(path, MakeTable(kGridCapacity, kGridCapacity));
+    }
+    EXPECT_EQ(saved.detail, Reason(path, "File too large"));
+    EXPECT_EQ(TempFolder::Read(path), old);
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
               (QStringList{QStringLiteral("Quadrivel.ini"), QStringLiteral("t.qdvl")}))
         << "no temporary file left";

@@ -1,10 +1,14 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
+#include "model/field_packing.h"
+#include "model/space_trim.h"
 #include "model/work_file.h"
 #include "model/work_file_layout.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -294,6 +298,36 @@ TEST(WorkFile, CorruptFilesNeverReachTheTable) {
     EXPECT_EQ(open.cell(3, 2), CellRecord{});
     // Groups 99 99999 99999 99999: only 99 ("c") is a UTF-16 unit.
     EXPECT_EQ(open.cell(1, 2).text, QStringLiteral("c"));
+}
+
+// The loader's text is the general unpacking of its slots up to the first zero unit, cut to
+// capacity and trimmed, whatever the slots hold: whole pieces, zero and oversized groups,
+// short and long values, zero and negative slots.
+TEST(WorkFile, TextSlotsOfEveryShapeReadAsTheGeneralRule) {
+    const QByteArray good = WorkFileBytes(MakeTable(1, 1));
+    const int64_t groups[] = {0, 32, 97, 65535, 65536, 99999, 1, 20320};
+    std::mt19937 next(7);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<int64_t> slots(size_t(kTextPacking.slotCount));
+        for (int64_t& slot : slots) {
+            const uint32_t kind = next() % 16;
+            const int64_t a = groups[next() % 8], b = groups[next() % 8], c = groups[next() % 8];
+            slot = kind < 10   ? (a % 65535 + 1) * 10000000000LL + b * 100000 + c
+                   : kind < 12 ? b * 100000 + c
+                   : kind < 13 ? 123456789012345678LL
+                   : kind < 14 ? -a
+                               : 0;
+        }
+        QByteArray bytes = good;
+        for (size_t i = 0; i < slots.size(); ++i)
+            qToLittleEndian<int64_t>(slots[i], bytes.data() + record_offset::textPacked + i * 8);
+        std::vector<uint32_t> units = UnpackUnits(slots, kTextPacking);
+        units.erase(std::find(units.begin(), units.end(), 0u), units.end());
+        units.resize(std::min<size_t>(units.size(), kTextMaxUnits));
+        Document loaded;
+        ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, kNoPassword).ok());
+        EXPECT_EQ(loaded.cell(0, 0).text, TrimSpaces(UnitsToUtf16(units)).toString()) << round;
+    }
 }
 
 TEST(WorkFile, LongTextIsCutToCapacity) {
