@@ -228,6 +228,29 @@ TEST(CellPass, JoinedBlocksAreDrawnOnceAcrossTheirSeparators) {
     EXPECT_EQ(document.settings.tableRetouched, 1);
 }
 
+// Text in a joined block has the block's whole width, the separators inside it included: it
+// sits as in a single cell of that width.
+TEST(CellPass, AJoinedBlocksTextSpansItsSeparators) {
+    Document joined = ColouredTable(4, 2, 40, 20, 2);
+    joined.cell(0, 0).right = joined.cell(2, 0).right;
+    joined.cell(1, 0).joinState = 1;
+    joined.cell(2, 0).joinState = 1;
+    Document single = ColouredTable(2, 2, 3 * 40 + 2 * 2, 20);
+    double offsets[2] = {};
+    Document* documents[2] = {&joined, &single};
+    for (int i = 0; i < 2; ++i) {
+        CellRecord& owner = documents[i]->cell(0, 0);
+        owner.text = QStringLiteral("R");
+        owner.alignment = 132; // right
+        Renderer r(*documents[i]);
+        r.Draw();
+        ASSERT_EQ(r.surface.texts.size(), 1u);
+        offsets[i] = r.surface.texts[0].x - X1(*documents[i], 0);
+    }
+    EXPECT_GT(offsets[1], 100);
+    EXPECT_DOUBLE_EQ(offsets[0], offsets[1]);
+}
+
 TEST(CellPass, AnAbsorbedAboveCellStopsTheHorizontalCount) {
     Document document = ColouredTable(4, 2, 40, 20, 2);
     document.cell(0, 0).right = document.cell(1, 0).right;
