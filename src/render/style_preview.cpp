@@ -40,11 +40,14 @@ Document TableCorner(const Document& document) {
 } // namespace
 
 QImage StylePreview(const Document& document, const TableStyle& style, const RenderOptions& options,
-                    const Clock& clock) {
+                    const Clock& clock, int scale) {
     Document corner = TableCorner(document);
     ApplyTableStyle(corner, style);
     QtDrawingSurface surface;
     UnheardMessages messages;
     ImageReportMemory reports;
-    return RenderCutPicture(ExportKind::Jpeg, surface, corner, options, clock, messages, reports);
+    QImage preview = RenderCutPicture(ExportKind::Jpeg, surface, corner, options, clock, messages,
+                                      reports, ExportLook{scale, false});
+    preview.setDevicePixelRatio(scale);
+    return preview;
 }

@@ -12,7 +12,8 @@ inline constexpr int kPreviewColumns = 5;
 inline constexpr int kPreviewRows = 6;
 
 // The table's first rows and columns in the style, drawn by the table renderer as the export
-// cuts them. The table itself is not touched; pictures that cannot be read are left out
-// without a word (the table's own redraw reports them).
+// cuts them, `scale` device pixels to a pixel for sharp screens. The table itself is not
+// touched; pictures that cannot be read are left out without a word (the table's own redraw
+// reports them).
 QImage StylePreview(const Document& document, const TableStyle& style, const RenderOptions& options,
-                    const Clock& clock);
+                    const Clock& clock, int scale = 1);

@@ -2,6 +2,8 @@
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/picture_file.h"
+#include "content/built_in_styles.h"
+#include "render/style_preview.h"
 #include "render/table_renderer.h"
 #include "render_test_support.h"
 
@@ -116,6 +118,18 @@ TEST(ExportLook, ScaleMultipliesEveryLength) {
                 differing += scaled.pixel(x, y) != plain.pixel(x / scale, y / scale);
         EXPECT_EQ(differing, 0);
     }
+}
+
+// A style's preview for a sharp screen has the detail of the scaled export at the same size.
+TEST(ExportLook, StylePreviewsKeepTheirSizeAtTheScreensDetail) {
+    Document document = ColouredTable();
+    const TableStyle& banded = *FindStyle(BuiltInStyles(), QStringLiteral("banded"));
+    const FixedClock clock{QDate(2026, 1, 1)};
+    const QImage plain = StylePreview(document, banded, RenderOptions{}, clock);
+    const QImage sharp = StylePreview(document, banded, RenderOptions{}, clock, 2);
+    EXPECT_EQ(sharp.size(), plain.size() * 2);
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(plain.size()));
+    EXPECT_EQ(document.cell(0, 0).backColour, ColouredTable().cell(0, 0).backColour);
 }
 
 TEST(ExportLook, ImagesAndIconsAreDrawnFromTheirFilesAtTheScale) {

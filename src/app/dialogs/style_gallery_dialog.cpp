@@ -14,18 +14,25 @@ namespace {
 constexpr QSize kTileSize(240, 150);
 
 // The preview within the tile, never enlarged, on a neutral ground so white tables show
-// their edge.
+// their edge; at the preview's own detail for sharp screens.
 QIcon TileIcon(const QImage& preview) {
-    QImage tile(kTileSize, QImage::Format_RGB32);
+    const qreal ratio = preview.isNull() ? 1.0 : preview.devicePixelRatio();
+    QImage tile(kTileSize * ratio, QImage::Format_RGB32);
+    tile.setDevicePixelRatio(ratio);
     tile.fill(QColor(0xE8, 0xE8, 0xE8));
     if (!preview.isNull()) {
-        const QImage shown =
-            preview.width() > kTileSize.width() || preview.height() > kTileSize.height()
-                ? preview.scaled(kTileSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                : preview;
+        const QSizeF size = preview.deviceIndependentSize();
+        QImage shown = preview;
+        if (size.width() > kTileSize.width() || size.height() > kTileSize.height()) {
+            shown =
+                preview.scaled(kTileSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            shown.setDevicePixelRatio(ratio);
+        }
+        const QSizeF shownSize = shown.deviceIndependentSize();
         QPainter painter(&tile);
-        painter.drawImage((kTileSize.width() - shown.width()) / 2,
-                          (kTileSize.height() - shown.height()) / 2, shown);
+        painter.drawImage(QPointF((kTileSize.width() - shownSize.width()) / 2,
+                                  (kTileSize.height() - shownSize.height()) / 2),
+                          shown);
     }
     // The chosen tile keeps its true colours; the list marks it with its caption.
     QIcon icon(QPixmap::fromImage(tile));

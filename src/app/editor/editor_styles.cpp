@@ -6,9 +6,12 @@
 #include "content/built_in_styles.h"
 #include "content/style_file.h"
 #include "content/style_of_table.h"
+#include "render/export_cut.h"
 #include "render/style_preview.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,6 +28,7 @@ void Editor::TableStyles() {
     const MessageTable messages = Messages();
     const std::vector<TableStyle>& builtIn = BuiltInStyles();
     bool damageTold = false;
+    const int previewScale = std::clamp(int(std::ceil(pixelRatio_)), 1, kMaxExportScale);
     int current = 0;
     // Deleting a style shows the gallery again without it.
     for (;;) {
@@ -39,9 +43,10 @@ void Editor::TableStyles() {
         std::vector<GalleryStyle> gallery;
         for (size_t i = 0; i < styles.size(); ++i) {
             const bool own = i >= builtIn.size();
-            gallery.push_back({own ? styles[i].name
-                                   : messages.Message(kStyleGroup, kFirstStyleNameEntry + int(i)),
-                               StylePreview(document_, styles[i], RenderSettings(), clock_), own});
+            gallery.push_back(
+                {own ? styles[i].name
+                     : messages.Message(kStyleGroup, kFirstStyleNameEntry + int(i)),
+                 StylePreview(document_, styles[i], RenderSettings(), clock_, previewScale), own});
         }
         const std::optional<GalleryChoice> choice = ui_.RunStyleGallery(gallery, current);
         if (!choice || choice->index < 0 || size_t(choice->index) >= styles.size()) break;
