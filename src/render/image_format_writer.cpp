@@ -69,7 +69,13 @@ QString WriteImageFormat(const QImage& picture, const QByteArray& format, int qu
         // What QImageWriter says when its handler fails.
         return handler->write(picture) ? QString() : QImageWriter::tr("Unknown error");
     }
-    QImageWriter writer(&device, format);
+    // Qt's built-in writers (PNG among them) leak when their device fails mid-picture, so they
+    // write into memory and the bytes go to the device after.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     writer.setQuality(quality);
-    return writer.write(picture) ? QString() : writer.errorString();
+    if (!writer.write(picture)) return writer.errorString();
+    const qint64 written = device.write(encoded.data());
+    return written == encoded.size() ? QString() : device.errorString();
 }
