@@ -28,6 +28,10 @@ bool TypeAhead::InsideDialog(QObject* watched) const {
 }
 
 bool TypeAhead::eventFilter(QObject* watched, QEvent* event) {
+    if (dialog_ && dialog_->isActiveWindow()) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<const QKeyEvent*>(event);

@@ -7,7 +7,9 @@
 
 // Keys typed while a dialog is being built and shown reach the window under it, which the
 // dialog blocks: they would be lost. From construction on, typed characters meant for other
-// windows are kept (and clicks for them dropped); once SendTo names the dialog they go to it.
+// windows are kept (and clicks for them dropped); once SendTo names the dialog they go to it,
+// until the dialog has the focus: from then on every window takes its own keys (a colour
+// chooser opened from the dialog among them).
 class TypeAhead : public QObject {
 public:
     TypeAhead();

@@ -31,3 +31,21 @@ TEST(TypeAhead, CharactersForOtherWindowsGoToTheDialog) {
     QCoreApplication::processEvents();
     EXPECT_EQ(beneath.text(), QStringLiteral("e"));
 }
+
+// Once the dialog has the focus, a window it opens (a colour chooser) takes its own keys.
+TEST(TypeAhead, AnActiveDialogLeavesOtherWindowsTheirKeys) {
+    Application();
+    QLineEdit other;
+    QLineEdit dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    TypeAhead typeAhead;
+    QString typed;
+    typeAhead.SendTo(&dialog, [&](const QString& text) { typed += text; });
+    QCoreApplication::postEvent(
+        &other, new QKeyEvent(QEvent::KeyPress, Qt::Key_E, {}, QStringLiteral("e")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(other.text(), QStringLiteral("e"));
+    EXPECT_EQ(typed, QString());
+}
