@@ -1,10 +1,12 @@
 #include "content/built_in_styles.h"
 
+#include "content/colour_order.h"
+
 namespace {
 
-// Colours written the usual way, 0xRRGGBB, stored as cells keep them, 0x00BBGGRR.
+// Colours written the usual way, 0xRRGGBB, stored as cells keep them.
 constexpr int32_t Rgb(uint32_t rgb) {
-    return int32_t(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF));
+    return int32_t(SwapRedAndBlue(rgb));
 }
 
 constexpr int32_t kBlack = 0;

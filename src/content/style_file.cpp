@@ -1,5 +1,6 @@
 #include "content/style_file.h"
 
+#include "content/colour_order.h"
 #include "model/whole_file_write.h"
 #include "model/xdg_folder.h"
 
@@ -18,8 +19,7 @@ constexpr qint64 kLargestStyleFile = 64 * 1024;
 
 // Colours are written as people read them, "#RRGGBB".
 QString ColourText(int32_t bgr) {
-    const auto value = uint32_t(bgr) & 0xFFFFFF;
-    const uint32_t rgb = ((value & 0xFF) << 16) | (value & 0xFF00) | (value >> 16);
+    const uint32_t rgb = SwapRedAndBlue(uint32_t(bgr) & 0xFFFFFF);
     return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
 }
 
@@ -28,7 +28,7 @@ std::optional<int32_t> ColourFrom(const QJsonValue& value) {
     bool ok = false;
     const uint32_t rgb = text.mid(1).toUInt(&ok, 16);
     if (text.size() != 7 || !text.startsWith(u'#') || !ok) return std::nullopt;
-    return int32_t(((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16));
+    return int32_t(SwapRedAndBlue(rgb));
 }
 
 const struct {

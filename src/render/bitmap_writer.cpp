@@ -2,7 +2,6 @@
 
 #include "render/picture.h"
 
-#include <QBuffer>
 #include <QIODevice>
 #include <QImage>
 #include <QtEndian>
@@ -67,13 +66,4 @@ QString WriteBitmap24(const QImage& picture, QIODevice& device) {
         if (device.write(row) != rowBytes) return device.errorString();
     }
     return {};
-}
-
-QByteArray Bitmap24Bytes(const QImage& picture) {
-    QByteArray bytes;
-    if (picture.isNull()) return bytes;
-    QBuffer memory(&bytes);
-    memory.open(QIODevice::WriteOnly);
-    WriteBitmap24(picture, memory);
-    return bytes;
 }

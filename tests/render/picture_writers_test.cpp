@@ -16,6 +16,14 @@
 
 namespace {
 
+QByteArray Bitmap24Bytes(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer memory(&bytes);
+    memory.open(QIODevice::WriteOnly);
+    WriteBitmap24(picture, memory);
+    return bytes;
+}
+
 uint32_t U32(const QByteArray& bytes, int at) {
     return qFromLittleEndian<uint32_t>(bytes.constData() + at);
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+
+// Cells keep colours as 0x00BBGGRR; people write them 0xRRGGBB. Swapping red and blue turns
+// either into the other.
+constexpr uint32_t SwapRedAndBlue(uint32_t colour) {
+    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
