@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // The file form of a string field: the field cut into pieces, each piece stored as the
@@ -80,20 +81,32 @@ void ForEachPackedUnit(const PackedLayout& layout, SlotAt slotAt, Sink sink) {
 }
 
 namespace field_packing_detail {
+// The units first .. first + kUnitsPerPiece - 1 as one slot, unrolled so that every
+// multiplication is by a constant and slots do not wait on each other.
+template <int64_t kUnitBase, int kUnitsPerPiece, typename UnitAt>
+int64_t WholePiece(UnitAt unitAt, size_t first) {
+    int64_t value = 0;
+    [&]<size_t... I>(std::index_sequence<I...>) {
+        ((value = value * kUnitBase + int64_t(unitAt(first + I))), ...);
+    }
+    (std::make_index_sequence<kUnitsPerPiece>{});
+    return value;
+}
+
 template <int64_t kUnitBase, int kUnitsPerPiece, typename UnitAt, typename PutSlot>
 void PackSlots(const PackedLayout& layout, size_t count, UnitAt unitAt, PutSlot putSlot) {
-    size_t nextReserved = 0;
+    // Held apart from `layout`: putSlot writes through a char pointer, which would otherwise
+    // make every slot read the layout again.
+    const int slotCount = layout.slotCount;
+    const int* reserved = layout.reservedSlots.data();
+    const int* const reservedEnd = reserved + layout.reservedSlots.size();
     size_t next = 0;
-    for (int slotNumber = 1; slotNumber <= layout.slotCount; ++slotNumber) {
+    for (int slotNumber = 1; slotNumber <= slotCount; ++slotNumber) {
         int64_t value = 0;
-        if (nextReserved < layout.reservedSlots.size() &&
-            layout.reservedSlots[nextReserved] == slotNumber) {
-            ++nextReserved;
+        if (reserved != reservedEnd && *reserved == slotNumber) {
+            ++reserved;
         } else if (next + kUnitsPerPiece <= count) {
-            // A whole piece: each unit times its own power, no chain of multiplications.
-            int64_t power = 1;
-            for (int i = kUnitsPerPiece - 1; i >= 0; --i, power *= kUnitBase)
-                value += int64_t(unitAt(next + size_t(i))) * power;
+            value = WholePiece<kUnitBase, kUnitsPerPiece>(unitAt, next);
             next += kUnitsPerPiece;
         } else {
             for (; next < count; ++next)

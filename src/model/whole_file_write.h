@@ -17,7 +17,9 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes,
 // Writes the whole file from the chunks `produce` hands to its writer, in order, with the
 // same promise: a file too large to hold at once never has to be. The writer answers false
 // once a chunk failed; `produce` then stops and answers false too.
+// `expectedSize`, when known, reserves the file's room on the disk before the first chunk.
 using ChunkWriter = std::function<bool(const char* data, qsizetype size)>;
 using ChunkProducer = std::function<bool(const ChunkWriter& write)>;
-Status WriteWholeFileInChunks(const QString& path, const ChunkProducer& produce,
+Status WriteWholeFileInChunks(const QString& path, qint64 expectedSize,
+                              const ChunkProducer& produce,
                               FileAccess access = FileAccess::Default);

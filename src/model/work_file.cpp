@@ -597,7 +597,8 @@ QByteArray WorkFileBytes(const Document& document) {
 // Written a window at a time: the whole file is never in memory, so no fresh 41 MB are
 // faulted in and no growing buffer is copied.
 Status SaveWorkFile(const QString& path, const Document& document) {
-    return WriteWholeFileInChunks(path, [&document](const ChunkWriter& write) {
+    const auto size = qint64(TableRecordCount(document) * kRecordSize);
+    return WriteWholeFileInChunks(path, size, [&document](const ChunkWriter& write) {
         return ForEachRecordWindow(document, write);
     });
 }
