@@ -83,13 +83,10 @@ void ForEachPackedUnit(const PackedLayout& layout, SlotAt slotAt, Sink sink) {
 namespace field_packing_detail {
 // The units first .. first + kUnitsPerPiece - 1 as one slot, unrolled so that every
 // multiplication is by a constant and slots do not wait on each other.
-template <int64_t kUnitBase, int kUnitsPerPiece, typename UnitAt>
-int64_t WholePiece(UnitAt unitAt, size_t first) {
+template <int64_t kUnitBase, typename UnitAt, size_t... I>
+int64_t WholePiece(UnitAt unitAt, size_t first, std::index_sequence<I...>) {
     int64_t value = 0;
-    [&]<size_t... I>(std::index_sequence<I...>) {
-        ((value = value * kUnitBase + int64_t(unitAt(first + I))), ...);
-    }
-    (std::make_index_sequence<kUnitsPerPiece>{});
+    ((value = value * kUnitBase + int64_t(unitAt(first + I))), ...);
     return value;
 }
 
@@ -106,7 +103,7 @@ void PackSlots(const PackedLayout& layout, size_t count, UnitAt unitAt, PutSlot 
         if (reserved != reservedEnd && *reserved == slotNumber) {
             ++reserved;
         } else if (next + kUnitsPerPiece <= count) {
-            value = WholePiece<kUnitBase, kUnitsPerPiece>(unitAt, next);
+            value = WholePiece<kUnitBase>(unitAt, next, std::make_index_sequence<kUnitsPerPiece>{});
             next += kUnitsPerPiece;
         } else {
             for (; next < count; ++next)
