@@ -3,6 +3,7 @@
 #include "content/series_text.h"
 #include "model/space_trim.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -65,6 +66,13 @@ bool MayStartCommand(QChar c) {
     return (c >= u'0' && c <= u'9') || QStringView(u"%#fFcC-/=\u00AC").contains(c);
 }
 
+// Every command holds at least one of these (f and c in either case): a text without any,
+// a plain number above all, is no command and needs no working form.
+bool HasCommandCharacter(QStringView text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return QStringView(u"%#fFcC:-/=\u00AC").contains(c); });
+}
+
 // One "." and otherwise digits, as the A.B field of kinds 6 to 11.
 bool IsStepField(QStringView field) {
     qsizetype points = 0;
@@ -81,7 +89,8 @@ bool IsStepField(QStringView field) {
 
 int ClassifySeries(const QString& text) {
     const QStringView trimmed = TrimSpaces(text);
-    if (trimmed.isEmpty() || (!MayStartCommand(trimmed.front()) && !trimmed.contains(u'#')))
+    if (trimmed.isEmpty() || (!MayStartCommand(trimmed.front()) && !trimmed.contains(u'#')) ||
+        !HasCommandCharacter(trimmed))
         return 0;
     return ClassifyWorkingForm(SeriesWorkingForm(text));
 }

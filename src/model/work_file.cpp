@@ -142,6 +142,14 @@ void PackUtf16Field(char* record, size_t offset, const QString& value, int maxUn
              [&](size_t k) { return uint32_t(trimmed[qsizetype(k)].unicode()); });
 }
 
+// Whether the slots from `slots` on, `count` of them, all hold 0.
+bool SlotsAreZero(const char* slots, int count) {
+    uint64_t any = 0;
+    for (int i = 0; i < count; ++i)
+        any |= Get<uint64_t>(slots, size_t(i) * 8);
+    return any == 0;
+}
+
 // The units of a UTF-16 area up to the first zero unit, at most `limit` of them; their count.
 // A slot of three units none of which is zero, nearly every slot of a text, is taken apart
 // with two divisions and stored at once; any other slot unit by unit by the general rule.
@@ -164,6 +172,10 @@ int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layo
             continue;
         }
         const auto value = Get<int64_t>(record, offset + size_t(slotNumber - 1) * 8);
+        // A short text is followed by empty slots only, which give nothing: seen at once.
+        if (value == 0 &&
+            SlotsAreZero(record + offset + size_t(slotNumber) * 8, layout.slotCount - slotNumber))
+            break;
         if (value >= int64_t(kTwoUnits) && size + 3 <= limit) {
             const uint64_t high = uint64_t(value) / kTwoUnits;
             const uint64_t rest = uint64_t(value) - high * kTwoUnits;
