@@ -7,6 +7,7 @@
 #include "model/work_file.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -85,6 +86,35 @@ void BM_CliExportJpeg(benchmark::State& state) {
     RunExport(state, QStringLiteral("full.jpg"), {});
 }
 BENCHMARK(BM_CliExportJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor under the JPEG export: Qt's start, the file's bytes read, one font, the picture,
+// a glyph run per cell and the encoding, with nothing of the program's own (export_floor.cpp).
+void BM_ExportFloorJpeg(benchmark::State& state) {
+    const FullTableFile table;
+    const QString exported = table.Output(QStringLiteral("exported.jpg"));
+    QProcess cli;
+    cli.start(QStringLiteral(QUADRIVEL_CLI), {QStringLiteral("export"), table.path(), exported});
+    const QSize size = cli.waitForFinished(60000) ? QImageReader(exported).size() : QSize();
+    if (!table.saved() || size.isEmpty()) {
+        state.SkipWithError("the table could not be exported");
+        return;
+    }
+    double fastest = 1e300;
+    for (auto _ : state) {
+        const double before = ChildProcessorMs();
+        QProcess process;
+        process.start(QStringLiteral(QUADRIVEL_EXPORT_FLOOR),
+                      {table.path(), table.Output(QStringLiteral("floor.jpg")),
+                       QString::number(size.width()), QString::number(size.height())});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            state.SkipWithError("export_floor failed");
+            return;
+        }
+        fastest = std::min(fastest, ChildProcessorMs() - before);
+    }
+    state.counters["cpu_ms"] = fastest;
+}
+BENCHMARK(BM_ExportFloorJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CliExportPng(benchmark::State& state) {
     RunExport(state, QStringLiteral("full.png"), {});
