@@ -177,10 +177,11 @@ int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layo
             SlotsAreZero(record + offset + size_t(slotNumber) * 8, layout.slotCount - slotNumber))
             break;
         if (value >= int64_t(kTwoUnits) && size + 3 <= limit) {
+            // Both divisions from the value itself, so neither waits for the other.
             const uint64_t high = uint64_t(value) / kTwoUnits;
-            const uint64_t rest = uint64_t(value) - high * kTwoUnits;
-            const uint64_t middle = rest / kUnitBase;
-            const uint64_t low = rest - middle * kUnitBase;
+            const uint64_t upper = uint64_t(value) / kUnitBase;
+            const uint64_t middle = upper - high * kUnitBase;
+            const uint64_t low = uint64_t(value) - upper * kUnitBase;
             // Each unit 1 to 65535: a unit of 0 ends the field, a larger group is dropped.
             if (high - 1 < kUnitLimit && middle - 1 < kUnitLimit && low - 1 < kUnitLimit) {
                 units[size] = char16_t(high);
