@@ -3,14 +3,12 @@
 #include "content/leading_number.h"
 #include "model/space_trim.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace {
-
-const QString kGroupedIntegerMask = QStringLiteral("###,###,###,###,###,###,###,###");
-const QString kPlainIntegerMask = QStringLiteral("########################");
 
 // What a mask asks for under the picture rules.
 struct Picture {
@@ -19,13 +17,27 @@ struct Picture {
     int decimals = 0;
 };
 
-Picture ReadPicture(const QString& mask) {
+// The integer masks: "###,###,###,###,###,###,###,###" grouped, "#####..." plain, and "0",
+// which always shows the units digit.
+constexpr Picture kGroupedIntegerMask{0, true, 0};
+constexpr Picture kPlainIntegerMask{0, false, 0};
+constexpr Picture kUnitsDigitMask{1, false, 0};
+
+Picture ReadPicture(QStringView mask) {
     Picture picture;
     const qsizetype point = mask.indexOf(u'.');
-    const QStringView integerPart = point < 0 ? QStringView(mask) : QStringView(mask).left(point);
+    const QStringView integerPart = point < 0 ? mask : mask.left(point);
     picture.integerZeros = int(integerPart.count(u'0'));
     picture.grouping = integerPart.contains(u',');
-    if (point >= 0) picture.decimals = int(QStringView(mask).sliced(point + 1).count(u'0'));
+    if (point >= 0) picture.decimals = int(mask.sliced(point + 1).count(u'0'));
+    return picture;
+}
+
+// An integer mask (which has no point) followed by the decimal mask, read as one mask.
+Picture Followed(Picture integerMask, const QString& decimalMask) {
+    Picture picture = ReadPicture(decimalMask);
+    picture.integerZeros += integerMask.integerZeros;
+    picture.grouping = picture.grouping || integerMask.grouping;
     return picture;
 }
 
@@ -85,27 +97,26 @@ RoundedDigits RoundToDecimals(long double magnitude, int decimals) {
     return rounded;
 }
 
-std::string Group(const std::string& integer) {
-    std::string grouped;
-    for (size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0) grouped.push_back(',');
-        grouped.push_back(integer[i]);
-    }
-    return grouped;
-}
-
 QString ApplyPicture(long double value, const Picture& picture) {
     const RoundedDigits rounded = RoundToDecimals(std::fabs(value), picture.decimals);
-    std::string integer = rounded.integer;
-    if (integer.size() < size_t(picture.integerZeros))
-        integer.insert(0, size_t(picture.integerZeros) - integer.size(), '0');
-    if (picture.grouping) integer = Group(integer);
+    const std::string& digits = rounded.integer;
     const bool nonZero =
-        !rounded.integer.empty() || rounded.fraction.find_first_not_of('0') != std::string::npos;
-    std::string out = value < 0 && nonZero ? "-" : "";
-    out += integer;
-    if (picture.decimals > 0) out += "." + rounded.fraction;
-    return QString::fromLatin1(out);
+        !digits.empty() || rounded.fraction.find_first_not_of('0') != std::string::npos;
+    // The digits padded with zeros to the mask's zero positions, grouped by threes.
+    const size_t count = std::max(digits.size(), size_t(picture.integerZeros));
+    const size_t padding = count - digits.size();
+    std::string out;
+    out.reserve(2 + count + count / 3 + rounded.fraction.size());
+    if (value < 0 && nonZero) out.push_back('-');
+    for (size_t i = 0; i < count; ++i) {
+        if (picture.grouping && i > 0 && (count - i) % 3 == 0) out.push_back(',');
+        out.push_back(i < padding ? '0' : digits[i - padding]);
+    }
+    if (picture.decimals > 0) {
+        out.push_back('.');
+        out += rounded.fraction;
+    }
+    return QString::fromLatin1(out.data(), qsizetype(out.size()));
 }
 
 // Replaces the characters of `from` by those of `to` at the same index, each character once.
@@ -129,21 +140,20 @@ QString FormatNumber(long double value, int numberFormat, const QString& decimal
     if (!std::isfinite(value)) return {};
     switch (numberFormat) {
     case kEnglishDecimal:
-        return ApplyPicture(value, ReadPicture(kGroupedIntegerMask + decimalMask));
+        return ApplyPicture(value, Followed(kGroupedIntegerMask, decimalMask));
     case kEnglishInteger:
-        return ApplyPicture(value, ReadPicture(kGroupedIntegerMask));
+        return ApplyPicture(value, kGroupedIntegerMask);
     case kPlainEnglishDecimal:
-        return ApplyPicture(value, ReadPicture(QStringLiteral("0") + decimalMask));
+        return ApplyPicture(value, Followed(kUnitsDigitMask, decimalMask));
     case kSpanishDecimal:
-        return Exchange(ApplyPicture(value, ReadPicture(kGroupedIntegerMask + decimalMask)), u",.",
+        return Exchange(ApplyPicture(value, Followed(kGroupedIntegerMask, decimalMask)), u",.",
                         u".'");
     case kSpanishInteger:
-        return Exchange(ApplyPicture(value, ReadPicture(kGroupedIntegerMask)), u",", u".");
+        return Exchange(ApplyPicture(value, kGroupedIntegerMask), u",", u".");
     case kPlainSpanishDecimal:
-        return Exchange(ApplyPicture(value, ReadPicture(QStringLiteral("0") + decimalMask)), u".",
-                        u"'");
+        return Exchange(ApplyPicture(value, Followed(kUnitsDigitMask, decimalMask)), u".", u"'");
     case kPlainInteger:
-        return ApplyPicture(value, ReadPicture(kPlainIntegerMask));
+        return ApplyPicture(value, kPlainIntegerMask);
     default:
         return {};
     }

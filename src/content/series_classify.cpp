@@ -62,15 +62,28 @@ private:
 // Every command without "#" starts with a digit, a letter f or c, or one of its separators
 // (when its first field is empty); no other character lower-cases to one of them, so other
 // texts need no working form.
-bool MayStartCommand(QChar c) {
-    return (c >= u'0' && c <= u'9') || QStringView(u"%#fFcC-/=\u00AC").contains(c);
+bool MayStartCommand(char16_t c) {
+    switch (c) {
+    case u'%':
+    case u'#':
+    case u'f':
+    case u'F':
+    case u'c':
+    case u'C':
+    case u'-':
+    case u'/':
+    case u'=':
+    case kNotSign:
+        return true;
+    default:
+        return c >= u'0' && c <= u'9';
+    }
 }
 
 // Every command holds at least one of these (f and c in either case): a text without any,
 // a plain number above all, is no command and needs no working form.
-bool HasCommandCharacter(QStringView text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return QStringView(u"%#fFcC:-/=\u00AC").contains(c); });
+bool IsCommandCharacter(char16_t c) {
+    return c == u':' || (MayStartCommand(c) && !(c >= u'0' && c <= u'9'));
 }
 
 // One "." and otherwise digits, as the A.B field of kinds 6 to 11.
@@ -89,8 +102,10 @@ bool IsStepField(QStringView field) {
 
 int ClassifySeries(const QString& text) {
     const QStringView trimmed = TrimSpaces(text);
-    if (trimmed.isEmpty() || (!MayStartCommand(trimmed.front()) && !trimmed.contains(u'#')) ||
-        !HasCommandCharacter(trimmed))
+    if (trimmed.isEmpty() ||
+        std::none_of(trimmed.begin(), trimmed.end(),
+                     [](QChar c) { return IsCommandCharacter(c.unicode()); }) ||
+        (!MayStartCommand(trimmed.front().unicode()) && !trimmed.contains(u'#')))
         return 0;
     return ClassifyWorkingForm(SeriesWorkingForm(text));
 }

@@ -286,7 +286,8 @@ private:
     }
 
     void DrawIcon(const CellRecord& cell, const DrawnRect& rect) {
-        if (surface_.ShowsNothing()) return;
+        // Nearly every cell has no icon: no path to look up.
+        if (surface_.ShowsNothing() || cell.iconPath.isEmpty()) return;
         const QString path = LocateCellFile(cell.iconPath, options_.workFileFolder);
         if (!FileExists(path)) return;
         const QImage& icon = icons_.Icon(path, surface_.DetailScale());
