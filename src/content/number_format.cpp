@@ -51,12 +51,20 @@ struct RoundedDigits {
 RoundedDigits RoundToDecimals(long double magnitude, int decimals) {
     // A whole number below 10^18, the common case, is exact in the mantissa: its digits need
     // no trip through a formatted text.
-    if (magnitude < 1e18L && magnitude == std::floor(magnitude)) {
+    const auto wholeDigits = [decimals](unsigned long long value) {
         RoundedDigits whole;
-        if (magnitude >= 1)
-            whole.integer = std::to_string(static_cast<unsigned long long>(magnitude));
+        if (value >= 1) whole.integer = std::to_string(value);
         whole.fraction.assign(size_t(decimals), '0');
         return whole;
+    };
+    // Below 2^53 a whole number is exact as a double, and the double is tested and converted
+    // without the x87 unit's two switches of rounding mode for each floor and conversion.
+    if (magnitude < 0x1p53L) {
+        const double narrow = double(magnitude);
+        const auto whole = static_cast<long long>(narrow);
+        if (narrow == magnitude && double(whole) == narrow) return wholeDigits(whole);
+    } else if (magnitude < 1e18L && magnitude == std::floor(magnitude)) {
+        return wholeDigits(static_cast<unsigned long long>(magnitude));
     }
     // 18 significant digits: what the 64-bit mantissa holds reliably, so a stored 2.675 is
     // rounded as 2.675 and not as its binary neighbour 2.67499999....

@@ -25,4 +25,6 @@ private:
         size_t operator()(const Key& key) const;
     };
     std::unordered_map<Key, CellFont, KeyHash> fonts_;
+    // The last font handed out; the map's entries stay where they are.
+    const std::pair<const Key, CellFont>* last_ = nullptr;
 };
