@@ -29,7 +29,7 @@ private:
         return item;
     }
     static size_t Index(int column, int row) {
-        return size_t(column) * kGridCapacity + size_t(row);
+        return size_t(row) * kGridCapacity + size_t(column);
     }
     std::vector<T> items_;
 };

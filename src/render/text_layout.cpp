@@ -3,6 +3,7 @@
 #include "model/cell_record.h"
 #include "render/drawing_surface.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace {
@@ -76,16 +77,18 @@ std::vector<PlacedLine> PlaceCellText(const DrawingSurface& surface, const QStri
     if (alignment < kAlignLeft || alignment > kAlignJustified) return placed;
 
     const QStringList lines = BreakCellText(surface, shown, box.availWidth);
-    std::vector<int> widths;
+    // Most cells hold a line or two: their widths stay on the stack.
+    QVarLengthArray<int, 8> widths;
     for (const QString& line : lines)
         widths.push_back(surface.MeasureText(line).width);
+    placed.reserve(size_t(lines.size()));
     const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
     const int lineHeight = surface.LineHeight();
 
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].isEmpty()) continue;
         PlacedLine line{lines[i], box.x0, box.y0 + double(i) * lineHeight};
-        const int width = widths[size_t(i)];
+        const int width = widths[i];
         switch (alignment) {
         case kAlignRight:
             line.x = box.x0 + box.availWidth - width - kRightAlignGap;
