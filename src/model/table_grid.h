@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-// A (column, row) array of the grid's capacity, column-major like the cell grid.
+// A (column, row) array of the grid's capacity, stored row by row as the passes walk it.
 template <typename T> class GridArray {
 public:
     // The items are made on the first change: a grid that is only read, or replaced before

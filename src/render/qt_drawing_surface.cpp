@@ -18,15 +18,16 @@ namespace {
 // its characters.
 constexpr char16_t kSimpleLimit = 0x0500;
 
-bool IsSimpleCharacter(QChar c) {
-    // The test for every character of every line, answered from a table made once.
-    static const std::bitset<kSimpleLimit> simple = [] {
-        std::bitset<kSimpleLimit> table;
-        for (char16_t code = 0; code < kSimpleLimit; ++code)
-            table[code] = QChar(code).isPrint() && !QChar(code).isMark();
-        return table;
-    }();
-    return c.unicode() < kSimpleLimit && simple[c.unicode()];
+// The test for every character of every line, answered from a table made at start.
+const std::bitset<kSimpleLimit> kSimpleCharacters = [] {
+    std::bitset<kSimpleLimit> table;
+    for (char16_t code = 0; code < kSimpleLimit; ++code)
+        table[code] = QChar(code).isPrint() && !QChar(code).isMark();
+    return table;
+}();
+
+inline bool IsSimpleCharacter(QChar c) {
+    return c.unicode() < kSimpleLimit && kSimpleCharacters[c.unicode()];
 }
 
 // Simple characters Qt draws as the face's own glyph at the pen position: the no-break space
