@@ -205,7 +205,9 @@ public:
                     document_.settings.tableRetouched = 1;
                     continue;
                 }
-                DrawCellBox(surface_, document_, geometry_, column, row);
+                // An unseen redraw needs the table's state, not its lines.
+                if (!surface_.ShowsNothing())
+                    DrawCellBox(surface_, document_, geometry_, column, row);
                 const DrawnRect rect = geometry_.Cell(column, row);
                 if (cell.backColour == kImageCellMarker) DrawImage(cell, column, row, rect);
                 // The number format is applied only for a surface that shows the text.
