@@ -174,6 +174,31 @@ void QtDrawingSurface::FillPixels(int x1, int y1, int x2, int y2, QRgb colour) {
         std::fill_n(reinterpret_cast<QRgb*>(pixels_ + y * stride) + x1, x2 - x1 + 1, opaque);
 }
 
+// A box of a one-pixel outline round a solid fill, wholly on the picture, written a row at a
+// time: the pixels of filling the inside and then each side, in one pass instead of five. Any
+// other box answers false.
+bool QtDrawingSurface::DrawSolidBoxRows(int left, int top, int right, int bottom, QRgb fill,
+                                        QRgb outline) {
+    if (!pixels_ || !painter_.isActive() || left < 0 || top < 0 || right >= raster_->width() ||
+        bottom >= raster_->height() || right - left < 2 || bottom - top < 2)
+        return false;
+    const QRgb inside = fill | 0xFF000000u;
+    const QRgb edge = outline | 0xFF000000u;
+    const qsizetype stride = raster_->bytesPerLine();
+    const auto row = [this, stride](int y) {
+        return reinterpret_cast<QRgb*>(pixels_ + y * stride);
+    };
+    std::fill(row(top) + left, row(top) + right + 1, edge);
+    for (int y = top + 1; y < bottom; ++y) {
+        QRgb* line = row(y);
+        line[left] = edge;
+        std::fill(line + left + 1, line + right, inside);
+        line[right] = edge;
+    }
+    std::fill(row(bottom) + left, row(bottom) + right + 1, edge);
+    return true;
+}
+
 void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal,
                                      QRgb colour) {
     if (!painter_.isActive()) return;
@@ -231,6 +256,9 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
     int top = RoundCoordinate(y1), bottom = RoundCoordinate(y2);
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
+    if (fill.kind == BoxFill::Kind::Solid && PenWidth(penWidth_) == 1 &&
+        DrawSolidBoxRows(left, top, right, bottom, RgbFromBgr(fill.colour), RgbFromBgr(outline)))
+        return;
     const PixelSpan leftBand = PenSpan(left, penWidth_), rightBand = PenSpan(right, penWidth_);
     const PixelSpan topBand = PenSpan(top, penWidth_), bottomBand = PenSpan(bottom, penWidth_);
 

@@ -50,6 +50,7 @@ public:
 
 private:
     void FillPixels(int x1, int y1, int x2, int y2, QRgb colour);
+    bool DrawSolidBoxRows(int left, int top, int right, int bottom, QRgb fill, QRgb outline);
     // Replaces the pixels under the next drawing, where the device can (raster pictures).
     void SetReplacing(bool replacing);
     void DrawDiagonalCrossLines(const QRect& inside, QRgb colour);
