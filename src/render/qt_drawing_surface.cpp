@@ -364,7 +364,6 @@ bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
     // Vector output keeps text as text, which only the painter's own text drawing gives.
     if (vectorDevice_ || font_.rotated || font_.font.underline() || font_.font.strikeOut())
         return false;
-    // The lists keep their room from line to line: the run lets go of them after drawing.
     glyphs_.resize(0);
     positions_.resize(0);
     int pen = x;
@@ -376,11 +375,14 @@ bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
         positions_.append(QPointF(pen, y));
         pen += Advance(c);
     }
-    QGlyphRun run;
-    run.setRawFont(current_->rawFont);
-    run.setGlyphIndexes(glyphs_);
-    run.setPositions(positions_);
-    painter_.drawGlyphRun(QPointF(0, 0), run);
+    // One run serves every line, made once; it lets go of the lists after drawing, so that
+    // they keep their room from line to line without being copied.
+    if (run_.rawFont() != current_->rawFont) run_.setRawFont(current_->rawFont);
+    run_.setGlyphIndexes(glyphs_);
+    run_.setPositions(positions_);
+    painter_.drawGlyphRun(QPointF(0, 0), run_);
+    run_.setGlyphIndexes({});
+    run_.setPositions({});
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "render/pixel_rules.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <unordered_map>
@@ -101,6 +102,7 @@ private:
     FontMeasures* current_ = nullptr;
     QList<quint32> glyphs_;
     QList<QPointF> positions_;
+    QGlyphRun run_;
     QColor textColour_ = Qt::black;
     int justifyExtra_ = 0;
     int justifyBreaks_ = 0;
