@@ -44,11 +44,12 @@ QString WithoutLeadingSpaces(const QString& text) {
     return text.mid(LeadingSpaces(text));
 }
 
-} // namespace
-
-QStringList BreakCellText(const DrawingSurface& surface, const QString& text, int availWidth) {
+// The lines of BreakCellText into any list of strings.
+template <typename Lines>
+void BreakInto(const DrawingSurface& surface, const QString& text, int availWidth, Lines& lines) {
     const Split first = SplitLine(surface, text.left(kTextMaxUnits), availWidth);
-    QStringList lines{first.head, first.tail};
+    lines.append(first.head);
+    lines.append(first.tail);
     // Only a remainder longer than the line above is split again; a shorter one stays whole,
     // leading space included, even when it is wider than the cell.
     while (lines.size() < kMaxTextLines && lines.last().size() > lines[lines.size() - 2].size()) {
@@ -58,12 +59,19 @@ QStringList BreakCellText(const DrawingSurface& surface, const QString& text, in
     }
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
+}
+
+} // namespace
+
+QStringList BreakCellText(const DrawingSurface& surface, const QString& text, int availWidth) {
+    QStringList lines;
+    BreakInto(surface, text, availWidth, lines);
     return lines;
 }
 
-std::vector<PlacedLine> PlaceCellText(const DrawingSurface& surface, const QString& text,
-                                      int16_t alignment, const TextBox& box) {
-    std::vector<PlacedLine> placed;
+PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, int16_t alignment,
+                          const TextBox& box) {
+    PlacedLines placed;
     const QString shown = text.left(kTextMaxUnits);
     if (alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred) {
         const TextExtent extent = surface.MeasureText(shown);
@@ -76,12 +84,12 @@ std::vector<PlacedLine> PlaceCellText(const DrawingSurface& surface, const QStri
     }
     if (alignment < kAlignLeft || alignment > kAlignJustified) return placed;
 
-    const QStringList lines = BreakCellText(surface, shown, box.availWidth);
+    QVarLengthArray<QString, 4> lines;
+    BreakInto(surface, shown, box.availWidth, lines);
     // Most cells hold a line or two: their widths stay on the stack.
     QVarLengthArray<int, 8> widths;
     for (const QString& line : lines)
         widths.push_back(surface.MeasureText(line).width);
-    placed.reserve(size_t(lines.size()));
     const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
     const int lineHeight = surface.LineHeight();
 

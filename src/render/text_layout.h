@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <cstdint>
 #include <vector>
 
@@ -33,10 +34,13 @@ struct PlacedLine {
 // font. Trailing empty lines are left out (they draw nothing).
 QStringList BreakCellText(const DrawingSurface& surface, const QString& text, int availWidth);
 
+// A cell's placed lines: most cells have one or two, kept without a trip to the heap.
+using PlacedLines = QVarLengthArray<PlacedLine, 4>;
+
 // The lines of a text and their positions for an alignment code (131 to 136), measured in
 // the surface's current font. Other codes place nothing.
-std::vector<PlacedLine> PlaceCellText(const DrawingSurface& surface, const QString& text,
-                                      int16_t alignment, const TextBox& box);
+PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, int16_t alignment,
+                          const TextBox& box);
 
 // Selects the font and draws the text in `textColour` with a transparent background.
 void LayOutCellText(DrawingSurface& surface, const QString& text, int16_t alignment,
