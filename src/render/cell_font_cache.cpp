@@ -14,18 +14,9 @@ const CellFont& CellFontCache::Get(const CellRecord& cell, int16_t characterSet,
     const int styles = (cell.bold == 1 ? 1 : 0) | (cell.italic == 1 ? 2 : 0) |
                        (cell.underline == 1 ? 4 : 0) | (cell.strikeout == 1 ? 8 : 0) |
                        (cell.leading == 1 ? 16 : 0);
-    // Cell after cell asks for the font of the one before: that answer is checked first, its
-    // face most often the very same shared text.
-    if (last_) {
-        const Key& key = last_->first;
-        if (key.size == cell.fontSize && key.styles == styles && key.rotated == rotated &&
-            key.characterSet == characterSet &&
-            ((key.face.constData() == cell.fontName.constData() &&
-              key.face.size() == cell.fontName.size()) ||
-             key.face == cell.fontName))
-            return last_->second;
-    }
     const Key key{cell.fontName, cell.fontSize, styles, rotated, characterSet};
+    // Cell after cell asks for the font of the one before: that answer is checked first.
+    if (last_ && last_->first == key) return last_->second;
     auto found = fonts_.find(key);
     if (found == fonts_.end())
         found = fonts_.emplace(key, MakeCellFont(cell, characterSet, turn)).first;

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QVarLengthArray>
 #include <cstdint>
-#include <vector>
 
 class DrawingSurface;
 struct CellFont;
