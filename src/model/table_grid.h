@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/cell_record.h"
+#include "model/large_pages.h"
 
 #include <QString>
 #include <vector>
@@ -31,7 +32,7 @@ private:
     static size_t Index(int column, int row) {
         return size_t(row) * kGridCapacity + size_t(column);
     }
-    std::vector<T> items_;
+    std::vector<T, LargePagedAllocator<T>> items_;
 };
 
 // 111 x 111 cells; only those inside columnCount x rowCount belong to the table.

@@ -1,0 +1,13 @@
+#include "model/large_pages.h"
+
+#include <sys/mman.h>
+
+void* AllocateLargePaged(std::size_t bytes) {
+    constexpr std::size_t kLargePage = std::size_t(2) << 20;
+    if (bytes < kLargePage) return std::malloc(bytes ? bytes : 1);
+    void* block = std::aligned_alloc(kLargePage, bytes);
+    if (!block) return nullptr;
+    // Only advice: where the kernel has no large pages, small ones serve as before.
+    madvise(block, bytes & ~(kLargePage - 1), MADV_HUGEPAGE);
+    return block;
+}
