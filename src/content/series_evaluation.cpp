@@ -51,8 +51,10 @@ void EvaluateNewSeries(Document& document, const Clock& clock) {
 
 void ReevaluateSeries(Document& document, const Clock& clock) {
     const QDate today = clock.Today();
+    // Read through a const view: a table with no command never makes the store.
+    const CommandStore& commands = document.commands;
     ForEachSeriesCell(document, [&](int column, int row) {
-        const QString& command = document.commands.at(column, row);
+        const QString& command = commands.at(column, row);
         if (command.isEmpty()) return;
         const QString workingForm = SeriesWorkingForm(command);
         const int kind = ClassifyWorkingForm(workingForm);
@@ -62,8 +64,9 @@ void ReevaluateSeries(Document& document, const Clock& clock) {
 }
 
 void RestoreCommands(Document& document) {
+    const CommandStore& commands = document.commands;
     ForEachSeriesCell(document, [&](int column, int row) {
-        const QString& command = document.commands.at(column, row);
+        const QString& command = commands.at(column, row);
         if (!command.isEmpty() && ClassifySeries(command) > 0)
             document.cell(column, row).text = command;
     });
