@@ -2,9 +2,9 @@
 
 #include <QIODevice>
 #include <QImage>
+#include <array>
 #include <gif_lib.h>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -17,25 +17,59 @@ struct IndexedPicture {
     std::vector<GifByteType> indices; // one per pixel, rows top-down
 };
 
+// The palette index of each colour seen so far: at most 256 colours in 1024 slots, so that a
+// probe rarely passes more than one other colour.
+class ColourIndex {
+public:
+    ColourIndex() { keys_.fill(kEmpty); }
+    // The slot holding `colour`, or the empty slot where it belongs.
+    size_t Slot(QRgb colour) const {
+        size_t slot = (colour * 2654435761u) >> (32 - kSlotBits);
+        while (keys_[slot] != colour && keys_[slot] != kEmpty)
+            slot = (slot + 1) & (kSlots - 1);
+        return slot;
+    }
+    bool Holds(size_t slot) const { return keys_[slot] != kEmpty; }
+    GifByteType Index(size_t slot) const { return indices_[slot]; }
+    void Add(size_t slot, QRgb colour, GifByteType index) {
+        keys_[slot] = colour;
+        indices_[slot] = index;
+    }
+
+private:
+    static constexpr int kSlotBits = 10;
+    static constexpr size_t kSlots = size_t(1) << kSlotBits;
+    static constexpr QRgb kEmpty = ~RGB_MASK; // no colour once its alpha is masked off
+    std::array<QRgb, kSlots> keys_;
+    std::array<GifByteType, kSlots> indices_{};
+};
+
 // The exact colours of the picture, or false when there are more than a GIF holds.
 bool IndexExactly(const QImage& rgb, IndexedPicture& out) {
-    std::unordered_map<QRgb, GifByteType> known;
-    out.indices.resize(size_t(rgb.width()) * size_t(rgb.height()));
+    const int width = rgb.width(), height = rgb.height();
+    ColourIndex known;
+    out.indices.resize(size_t(width) * size_t(height));
     GifByteType* index = out.indices.data();
-    for (int y = 0; y < rgb.height(); ++y) {
+    // Most pixels repeat their left neighbour: only a change of colour is looked up.
+    QRgb lastColour = ~RGB_MASK;
+    GifByteType lastIndex = 0;
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb colour = line[x] & RGB_MASK;
-            auto found = known.find(colour);
-            if (found == known.end()) {
-                if (known.size() == size_t(kGifPaletteSize)) return false;
-                const auto next = GifByteType(known.size());
-                found = known.emplace(colour, next).first;
-                out.palette.push_back(GifColorType{GifByteType(qRed(colour)),
-                                                   GifByteType(qGreen(colour)),
-                                                   GifByteType(qBlue(colour))});
+            if (colour != lastColour) {
+                const size_t slot = known.Slot(colour);
+                if (!known.Holds(slot)) {
+                    if (out.palette.size() == size_t(kGifPaletteSize)) return false;
+                    known.Add(slot, colour, GifByteType(out.palette.size()));
+                    out.palette.push_back(GifColorType{GifByteType(qRed(colour)),
+                                                       GifByteType(qGreen(colour)),
+                                                       GifByteType(qBlue(colour))});
+                }
+                lastColour = colour;
+                lastIndex = known.Index(slot);
             }
-            *index++ = found->second;
+            *index++ = lastIndex;
         }
     }
     return true;
