@@ -1,11 +1,10 @@
 #include "render/gif_writer.h"
 
-#include "render/gif_lzw.h"
-
 #include <QIODevice>
 #include <QImage>
 #include <array>
 #include <gif_lib.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -107,41 +106,20 @@ int ColourTableSize(size_t colours) {
     return size;
 }
 
-// The number of bits of a colour table of `size` entries.
-int TableBits(int size) {
-    int bits = 1;
-    while ((1 << bits) < size)
-        ++bits;
-    return bits;
+int WriteToDevice(GifFileType* gif, const GifByteType* bytes, int length) {
+    auto* device = static_cast<QIODevice*>(gif->UserData);
+    return int(device->write(reinterpret_cast<const char*>(bytes), length));
 }
 
-void AppendLittle16(QByteArray& bytes, int value) {
-    bytes.append(char(value & 0xFF));
-    bytes.append(char((value >> 8) & 0xFF));
+QString GifError(int code) {
+    const char* text = GifErrorString(code);
+    return QStringLiteral("GIF encoder: ") +
+           (text ? QString::fromLatin1(text) : QString::number(code));
 }
 
-// The file's head: signature, screen, the global colour table, and the image's descriptor.
-QByteArray GifHead(int width, int height, const std::vector<GifColorType>& table) {
-    QByteArray head("GIF87a");
-    AppendLittle16(head, width);
-    AppendLittle16(head, height);
-    // A global table, eight bits of each primary, unsorted, and the table's size.
-    head.append(char(0x80 | 0x70 | (TableBits(int(table.size())) - 1)));
-    head.append('\0'); // background colour
-    head.append('\0'); // aspect ratio
-    for (const GifColorType& colour : table) {
-        head.append(char(colour.Red));
-        head.append(char(colour.Green));
-        head.append(char(colour.Blue));
-    }
-    head.append(',');
-    AppendLittle16(head, 0);
-    AppendLittle16(head, 0);
-    AppendLittle16(head, width);
-    AppendLittle16(head, height);
-    head.append('\0'); // no local table, not interlaced
-    return head;
-}
+struct MapDeleter {
+    void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
+};
 
 } // namespace
 
@@ -157,9 +135,22 @@ QString WriteGif(const QImage& picture, QIODevice& device) {
 
     const int tableSize = ColourTableSize(indexed.palette.size());
     indexed.palette.resize(size_t(tableSize), GifColorType{0, 0, 0});
-    QByteArray bytes = GifHead(rgb.width(), rgb.height(), indexed.palette);
-    bytes += GifImageData(indexed.indices.data(), indexed.indices.size(), TableBits(tableSize));
-    bytes.append(';'); // trailer
-    if (device.write(bytes) != bytes.size()) return QStringLiteral("the file could not be written");
+    const std::unique_ptr<ColorMapObject, MapDeleter> map(
+        GifMakeMapObject(tableSize, indexed.palette.data()));
+    if (!map) return QStringLiteral("out of memory");
+
+    int error = 0;
+    GifFileType* gif = EGifOpen(&device, WriteToDevice, &error);
+    if (!gif) return GifError(error);
+    const int width = rgb.width();
+    bool written = EGifPutScreenDesc(gif, width, rgb.height(), 8, 0, map.get()) == GIF_OK &&
+                   EGifPutImageDesc(gif, 0, 0, width, rgb.height(), false, nullptr) == GIF_OK;
+    for (int y = 0; written && y < rgb.height(); ++y)
+        written =
+            EGifPutLine(gif, indexed.indices.data() + size_t(y) * size_t(width), width) == GIF_OK;
+    const int writeError = gif->Error;
+    // Closing writes the trailer and frees the handle, also after a failure.
+    if (EGifCloseFile(gif, &error) != GIF_OK && written) return GifError(error);
+    if (!written) return GifError(writeError);
     return {};
 }
