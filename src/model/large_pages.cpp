@@ -5,8 +5,9 @@
 void* AllocateLargePaged(std::size_t bytes) {
     constexpr std::size_t kLargePage = std::size_t(2) << 20;
     if (bytes < kLargePage) return std::malloc(bytes ? bytes : 1);
-    void* block = std::aligned_alloc(kLargePage, bytes);
-    if (!block) return nullptr;
+    // posix_memalign, unlike aligned_alloc, takes a size that is no multiple of the alignment.
+    void* block = nullptr;
+    if (posix_memalign(&block, kLargePage, bytes) != 0) return nullptr;
     // Only advice: where the kernel has no large pages, small ones serve as before.
     madvise(block, bytes & ~(kLargePage - 1), MADV_HUGEPAGE);
     return block;
