@@ -1,5 +1,6 @@
 #include "model/large_pages.h"
 
+#include <cstdlib>
 #include <sys/mman.h>
 
 void* AllocateLargePaged(std::size_t bytes) {
@@ -11,4 +12,8 @@ void* AllocateLargePaged(std::size_t bytes) {
     // Only advice: where the kernel has no large pages, small ones serve as before.
     madvise(block, bytes & ~(kLargePage - 1), MADV_HUGEPAGE);
     return block;
+}
+
+void ReleaseLargePaged(void* block) {
+    std::free(block);
 }

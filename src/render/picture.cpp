@@ -4,7 +4,6 @@
 #include "render/colour.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -15,9 +14,9 @@ QImage LargePagedImage(int width, int height, QImage::Format format) {
         const qsizetype bytesPerLine = qsizetype(width) * 4;
         if (void* pixels = AllocateLargePaged(size_t(bytesPerLine) * size_t(height))) {
             QImage picture(static_cast<uchar*>(pixels), width, height, bytesPerLine, format,
-                           std::free, pixels);
+                           ReleaseLargePaged, pixels);
             if (!picture.isNull()) return picture;
-            std::free(pixels);
+            ReleaseLargePaged(pixels);
         }
     }
     return QImage(width, height, format);
