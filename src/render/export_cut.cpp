@@ -8,6 +8,7 @@
 #include "render/null_drawing_surface.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"
+#include "render/raster_limit.h"
 #include "render/table_renderer.h"
 #include "render/vector_cut.h"
 
@@ -18,22 +19,28 @@
 
 namespace {
 
-RenderOptions AtExportOrigin(const RenderOptions& options, const ExportFrame& frame) {
+RenderOptions AtExportOrigin(const RenderOptions& options, const ExportFrame& frame,
+                             const ExportLook& look) {
     RenderOptions atExport = options;
     atExport.originX = frame.origin;
     atExport.originY = frame.origin;
     atExport.showSelection = false; // a picture for a file never shows what is selected
+    atExport.seeThroughPage = look.transparent;
     return atExport;
 }
 
-// The cut's size at scale 1: nothing lies beyond the table picture, so a larger cut would
-// only add undrawn pixels. Empty when the table has no extent.
-QSize CutSize(const Document& document, const ExportFrame& frame) {
-    if (TableColumnCount(document) < 1 || TableRowCount(document) < 1) return {};
-    const int width = std::min(document.extentRight + frame.extra, kPictureSize);
-    const int height = std::min(document.extentBottom + frame.extra, kPictureSize);
-    if (width <= 0 || height <= 0) return {};
-    return {width, height};
+// The whole table's cut at `scale`: its drawn extent plus the frame's extra. Drawing does not
+// move cells, so it is known before drawing. Empty when the table has no extent.
+QSize CutSize(const Document& document, const ExportFrame& frame, int scale) {
+    int right = 0;
+    int bottom = 0;
+    if (!DrawnTableExtent(document, frame.origin, frame.origin, right, bottom)) return {};
+    const QSize size((right + frame.extra) * scale, (bottom + frame.extra) * scale);
+    return size.width() > 0 && size.height() > 0 ? size : QSize();
+}
+
+int Scale(const ExportLook& look) {
+    return std::clamp(look.scale, 1, kMaxExportScale);
 }
 
 } // namespace
@@ -63,26 +70,21 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports, const ExportLook& look) {
     RecomputeOperations(document);
-    const int scale = std::clamp(look.scale, 1, kMaxExportScale);
+    const int scale = Scale(look);
     const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
-    // The cut is known before drawing, so the table is drawn on a picture of just its size:
-    // the pixels of the table picture's top-left part without the rest of it and a copy.
-    // Nothing lies beyond the table picture: a larger cut would only add undrawn pixels.
-    int16_t right = 0;
-    int16_t bottom = 0;
-    const bool drawn = DrawnTableExtent(document, frame.origin, frame.origin, right, bottom);
-    const int width = std::min(right + frame.extra, kPictureSize) * scale;
-    const int height = std::min(bottom + frame.extra, kPictureSize) * scale;
+    // The cut is known before drawing, so the table is drawn on a picture of just its size.
+    const QSize cut = CutSize(document, frame, scale);
     QImage picture;
-    if (drawn && width > 0 && height > 0)
-        picture = look.transparent ? MakeTransparentPicture(width, height)
-                                   : MakePicture(width, height, document.settings.pageColour);
+    if (!cut.isEmpty())
+        picture = look.transparent
+                      ? MakeTransparentPicture(cut.width(), cut.height())
+                      : MakePicture(cut.width(), cut.height(), document.settings.pageColour);
     // Drawn even without a picture: drawing evaluates the series and records what it finds.
     NullDrawingSurface unseen;
     std::optional<QtDrawingSurface> scaled;
     DrawingSurface& drawOn =
         picture.isNull() ? unseen : (scale == 1 ? surface : scaled.emplace(scale));
-    RenderTable(drawOn, picture, document, AtExportOrigin(options, frame), clock, messages,
+    RenderTable(drawOn, picture, document, AtExportOrigin(options, frame, look), clock, messages,
                 reports);
     drawOn.ReleaseTarget();
     if (picture.isNull()) return picture;
@@ -90,6 +92,12 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
     picture.setDotsPerMeterX(picture.dotsPerMeterX() * scale);
     picture.setDotsPerMeterY(picture.dotsPerMeterY() * scale);
     return picture;
+}
+
+QString RasterCutProblem(ExportKind kind, const QString& mimeType, const Document& document,
+                         const ExportLook& look) {
+    const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
+    return PictureSizeProblem(CutSize(document, frame, Scale(look)), LargestPictureSide(mimeType));
 }
 
 bool WriterDrawsFromDocument(ExportKind kind, const QString& fileName) {
@@ -110,11 +118,11 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
         // The extent is known only once the table has been laid out.
         RecomputeOperations(document);
         const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
-        const RenderOptions atExport = AtExportOrigin(options, frame);
+        const RenderOptions atExport = AtExportOrigin(options, frame, look);
         QImage unused;
         NullDrawingSurface layout;
         RenderTable(layout, unused, document, atExport, clock, messages, reports);
-        const QSize cut = CutSize(document, frame);
+        const QSize cut = CutSize(document, frame, 1);
         if (cut.isEmpty())
             return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")),
                     {}};
@@ -124,6 +132,11 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
                 }};
     }
 
+    // Refused before any drawing, rather than written cut.
+    const QString mimeType =
+        kind == ExportKind::Bitmap ? QStringLiteral("image/bmp") : MimeTypeForPictureFile(fileName);
+    const QString tooLarge = RasterCutProblem(kind, mimeType, document, look);
+    if (!tooLarge.isEmpty()) return {PictureFileFailure(fileName, tooLarge), {}};
     const QImage picture =
         RenderCutPicture(kind, surface, document, options, clock, messages, reports, look);
     if (picture.isNull())

@@ -30,7 +30,8 @@ ExportFrame ExportFrameFor(int lineThickness, ExportKind kind);
 inline constexpr int kMaxExportScale = 4;
 
 // How the cut is drawn beyond the plain picture: every length multiplied by `scale` (1 to 4),
-// and what the page colour paints (the separators and the margin) left transparent.
+// and the background left transparent: the page colour and every cell or title-bar fill of
+// that same colour; other fills, lines, text and images stay opaque.
 struct ExportLook {
     int scale = 1;
     bool transparent = false;
@@ -44,10 +45,10 @@ bool TransparencyPossible(ExportKind kind, const QString& fileName);
 
 // The picture the export writes: the operations recomputed, the table drawn (series
 // evaluated unless the options show commands) at the export origin on a table picture of its
-// own, without page frame, marks or selection, and cut to the drawn extent plus the frame's
-// extra, within the table picture, all at the look's scale. The document keeps what drawing
-// leaves in it, as after a redraw. A null picture when the table has no extent. A scaled look
-// draws on a surface of its own.
+// own, without page frame, marks or selection, and cut to the whole drawn extent plus the
+// frame's extra, all at the look's scale (the caller checks RasterCutProblem first). The document
+// keeps what drawing leaves in it, as after a redraw. A null picture when the table has no extent.
+// A scaled look draws on a surface of its own.
 QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports, const ExportLook& look = {});
@@ -56,11 +57,18 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
 // table as vector shapes and text, one page of the cut extent (drawn while writing), any other
 // name the cut picture through the encoder its extension chooses; the Bitmap kind a 24-bit
 // BMP. A failed status for an empty name, a table without extent, an unknown extension, a
-// missing encoder, or transparency the format cannot keep.
+// missing encoder, transparency the format cannot keep, or a raster picture larger than its
+// encoder takes (RasterCutProblem), found before anything is drawn.
 EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface& surface,
                         Document& document, const RenderOptions& options, const Clock& clock,
                         MessageSink& messages, ImageReportMemory& reports,
                         const ExportLook& look = {});
+
+// Why the raster cut of the table at the look's scale cannot be held in a picture of
+// `mimeType`: its size passes what that encoder takes on a side, or 2^30 pixels. Empty when
+// it fits.
+QString RasterCutProblem(ExportKind kind, const QString& mimeType, const Document& document,
+                         const ExportLook& look);
 
 // Whether the CutWriter's writer for `fileName` draws from the document while it writes (the
 // vector formats); every other writer holds all it needs, and the document may go.

@@ -18,6 +18,8 @@ constexpr int32_t kRed = 0x0000FF;
 constexpr int32_t kGrey = 0x808080;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr int kCellOrigin = 2;
+// Ticks this far before the ruler's start still draw: their labels may reach into it.
+constexpr int kLabelRoom = 30;
 
 CellFont RulerFont(int points) {
     CellRecord cell;
@@ -60,13 +62,15 @@ void Label(DrawingSurface& surface, RulerOrientation orientation, int p, int bef
 
 } // namespace
 
-void DrawMillimetreRuler(DrawingSurface& surface, QImage& ruler, RulerOrientation orientation) {
+void DrawMillimetreRuler(DrawingSurface& surface, QImage& ruler, RulerOrientation orientation,
+                         int offset) {
     StartRuler(surface, ruler);
     surface.SelectFont(RulerFont(6));
     const int length = Length(ruler, orientation);
     for (int i = 0;; ++i) {
-        const int p = int(std::lround(kDotsPerInch * i / kMillimetresPerInch));
+        const int p = int(std::lround(kDotsPerInch * i / kMillimetresPerInch)) - offset;
         if (p >= length) break;
+        if (p < -kLabelRoom) continue;
         if (i % 10 == 0) {
             Tick(surface, orientation, p, 11, 20, kRed);
             if (i > 0) Label(surface, orientation, p, 3, i / 10);
@@ -79,24 +83,26 @@ void DrawMillimetreRuler(DrawingSurface& surface, QImage& ruler, RulerOrientatio
 }
 
 void DrawPixelRuler(DrawingSurface& surface, QImage& ruler, int length,
-                    RulerOrientation orientation) {
+                    RulerOrientation orientation, int offset) {
     StartRuler(surface, ruler);
     surface.SelectFont(RulerFont(orientation == RulerOrientation::Vertical ? 5 : 6));
     for (int p = 0; p <= length; p += 5) {
+        const int at = p - offset;
+        if (at < -kLabelRoom) continue;
         if (p % 10 != 0) {
-            Tick(surface, orientation, p, 15, 23, kBlack);
+            Tick(surface, orientation, at, 15, 23, kBlack);
             continue;
         }
-        Tick(surface, orientation, p, 14, 23, kBlack);
+        Tick(surface, orientation, at, 14, 23, kBlack);
         if (p % 50 == 0 && p > 0) {
-            Label(surface, orientation, p, 5, p);
-            Tick(surface, orientation, p, 13, 23, kRed);
+            Label(surface, orientation, at, 5, p);
+            Tick(surface, orientation, at, 13, 23, kRed);
         }
     }
 }
 
 void DrawCellRuler(DrawingSurface& surface, QImage& ruler, const TableSettings& settings,
-                   RulerOrientation orientation) {
+                   RulerOrientation orientation, int offset) {
     StartRuler(surface, ruler);
     const int width = settings.gridCellWidth;
     const int height = settings.gridCellHeight;
@@ -108,10 +114,11 @@ void DrawCellRuler(DrawingSurface& surface, QImage& ruler, const TableSettings& 
         std::clamp<int>(horizontal ? settings.columnCount : settings.rowCount, 0, kGridCapacity);
     const int length = Length(ruler, orientation);
     for (int i = 0; i < count; ++i) {
-        // Boxes past the end of the ruler would not show.
-        const double start = double(i) * (step + separator) + kCellOrigin;
+        // Boxes past either end of the ruler would not show.
+        const double start = double(i) * (step + separator) + kCellOrigin - offset;
         if (start >= length) break;
-        const double end = double(i + 1) * step + double(i) * separator + kCellOrigin;
+        const double end = double(i + 1) * step + double(i) * separator + kCellOrigin - offset;
+        if (end < 0) continue;
         if (horizontal)
             surface.DrawBox(start, kCellOrigin, end, height + kCellOrigin, kBlack,
                             BoxFill::Hollow());
@@ -126,25 +133,27 @@ void DrawCellRuler(DrawingSurface& surface, QImage& ruler, const TableSettings& 
     }
 }
 
-void DrawRulers(DrawingSurface& surface, QImage& columnRuler, QImage& rowRulerSource,
-                QImage& rowRulerView, int rulerKind, const Document* table, int scrollY,
-                int32_t pageColour) {
-    for (QImage* picture : {&columnRuler, &rowRulerSource, &rowRulerView}) {
+void DrawRulers(DrawingSurface& surface, QImage& columnRuler, QImage& rowRuler, int rulerKind,
+                const Document* table, QPoint scroll, int32_t pageColour) {
+    for (QImage* picture : {&columnRuler, &rowRuler}) {
         surface.SelectTarget(*picture);
         surface.FillTarget(pageColour);
     }
     for (const auto orientation : {RulerOrientation::Horizontal, RulerOrientation::Vertical}) {
-        QImage& ruler = orientation == RulerOrientation::Horizontal ? columnRuler : rowRulerSource;
+        const bool horizontal = orientation == RulerOrientation::Horizontal;
+        QImage& ruler = horizontal ? columnRuler : rowRuler;
+        // The scroll is 0 or negative; the ruler starts where the view does.
+        const int offset = -(horizontal ? scroll.x() : scroll.y());
         switch (rulerKind) {
         case kMillimetreRuler:
-            DrawMillimetreRuler(surface, ruler, orientation);
+            DrawMillimetreRuler(surface, ruler, orientation, offset);
             break;
         case kPixelRuler:
-            DrawPixelRuler(surface, ruler, kPixelRulerLength, orientation);
+            DrawPixelRuler(surface, ruler, kPixelRulerLength + offset, orientation, offset);
             break;
         case kCellRuler:
             if (table)
-                DrawCellRuler(surface, ruler, table->settings, orientation);
+                DrawCellRuler(surface, ruler, table->settings, orientation, offset);
             else
                 StartRuler(surface, ruler);
             break;
@@ -152,6 +161,4 @@ void DrawRulers(DrawingSurface& surface, QImage& columnRuler, QImage& rowRulerSo
             break;
         }
     }
-    surface.SelectTarget(rowRulerView);
-    surface.CopyPicture(rowRulerSource, 0, scrollY);
 }

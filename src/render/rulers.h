@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <cstdint>
 
 class DrawingSurface;
@@ -22,26 +23,27 @@ inline constexpr int32_t kRulerBackground = 0xE9E9EE;
 enum class RulerOrientation { Horizontal = 0, Vertical = 1 };
 
 // Each ruler fills its whole picture with the ruler background first. Ticks run across the
-// ruler at a distance p along it, counted in pixels from its outer edge.
+// ruler at a distance p along it, counted in pixels from its outer edge. The picture starts
+// `offset` pixels along the ruler, so it can follow a scrolled view.
 
 // A tick every millimetre at 96 dots per inch; whole centimetres in red with their number.
-void DrawMillimetreRuler(DrawingSurface& surface, QImage& ruler, RulerOrientation orientation);
+void DrawMillimetreRuler(DrawingSurface& surface, QImage& ruler, RulerOrientation orientation,
+                         int offset = 0);
 
 // A tick every 5 pixels up to and including `length`, numbered every 50 from 50.
 void DrawPixelRuler(DrawingSurface& surface, QImage& ruler, int length,
-                    RulerOrientation orientation);
+                    RulerOrientation orientation, int offset = 0);
 
 // The table's uniform grid from the origin 2, one numbered box per column (horizontal) or row
 // (vertical), spaced by the separator; joins are not followed.
 void DrawCellRuler(DrawingSurface& surface, QImage& ruler, const TableSettings& settings,
-                   RulerOrientation orientation);
+                   RulerOrientation orientation, int offset = 0);
 
-// What every redraw does to the rulers: all three pictures cleared with the page colour, the
+// What every redraw does to the rulers: both pictures cleared with the page colour, then the
 // ruler of `rulerKind` drawn horizontally on the column ruler (1122 x 21) and vertically on the
-// row ruler's source (21 x 1122), then the source copied into the row ruler's view (21 x 1122)
-// at the view's vertical scroll offset (0 or negative). The cell ruler needs the table
+// row ruler (21 x 1122), each starting where the view scrolled by `scroll` (0 or negative)
+// starts; the pixel ruler counts 1200 pixels from there. The cell ruler needs the table
 // (`table` null: no table loaded, the cell ruler shows only its background); a kind outside
 // 1..3 draws no ruler.
-void DrawRulers(DrawingSurface& surface, QImage& columnRuler, QImage& rowRulerSource,
-                QImage& rowRulerView, int rulerKind, const Document* table, int scrollY,
-                int32_t pageColour);
+void DrawRulers(DrawingSurface& surface, QImage& columnRuler, QImage& rowRuler, int rulerKind,
+                const Document* table, QPoint scroll, int32_t pageColour);

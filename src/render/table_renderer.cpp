@@ -111,32 +111,42 @@ private:
 };
 
 // The drawn corner of the bottom-right cell.
-void StoreExtent(const TableGeometry& geometry, int16_t& right, int16_t& bottom) {
-    const DrawnRect last = geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
-    right = ClampedInt16(last.x2);
-    bottom = ClampedInt16(last.y2);
+DrawnRect LastCell(const TableGeometry& geometry) {
+    return geometry.Cell(geometry.columns() - 1, geometry.rows() - 1);
 }
 
 void DrawBox(DrawingSurface& surface, const DrawnRect& rect, int32_t outline, BoxFill fill) {
     surface.DrawBox(rect.x1, rect.y1, rect.x2, rect.y2, outline, fill);
 }
 
+// A fill of the page colour is left out when the page is to be seen through.
+bool SeeThrough(const TableSettings& settings, bool seeThroughPage, int32_t fill) {
+    return seeThroughPage && fill == settings.pageColour;
+}
+
+BoxFill AreaFill(const TableSettings& settings, bool seeThroughPage, int32_t fill) {
+    return SeeThrough(settings, seeThroughPage, fill) ? BoxFill::Hollow() : BoxFill::Solid(fill);
+}
+
 // The cell's box in the table's grid style.
 void DrawCellBox(DrawingSurface& surface, const Document& document, const TableGeometry& geometry,
-                 int column, int row) {
+                 int column, int row, bool seeThroughPage) {
     const TableSettings& settings = document.settings;
     const CellRecord& cell = document.cell(column, row);
     const DrawnRect rect = geometry.Cell(column, row);
     const bool image = cell.backColour == kImageCellMarker;
-    const BoxFill fill = image ? BoxFill::Hollow() : BoxFill::Solid(cell.backColour);
+    const BoxFill fill =
+        image ? BoxFill::Hollow() : AreaFill(settings, seeThroughPage, cell.backColour);
     const bool rowLines = settings.horizontalLinesWithCellAreas == 1;
     const bool columnLines = settings.verticalLinesWithCellAreas == 1;
     if (!rowLines && !columnLines) {
         DrawBox(surface, rect, settings.lineColour, fill);
         return;
     }
-    // Cell areas: the box has no visible border; separators carry the lines.
-    DrawBox(surface, rect, image ? kImageCellAreaOutline : cell.backColour, fill);
+    // Cell areas: the box has no visible border; separators carry the lines. An area of the
+    // page colour seen through has no border either.
+    if (image || !SeeThrough(settings, seeThroughPage, cell.backColour))
+        DrawBox(surface, rect, image ? kImageCellAreaOutline : cell.backColour, fill);
     if (settings.separatorPixels <= 0) return;
     if (rowLines) {
         surface.DrawLine(rect.x1, rect.y2, geometry.RowRightEdge(row), rect.y2,
@@ -153,17 +163,17 @@ int FirstBarCell(const TableSettings& settings) {
 }
 
 void DrawHorizontalBarBox(DrawingSurface& surface, const Document& document,
-                          const TableGeometry& geometry) {
+                          const TableGeometry& geometry, bool seeThroughPage) {
     const TableSettings& settings = document.settings;
     DrawBox(surface, geometry.HorizontalBar(FirstBarCell(settings)), settings.horizontalBarBorder,
-            BoxFill::Solid(settings.horizontalBarFill));
+            AreaFill(settings, seeThroughPage, settings.horizontalBarFill));
 }
 
 void DrawVerticalBarBox(DrawingSurface& surface, const Document& document,
-                        const TableGeometry& geometry) {
+                        const TableGeometry& geometry, bool seeThroughPage) {
     const TableSettings& settings = document.settings;
     DrawBox(surface, geometry.VerticalBar(FirstBarCell(settings)), settings.verticalBarBorder,
-            BoxFill::Solid(settings.verticalBarFill));
+            AreaFill(settings, seeThroughPage, settings.verticalBarFill));
 }
 
 // Passes an image cell's read error on only when the user has not been told yet.
@@ -189,9 +199,11 @@ private:
 class TablePainter {
 public:
     TablePainter(DrawingSurface& surface, Document& document, const TableGeometry& geometry,
-                 const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports)
+                 const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports,
+                 QSize pictureSize)
         : surface_(surface), document_(document), geometry_(geometry), options_(options),
-          messages_(messages), reports_(reports), thickness_(document.settings.lineThickness) {}
+          messages_(messages), reports_(reports), thickness_(document.settings.lineThickness),
+          pictureSize_(pictureSize) {}
 
     void DrawCellPass() {
         const TableSettings& settings = document_.settings;
@@ -205,10 +217,12 @@ public:
                     document_.settings.tableRetouched = 1;
                     continue;
                 }
+                const DrawnRect rect = geometry_.Cell(column, row);
+                if (!MayShow(rect)) continue;
                 // An unseen redraw needs the table's state, not its lines.
                 if (!surface_.ShowsNothing())
-                    DrawCellBox(surface_, document_, geometry_, column, row);
-                const DrawnRect rect = geometry_.Cell(column, row);
+                    DrawCellBox(surface_, document_, geometry_, column, row,
+                                options_.seeThroughPage);
                 if (cell.backColour == kImageCellMarker) DrawImage(cell, column, row, rect);
                 // The number format is applied only for a surface that shows the text.
                 if (!surface_.ShowsNothing())
@@ -225,14 +239,14 @@ public:
 
     void DrawHorizontalBar() {
         CancelCornerUnderBothBars();
-        DrawHorizontalBarBox(surface_, document_, geometry_);
+        DrawHorizontalBarBox(surface_, document_, geometry_, options_.seeThroughPage);
         for (int column = 0; column < geometry_.columns(); ++column)
             DrawBarCell(column, 0);
     }
 
     void DrawVerticalBar() {
         CancelCornerUnderBothBars();
-        DrawVerticalBarBox(surface_, document_, geometry_);
+        DrawVerticalBarBox(surface_, document_, geometry_, options_.seeThroughPage);
         for (int row = 0; row < geometry_.rows(); ++row)
             DrawBarCell(0, row);
     }
@@ -242,10 +256,22 @@ private:
         if (FirstBarCell(document_.settings) == 1) document_.cell(0, 0).cellState = kCellCancelled;
     }
 
+    // Whether anything drawn for a cell at `rect` can reach the picture: a view of a large
+    // table lays out only the cells near it. Text may run past its cell, so cells within a
+    // picture's length of its edges are drawn too. Everything counts for a picture without
+    // a size (a vector page).
+    bool MayShow(const DrawnRect& rect) const {
+        if (pictureSize_.isEmpty()) return true;
+        const double reach = kPictureSize;
+        return rect.x2 >= -reach && rect.y2 >= -reach && rect.x1 <= pictureSize_.width() + reach &&
+               rect.y1 <= pictureSize_.height() + reach;
+    }
+
     // Title-bar cells show their stored text upright and unformatted, and their icon.
     void DrawBarCell(int column, int row) {
         const CellRecord& cell = document_.cell(column, row);
         const DrawnRect rect = geometry_.Cell(column, row);
+        if (!MayShow(rect)) return;
         DrawText(cell, cell.text, FontTurn::Upright, column, row, rect);
         DrawIcon(cell, rect);
         if (cell.cellState != kCellCancelled && cell.selected == 1) DrawSelection(rect);
@@ -303,6 +329,7 @@ private:
     MessageSink& messages_;
     ImageReportMemory& reports_;
     int thickness_;
+    QSize pictureSize_;
     CellFontCache fonts_;
     ImageFileCache images_;
     IconFileCache icons_;
@@ -315,14 +342,17 @@ void ClearPicture(DrawingSurface& surface, QImage& picture, int32_t colour) {
     surface.FillTarget(colour);
 }
 
-void DrawPageFrame(DrawingSurface& surface, QImage& picture) {
+void DrawPageFrame(DrawingSurface& surface, QImage& picture, QPoint offset) {
+    const int x = offset.x();
+    const int y = offset.y();
     surface.SelectTarget(picture);
     surface.SetPenWidth(1);
     surface.SetPenStyle(PenStyle::Solid);
-    surface.DrawBox(1, 1, kFrameRight, kFrameBottom, kFrameBlack, BoxFill::Hollow());
+    surface.DrawBox(1 + x, 1 + y, kFrameRight + x, kFrameBottom + y, kFrameBlack,
+                    BoxFill::Hollow());
     surface.SetPenStyle(PenStyle::Dotted);
-    surface.DrawLine(kPageMark, 0, kPageMark, kPictureSize, kMarkRed);
-    surface.DrawLine(0, kPageMark, kPictureSize, kPageMark, kMarkRed);
+    surface.DrawLine(kPageMark + x, y, kPageMark + x, kPictureSize + y, kMarkRed);
+    surface.DrawLine(x, kPageMark + y, kPictureSize + x, kPageMark + y, kMarkRed);
     surface.SetPenStyle(PenStyle::Solid);
 }
 
@@ -341,33 +371,50 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
 
     surface.SetPenStyle(PenStyle::Solid);
     surface.SetPenWidth(document.settings.lineThickness);
-    TablePainter painter(surface, document, geometry, options, messages, reports);
+    TablePainter painter(surface, document, geometry, options, messages, reports,
+                         picture.isNull() ? QSize() : LogicalSize(picture));
     painter.DrawCellPass();
     if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
     if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();
 
-    StoreExtent(geometry, document.extentRight, document.extentBottom);
+    const DrawnRect last = LastCell(geometry);
+    document.extentRight = ClampedInt16(last.x2);
+    document.extentBottom = ClampedInt16(last.y2);
 }
 
-bool DrawnTableExtent(const Document& document, int originX, int originY, int16_t& right,
-                      int16_t& bottom) {
+bool DrawnTableExtent(const Document& document, int originX, int originY, int& right, int& bottom) {
     const TableSpans spans = ComputeSpans(document);
     const TableGeometry geometry(document, spans, originX, originY);
     if (geometry.columns() < 1 || geometry.rows() < 1) return false;
-    StoreExtent(geometry, right, bottom);
+    const DrawnRect last = LastCell(geometry);
+    right = ClampedPixels(last.x2);
+    bottom = ClampedPixels(last.y2);
     return true;
+}
+
+void RenderTableView(DrawingSurface& surface, QImage& tablePicture, Document& document,
+                     const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                     ImageReportMemory& reports, QPoint scroll) {
+    ClearPicture(surface, tablePicture, document.settings.pageColour);
+    DrawPageFrame(surface, tablePicture, scroll);
+    RenderOptions atView = options;
+    atView.originX = kViewOrigin + scroll.x();
+    atView.originY = kViewOrigin + scroll.y();
+    RenderTable(surface, tablePicture, document, atView, clock, messages, reports);
+    // The table's extent is where the table lies, wherever the view shows it.
+    int right = 0;
+    int bottom = 0;
+    if (!scroll.isNull() && DrawnTableExtent(document, kViewOrigin, kViewOrigin, right, bottom)) {
+        document.extentRight = ClampedInt16(right);
+        document.extentBottom = ClampedInt16(bottom);
+    }
 }
 
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                        ImageReportMemory& reports) {
+                        ImageReportMemory& reports, QPoint scroll) {
     RecomputeOperations(document);
-    ClearPicture(surface, tablePicture, document.settings.pageColour);
-    DrawPageFrame(surface, tablePicture);
-    RenderOptions atView = options;
-    atView.originX = kViewOrigin;
-    atView.originY = kViewOrigin;
-    RenderTable(surface, tablePicture, document, atView, clock, messages, reports);
+    RenderTableView(surface, tablePicture, document, options, clock, messages, reports, scroll);
 }
 
 void DrawNewTable(DrawingSurface& surface, QImage& picture, const Document& document, int originX,
@@ -383,10 +430,10 @@ void DrawNewTable(DrawingSurface& surface, QImage& picture, const Document& docu
     const int firstColumn = settings.verticalTitleBar == 1 ? 1 : 0;
     for (int row = firstRow; row < geometry.rows(); ++row) {
         for (int column = firstColumn; column < geometry.columns(); ++column)
-            DrawCellBox(surface, document, geometry, column, row);
+            DrawCellBox(surface, document, geometry, column, row, false);
     }
-    if (settings.horizontalTitleBar == 1) DrawHorizontalBarBox(surface, document, geometry);
-    if (settings.verticalTitleBar == 1) DrawVerticalBarBox(surface, document, geometry);
+    if (settings.horizontalTitleBar == 1) DrawHorizontalBarBox(surface, document, geometry, false);
+    if (settings.verticalTitleBar == 1) DrawVerticalBarBox(surface, document, geometry, false);
 }
 
 void ShowView(DrawingSurface& surface, QImage& viewPicture, const QImage& tablePicture, int scrollX,

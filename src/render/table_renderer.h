@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <cstdint>
 
@@ -27,13 +28,16 @@ struct RenderOptions {
     // Selected cells get a translucent tint and a frame; a picture for a file draws them as
     // if nothing were selected.
     bool showSelection = true;
+    // A transparent background: fills of the page colour are left out, so the transparent
+    // page shows through them; the cell-area outlines that belong to such fills with them.
+    bool seeThroughPage = false;
 };
 
 // Fills the whole picture with `colour`.
 void ClearPicture(DrawingSurface& surface, QImage& picture, int32_t colour);
 
-// The page frame and the two dotted red page marks.
-void DrawPageFrame(DrawingSurface& surface, QImage& picture);
+// The page frame and the two dotted red page marks, moved by `offset` (the view's scroll).
+void DrawPageFrame(DrawingSurface& surface, QImage& picture, QPoint offset = {});
 
 // Draws the table: series first (unless the options show commands), then the cells row by
 // row, then the horizontal and the vertical title bar. Leaves in the document what drawing
@@ -44,17 +48,23 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
                  const RenderOptions& options, const Clock& clock, MessageSink& messages,
                  ImageReportMemory& reports);
 
-// The drawn right and bottom edge of the bottom-right cell that RenderTable at this origin
-// leaves in the document; drawing does not move cells, so it is known before drawing. False
-// when the table has no cells.
-bool DrawnTableExtent(const Document& document, int originX, int originY, int16_t& right,
-                      int16_t& bottom);
+// The drawn right and bottom edge of the bottom-right cell at this origin, as RenderTable
+// leaves it in the document but not held to 16 bits; drawing does not move cells, so it is
+// known before drawing. False when the table has no cells.
+bool DrawnTableExtent(const Document& document, int originX, int originY, int& right, int& bottom);
+
+// The view's picture of the page: cleared with the page colour, the page frame and the table
+// at the view origin (2, 2), all moved by `scroll` (0 or negative), so that the picture shows
+// the part of the page the view shows; the table's extent stays that of the unmoved table.
+void RenderTableView(DrawingSurface& surface, QImage& tablePicture, Document& document,
+                     const RenderOptions& options, const Clock& clock, MessageSink& messages,
+                     ImageReportMemory& reports, QPoint scroll);
 
 // What every change to the table ends with, on the table picture: operations recomputed,
-// picture cleared with the page colour, page frame, the table at the view origin (2, 2).
+// then RenderTableView.
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                        ImageReportMemory& reports);
+                        ImageReportMemory& reports, QPoint scroll = {});
 
 // A freshly created table (cell boxes and title-bar boxes, no text), drawn where the next
 // redraw at the same origin puts it.

@@ -157,6 +157,49 @@ TEST(CliExport, OutputNotWritten) {
               QStringList{QStringLiteral("one.qdvl")});
 }
 
+TEST(CliExport, A111RowImportExportsAtItsFullHeight) {
+    TempFolder folder;
+    QByteArray csv;
+    for (int row = 0; row < 111; ++row)
+        csv += QByteArray::number(row) + ",5.1,3.5,1.4,setosa\n";
+    const QString data = folder.Path(QStringLiteral("i.csv"));
+    QFile file(data);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_EQ(Cli({QStringLiteral("import"), data, table}).exitCode, 0);
+    const QString png = folder.Path(QStringLiteral("t.png"));
+    const CliOutcome run = Cli({QStringLiteral("export"), table, png});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // 111 rows of 28 pixels, 110 separators of 2 and the frame's extra pixel; five columns
+    // of 104.
+    const QImage cut(png);
+    ASSERT_EQ(cut.size(), QSize(5 * 104 + 4 * 2 + 1, 111 * 28 + 110 * 2 + 1));
+    EXPECT_EQ(cut.pixel(10, cut.height() - 1), qRgb(0, 0, 0)); // the last row's bottom line
+    EXPECT_EQ(cut.pixel(10, cut.height() - 3), qRgb(255, 255, 255));
+}
+
+TEST(CliExport, APictureBeyondItsFormatIsRefusedAndAVectorOneIsWhole) {
+    TempFolder folder;
+    // 2 x 16384 pixels: 32769 wide with the frame's extra pixel, one more than PNG takes.
+    Document document = MakeTable(2, 1, 16384, 40);
+    const QString table = folder.Path(QStringLiteral("wide.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+    const QString png = folder.Path(QStringLiteral("wide.png"));
+    const CliOutcome run = Cli({QStringLiteral("export"), table, png});
+    EXPECT_EQ(run.exitCode, 5);
+    EXPECT_EQ(OwnErrorLines(run.err),
+              QList<QByteArray>{"quadrivel-cli: " + png.toUtf8() +
+                                ": the picture would be 32769 x 41 pixels, more than the 32767 "
+                                "pixels a side this format allows"});
+    EXPECT_FALSE(QFile::exists(png));
+
+    const QString svg = folder.Path(QStringLiteral("wide.svg"));
+    ASSERT_EQ(Cli({QStringLiteral("export"), table, svg}).exitCode, 0);
+    EXPECT_TRUE(TempFolder::Read(svg).contains("viewBox=\"0 0 32769 41\""));
+}
+
 TEST(CliExport, ScaleTransparencyAndVectorFormats) {
     TempFolder folder;
     const QString table = OneCellTable(folder);

@@ -3,6 +3,7 @@
 #include "render/image_report_memory.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"
+#include "render/raster_limit.h"
 #include "render/table_renderer.h"
 #include "render_test_support.h"
 
@@ -226,4 +227,51 @@ TEST(ExportCut, FailuresWriteNothingAndSayWhy) {
     const QString none = TestFilePath(QStringLiteral("none.png"));
     EXPECT_EQ(renderer.Export(ExportKind::Jpeg, none, empty).code, StatusCode::WriteFailed);
     EXPECT_FALSE(QFile::exists(none));
+}
+
+TEST(ExportCut, TheWholeTableWhateverItsHeight) {
+    CutRenderer renderer;
+    // 111 rows of 28 pixels: 3108 pixels high, far beyond the window's picture.
+    Document document = MakeTable(5, 111, 104, 28);
+    const QImage cut = renderer.Cut(ExportKind::Jpeg, document);
+    ASSERT_EQ(cut.size(), QSize(521, 3109));
+    EXPECT_EQ(PixelAt(cut, 10, 3108), kBlackBgr);  // the last row's bottom line
+    EXPECT_EQ(PixelAt(cut, 520, 3100), kBlackBgr); // the last column's right line
+    EXPECT_EQ(PixelAt(cut, 10, 3100), kWhiteBgr);
+}
+
+TEST(ExportCut, APictureBeyondWhatItsEncoderTakesIsRefused) {
+    // One column of w pixels: w + 1 wide as a JPEG-kind cut, w as a bitmap.
+    const auto problem = [](int width, ExportKind kind, const char* mimeType, int scale = 1) {
+        const Document document = MakeTable(1, 1, width, 40);
+        return RasterCutProblem(kind, QString::fromLatin1(mimeType), document, {scale, false});
+    };
+    EXPECT_EQ(problem(32766, ExportKind::Jpeg, "image/png"), QString());
+    EXPECT_EQ(problem(32767, ExportKind::Jpeg, "image/png"),
+              QStringLiteral("the picture would be 32768 x 41 pixels, more than the 32767 pixels "
+                             "a side this format allows"));
+    EXPECT_EQ(problem(32767, ExportKind::Bitmap, "image/bmp"), QString());
+    EXPECT_EQ(problem(16382, ExportKind::Jpeg, "image/webp"), QString());
+    EXPECT_FALSE(problem(16383, ExportKind::Jpeg, "image/webp").isEmpty());
+    EXPECT_EQ(problem(16383, ExportKind::Jpeg, "image/png", 2),
+              QStringLiteral("the picture would be 32768 x 82 pixels, more than the 32767 pixels "
+                             "a side this format allows"));
+    // The pixel limit, for a side limit that would let more through.
+    EXPECT_TRUE(PictureFits(QSize(32768, 32768), 40000));
+    EXPECT_EQ(PictureSizeProblem(QSize(32768, 32769), 40000),
+              QStringLiteral("the picture would be 32768 x 32769 pixels, more than the 1073741824 "
+                             "pixels in all a picture may have"));
+
+    // Refused before any writing: the older file stays.
+    CutRenderer renderer;
+    Document wide = MakeTable(1, 1, 32767, 40);
+    const QString png = TestFilePath(QStringLiteral("wide.png"));
+    QFile older(png);
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write("older");
+    older.close();
+    const Status status = renderer.Export(ExportKind::Jpeg, png, wide);
+    EXPECT_EQ(status.code, StatusCode::WriteFailed);
+    EXPECT_TRUE(status.detail.startsWith(png + QStringLiteral(": the picture would be 32768")));
+    EXPECT_EQ(FileStart(png, 10), QByteArray("older"));
 }

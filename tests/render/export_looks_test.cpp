@@ -1,8 +1,8 @@
+#include "content/built_in_styles.h"
 #include "content/clock.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/picture_file.h"
-#include "content/built_in_styles.h"
 #include "render/style_preview.h"
 #include "render/table_renderer.h"
 #include "render_test_support.h"
@@ -240,6 +240,27 @@ TEST(ExportLook, TransparentLeavesOnlyThePageClear) {
     }
     EXPECT_FALSE(TransparencyPossible(ExportKind::Bitmap, QStringLiteral("c.png")));
     EXPECT_TRUE(TransparencyPossible(ExportKind::Jpeg, QStringLiteral("c.PDF")));
+}
+
+TEST(ExportLook, TransparentClearsFillsOfThePageColourOnly) {
+    Exporter exporter;
+    // White cells on a white page, one green cell, a title bar filled white.
+    Document document = MakeTable(3, 2, 40, 20);
+    document.cell(2, 1).backColour = kGreenPage;
+    document.settings.horizontalTitleBar = 1;
+    const QImage cut = exporter.Cut(document, {1, true});
+    EXPECT_EQ(qAlpha(cut.pixel(20, 30)), 0);              // a white cell
+    EXPECT_EQ(qAlpha(cut.pixel(60, 10)), 0);              // the white title bar
+    EXPECT_EQ(cut.pixel(100, 30), qRgba(0, 255, 0, 255)); // the green cell
+    EXPECT_EQ(cut.pixel(40, 30), qRgba(0, 0, 0, 255));    // a grid line
+    EXPECT_EQ(cut.pixel(60, 0), qRgba(0, 0, 0, 255));     // the bar's border
+
+    // In the cell-area styles a white area loses its outline with its fill.
+    document.settings.horizontalTitleBar = 0;
+    document.settings.horizontalLinesWithCellAreas = 1;
+    const QImage areas = exporter.Cut(document, {1, true});
+    EXPECT_EQ(qAlpha(areas.pixel(40, 30)), 0);
+    EXPECT_EQ(areas.pixel(80, 30), qRgba(0, 255, 0, 255)); // the green area's outline
 }
 
 TEST(ExportLook, WebpIsLosslessOrNamesItsMissingEncoder) {

@@ -230,39 +230,46 @@ TEST(Rulers, CellRulerFontByCellWidth) {
     }
 }
 
-TEST(Rulers, RedrawClearsDrawsAndScrollsTheRowRuler) {
+TEST(Rulers, RedrawClearsDrawsAndFollowsTheScroll) {
     QtDrawingSurface surface;
     QImage column = ColumnRuler();
-    QImage source = RowRuler();
-    QImage view = RowRuler();
-    view.fill(Qt::white);
-    DrawRulers(surface, column, source, view, kPixelRuler, nullptr, -100, kPage);
+    QImage row = RowRuler();
+    DrawRulers(surface, column, row, kPixelRuler, nullptr, QPoint(), kPage);
+    const QImage unmovedColumn = column.copy();
+    const QImage unmovedRow = row.copy();
+    DrawRulers(surface, column, row, kPixelRuler, nullptr, QPoint(-50, -100), kPage);
     surface.ReleaseTarget();
-    EXPECT_EQ(PixelAt(column, 50, 13), kRed);
-    EXPECT_EQ(PixelAt(source, 14, 150), kRed);
-    // The view shows the source moved up by the scroll; below its end, the page colour.
-    EXPECT_EQ(PixelAt(view, 14, 50), kRed);
-    EXPECT_EQ(PixelAt(view, 14, 150), PixelAt(source, 14, 250));
-    EXPECT_EQ(view.copy(0, 0, 21, 1022), source.copy(0, 100, 21, 1022));
-    EXPECT_EQ(PixelAt(view, 5, 1021), PixelAt(source, 5, 1121));
-    EXPECT_EQ(PixelAt(view, 5, 1022), kPage);
-    EXPECT_EQ(PixelAt(view, 20, 1121), kPage);
+    // Each ruler shows its unmoved picture moved by the scroll, and goes on past its end.
+    EXPECT_EQ(PixelAt(column, 100, 13), kRed); // 150
+    EXPECT_EQ(PixelAt(row, 14, 50), kRed);     // 150
+    EXPECT_EQ(column.copy(0, 0, 1000, 21), unmovedColumn.copy(50, 0, 1000, 21));
+    EXPECT_EQ(row.copy(0, 0, 21, 1000), unmovedRow.copy(0, 100, 21, 1000));
+    EXPECT_EQ(PixelAt(row, 14, 1100), kRed);   // 1200
+    EXPECT_EQ(PixelAt(row, 14, 1120), kBlack); // 1220, beyond the unmoved ruler's end
 
     // The cell ruler without a table: only the background.
-    DrawRulers(surface, column, source, view, kCellRuler, nullptr, 0, kPage);
+    DrawRulers(surface, column, row, kCellRuler, nullptr, QPoint(), kPage);
     surface.ReleaseTarget();
     EXPECT_EQ(column, MakePicture(kPictureSize, kRulerThickness, kRulerBackground));
-    EXPECT_EQ(view, MakePicture(kRulerThickness, kPictureSize, kRulerBackground));
+    EXPECT_EQ(row, MakePicture(kRulerThickness, kPictureSize, kRulerBackground));
 
-    Document document = MakeTable(4, 4, 50, 20);
-    DrawRulers(surface, column, source, view, kCellRuler, &document, 0, kPage);
+    Document document = MakeTable(40, 80, 50, 20);
+    DrawRulers(surface, column, row, kCellRuler, &document, QPoint(), kPage);
     surface.ReleaseTarget();
     EXPECT_EQ(PixelAt(column, 52, 10), kBlack); // the first column's right edge
-    EXPECT_EQ(PixelAt(view, 10, 22), kBlack);   // the first row's bottom edge
+    EXPECT_EQ(PixelAt(row, 10, 22), kBlack);    // the first row's bottom edge
+    // Scrolled, the boxes of the 31st column and of the 61st row start the rulers.
+    DrawRulers(surface, column, row, kCellRuler, &document, QPoint(-1500, -1200), kPage);
+    surface.ReleaseTarget();
+    EXPECT_EQ(PixelAt(column, 2, 10), kBlack);
+    EXPECT_EQ(PixelAt(column, 6, 10), kRulerBackground);
+    EXPECT_EQ(PixelAt(column, 52, 10), kBlack);
+    EXPECT_EQ(PixelAt(row, 10, 2), kBlack);
+    EXPECT_EQ(PixelAt(row, 10, 22), kBlack);
 
     // A kind that names no ruler leaves the page colour.
-    DrawRulers(surface, column, source, view, 0, &document, 0, kPage);
+    DrawRulers(surface, column, row, 0, &document, QPoint(), kPage);
     surface.ReleaseTarget();
     EXPECT_EQ(column, MakePicture(kPictureSize, kRulerThickness, kPage));
-    EXPECT_EQ(view, MakePicture(kRulerThickness, kPictureSize, kPage));
+    EXPECT_EQ(row, MakePicture(kRulerThickness, kPictureSize, kPage));
 }

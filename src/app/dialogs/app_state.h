@@ -53,11 +53,14 @@ struct AppState {
     int32_t rightMouseMode = kRightModeCapture;
     int32_t commandsView = 0;
     int32_t capturedColour = -1; // -1: none captured yet
-    int32_t scrollY = 0;         // 0 down to kLowestScroll
+    // Where the view shows the page: 0 down to where the table's far edge is in sight (and
+    // never less deep than kLowestScroll downwards).
+    int32_t scrollX = 0;
+    int32_t scrollY = 0;
     SelectionState selection;
     CellCursor cursor;
     CopyBuffer copyBuffer;
 };
 
-// Half of the 1122-pixel table picture.
+// Half of the 1122-pixel page: how far down the view goes also for a short table.
 inline constexpr int32_t kLowestScroll = -561;

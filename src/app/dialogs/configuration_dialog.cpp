@@ -2,6 +2,7 @@
 
 #include "app/dialogs/app_state.h"
 #include "app/dialogs/focus_memory.h"
+#include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/table_look_controls.h"
 #include "app/messages/message_table.h"
 #include "model/table_settings.h"
@@ -20,7 +21,7 @@ constexpr int kBottomMargin = 7;
 
 ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
                                          const AppState& state)
-    : QDialog(parent), settings_(settings) {
+    : QDialog(parent), ui_(ui), settings_(settings), language_(state.settings.currentLanguage) {
     setWindowTitle(MessageTable(state.settings.currentLanguage).Message(71, 8));
     look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});
     setFixedSize(421, look_->Bottom() + kBottomMargin);
@@ -35,6 +36,8 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings&
 }
 
 void ConfigurationDialog::Accept() {
+    // A wider separator or a thicker line may take the table past what its picture can be.
+    if (RefuseTooLargeTable(ui_, language_, settings_)) return;
     if (settings_.passwordSet == 1) {
         if (const auto password = look_->TypedPassword()) settings_.password = *password;
     }

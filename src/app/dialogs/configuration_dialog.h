@@ -9,7 +9,8 @@ class Ui;
 
 // "Configuration": paper and line colours, line thickness, separator (0 to 10) and password
 // of the open table. Changes take effect at once and stay after Cancel; an existing password
-// cannot be changed here.
+// cannot be changed here. Accept refuses settings that take the table past the size New Table
+// accepts, and keeps the dialog open then.
 class ConfigurationDialog : public QDialog {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ public:
     void Accept();
 
 private:
+    Ui& ui_;
     TableSettings& settings_;
+    int language_;
     TableLookControls* look_;
 };

@@ -8,6 +8,7 @@
 #include "app/messages/message_table.h"
 #include "model/document.h"
 #include "model/table_settings.h"
+#include "render/raster_limit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,9 +18,6 @@
 
 namespace {
 
-// The picture a table must fit into (exclusive bounds).
-constexpr int kWidestTable = 1119;
-constexpr int kHighestTable = 1122;
 // Five digits are far beyond every limit and keep the planned size within int.
 constexpr int kNumberBoxDigits = 5;
 
@@ -47,8 +45,17 @@ QString TableTooLargeMessage(int language, int width, int height) {
     const MessageTable messages(language);
     const QString crlf = QStringLiteral("\r\n");
     return messages.Message(35, 1) + crlf + messages.Message(35, 2) +
-           QStringLiteral("%1x%2").arg(kWidestTable).arg(kHighestTable) + crlf +
+           QStringLiteral("%1x%2").arg(kLargestPictureSide).arg(kLargestPictureSide) + crlf +
            messages.Message(35, 3) + QStringLiteral("%1x%2").arg(width).arg(height);
+}
+
+bool RefuseTooLargeTable(Ui& ui, int language, const TableSettings& settings) {
+    const PixelSize planned =
+        PlannedTableSize(settings.columnCount, settings.rowCount, settings.gridCellWidth,
+                         settings.gridCellHeight, settings.separatorPixels, settings.lineThickness);
+    if (PictureFits(QSize(planned.width, planned.height), kLargestPictureSide)) return false;
+    ui.ShowMessage(TableTooLargeMessage(language, planned.width, planned.height));
+    return true;
 }
 
 NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state)
@@ -135,20 +142,18 @@ void NewTableDialog::Accept() {
         ui_.ShowMessage(messages.Message(34, 1) + QStringLiteral("\r\n") + messages.Message(34, 2));
         return;
     }
-    const PixelSize planned = PlannedTableSize(columns, rows, width, height,
-                                               settings_.separatorPixels, settings_.lineThickness);
-    if (planned.width >= kWidestTable || planned.height >= kHighestTable) {
-        ui_.ShowMessage(
-            TableTooLargeMessage(state_.settings.currentLanguage, planned.width, planned.height));
-        return;
-    }
-
     // The counts change only for a table that will be created, so a refused entry never
     // leaves the open table with counts it does not have.
-    settings_.columnCount = int16_t(columns);
-    settings_.rowCount = int16_t(rows);
-    settings_.gridCellWidth = int16_t(width);
-    settings_.gridCellHeight = int16_t(height);
+    TableSettings planned = settings_;
+    planned.columnCount = int16_t(columns);
+    planned.rowCount = int16_t(rows);
+    planned.gridCellWidth = int16_t(width);
+    planned.gridCellHeight = int16_t(height);
+    if (RefuseTooLargeTable(ui_, state_.settings.currentLanguage, planned)) return;
+    settings_.columnCount = planned.columnCount;
+    settings_.rowCount = planned.rowCount;
+    settings_.gridCellWidth = planned.gridCellWidth;
+    settings_.gridCellHeight = planned.gridCellHeight;
     if (settings_.passwordSet == 1) {
         if (const auto password = look_->TypedPassword()) settings_.password = *password;
     }

@@ -14,8 +14,8 @@ inline constexpr int kFewestNewTableLines = 2;
 inline constexpr int kMostNewTableLines = 109;
 
 // "New Table": counts, cell size, colours, lines, separator, password, title bars and banded
-// line styles of the table to create. Accept refuses incomplete entries and tables that would
-// not fit the 1119 x 1122 picture, and keeps the dialog open then.
+// line styles of the table to create. Accept refuses incomplete entries and tables whose
+// picture would pass the export's limit of 32767 pixels a side, and keeps the dialog open then.
 class NewTableDialog : public QDialog {
     Q_OBJECT
 
@@ -39,3 +39,7 @@ private:
 
 // The refusal of a table whose planned size is width x height pixels: three lines.
 QString TableTooLargeMessage(int language, int width, int height);
+
+// Whether the table the settings plan (counts, cell size, separator, thickness) is too large
+// for its picture to be exported at scale 1; the refusal has then been shown.
+bool RefuseTooLargeTable(Ui& ui, int language, const TableSettings& settings);

@@ -27,8 +27,7 @@ Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
       tablePicture_(MakePicture(kPictureSize, kPictureSize)),
       viewPicture_(MakePicture(kPictureSize, kPictureSize)),
       columnRuler_(MakePicture(kPictureSize, kRulerThickness)),
-      rowRulerSource_(MakePicture(kRulerThickness, kPictureSize)),
-      rowRulerView_(MakePicture(kRulerThickness, kPictureSize)) {}
+      rowRuler_(MakePicture(kRulerThickness, kPictureSize)) {}
 
 void Editor::SetPixelRatio(qreal ratio) {
     if (ratio == pixelRatio_ || ratio <= 0) return;
@@ -38,8 +37,7 @@ void Editor::SetPixelRatio(qreal ratio) {
     tablePicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
     viewPicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
     columnRuler_ = MakePicture(kPictureSize, kRulerThickness, 0xFFFFFF, ratio);
-    rowRulerSource_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
-    rowRulerView_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
+    rowRuler_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
     if (state_.tableLoaded == 1)
         RedrawView();
     else
@@ -205,23 +203,31 @@ RenderOptions Editor::RenderSettings() const {
 }
 
 void Editor::Redraw() {
+    HoldScrollInTable();
+    drawnScroll_ = ScrollOffset();
     RedrawTablePicture(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_,
-                       imageReports_);
+                       imageReports_, drawnScroll_);
     ShowViewAndRulers();
 }
 
 void Editor::RedrawView() {
-    ClearPicture(surface_, tablePicture_, document_.settings.pageColour);
-    DrawPageFrame(surface_, tablePicture_);
-    RenderTable(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_, imageReports_);
+    HoldScrollInTable();
+    DrawTableView();
     ShowViewAndRulers();
+}
+
+void Editor::DrawTableView() {
+    drawnScroll_ = ScrollOffset();
+    RenderTableView(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_,
+                    imageReports_, drawnScroll_);
 }
 
 void Editor::ShowViewAndRulers() {
     const int32_t page = state_.tableLoaded == 1 ? document_.settings.pageColour : 0xFFFFFF;
     ClearPicture(surface_, viewPicture_, page);
     if (state_.tableLoaded == 1) {
-        ShowView(surface_, viewPicture_, tablePicture_, 0, state_.scrollY);
+        if (ScrollOffset() != drawnScroll_) DrawTableView();
+        ShowView(surface_, viewPicture_, tablePicture_, 0, 0);
         DrawCursorFrame();
     }
     DrawRulers();

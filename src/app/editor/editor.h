@@ -38,7 +38,10 @@ public:
     const QImage& viewPicture() const { return viewPicture_; }
     const QImage& tablePicture() const { return tablePicture_; }
     const QImage& columnRulerPicture() const { return columnRuler_; }
-    const QImage& rowRulerPicture() const { return rowRulerView_; }
+    const QImage& rowRulerPicture() const { return rowRuler_; }
+    // Where the view shows a cell (its joined block included) at the current scroll, in the
+    // view's own coordinates: what an editor laid over the cell covers.
+    QRect CellRectInView(CellPosition cell) const;
 
     // The screen's device pixels per logical pixel: the view and ruler pictures are made anew
     // at that resolution and drawn again, their logical sizes unchanged.
@@ -60,8 +63,9 @@ public:
     // `text` is what the key types, if anything.
     void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = QString());
-    // delta > 0: the wheel turned away from the user. False when the view could not move.
-    bool Wheel(int delta);
+    // delta > 0: the wheel turned away from the user (or to the left, `sideways`). False when
+    // the view could not move.
+    bool Wheel(int delta, bool sideways = false);
 
     // Marks and enabled states of the menu from the state (after the menu is rebuilt).
     void ApplyMenuState();
@@ -134,7 +138,13 @@ private:
     void DrawCursorFrame();
     void InsertImage(int column, int row);
     void InsertIcon(int column, int row);
-    void Scroll(int32_t newScroll);
+    // Moves the view, held between the page's start and the table's far edges.
+    void ScrollTo(int32_t x, int32_t y);
+    QPoint ScrollOffset() const { return {state_.scrollX, state_.scrollY}; }
+    // The deepest scroll in each direction: the table's right and bottom edges in sight.
+    QPoint LowestScroll() const;
+    // A table that became smaller leaves no view beyond its end.
+    void HoldScrollInTable();
     // The scroll at which the table's bottom reaches the bottom of the view.
     int32_t TableEndScroll() const;
     bool CellAt(int x, int y, int& column, int& row) const;
@@ -144,6 +154,8 @@ private:
     RenderOptions RenderSettings() const;
     // Steps 2 and 3 of the redraw: no recomputation.
     void RedrawView();
+    // The table picture: the part of the page the view shows at its scroll.
+    void DrawTableView();
     void ShowViewAndRulers();
     void DrawRulers();
     // Every change of the table: Snapshot before it; DropSnapshotIfUnchanged after a dialog
@@ -180,11 +192,12 @@ private:
     QImage tablePicture_;
     QImage viewPicture_;
     QImage columnRuler_;
-    QImage rowRulerSource_;
-    QImage rowRulerView_;
+    QImage rowRuler_;
     // After the pictures: it may still paint on one of them when the editor goes.
     QtDrawingSurface surface_;
     qreal pixelRatio_ = 1;
+    // The scroll the table picture was drawn at: a view moved since needs it drawn again.
+    QPoint drawnScroll_;
     bool cellEditOpen_ = false;
     bool dialogOpen_ = false;
 };

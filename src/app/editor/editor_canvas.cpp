@@ -25,7 +25,7 @@ bool Editor::CellAt(int x, int y, int& column, int& row) const {
     const int pitchX = s.gridCellWidth + s.separatorPixels;
     const int pitchY = s.gridCellHeight + s.separatorPixels;
     if (pitchX <= 0 || pitchY <= 0) return false;
-    column = FloorDivide(x, pitchX);
+    column = FloorDivide(x - state_.scrollX, pitchX);
     row = FloorDivide(y - state_.scrollY, pitchY);
     return document_.InTable(column, row);
 }

@@ -156,9 +156,12 @@ void Editor::NewTable() {
     state_.cursor = CellCursor{};
     imageReports_ = ImageReportMemory();
     TableShown();
+    HoldScrollInTable();
+    drawnScroll_ = ScrollOffset();
     ClearPicture(surface_, tablePicture_, document_.settings.pageColour);
-    DrawPageFrame(surface_, tablePicture_);
-    DrawNewTable(surface_, tablePicture_, document_);
+    DrawPageFrame(surface_, tablePicture_, drawnScroll_);
+    DrawNewTable(surface_, tablePicture_, document_, kViewOrigin + drawnScroll_.x(),
+                 kViewOrigin + drawnScroll_.y());
     ShowViewAndRulers();
 }
 

@@ -58,6 +58,13 @@ void Editor::Export(bool bitmap) {
 }
 
 void Editor::CopyPicture() {
+    // The clipboard offers the picture as PNG.
+    const QString tooLarge = RasterCutProblem(ExportKind::Jpeg, QStringLiteral("image/png"),
+                                              document_, ChosenExportLook());
+    if (!tooLarge.isEmpty()) {
+        ui_.ShowMessage(Messages().Message(kFailureGroup, kExportFailedEntry) + tooLarge);
+        return;
+    }
     const QImage picture = RenderCutPicture(ExportKind::Jpeg, surface_, document_, RenderSettings(),
                                             clock_, ui_, imageReports_, ChosenExportLook());
     if (!picture.isNull()) QGuiApplication::clipboard()->setImage(picture);
@@ -65,7 +72,7 @@ void Editor::CopyPicture() {
 
 void Editor::DrawRulers() {
     const bool shown = state_.tableLoaded == 1;
-    ::DrawRulers(surface_, columnRuler_, rowRulerSource_, rowRulerView_, state_.settings.rulerKind,
-                 shown ? &document_ : nullptr, state_.scrollY,
+    ::DrawRulers(surface_, columnRuler_, rowRuler_, state_.settings.rulerKind,
+                 shown ? &document_ : nullptr, shown ? ScrollOffset() : QPoint(),
                  shown ? document_.settings.pageColour : 0xFFFFFF);
 }

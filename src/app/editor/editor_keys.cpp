@@ -7,6 +7,7 @@
 #include "app/messages/message_table.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -20,47 +21,82 @@ constexpr int32_t kCursorColour = 0x0080FF;
 // Room kept between the cursor's cell and the view's edge when the view follows it.
 constexpr int kCursorMargin = 4;
 
+// The table's drawn bottom-right corner in the unscrolled view, with the room below it;
+// none without a table.
+std::optional<QPoint> TableEnd(const Document& document, const AppState& state) {
+    int right = 0;
+    int bottom = 0;
+    if (state.tableLoaded != 1 ||
+        !DrawnTableExtent(document, kViewOrigin, kViewOrigin, right, bottom))
+        return std::nullopt;
+    return QPoint(right + kTableEndMargin, bottom + kTableEndMargin);
+}
+
+// The scroll that brings the span from `first` to `last` into a view `length` long, moving
+// as little as it can from `scroll`; the start wins when the span is longer than the view.
+int32_t ScrollToShow(int first, int last, int length, int32_t scroll) {
+    if (last + kCursorMargin + scroll > length) scroll = length - last - kCursorMargin;
+    if (first - kCursorMargin + scroll < 0) scroll = kCursorMargin - first;
+    return scroll;
+}
+
 } // namespace
 
-void Editor::Scroll(int32_t newScroll) {
+void Editor::ScrollTo(int32_t x, int32_t y) {
     // The view never moves past its ends.
-    state_.scrollY = std::clamp(newScroll, kLowestScroll, 0);
+    const QPoint lowest = LowestScroll();
+    state_.scrollX = std::clamp(x, lowest.x(), 0);
+    state_.scrollY = std::clamp(y, lowest.y(), 0);
     if (state_.tableLoaded == 1) ShowViewAndRulers();
     shell_.FocusTableView();
 }
 
+QPoint Editor::LowestScroll() const {
+    const std::optional<QPoint> end = TableEnd(document_, state_);
+    if (!end) return {0, kLowestScroll};
+    return {std::min(0, kViewWidth - end->x()), std::min(kLowestScroll, kViewHeight - end->y())};
+}
+
+void Editor::HoldScrollInTable() {
+    const QPoint lowest = LowestScroll();
+    state_.scrollX = std::clamp(state_.scrollX, lowest.x(), 0);
+    state_.scrollY = std::clamp(state_.scrollY, lowest.y(), 0);
+}
+
 int32_t Editor::TableEndScroll() const {
-    if (state_.tableLoaded != 1) return 0;
-    // The extent is in table coordinates; the view draws the table from its origin.
-    const int32_t bottom = kViewOrigin + document_.extentBottom + kTableEndMargin;
-    return std::clamp(kViewHeight - bottom, kLowestScroll, 0);
+    const std::optional<QPoint> end = TableEnd(document_, state_);
+    return end ? std::clamp(kViewHeight - end->y(), LowestScroll().y(), 0) : 0;
 }
 
 void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+    const int32_t x = state_.scrollX;
     const int32_t y = state_.scrollY;
     const bool shift = modifiers & Qt::ShiftModifier;
     const bool control = modifiers & Qt::ControlModifier;
     switch (qtKey) {
     case Qt::Key_Down:
-        return control ? Scroll(y - kLineScroll) : MoveCursor(0, 1, shift);
+        return control ? ScrollTo(x, y - kLineScroll) : MoveCursor(0, 1, shift);
     case Qt::Key_Up:
-        return control ? Scroll(y + kLineScroll) : MoveCursor(0, -1, shift);
+        return control ? ScrollTo(x, y + kLineScroll) : MoveCursor(0, -1, shift);
     case Qt::Key_Right:
-        return MoveCursor(1, 0, shift);
+        return control ? ScrollTo(x - kLineScroll, y) : MoveCursor(1, 0, shift);
     case Qt::Key_Left:
-        return MoveCursor(-1, 0, shift);
+        return control ? ScrollTo(x + kLineScroll, y) : MoveCursor(-1, 0, shift);
     case Qt::Key_Tab:
         return MoveCursor(1, 0, false);
     case Qt::Key_Backtab:
         return MoveCursor(-1, 0, false);
+    // With Shift the pages and the ends go sideways.
     case Qt::Key_PageDown:
-        return Scroll(y - kPageScroll);
+        return shift ? ScrollTo(x - kPageScroll, y) : ScrollTo(x, y - kPageScroll);
     case Qt::Key_PageUp:
-        return Scroll(y + kPageScroll);
+        return shift ? ScrollTo(x + kPageScroll, y) : ScrollTo(x, y + kPageScroll);
     case Qt::Key_End:
-        return control ? MoveCursorToCorner(true) : Scroll(TableEndScroll());
+        if (control) return MoveCursorToCorner(true);
+        return shift ? ScrollTo(LowestScroll().x(), y) : ScrollTo(x, TableEndScroll());
     case Qt::Key_Home:
-        return control ? MoveCursorToCorner(false) : Scroll(0);
+        if (control) return MoveCursorToCorner(false);
+        return shift ? ScrollTo(0, y) : ScrollTo(x, 0);
     case Qt::Key_Space:
         if (shift || control) return SelectCursorLine(shift);
         break;
@@ -85,13 +121,11 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     }
 }
 
-bool Editor::Wheel(int delta) {
-    const int32_t before = state_.scrollY;
-    if (delta < 0)
-        Scroll(state_.scrollY - kWheelScroll);
-    else if (delta > 0)
-        Scroll(state_.scrollY + kWheelScroll);
-    return state_.scrollY != before;
+bool Editor::Wheel(int delta, bool sideways) {
+    const QPoint before = ScrollOffset();
+    const int32_t step = delta < 0 ? -kWheelScroll : delta > 0 ? kWheelScroll : 0;
+    if (step != 0) ScrollTo(before.x() + (sideways ? step : 0), before.y() + (sideways ? 0 : step));
+    return ScrollOffset() != before;
 }
 
 void Editor::PlaceCursor(CellPosition cell) {
@@ -158,17 +192,20 @@ void Editor::ExtendSelectionTo(CellPosition to) {
 
 void Editor::KeepCursorInView() {
     const QRect cell = DrawnCellRect(document_, CursorCell(document_, state_.cursor));
-    int32_t y = state_.scrollY;
-    if (cell.bottom() + kCursorMargin + y > kViewHeight)
-        y = kViewHeight - cell.bottom() - kCursorMargin;
-    if (cell.top() - kCursorMargin + y < 0) y = kCursorMargin - cell.top();
-    state_.scrollY = std::clamp(y, kLowestScroll, 0);
+    const QPoint lowest = LowestScroll();
+    state_.scrollX = std::clamp(ScrollToShow(cell.left(), cell.right(), kViewWidth, state_.scrollX),
+                                lowest.x(), 0);
+    state_.scrollY = std::clamp(
+        ScrollToShow(cell.top(), cell.bottom(), kViewHeight, state_.scrollY), lowest.y(), 0);
+}
+
+QRect Editor::CellRectInView(CellPosition cell) const {
+    return DrawnCellRect(document_, cell).translated(ScrollOffset());
 }
 
 // Around the cell, on its grid line and one pixel outside: the cell's own text stays clear.
 void Editor::DrawCursorFrame() {
-    const QRect cell = DrawnCellRect(document_, CursorCell(document_, state_.cursor))
-                           .translated(0, state_.scrollY);
+    const QRect cell = CellRectInView(CursorCell(document_, state_.cursor));
     surface_.SelectTarget(viewPicture_);
     surface_.SetPenWidth(1);
     surface_.DrawBox(cell.left(), cell.top(), cell.right(), cell.bottom(), kCursorColour,

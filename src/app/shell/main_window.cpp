@@ -34,7 +34,9 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
         editor_.LeftClick(p.x(), p.y(), modifiers);
     };
     tableView_->onRightClick = [this](QPoint p) { editor_.RightClick(p.x(), p.y()); };
-    tableView_->onWheel = [this](int delta) { return editor_.Wheel(delta); };
+    tableView_->onWheel = [this](int delta, bool sideways) {
+        return editor_.Wheel(delta, sideways);
+    };
     tableView_->onDoubleClick = [this](QPoint p) { editor_.DoubleClick(p.x(), p.y()); };
     tableView_->onKey = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
         editor_.Key(key, modifiers, text);

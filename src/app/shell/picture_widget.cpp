@@ -39,8 +39,10 @@ void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureWidget::wheelEvent(QWheelEvent* event) {
-    if (!onWheel || event->angleDelta().y() == 0 || !onWheel(event->angleDelta().y()))
-        QWidget::wheelEvent(event);
+    const QPoint angle = event->angleDelta();
+    const bool sideways = angle.x() != 0 || (event->modifiers() & Qt::ShiftModifier);
+    const int delta = angle.x() != 0 ? angle.x() : angle.y();
+    if (!onWheel || delta == 0 || !onWheel(delta, sideways)) QWidget::wheelEvent(event);
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {

@@ -13,9 +13,10 @@ public:
     std::function<void(QPoint, Qt::KeyboardModifiers)> onLeftClick;
     std::function<void(QPoint)> onDoubleClick;
     std::function<void(QPoint)> onRightClick;
-    // delta > 0: turned away from the user. False when it moved nothing, so the wheel goes on
-    // to the enclosing scroll area.
-    std::function<bool(int)> onWheel;
+    // delta > 0: turned away from the user (or to the left, `sideways`: a sideways wheel, or
+    // the wheel with Shift). False when it moved nothing, so the wheel goes on to the
+    // enclosing scroll area.
+    std::function<bool(int, bool)> onWheel;
     // Qt::Key, its modifiers and the text it types.
     std::function<void(int, Qt::KeyboardModifiers, const QString&)> onKey;
 

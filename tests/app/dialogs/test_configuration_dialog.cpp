@@ -111,6 +111,28 @@ TEST_F(ConfigurationDialogTest, ChangesStayAfterCancel) {
     EXPECT_EQ(settings.lineThickness, 1);
 }
 
+TEST_F(ConfigurationDialogTest, ASeparatorThatTakesTheTablePastThePictureIsRefused) {
+    // 109 x 300 + 2, and 1 for thickness 3: 32703 wide; a separator of 1 adds 108.
+    settings.columnCount = 109;
+    settings.rowCount = 2;
+    settings.gridCellWidth = 300;
+    settings.gridCellHeight = 20;
+    settings.separatorPixels = 0;
+    Open();
+    Control<QListWidget>(12025)->setCurrentRow(1);
+    QTest::mouseClick(Control<QPushButton>(12024), Qt::LeftButton);
+    EXPECT_EQ(ui.messages,
+              QStringList{QStringLiteral("The table exceeds the maximum size allowed ...\r\n"
+                                         "The maximum size is 32767x32767\r\n"
+                                         "The size you are requesting is 32811x44")});
+    EXPECT_TRUE(dialog->isVisible());
+    ui.messages.clear();
+    Control<QListWidget>(12025)->setCurrentRow(0);
+    QTest::mouseClick(Control<QPushButton>(12024), Qt::LeftButton);
+    EXPECT_EQ(ui.messages, QStringList());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
 TEST_F(ConfigurationDialogTest, ASeparatorBeyondTenSelectsNothing) {
     settings.separatorPixels = 15;
     Open();

@@ -95,31 +95,39 @@ TEST_F(NewTableDialogTest, DigitsOnlyInTheNumberBoxes) {
 }
 
 TEST_F(NewTableDialogTest, ATableBeyondThePictureIsRefusedWithItsSize) {
-    // 109 x 11 + 108 x 1 + 2 = 1309 wide; 20 x 20 + 19 + 2 = 421 high; thickness 4 adds 1.
+    // 109 x 301 + 108 x 1 + 2 = 32919 wide; 20 x 20 + 19 + 2 = 421 high; thickness 4 adds 1.
     Control<QListWidget>(11025)->setCurrentRow(1);
     Control<QListWidget>(11017)->setCurrentRow(3);
-    Fill(QStringLiteral("109"), QStringLiteral("20"), QStringLiteral("11"), QStringLiteral("20"));
+    Fill(QStringLiteral("109"), QStringLiteral("20"), QStringLiteral("301"), QStringLiteral("20"));
     Accept();
     EXPECT_EQ(ui.messages,
               QStringList{QStringLiteral("The table exceeds the maximum size allowed ...\r\n"
-                                         "The maximum size is 1119x1122\r\n"
-                                         "The size you are requesting is 1310x422")});
+                                         "The maximum size is 32767x32767\r\n"
+                                         "The size you are requesting is 32920x422")});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(state.tableLoaded, 0);
     EXPECT_EQ(settings.columnCount, 0);
 }
 
-TEST_F(NewTableDialogTest, TheLimitIsBelow1119By1122) {
-    // 1116 + 2 = 1118 wide fits; 1117 + 2 = 1119 does not.
-    Fill(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("559"), QStringLiteral("10"));
+TEST_F(NewTableDialogTest, TheLimitIsTheLargestPictureSide) {
+    // 5 x 6553 + 2 = 32767 wide fits; thickness 4 adds the pixel that does not.
+    Control<QListWidget>(11017)->setCurrentRow(3);
+    Fill(QStringLiteral("5"), QStringLiteral("2"), QStringLiteral("6553"), QStringLiteral("10"));
     Accept();
     EXPECT_EQ(ui.messages.size(), 1);
-    EXPECT_TRUE(ui.messages.value(0).endsWith(QStringLiteral("is 1120x22")));
+    EXPECT_TRUE(ui.messages.value(0).endsWith(QStringLiteral("is 32768x23")));
     ui.messages.clear();
-    Fill(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("558"), QStringLiteral("10"));
+    Control<QListWidget>(11017)->setCurrentRow(0);
     Accept();
     EXPECT_EQ(ui.messages, QStringList());
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(settings.gridCellWidth, 6553);
+    // The same in height: 2 x 16383 + 2 = 32768 does not fit, one pixel less does.
+    dialog.open();
+    Fill(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("16383"));
+    Accept();
+    EXPECT_TRUE(ui.messages.value(0).endsWith(QStringLiteral("is 22x32768")));
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(NewTableDialogTest, AcceptsOneHundredAndNineColumnsOfTenPixels) {
@@ -228,7 +236,7 @@ TEST_F(NewTableDialogTest, ControlsSitWhereTheLayoutPutsThem) {
 TEST(TableTooLargeMessage, ReadsInTheCurrentLanguage) {
     EXPECT_EQ(TableTooLargeMessage(kGerman, 1200, 30),
               MessageIn(kGerman, 35, 1) + QStringLiteral("\r\n") + MessageIn(kGerman, 35, 2) +
-                  QStringLiteral("1119x1122\r\n") + MessageIn(kGerman, 35, 3) +
+                  QStringLiteral("32767x32767\r\n") + MessageIn(kGerman, 35, 3) +
                   QStringLiteral("1200x30"));
 }
 

@@ -174,13 +174,62 @@ TEST_F(EditorTest, EndStopsWhereTheTableEnds) {
     NewTable(4, 50); // 50 rows of 20 pixels: 1000 pixels from the origin 2
     QTest::keyClick(window->tableView(), Qt::Key_End);
     // The last row's bottom line is at the foot of the view, not half a picture away.
-    const int bottomLine = kViewOrigin + document().extentBottom + state.scrollY;
+    const int bottomLine = editor().CellRectInView({3, 49}).bottom();
     EXPECT_GE(bottomLine, kViewHeight - 10);
     EXPECT_LT(bottomLine, kViewHeight);
     EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine), qRgb(0, 0, 0));
     EXPECT_EQ(editor().viewPicture().pixel(20, bottomLine - 10), qRgb(255, 255, 255));
     QTest::keyClick(window->tableView(), Qt::Key_Home);
     EXPECT_EQ(state.scrollY, 0);
+}
+
+// 109 x 109 cells of 300 x 300: the largest New Table makes, 32702 pixels a side.
+class LargeTableTest : public EditorTest {
+protected:
+    LargeTableTest() {
+        ui.newTable = [](TableSettings& s, AppState&) {
+            s.columnCount = s.rowCount = 109;
+            s.gridCellWidth = s.gridCellHeight = 300;
+            return true;
+        };
+        Run(command::kNew);
+    }
+};
+
+TEST_F(LargeTableTest, TheViewScrollsToTheLastCellWithItsRulers) {
+    state.settings.rulerKind = 3; // cell numbers
+    QTest::keyClick(window->tableView(), Qt::Key_End, Qt::ControlModifier);
+    // The last cell stands at the view's bottom-right corner, drawn with the cursor's frame.
+    const QRect last = editor().CellRectInView({108, 108});
+    EXPECT_EQ(last.bottomRight(), QPoint(kViewWidth - 4, kViewHeight - 4));
+    const QImage& view = editor().viewPicture();
+    EXPECT_EQ(view.pixel(last.right() + 1, last.center().y()), qRgb(255, 128, 0));
+    EXPECT_EQ(view.pixel(last.left() - 300, last.center().y()), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(last.left() - 150, last.center().y()), qRgb(255, 255, 255));
+    // The rulers show the last column's and the last row's boxes beside them.
+    EXPECT_EQ(editor().columnRulerPicture().pixel(last.right() - 2, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().rowRulerPicture().pixel(10, last.bottom() - 2), qRgb(0, 0, 0));
+    // No further: the view stops at the table's edges.
+    QTest::keyClick(window->tableView(), Qt::Key_PageDown, Qt::ShiftModifier);
+    QTest::keyClick(window->tableView(), Qt::Key_PageDown);
+    EXPECT_EQ(editor().CellRectInView({108, 108}), last);
+    // Clicks follow the scroll.
+    QTest::mouseClick(window->tableView(), Qt::LeftButton, {}, last.center());
+    EXPECT_EQ(document().cell(108, 108).selected, 1);
+    QTest::keyClick(window->tableView(), Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(state.scrollX, 0);
+}
+
+TEST_F(LargeTableTest, APictureBeyondItsFormatIsRefusedWithItsSize) {
+    const QString png = folder.Path(QStringLiteral("large.png"));
+    ui.files.push_back(png);
+    ui.exportLooks.push_back(ExportLook{2, false});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kExportFailedEntry) + png +
+                                      QStringLiteral(": the picture would be 65402 x 65402 "
+                                                     "pixels, more than the 32767 pixels a side "
+                                                     "this format allows"));
+    EXPECT_FALSE(QFile::exists(png));
 }
 
 TEST_F(EditorTest, PicturesAtTwiceThePixelsKeepTheirLayout) {
