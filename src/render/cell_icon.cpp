@@ -1,5 +1,7 @@
 #include "render/cell_icon.h"
 
+#include "render/drawing_surface.h"
+
 #include <QImageReader>
 #include <cmath>
 #include <cstdlib>
@@ -15,9 +17,6 @@ bool Closer(QSize candidate, QSize best, int side) {
     if (distance(candidate) != distance(best)) return distance(candidate) < distance(best);
     return candidate.width() * candidate.height() > best.width() * best.height();
 }
-
-// Icons are small: in vector output four times their drawn size keeps them sharp.
-constexpr double kVectorIconDetail = 4;
 
 } // namespace
 
@@ -46,7 +45,7 @@ QImage LoadIcon(const QString& path, int side) {
 const QImage& IconFileCache::Icon(const QString& path, double detail) {
     auto found = icons_.find(path);
     if (found != icons_.end()) return *found;
-    const double scale = detail > 0 ? detail : kVectorIconDetail;
+    const double scale = detail > 0 ? detail : kVectorDetail;
     QImage icon = LoadIcon(path, int(std::lround(kIconSide * scale)));
     icon.setDevicePixelRatio(scale);
     return *icons_.insert(path, icon);

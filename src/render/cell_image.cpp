@@ -1,6 +1,7 @@
 #include "render/cell_image.h"
 
 #include "render/colour.h"
+#include "render/drawing_surface.h"
 #include "render/message_sink.h"
 #include "render/picture.h"
 
@@ -17,13 +18,14 @@ namespace {
 // corrupt cell rectangle asks for more, and it must not exhaust memory.
 constexpr int kMaxPictureSide = 8 * kPictureSize;
 
-// Pixels per unit of the fitted size: the asked detail, or for 0 as many as the image has,
-// never fewer than one and never past the largest picture.
+// Pixels per unit of the fitted size: the asked detail, or for 0 as many as the image has up
+// to the vector detail, never fewer than one and never past the largest picture.
 double PictureScale(QSize image, QSize fitted, double detail) {
     if (detail > 0) return detail;
     const double own = std::max(
         {1.0, double(image.width()) / fitted.width(), double(image.height()) / fitted.height()});
-    return std::min(own, double(kMaxPictureSide) / std::max(fitted.width(), fitted.height()));
+    return std::min(
+        {own, kVectorDetail, double(kMaxPictureSide) / std::max(fitted.width(), fitted.height())});
 }
 
 } // namespace
@@ -101,6 +103,14 @@ QImage LoadImageToPicture(const QString& path, int32_t background, int width, in
     const double scale = PictureScale(image.size(), fitted, detail);
     const QSize size = scale == 1 ? fitted : (QSizeF(fitted) * scale).toSize();
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) return {};
+    const QString key = QStringLiteral("%1 %2 %3 %4 ")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(scale)
+                            .arg(background) +
+                        path.trimmed();
+    const QImage made = files.Picture(key);
+    if (!made.isNull()) return made;
     QImage picture = MakePicture(size.width(), size.height(), background);
     if (picture.isNull()) return {};
     QPainter painter(&picture);
@@ -109,6 +119,7 @@ QImage LoadImageToPicture(const QString& path, int32_t background, int width, in
                       QRectF(0, 0, image.width(), image.height()));
     painter.end();
     picture.setDevicePixelRatio(scale);
+    files.KeepPicture(key, picture);
     return picture;
 }
 

@@ -10,15 +10,22 @@
 
 class MessageSink;
 
-// Decoded image files, each read at most once. Lives for one redraw only: the files are
-// read again on the next redraw, so an edited image file shows at once.
+// Decoded image files, each read at most once, and the pictures made of them. Lives for one
+// redraw only: the files are read again on the next redraw, so an edited image file shows at
+// once.
 class ImageFileCache {
 public:
     // The decoded image, or a null image when the file cannot be decoded.
     const QImage& Decode(const QString& path);
 
+    // The picture made of a decoded image for one size, background and detail, shared by every
+    // cell that shows it: a vector file then holds one copy. Null when not made yet.
+    QImage Picture(const QString& key) const { return pictures_.value(key); }
+    void KeepPicture(const QString& key, const QImage& picture) { pictures_.insert(key, picture); }
+
 private:
     QHash<QString, QImage> images_;
+    QHash<QString, QImage> pictures_;
 };
 
 // The two parts of a cell's imageSpec: "path*colour".
@@ -48,7 +55,8 @@ QSize FittedImageSize(QSizeF image, QSize box, bool keepAspect);
 // painted with the whole image, so transparent parts show that colour. A null image on any
 // failure; a missing or undecodable file is reported through `messages`. With a `detail`
 // above 1 the picture has that many pixels per unit of the fitted size (its device pixel
-// ratio says so); 0 keeps the image's own resolution where it is finer than the fitted size.
+// ratio says so); 0 keeps the image's own resolution where it is finer than the fitted size,
+// up to kVectorDetail. Equal requests get the same picture (one cacheKey).
 QImage LoadImageToPicture(const QString& path, int32_t background, int width, int height,
                           bool keepAspect, ImageFileCache& files, MessageSink& messages,
                           double detail = 1);

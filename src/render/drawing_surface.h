@@ -7,6 +7,10 @@
 
 class QImage;
 
+// Pixels per unit that vector output keeps of an image or icon drawn smaller than its file
+// (384 to the inch in SVG, 288 in PDF): sharp in print, without the whole file in every cell.
+inline constexpr double kVectorDetail = 4;
+
 // The small set of drawing operations the table renderer, the text layout and the image
 // code use. Which pixels each operation touches is stated in render/pixel_rules.h. Colours
 // are 0x00BBGGRR. Coordinates are floating point and rounded when they reach the target.
@@ -72,6 +76,6 @@ public:
 
     // How many pixels of an image or icon go to one unit of length: pictures are loaded from
     // their files at this resolution so that a scaled surface shows their own detail. 0: the
-    // file's own resolution (vector output).
+    // file's own resolution up to kVectorDetail (vector output).
     virtual double DetailScale() const { return 1; }
 };

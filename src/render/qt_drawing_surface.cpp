@@ -2,13 +2,17 @@
 
 #include "render/colour.h"
 #include "render/picture.h"
+#include "render/xml_text.h"
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPaintEngine>
 #include <algorithm>
 #include <bitset>
+#include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -74,7 +78,12 @@ constexpr size_t kMaxMeasuredFonts = 64;
 
 QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
     : font(font), metrics(font), advances(size_t(kSimpleLimit), -1),
-      glyphs(size_t(kSimpleLimit), kUnreadGlyph) {}
+      glyphs(size_t(kSimpleLimit), kUnreadGlyph) {
+    if (!LaysOutCharacterByCharacter(font)) return;
+    characters.emplace([wide = QFontMetricsF(font)](char32_t code) {
+        return qint64(std::llround(wide.horizontalAdvance(QString::fromUcs4(&code, 1)) * 64));
+    });
+}
 
 int QtDrawingSurface::FontMeasures::Ascent() {
     if (ascent < 0) ascent = metrics.ascent();
@@ -109,7 +118,8 @@ QtDrawingSurface::QtDrawingSurface(int scale) : scale_(std::max(1, scale)) {
 }
 
 QtDrawingSurface::QtDrawingSurface(QPaintDevice& device, QSize size)
-    : vectorDevice_(&device), vectorSize_(size) {
+    : vectorDevice_(&device), vectorSize_(size),
+      svgMarkup_(device.paintEngine() && device.paintEngine()->type() == QPaintEngine::SVG) {
     SelectFont(font_);
 }
 
@@ -133,7 +143,7 @@ void QtDrawingSurface::SelectTarget(QImage& picture) {
                         IsDirectFormat(picture.format());
     raster_ = painter_.isActive() && direct ? &picture : nullptr;
     pixels_ = raster_ ? raster_->bits() : nullptr;
-    painter_.setFont(font_.font);
+    painter_.setFont(PainterFont());
     painter_.setPen(textColour_);
 }
 
@@ -331,7 +341,18 @@ void QtDrawingSurface::SelectFont(const CellFont& font) {
     font_ = font;
     if (measures_.size() >= kMaxMeasuredFonts) measures_.clear();
     current_ = &measures_.try_emplace(font_.font, font_.font).first->second;
-    if (painter_.isActive()) painter_.setFont(font_.font);
+    if (painter_.isActive()) painter_.setFont(PainterFont());
+}
+
+// The SVG writer puts the family names into attributes as they are: they go to it escaped.
+QFont QtDrawingSurface::PainterFont() const {
+    if (!svgMarkup_) return font_.font;
+    QFont font = font_.font;
+    QStringList families = font.families();
+    for (QString& family : families)
+        family = XmlAttributeValue(family);
+    font.setFamilies(families);
+    return font;
 }
 
 void QtDrawingSurface::SetTextColour(int32_t colour) {
@@ -347,13 +368,25 @@ int QtDrawingSurface::Advance(QChar c) const {
     return advance;
 }
 
+// The advances of the characters of `text` where the current font knows or may learn them
+// one by one; false when the text has to be laid out whole.
+bool QtDrawingSurface::CollectAdvances(QStringView text,
+                                       QVarLengthArray<qint64, 64>& advances) const {
+    return current_->characters && current_->characters->Collect(text, advances);
+}
+
 // The width of the first `length` characters.
 int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
     int width = 0;
     for (qsizetype i = 0; i < length; ++i) {
-        if (!IsSimpleCharacter(text[i]))
-            return current_->metrics.horizontalAdvance(text, int(length));
-        width += Advance(text[i]);
+        if (IsSimpleCharacter(text[i])) {
+            width += Advance(text[i]);
+            continue;
+        }
+        QVarLengthArray<qint64, 64> advances;
+        if (CollectAdvances(QStringView(text).left(length), advances))
+            return RoundedPixels(std::accumulate(advances.begin(), advances.end(), qint64(0)));
+        return current_->metrics.horizontalAdvance(text, int(length));
     }
     return width;
 }
@@ -387,7 +420,9 @@ bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
 }
 
 void QtDrawingSurface::DrawTextRun(int x, int y, QStringView text) {
-    if (!DrawGlyphRun(x, y, text)) painter_.drawText(QPoint(x, y), text.toString());
+    if (DrawGlyphRun(x, y, text)) return;
+    // The SVG writer escapes markup in text but lets through what XML cannot hold.
+    painter_.drawText(QPoint(x, y), svgMarkup_ ? XmlCharacters(text) : text.toString());
 }
 
 void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
@@ -438,6 +473,8 @@ int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
         ++fits;
     }
     if (fits == text.size()) return int(fits);
+    QVarLengthArray<qint64, 64> advances;
+    if (CollectAdvances(text, advances)) return FittingUnits(text, advances, width);
     // Text Qt has to shape: bisect over shaped prefixes.
     if (current_->metrics.horizontalAdvance(text) <= width) return int(text.size());
     int fails = int(text.size());

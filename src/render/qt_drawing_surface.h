@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/character_advances.h"
 #include "render/drawing_surface.h"
 #include "render/pixel_rules.h"
 
@@ -7,6 +8,7 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -61,6 +63,8 @@ private:
     bool DrawGlyphRun(int x, int y, QStringView text);
     int Advance(QChar c) const;
     int Width(const QString& text, qsizetype length) const;
+    bool CollectAdvances(QStringView text, QVarLengthArray<qint64, 64>& advances) const;
+    QFont PainterFont() const;
 
     QPainter painter_;
     QPaintDevice* target_ = nullptr;
@@ -68,6 +72,8 @@ private:
     int scale_ = 1;
     QPaintDevice* vectorDevice_ = nullptr;
     QSize vectorSize_;
+    // SVG keeps the text and the font names as they are given, in the markup.
+    bool svgMarkup_ = false;
     // The target picture and its pixels when solid fills may write them directly.
     QImage* raster_ = nullptr;
     qreal targetRatio_ = 1; // the target picture's device pixels per logical pixel
@@ -94,6 +100,8 @@ private:
         bool rawFontRead = false;
         QRawFont rawFont;
         std::vector<quint32> glyphs; // kUnreadGlyph: not read yet; 0: not in the face
+        // The other characters, for a font that lays them out one by one.
+        std::optional<CharacterAdvances> characters;
     };
     struct FontHash {
         size_t operator()(const QFont& font) const { return qHash(font); }

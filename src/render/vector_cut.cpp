@@ -2,6 +2,7 @@
 
 #include "model/document.h"
 #include "render/qt_drawing_surface.h"
+#include "render/svg_image_sharing.h"
 #include "render/table_renderer.h"
 
 #include <QFileInfo>
@@ -51,7 +52,10 @@ QString WriteVectorCut(QIODevice& device, VectorFormat format, QSize cut, bool t
                        MessageSink& messages, ImageReportMemory& reports) {
     if (format == VectorFormat::None || cut.isEmpty())
         return QStringLiteral("no vector format for this name");
-    const std::unique_ptr<QPaintDevice> page = MakeVectorDevice(device, format, cut);
+    // Qt's SVG writer embeds every copy of a picture: the copies after the first are shared.
+    SvgImageSharing sharing(device);
+    QIODevice& output = format == VectorFormat::Svg ? sharing : device;
+    const std::unique_ptr<QPaintDevice> page = MakeVectorDevice(output, format, cut);
     QtDrawingSurface surface(*page, cut);
     // The surface draws on the page whatever picture the renderer selects.
     QImage unused;
@@ -59,5 +63,6 @@ QString WriteVectorCut(QIODevice& device, VectorFormat format, QSize cut, bool t
     if (!transparent) surface.FillTarget(document.settings.pageColour);
     RenderTable(surface, unused, document, atExport, clock, messages, reports);
     surface.ReleaseTarget(); // ends the page and writes the file
+    if (format == VectorFormat::Svg && !sharing.Finish()) return device.errorString();
     return device.isOpen() ? QString() : QStringLiteral("the vector writer closed its output");
 }

@@ -1,0 +1,54 @@
+#include "render/xml_text.h"
+
+namespace {
+
+bool IsXmlCharacter(char32_t code) {
+    if (code < 0x20) return code == 0x09 || code == 0x0A || code == 0x0D;
+    if (code >= 0xD800 && code <= 0xDFFF) return false; // only a surrogate left unpaired
+    return code != 0xFFFE && code != 0xFFFF;
+}
+
+} // namespace
+
+QString XmlCharacters(QStringView text) {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept.append(c);
+            kept.append(text[++i]);
+        } else if (IsXmlCharacter(c.unicode())) {
+            kept.append(c);
+        }
+    }
+    return kept;
+}
+
+QString XmlAttributeValue(QStringView text) {
+    const QString kept = XmlCharacters(text);
+    QString escaped;
+    escaped.reserve(kept.size());
+    for (const QChar c : kept) {
+        switch (c.unicode()) {
+        case u'&':
+            escaped += QLatin1String("&amp;");
+            break;
+        case u'<':
+            escaped += QLatin1String("&lt;");
+            break;
+        case u'>':
+            escaped += QLatin1String("&gt;");
+            break;
+        case u'"':
+            escaped += QLatin1String("&quot;");
+            break;
+        case u'\'':
+            escaped += QLatin1String("&apos;");
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}

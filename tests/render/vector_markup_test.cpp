@@ -1,0 +1,117 @@
+#include "content/clock.h"
+#include "render/image_report_memory.h"
+#include "render/render_test_support.h"
+#include "render/table_renderer.h"
+#include "render/vector_cut.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The table drawn at (0, 0) as a vector file in memory.
+QByteArray VectorFile(Document& document, VectorFormat format, QSize cut) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const FixedClock clock(QDate(2025, 6, 15));
+    RecordingSink sink;
+    ImageReportMemory reports;
+    RenderOptions options;
+    options.originX = options.originY = 0;
+    EXPECT_EQ(WriteVectorCut(buffer, format, cut, false, document, options, clock, sink, reports),
+              QString());
+    return buffer.data();
+}
+
+struct Markup {
+    QStringList texts;          // the content of every <text>
+    QStringList attributeNames; // of every element
+    QStringList fontFamilies;
+    QString error;
+};
+
+Markup ReadMarkup(const QByteArray& svg) {
+    Markup markup;
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+        for (const QXmlStreamAttribute& attribute : reader.attributes()) {
+            markup.attributeNames.append(attribute.name().toString());
+            if (attribute.name() == QLatin1String("font-family"))
+                markup.fontFamilies.append(attribute.value().toString());
+        }
+        if (reader.name() == QLatin1String("text")) markup.texts.append(reader.readElementText());
+    }
+    markup.error = reader.errorString();
+    return markup;
+}
+
+} // namespace
+
+TEST(SvgMarkup, LeavesOutWhatXmlCannotHold) {
+    Document document = MakeTable(2, 1, 120, 20);
+    document.cell(0, 0).text =
+        QStringLiteral("a\u0001b\u001Fc\uFFFEd\uFFFF\te") + QChar(0xD800) + QStringLiteral("f");
+    document.cell(1, 0).text = QStringLiteral("g\u0008\u000Bh");
+    const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {245, 22}));
+    EXPECT_EQ(markup.error, QString());
+    // The tab parts the line in two runs.
+    EXPECT_EQ(markup.texts,
+              (QStringList{QStringLiteral("abcd"), QStringLiteral("ef"), QStringLiteral("gh")}))
+        << markup.texts.join(u'|').toStdString();
+}
+
+TEST(SvgMarkup, FontNamesStayInsideTheirAttribute) {
+    Document document = MakeTable(2, 1, 40, 20);
+    const QString injected = QStringLiteral("Arial\" onload=\"alert(1)");
+    document.cell(0, 0).fontName = injected;
+    document.cell(0, 0).text = QStringLiteral("x");
+    document.cell(1, 0).fontName = QStringLiteral("<b>&'");
+    document.cell(1, 0).text = QStringLiteral("y");
+    const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {85, 22}));
+    EXPECT_EQ(markup.error, QString());
+    EXPECT_TRUE(markup.fontFamilies.contains(injected))
+        << markup.fontFamilies.join(u'|').toStdString();
+    EXPECT_TRUE(markup.fontFamilies.contains(QStringLiteral("<b>&'")));
+    for (const QString& name : markup.attributeNames)
+        EXPECT_FALSE(name.startsWith(QLatin1String("on"))) << name.toStdString();
+}
+
+TEST(VectorImages, OnePictureServesEveryCellThatShowsIt) {
+    // A large image in 3 x 2 cells of 38 x 18 pixels inside their lines.
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    const QString path = TestFilePath(QStringLiteral("shared.png"));
+    ASSERT_TRUE(image.save(path));
+    Document document = MakeTable(3, 2, 40, 20);
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            document.cell(column, row).backColour = kImageCellMarker;
+            document.cell(column, row).imageSpec = path + QStringLiteral("*0");
+        }
+    }
+    const QSize cut(123, 43);
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, cut);
+    EXPECT_EQ(svg.count("data:image/png;base64,"), 1);
+    EXPECT_EQ(svg.count("<use "), 5);
+    // The one copy has four pixels per unit of the 36 x 18 it fills, not the file's 400.
+    const qsizetype data = svg.indexOf("base64,") + 7;
+    const QImage embedded = QImage::fromData(
+        QByteArray::fromBase64(svg.mid(data, svg.indexOf('"', data) - data)), "PNG");
+    EXPECT_EQ(embedded.size(), QSize(4 * 36, 4 * 18));
+    // Every cell shows it in its own place.
+    QImage drawn(cut, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    for (const QPoint centre : {QPoint(20, 10), QPoint(100, 10), QPoint(60, 31), QPoint(100, 31)})
+        EXPECT_EQ(drawn.pixel(centre), qRgb(0, 0, 255)) << centre.x() << "," << centre.y();
+
+    const QByteArray pdf = VectorFile(document, VectorFormat::Pdf, cut);
+    EXPECT_EQ(pdf.count("/Subtype /Image"), 1);
+}
