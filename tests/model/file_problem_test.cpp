@@ -2,8 +2,11 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
+#include "model/file_problem.h"
+#include "model/recovery_store.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
+#include "model/work_file_layout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,11 +53,11 @@ TEST(OwnFiles, OnlyRegularFilesUpTo1MBAreReadElseTheDefaultsStandWithAWarning) {
     settings.decimalPlaces = 6;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { settings = LoadSettings(fifo.path(), &warning); }));
     EXPECT_EQ(settings, ProgramSettings());
-    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file (a named pipe)"));
     FavouritePalette palette;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { palette = LoadPalette(fifo.path(), &warning); }));
     EXPECT_EQ(palette, DefaultPalette());
-    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file (a named pipe)"));
 
     QByteArray text("[General]\r\ndecimales=5\r\n");
     text.append(QByteArray(qsizetype(kOwnFileMaxBytes) - text.size(), ' '));
@@ -86,7 +89,7 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     ASSERT_TRUE(fifo.made());
     QString detail;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { detail = loadFailure(fifo.path()); }));
-    EXPECT_EQ(detail, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(detail, Reason(fifo.path(), "Not a regular file (a named pipe)"));
     const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
     ASSERT_TRUE(QDir().mkpath(sub));
     EXPECT_EQ(loadFailure(sub), Reason(sub, "Is a directory"));
@@ -132,4 +135,52 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
               (QStringList{QStringLiteral("Quadrivel.ini"), QStringLiteral("t.qdvl")}))
         << "no temporary file left";
+}
+
+TEST(ReadingFiles, OnlyRegularFilesAreOpenedNeverAFifoOrADevice) {
+    TempFolder folder;
+    const QByteArray table = WorkFileBytes(MakeTable(1, 1));
+    folder.Write(QStringLiteral("a.qdvl"), table);
+    const Fifo note(folder.Path(QStringLiteral("a.origin")));
+    ASSERT_TRUE(note.made());
+    folder.Write(QStringLiteral("b.qdvl"), table);
+    folder.Write(QStringLiteral("b.origin"), "/t/b.qdvl");
+    // A copy whose note is a FIFO is not offered, and nothing waits for a writer.
+    std::vector<RecoveryCopy> copies;
+    EXPECT_TRUE(note.ReturnsWithoutWriter([&] { copies = ListRecoveryCopies(folder.Path({})); }));
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].copyPath, folder.Path(QStringLiteral("b.qdvl")));
+    EXPECT_EQ(copies[0].originalPath, QStringLiteral("/t/b.qdvl"));
+
+    const QString zero = folder.Path(QStringLiteral("zero.qdvl"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    QFile file;
+    EXPECT_EQ(OpenRegularFile(zero, file).reason,
+              QStringLiteral("Not a regular file (a character device)"));
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_EQ(ReadOwnFile(zero).problem.reason,
+              QStringLiteral("Not a regular file (a character device)"));
+    EXPECT_TRUE(OpenRegularFile(folder.Path(QStringLiteral("a.qdvl")), file).none());
+    EXPECT_EQ(file.readAll(), table);
+}
+
+TEST(WritingFiles, AFifoOrADeviceIsNeverReplaced) {
+    TempFolder folder;
+    const Fifo fifo(folder.Path(QStringLiteral("out.qdvl")));
+    ASSERT_TRUE(fifo.made());
+    // Never a device here: a test of the old code run by root would replace it.
+    const QString link = folder.Path(QStringLiteral("link.ini"));
+    ASSERT_TRUE(QFile::link(fifo.path(), link));
+    EXPECT_EQ(SaveWorkFile(fifo.path(), MakeTable(1, 1)).detail,
+              Reason(fifo.path(), "Not a regular file (a named pipe)"));
+    EXPECT_EQ(SaveSettings(link, ProgramSettings()).detail,
+              Reason(link, "Not a regular file (a named pipe)"));
+    EXPECT_EQ(RegularFileProblem(fifo.path()).reason,
+              QStringLiteral("Not a regular file (a named pipe)"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    // A regular file, or none yet, is written.
+    const QString plain = folder.Path(QStringLiteral("plain.qdvl"));
+    EXPECT_TRUE(SaveWorkFile(plain, MakeTable(1, 1)).ok());
+    EXPECT_TRUE(SaveWorkFile(plain, MakeTable(2, 1)).ok());
+    EXPECT_EQ(TempFolder::Read(plain).size(), qsizetype(2 * kRecordSize));
 }
