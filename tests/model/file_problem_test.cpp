@@ -2,11 +2,9 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
-#include "model/file_problem.h"
 #include "model/recovery_store.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
-#include "model/work_file_layout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -137,7 +135,7 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
         << "no temporary file left";
 }
 
-TEST(ReadingFiles, OnlyRegularFilesAreOpenedNeverAFifoOrADevice) {
+TEST(RecoveryCopies, ACopyWhoseNoteIsAFifoIsNotOfferedNorWaitedOn) {
     TempFolder folder;
     const QByteArray table = WorkFileBytes(MakeTable(1, 1));
     folder.Write(QStringLiteral("a.qdvl"), table);
@@ -151,36 +149,4 @@ TEST(ReadingFiles, OnlyRegularFilesAreOpenedNeverAFifoOrADevice) {
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(copies[0].copyPath, folder.Path(QStringLiteral("b.qdvl")));
     EXPECT_EQ(copies[0].originalPath, QStringLiteral("/t/b.qdvl"));
-
-    const QString zero = folder.Path(QStringLiteral("zero.qdvl"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
-    QFile file;
-    EXPECT_EQ(OpenRegularFile(zero, file).reason,
-              QStringLiteral("Not a regular file (a character device)"));
-    EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(ReadOwnFile(zero).problem.reason,
-              QStringLiteral("Not a regular file (a character device)"));
-    EXPECT_TRUE(OpenRegularFile(folder.Path(QStringLiteral("a.qdvl")), file).none());
-    EXPECT_EQ(file.readAll(), table);
-}
-
-TEST(WritingFiles, AFifoOrADeviceIsNeverReplaced) {
-    TempFolder folder;
-    const Fifo fifo(folder.Path(QStringLiteral("out.qdvl")));
-    ASSERT_TRUE(fifo.made());
-    // Never a device here: a test of the old code run by root would replace it.
-    const QString link = folder.Path(QStringLiteral("link.ini"));
-    ASSERT_TRUE(QFile::link(fifo.path(), link));
-    EXPECT_EQ(SaveWorkFile(fifo.path(), MakeTable(1, 1)).detail,
-              Reason(fifo.path(), "Not a regular file (a named pipe)"));
-    EXPECT_EQ(SaveSettings(link, ProgramSettings()).detail,
-              Reason(link, "Not a regular file (a named pipe)"));
-    EXPECT_EQ(RegularFileProblem(fifo.path()).reason,
-              QStringLiteral("Not a regular file (a named pipe)"));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    // A regular file, or none yet, is written.
-    const QString plain = folder.Path(QStringLiteral("plain.qdvl"));
-    EXPECT_TRUE(SaveWorkFile(plain, MakeTable(1, 1)).ok());
-    EXPECT_TRUE(SaveWorkFile(plain, MakeTable(2, 1)).ok());
-    EXPECT_EQ(TempFolder::Read(plain).size(), qsizetype(2 * kRecordSize));
 }
