@@ -3,6 +3,7 @@
 #include "cli/cli_style.h"
 #include "content/table_from_data.h"
 #include "model/delimited_text.h"
+#include "model/file_problem.h"
 #include "model/work_file.h"
 #include "render/table_renderer.h"
 
@@ -105,10 +106,9 @@ CliResult RunImport(const QStringList& arguments, const QString& usage,
         if (!style) return {kExitUsage, {}, unknown, messages};
     }
 
-    QFile file(options.data);
-    if (!file.open(QIODevice::ReadOnly))
-        return {
-            kExitInputUnreadable, {}, options.data + QStringLiteral(": ") + file.errorString(), {}};
+    QFile file;
+    if (const FileProblem problem = OpenRegularFile(options.data, file); !problem.none())
+        return {kExitInputUnreadable, {}, options.data + QStringLiteral(": ") + problem.reason, {}};
     const DelimitedText data = ReadDelimitedText(file.readAll(), options.delimiter);
     if (const QString refusal = Refusal(data); !refusal.isEmpty())
         return {kExitNotATable, {}, options.data + QStringLiteral(": ") + refusal, {}};

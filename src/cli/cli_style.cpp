@@ -8,7 +8,7 @@ std::vector<TableStyle> KnownStyles(const QString& folder, QStringList& messages
     if (folder.isEmpty()) return styles;
     const UserStyles user = LoadUserStyles(folder);
     for (const QString& damaged : user.damaged)
-        messages.append(folder + u'/' + damaged + QStringLiteral(": not a style, skipped"));
+        messages.append(folder + u'/' + damaged + QStringLiteral(", skipped"));
     styles.insert(styles.end(), user.styles.begin(), user.styles.end());
     return styles;
 }

@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 #include "content/style_file.h"
 #include "model/settings_file.h"
+#include "model/whole_file_write.h"
 
 #include <QGuiApplication>
 #include <QProcessEnvironment>
@@ -19,6 +20,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(QuietQtMessages);
+    IgnoreFileSizeSignal();
     // Works without a display unless the caller chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Taken before Qt reads its own options from argv: it would take "--style NAME" for the

@@ -13,16 +13,12 @@ constexpr qint64 kLongestLine = 4096;
 } // namespace
 
 PasswordRead ReadPasswordFile(const QString& path) {
-    const bool standardInput = path == QStringLiteral("-");
-    QFile file(path);
-    const bool opened =
-        standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (!opened) {
-        // The system's words for a folder, a loop or a missing name, Qt's for the rest.
-        const FileProblem problem = standardInput ? FileProblem{} : RegularFileProblem(path);
-        return {{},
-                path + QStringLiteral(": ") +
-                    (problem.none() ? file.errorString() : problem.reason)};
+    QFile file;
+    if (path == QStringLiteral("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly))
+            return {{}, path + QStringLiteral(": ") + file.errorString()};
+    } else if (const FileProblem problem = OpenRegularFile(path, file); !problem.none()) {
+        return {{}, path + QStringLiteral(": ") + problem.reason};
     }
     QByteArray line = file.readLine(kLongestLine);
     if (file.error() != QFileDevice::NoError)

@@ -1,11 +1,11 @@
 #include "content/style_file.h"
 
 #include "content/colour_order.h"
+#include "model/file_problem.h"
 #include "model/whole_file_write.h"
 #include "model/xdg_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
@@ -148,16 +148,19 @@ UserStyles LoadUserStyles(const QString& folder) {
     const QDir dir(folder);
     const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        std::optional<TableStyle> style;
-        if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestStyleFile)
-            style = StyleFromJson(file.readAll());
+        const QString path = dir.filePath(name);
+        // A link to a FIFO or a device is refused before anything waits on it or reads it.
+        const OwnFileContent content = ReadOwnFile(path, kLargestStyleFile);
+        const std::optional<TableStyle> style =
+            content.problem.none() ? StyleFromJson(content.bytes) : std::nullopt;
         if (!style) {
-            found.damaged.append(name);
+            found.damaged.append(
+                name + QStringLiteral(": ") +
+                (content.problem.none() ? QStringLiteral("not a style") : content.problem.reason));
             continue;
         }
         found.styles.push_back(*style);
-        found.paths.append(file.fileName());
+        found.paths.append(path);
     }
     return found;
 }

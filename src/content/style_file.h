@@ -21,7 +21,7 @@ inline constexpr int kStyleNameMaxLength = 40;
 struct UserStyles {
     std::vector<TableStyle> styles; // by file name
     QStringList paths;              // the file of each style
-    QStringList damaged;            // names of the files that hold no style
+    QStringList damaged;            // "name: reason" of each file that holds no style
 };
 // The styles of the folder; a missing folder holds none.
 UserStyles LoadUserStyles(const QString& folder);

@@ -13,26 +13,25 @@ FileProblem ProblemOf(int errorNumber) {
     return {SystemReason(errorNumber), errorNumber == ENOENT};
 }
 
+QString KindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode)) return QStringLiteral("a character device");
+    if (S_ISBLK(mode)) return QStringLiteral("a block device");
+    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
+    return QStringLiteral("of an unknown kind");
+}
+
 FileProblem ProblemOfType(mode_t mode) {
     if (S_ISREG(mode)) return {};
     if (S_ISDIR(mode)) return ProblemOf(EISDIR);
-    return {QStringLiteral("Not a regular file")};
+    return {QStringLiteral("Not a regular file (%1)").arg(KindOf(mode))};
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
+FileProblem StatProblem(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return ProblemOf(errno);
+    return ProblemOfType(info.st_mode);
+}
 
 } // namespace
 
@@ -42,32 +41,36 @@ QString SystemReason(int errorNumber) {
 }
 
 FileProblem RegularFileProblem(const QString& path) {
+    return StatProblem(path);
+}
+
+FileProblem OpenRegularFile(const QString& path, QFile& file) {
+    if (FileProblem problem = StatProblem(path); !problem.none()) return problem;
+    // Without blocking: a FIFO put in its place since would otherwise wait for a writer.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return ProblemOf(errno);
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return ProblemOf(errno);
-    return ProblemOfType(info.st_mode);
+    FileProblem problem = ::fstat(fd, &info) == 0 ? ProblemOfType(info.st_mode) : ProblemOf(errno);
+    if (problem.none() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        problem = {file.errorString()};
+    if (!problem.none()) ::close(fd);
+    return problem;
+}
+
+FileProblem OutputProblem(const QString& path) {
+    // A name that names nothing yet is free to take.
+    const FileProblem problem = StatProblem(path);
+    return problem.missing ? FileProblem{} : problem;
 }
 
 OwnFileContent ReadOwnFile(const QString& path, qint64 maxBytes) {
-    // Opening without blocking: a FIFO would otherwise wait for a writer for ever.
-    const Descriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) return {{}, ProblemOf(errno)};
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0) return {{}, ProblemOf(errno)};
-    if (const FileProblem problem = ProblemOfType(info.st_mode); !problem.none())
-        return {{}, problem};
-    if (info.st_size > maxBytes) return {{}, ProblemOf(EFBIG)};
-
+    QFile file;
+    if (FileProblem problem = OpenRegularFile(path, file); !problem.none()) return {{}, problem};
+    if (file.size() > maxBytes) return {{}, ProblemOf(EFBIG)};
     // The file may grow while it is read: the limit holds for what is read.
-    QByteArray bytes;
-    char chunk[16384];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return {{}, ProblemOf(errno)};
-        if (got == 0) break;
-        bytes.append(chunk, qsizetype(got));
-        if (bytes.size() > maxBytes) return {{}, ProblemOf(EFBIG)};
-    }
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) return {{}, {file.errorString()}};
+    if (bytes.size() > maxBytes) return {{}, ProblemOf(EFBIG)};
     return {bytes, {}};
 }

@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 // Why a file cannot be read, in the system's words ("Is a directory", "Too many levels of
-// symbolic links", "Not a regular file" ...). `missing` marks a name that names nothing.
+// symbolic links", "Not a regular file (a named pipe)" ...). `missing` marks a name that
+// names nothing.
 struct FileProblem {
     QString reason;
     bool missing = false;
@@ -17,6 +20,15 @@ QString SystemReason(int errorNumber);
 
 // What keeps `path` from being read as a regular file; none when it is one.
 FileProblem RegularFileProblem(const QString& path);
+
+// Opens `path` (links followed) for reading into `file` when it is a regular file. Anything
+// else is refused with its reason before it is opened, and a FIFO or device swapped in
+// meanwhile is refused after an open that cannot wait on it.
+FileProblem OpenRegularFile(const QString& path, QFile& file);
+
+// What keeps a new file from taking the place of `path` (links followed): something there
+// that is not a regular file, such as a FIFO or a device node. None when nothing is there.
+FileProblem OutputProblem(const QString& path);
 
 // The program's own files (settings, palette) are small.
 inline constexpr qint64 kOwnFileMaxBytes = 1024 * 1024;

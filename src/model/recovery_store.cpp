@@ -33,11 +33,10 @@ std::vector<RecoveryCopy> ListRecoveryCopies(const QString& folder) {
         dir.entryList({QStringLiteral("*") + kCopySuffix}, QDir::Files, QDir::Name);
     for (const QString& name : names) {
         const QString copyPath = dir.filePath(name);
-        QFile note(NotePath(copyPath));
-        if (!note.open(QIODevice::ReadOnly)) continue;
-        // A path, so a few KB at most; a longer note is not ours.
-        const QByteArray original = note.read(64 * 1024);
-        copies.push_back({copyPath, QString::fromUtf8(original)});
+        // A path, so a few KB at most; a longer note, a FIFO or a device is not ours.
+        const OwnFileContent note = ReadOwnFile(NotePath(copyPath), 64 * 1024);
+        if (!note.problem.none()) continue;
+        copies.push_back({copyPath, QString::fromUtf8(note.bytes)});
     }
     return copies;
 }

@@ -4,6 +4,7 @@
 
 #include <QSaveFile>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,11 +22,20 @@ Status Failed(const QString& path, const QSaveFile& file, int errorNumber) {
 
 } // namespace
 
+Status RefusedOutput(const QString& path) {
+    const FileProblem problem = OutputProblem(path);
+    return problem.none()
+               ? Status::Success()
+               : Status{StatusCode::WriteFailed, path + QStringLiteral(": ") + problem.reason};
+}
+
 // Unbuffered, so that every byte the disk refuses shows in write()'s count: a buffered
 // QSaveFile flushes small files only in commit(), which then replaces the old file with the
 // cut one and reports success. The sync brings out what the disk refuses later.
 Status WriteWholeFileInChunks(const QString& path, qint64 expectedSize,
                               const ChunkProducer& produce, FileAccess access) {
+    // The new file would take the place of a FIFO or a device node, not write into it.
+    if (const Status refused = RefusedOutput(path); !refused.ok()) return refused;
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Failed(path, file, errno);
@@ -48,6 +58,8 @@ Status WriteWholeFileInChunks(const QString& path, qint64 expectedSize,
     });
     if (!written) return Failed(path, file, writeError);
     if (::fsync(file.handle()) != 0) return Failed(path, file, errno);
+    // Again at the last moment: one may have been put there while the file was written.
+    if (const Status refused = RefusedOutput(path); !refused.ok()) return refused;
     errno = 0;
     if (!file.commit()) return Failed(path, file, errno);
     return Status::Success();
@@ -58,4 +70,8 @@ Status WriteWholeFile(const QString& path, const QByteArray& bytes, FileAccess a
         path, bytes.size(),
         [&bytes](const ChunkWriter& write) { return write(bytes.constData(), bytes.size()); },
         access);
+}
+
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }

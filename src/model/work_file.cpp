@@ -433,6 +433,10 @@ private:
     std::vector<char, LargePagedAllocator<char>> buffer_;
 };
 
+bool IsZeroRecord(const char* record, size_t recordSize) {
+    return std::all_of(record, record + recordSize, [](char byte) { return byte == 0; });
+}
+
 // Records looked at in one window: just over 2 MiB of the current layout.
 constexpr size_t kWindowRecords = 630;
 
@@ -456,14 +460,14 @@ Status ReadRecords(RecordSource& source, size_t recordCount, WorkFileFormat form
             return {StatusCode::WrongPassword, QStringLiteral("wrong or missing password")};
     }
 
-    // The writer stores one record per cell, so a table never needs more than that.
-    const size_t tableRecords = size_t(s.columnCount) * size_t(s.rowCount);
-    const size_t readCount = std::min(recordCount, tableRecords);
+    // Every record is read, in windows, wherever it lies: the records may come in any order
+    // and a later one for the same cell wins.
     const size_t recordSize = RecordSize(format);
     ByteFieldReaders readers;
     GridArray<uint8_t> covered;
-    for (size_t start = 0; start < readCount; start += kWindowRecords) {
-        const size_t count = std::min(kWindowRecords, readCount - start);
+    size_t unplaced = 0;
+    for (size_t start = 0; start < recordCount; start += kWindowRecords) {
+        const size_t count = std::min(kWindowRecords, recordCount - start);
         const char* window = source.Records(start, count);
         if (!window)
             return {StatusCode::Unreadable, QStringLiteral("record %1 (byte %2) cannot be read")
@@ -473,7 +477,13 @@ Status ReadRecords(RecordSource& source, size_t recordCount, WorkFileFormat form
             const char* record = window + index * recordSize;
             const int column = Get<int16_t>(record, ro::column);
             const int row = Get<int16_t>(record, ro::row);
-            if (!fresh.InTable(column, row)) continue; // a stray record has no place in the table
+            // A stray record has no place in the table; a record of zero bytes alone (a hole
+            // or padding: the writer fills every byte field with blanks) is no cell and must
+            // not blank cell (0, 0).
+            if (!fresh.InTable(column, row) || IsZeroRecord(record, recordSize)) {
+                ++unplaced;
+                continue;
+            }
             CellRecord& cell = fresh.cell(column, row);
             ReadCellFields(record, readers, cell);
             covered.at(column, row) = 1;
@@ -489,11 +499,12 @@ Status ReadRecords(RecordSource& source, size_t recordCount, WorkFileFormat form
 
     Status status = Status::Success();
     status.missingCells = missing;
-    if (recordCount > readCount)
-        status.warning = QStringLiteral("the table has %1 cells; the %2 bytes after their records "
-                                        "were not read")
-                             .arg(tableRecords)
-                             .arg((recordCount - readCount) * recordSize);
+    if (unplaced > 0)
+        status.warning = QStringLiteral("%1 of its %2 records lie outside the table's %3 cells or "
+                                        "hold nothing")
+                             .arg(unplaced)
+                             .arg(recordCount)
+                             .arg(s.columnCount * s.rowCount);
     return status;
 }
 
@@ -504,12 +515,9 @@ Status LoadFile(const QString& path, WorkFileFormat format, Document& document,
         return status;
     };
     // Opening a FIFO would wait for a writer, and a device may never end.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return failed({StatusCode::Unreadable, QStringLiteral("not a regular file")});
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed({StatusCode::Unreadable, file.errorString()});
+    QFile file;
+    if (const FileProblem problem = OpenRegularFile(path, file); !problem.none())
+        return failed({StatusCode::Unreadable, problem.reason});
     const size_t recordSize = RecordSize(format);
     const qint64 length = file.size();
     if (size_t(length) % recordSize != 0) return failed(WrongLength(length, recordSize));

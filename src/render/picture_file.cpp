@@ -1,10 +1,20 @@
 #include "render/picture_file.h"
 
+#include "model/file_problem.h"
+#include "model/whole_file_write.h"
+
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
+
+// A buffered file that the system took only part of leaves Qt without an error code
+// ("Unknown error"); the system's error number then says why, such as "File too large".
+QString FailureReason(const QIODevice& device, int errorNumber) {
+    return errorNumber != 0 ? SystemReason(errorNumber) : device.errorString();
+}
 
 // Hands every write on to `target` whole and keeps the first failure, which not every encoder
 // checks (Qt's JPEG writer ignores a short write). Seeks go through as well, for encoders that
@@ -27,9 +37,10 @@ protected:
     qint64 writeData(const char* data, qint64 length) override {
         if (!failure_.isEmpty()) return -1;
         for (qint64 done = 0; done < length;) {
+            errno = 0;
             const qint64 count = target_.write(data + done, length - done);
             if (count <= 0) {
-                failure_ = target_.errorString();
+                failure_ = FailureReason(target_, errno);
                 return -1;
             }
             done += count;
@@ -54,8 +65,9 @@ QString WritePictureTo(QIODevice& device, const PictureWriter& write) {
     if (!reason.isEmpty()) return reason;
     if (checked.wroteNothing()) return QStringLiteral("the encoder wrote nothing");
     auto* file = qobject_cast<QFileDevice*>(&device);
-    if (file && (!file->flush() || file->error() != QFileDevice::NoError))
-        return file->errorString();
+    errno = 0;
+    if (file && !file->flush()) return FailureReason(*file, errno);
+    if (file && file->error() != QFileDevice::NoError) return file->errorString();
     return {};
 }
 
@@ -64,12 +76,19 @@ Status PictureFileFailure(const QString& path, const QString& reason) {
 }
 
 Status WritePictureFile(const QString& path, const PictureWriter& write) {
+    // The new file would take the place of a FIFO or a device node, not write into it.
+    if (const Status refused = RefusedOutput(path); !refused.ok()) return refused;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return PictureFileFailure(path, file.errorString());
     const QString reason = WritePictureTo(file, write);
     if (!reason.isEmpty()) {
         file.cancelWriting();
         return PictureFileFailure(path, reason);
+    }
+    // Again at the last moment: one may have been put there while the picture was encoded.
+    if (const Status refused = RefusedOutput(path); !refused.ok()) {
+        file.cancelWriting();
+        return refused;
     }
     if (!file.commit()) return PictureFileFailure(path, file.errorString());
     return Status::Success();

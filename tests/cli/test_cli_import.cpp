@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "fixtures/fifo.h"
 #include "fixtures/temp_folder.h"
 
 #include <QJsonArray>
@@ -88,4 +89,28 @@ TEST(CliImport, ExitCodesLeaveNoOutput) {
 
     const QString unwritable = folder.Path(QStringLiteral("missing/out.qdvl"));
     EXPECT_EQ(RunCli({QStringLiteral("import"), good, unwritable}).exitCode, kExitOutputNotWritten);
+}
+
+TEST(CliImport, AFifoGivenAsDataOrPasswordIsRefusedUnopened) {
+    TempFolder folder;
+    const Fifo fifo(folder.Path(QStringLiteral("f.csv")));
+    ASSERT_TRUE(fifo.made());
+    const QString out = folder.Path(QStringLiteral("o.qdvl"));
+    CliResult imported;
+    EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] {
+        imported = RunCli({QStringLiteral("import"), fifo.path(), out});
+    }));
+    EXPECT_EQ(imported.exitCode, kExitInputUnreadable);
+    EXPECT_EQ(imported.error, fifo.path() + QStringLiteral(": Not a regular file (a named pipe)"));
+    EXPECT_FALSE(QFile::exists(out));
+
+    const QString data = folder.Write(QStringLiteral("d.csv"), "a,b\n");
+    ASSERT_EQ(RunCli({QStringLiteral("import"), data, out}).exitCode, kExitSuccess);
+    CliResult dumped;
+    EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] {
+        dumped =
+            RunCli({QStringLiteral("dump"), out, QStringLiteral("--password-file"), fifo.path()});
+    }));
+    EXPECT_EQ(dumped.exitCode, kExitInputUnreadable);
+    EXPECT_EQ(dumped.error, fifo.path() + QStringLiteral(": Not a regular file (a named pipe)"));
 }

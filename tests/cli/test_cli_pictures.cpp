@@ -1,7 +1,9 @@
 #include "cli/table_dump.h"
 #include "content/clock.h"
+#include "fixtures/fifo.h"
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
+#include "model/file_problem.h"
 #include "model/work_file.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
@@ -259,6 +261,60 @@ TEST(CliExport, AFailedWriteKeepsTheOlderFile) {
     EXPECT_EQ(TempFolder::Read(tiff), good);
     EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden),
               QStringList({QStringLiteral("keep.tif"), QStringLiteral("one.qdvl")}));
+}
+
+// A FIFO or a link to one stays what it is: no command renames a new file over it.
+TEST(CliOutputs, AFifoIsNeverReplaced) {
+    TempFolder folder;
+    const QString table = OneCellTable(folder);
+    const Fifo fifo(folder.Path(QStringLiteral("pipe.png")));
+    ASSERT_TRUE(fifo.made());
+    const QString link = folder.Path(QStringLiteral("link.qdvl"));
+    ASSERT_TRUE(QFile::link(fifo.path(), link));
+    const QString data = folder.Write(QStringLiteral("d.csv"), "a,b\n");
+    const QStringList runs[] = {
+        {QStringLiteral("export"), table, fifo.path()},
+        {QStringLiteral("render"), table, fifo.path()},
+        {QStringLiteral("import"), data, link},
+        {QStringLiteral("style"), table, link, QStringLiteral("--style"), QStringLiteral("plain")}};
+    for (const QStringList& arguments : runs) {
+        const CliOutcome run = Cli(arguments);
+        EXPECT_EQ(run.exitCode, 5) << arguments[0].toStdString();
+        EXPECT_EQ(run.err, "quadrivel-cli: " + arguments[2].toUtf8() +
+                               ": Not a regular file (a named pipe)\n");
+    }
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(RegularFileProblem(fifo.path()).reason,
+              QStringLiteral("Not a regular file (a named pipe)"));
+}
+
+// Past the file-size limit the program is not killed, and every format says why it failed.
+TEST(CliExport, AWritePastTheSizeLimitSaysFileTooLarge) {
+    TempFolder folder;
+    Document document = MakeTable(12, 12, 60, 20);
+    for (int column = 0; column < 12; ++column) {
+        for (int row = 0; row < 12; ++row)
+            document.cell(column, row).text = QStringLiteral("%1 x %2").arg(column).arg(row);
+    }
+    const QString table = folder.Path(QStringLiteral("t.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+    for (const char* name : {"f.jpg", "f.gif", "f.webp", "f.pdf", "f.bmp"}) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/bash"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("ulimit -f 4; exec \"$0\" export \"$1\" \"$2\" --kind \"$3\""),
+                     QStringLiteral(QUADRIVEL_CLI), table, folder.Path(QString::fromLatin1(name)),
+                     QString::fromLatin1(name).endsWith(u"bmp") ? QStringLiteral("bitmap")
+                                                                : QStringLiteral("jpeg")});
+        ASSERT_TRUE(shell.waitForFinished(60000));
+        const QByteArray err = shell.readAllStandardError();
+        if (err.contains("no encoder")) continue; // WebP without its plugin
+        EXPECT_EQ(shell.exitCode(), 5) << name;
+        EXPECT_EQ(err, "quadrivel-cli: " + folder.Path(QString::fromLatin1(name)).toUtf8() +
+                           ": File too large\n");
+    }
+    EXPECT_EQ(QDir(folder.Path(QString())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("t.qdvl")});
 }
 
 TEST(CliRender, TheOpeningViewWithFrameAndMarks) {

@@ -4,6 +4,7 @@
 #include "content/style_file.h"
 #include "content/style_of_table.h"
 #include "content/table_style.h"
+#include "fixtures/fifo.h"
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 
@@ -174,13 +175,24 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
     folder.Write(QStringLiteral("b-colour.json"), wrongColour);
     folder.Write(QStringLiteral("c-other.json"), "{\"name\": \"x\"}");
     folder.Write(QStringLiteral("notes.txt"), "not a style");
+    // Links to a FIFO and to an endless device: refused unopened, neither waited on nor read.
+    const Fifo fifo(folder.Path(QStringLiteral("pipe")));
+    ASSERT_TRUE(fifo.made());
+    ASSERT_TRUE(QFile::link(fifo.path(), folder.Path(QStringLiteral("d-pipe.json"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("/dev/zero"), folder.Path(QStringLiteral("e-zero.json"))));
 
-    const UserStyles loaded = LoadUserStyles(folder.Path({}));
+    UserStyles loaded;
+    ASSERT_TRUE(fifo.ReturnsWithoutWriter([&] { loaded = LoadUserStyles(folder.Path({})); }));
     ASSERT_EQ(loaded.styles.size(), 1u);
     EXPECT_EQ(loaded.styles[0], BuiltInStyles()[2]);
-    EXPECT_EQ(loaded.damaged,
-              (QStringList{QStringLiteral("a-broken.json"), QStringLiteral("b-colour.json"),
-                           QStringLiteral("c-other.json")}));
+    EXPECT_EQ(
+        loaded.damaged,
+        (QStringList{QStringLiteral("a-broken.json: not a style"),
+                     QStringLiteral("b-colour.json: not a style"),
+                     QStringLiteral("c-other.json: not a style"),
+                     QStringLiteral("d-pipe.json: Not a regular file (a named pipe)"),
+                     QStringLiteral("e-zero.json: Not a regular file (a character device)")}));
     EXPECT_TRUE(LoadUserStyles(folder.Path(QStringLiteral("missing"))).styles.empty());
 }
 

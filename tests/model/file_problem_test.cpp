@@ -2,6 +2,7 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
+#include "model/recovery_store.h"
 #include "model/settings_file.h"
 #include "model/work_file.h"
 
@@ -50,11 +51,11 @@ TEST(OwnFiles, OnlyRegularFilesUpTo1MBAreReadElseTheDefaultsStandWithAWarning) {
     settings.decimalPlaces = 6;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { settings = LoadSettings(fifo.path(), &warning); }));
     EXPECT_EQ(settings, ProgramSettings());
-    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file (a named pipe)"));
     FavouritePalette palette;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { palette = LoadPalette(fifo.path(), &warning); }));
     EXPECT_EQ(palette, DefaultPalette());
-    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(warning, Reason(fifo.path(), "Not a regular file (a named pipe)"));
 
     QByteArray text("[General]\r\ndecimales=5\r\n");
     text.append(QByteArray(qsizetype(kOwnFileMaxBytes) - text.size(), ' '));
@@ -86,7 +87,7 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     ASSERT_TRUE(fifo.made());
     QString detail;
     EXPECT_TRUE(fifo.ReturnsWithoutWriter([&] { detail = loadFailure(fifo.path()); }));
-    EXPECT_EQ(detail, Reason(fifo.path(), "Not a regular file"));
+    EXPECT_EQ(detail, Reason(fifo.path(), "Not a regular file (a named pipe)"));
     const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
     ASSERT_TRUE(QDir().mkpath(sub));
     EXPECT_EQ(loadFailure(sub), Reason(sub, "Is a directory"));
@@ -132,4 +133,20 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
               (QStringList{QStringLiteral("Quadrivel.ini"), QStringLiteral("t.qdvl")}))
         << "no temporary file left";
+}
+
+TEST(RecoveryCopies, ACopyWhoseNoteIsAFifoIsNotOfferedNorWaitedOn) {
+    TempFolder folder;
+    const QByteArray table = WorkFileBytes(MakeTable(1, 1));
+    folder.Write(QStringLiteral("a.qdvl"), table);
+    const Fifo note(folder.Path(QStringLiteral("a.origin")));
+    ASSERT_TRUE(note.made());
+    folder.Write(QStringLiteral("b.qdvl"), table);
+    folder.Write(QStringLiteral("b.origin"), "/t/b.qdvl");
+    // A copy whose note is a FIFO is not offered, and nothing waits for a writer.
+    std::vector<RecoveryCopy> copies;
+    EXPECT_TRUE(note.ReturnsWithoutWriter([&] { copies = ListRecoveryCopies(folder.Path({})); }));
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].copyPath, folder.Path(QStringLiteral("b.qdvl")));
+    EXPECT_EQ(copies[0].originalPath, QStringLiteral("/t/b.qdvl"));
 }

@@ -217,8 +217,7 @@ TEST(WorkFile, LengthRules) {
     EXPECT_EQ(open.cell(0, 0).text, QStringLiteral("original"));
 
     // A length that is a whole number of both record sizes reads as the current format. The
-    // padding records lie beyond the table's four cells: they are not read, and a warning
-    // says so.
+    // padding records hold nothing: they are not stored, and a warning says so.
     Document both = MakeTable(2, 2);
     QByteArray bytes = WorkFileBytes(both);
     bytes.append(QByteArray(qsizetype(kRecordSize * (kPreviousRecordSize - 4)), '\0'));
@@ -230,9 +229,40 @@ TEST(WorkFile, LengthRules) {
     EXPECT_EQ(open.settings.columnCount, 2);
     EXPECT_EQ(open.cell(1, 1).fontName, QStringLiteral("Times New Roman"));
     EXPECT_EQ(open.cell(0, 0).fontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(loaded.warning, path + QStringLiteral(": the table has 4 cells; the ") +
-                                  QString::number(kRecordSize * (kPreviousRecordSize - 4)) +
-                                  QStringLiteral(" bytes after their records were not read"));
+    EXPECT_EQ(loaded.warning, path + QStringLiteral(": 3295 of its 3299 records lie outside the "
+                                                    "table's 4 cells or hold nothing"));
+}
+
+TEST(WorkFile, EveryRecordIsReadInAnyOrderAndALaterTwinWins) {
+    Document document = MakeTable(2, 2);
+    for (int column = 0; column < 2; ++column) {
+        for (int row = 0; row < 2; ++row)
+            document.cell(column, row).text = QStringLiteral("%1,%2").arg(column).arg(row);
+    }
+    const QByteArray bytes = WorkFileBytes(document);
+    const auto record = [&](int index) {
+        return bytes.mid(qsizetype(index * kRecordSize), qsizetype(kRecordSize));
+    };
+    document.cell(1, 0).text = QStringLiteral("later");
+    const QByteArray later =
+        WorkFileBytes(document).mid(qsizetype(kRecordSize), qsizetype(kRecordSize));
+    QByteArray stray = record(3);
+    SetInt16(stray, record_offset::column, 5); // in the grid, outside the table
+    // The table's records come after more records than it has cells.
+    const QByteArray file = record(0) + stray + QByteArray(qsizetype(kRecordSize), '\0') +
+                            record(3) + record(2) + record(1) + later;
+
+    Document loaded;
+    const Status status = LoadWorkFileBytes(file, WorkFileFormat::Current, loaded, kNoPassword);
+    ASSERT_TRUE(status.ok());
+    EXPECT_EQ(status.missingCells, 0);
+    EXPECT_EQ(loaded.cell(0, 0).text, QStringLiteral("0,0")); // not blanked by the zero record
+    EXPECT_EQ(loaded.cell(0, 1).text, QStringLiteral("0,1"));
+    EXPECT_EQ(loaded.cell(1, 1).text, QStringLiteral("1,1"));
+    EXPECT_EQ(loaded.cell(1, 0).text, QStringLiteral("later"));
+    EXPECT_EQ(loaded.cell(5, 1), CellRecord{});
+    EXPECT_EQ(status.warning,
+              QStringLiteral("2 of its 7 records lie outside the table's 4 cells or hold nothing"));
 }
 
 TEST(WorkFile, PreviousFormat) {

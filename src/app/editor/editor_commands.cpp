@@ -10,6 +10,7 @@
 #include "content/operations.h"
 #include "content/series_evaluation.h"
 #include "model/file_problem.h"
+#include "model/whole_file_write.h"
 #include "model/work_file.h"
 #include "render/picture.h"
 
@@ -192,6 +193,11 @@ bool Editor::RecordFile() {
             .trimmed();
     if (path.isEmpty()) return false;
     state_.lastFolder = QFileInfo(path).absolutePath();
+    // A FIFO or a device is refused before anyone is asked to overwrite it.
+    if (const Status refused = RefusedOutput(path); !refused.ok()) {
+        ui_.ShowMessage(Messages().Message(kFailureGroup, kSaveFailedEntry) + refused.detail);
+        return false;
+    }
     if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return false;
     RecomputeOperations(document_);
     RestoreCommands(document_);

@@ -2,6 +2,7 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
 #include "app/messages/message_table.h"
+#include "model/whole_file_write.h"
 #include "render/export_cut.h"
 #include "render/picture_file.h"
 #include "render/rulers.h"
@@ -37,6 +38,10 @@ void Editor::Export(bool bitmap) {
     const MessageTable messages = Messages();
     if (IsSameFile(path, document_.workFilePath)) {
         ui_.ShowMessage(messages.Message(76, 5) + path);
+        return;
+    }
+    if (const Status refused = RefusedOutput(path); !refused.ok()) {
+        ui_.ShowMessage(messages.Message(kFailureGroup, kExportFailedEntry) + refused.detail);
         return;
     }
     const ExportKind kind = bitmap ? ExportKind::Bitmap : ExportKind::Jpeg;

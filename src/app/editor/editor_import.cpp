@@ -8,6 +8,7 @@
 #include "app/messages/message_table.h"
 #include "content/table_from_data.h"
 #include "model/delimited_text.h"
+#include "model/file_problem.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +39,13 @@ void Editor::ImportData() {
         ui_.ChooseFile(FileDialogKind::Data, FileDialogMode::Open, state_.lastFolder).trimmed();
     if (path.isEmpty()) return;
     state_.lastFolder = QFileInfo(path).absolutePath();
-    QFile file(path);
-    DelimitedText data;
-    if (file.open(QIODevice::ReadOnly)) data = ReadDelimitedText(file.readAll());
+    QFile file;
+    if (const FileProblem problem = OpenRegularFile(path, file); !problem.none()) {
+        ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path) +
+                        QStringLiteral(": ") + problem.reason);
+        return;
+    }
+    const DelimitedText data = ReadDelimitedText(file.readAll());
     // A quote that never closes would swallow the rest of the file into one field.
     if (!data.HasContent() || data.unclosedQuote) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path));

@@ -35,7 +35,7 @@ void Editor::TableStyles() {
         const UserStyles user = UserStylesIn(state_.stylesFolder);
         if (!user.damaged.isEmpty() && !damageTold) {
             ui_.ShowMessage(messages.Message(kStyleGroup, kDamagedStyleEntry) +
-                            user.damaged.join(QStringLiteral(", ")));
+                            user.damaged.join(QStringLiteral("; ")));
             damageTold = true;
         }
         std::vector<TableStyle> styles = builtIn;

@@ -1,11 +1,12 @@
 #include "app/shell/file_association.h"
 
 #include "app/messages/message_table.h"
+#include "model/file_problem.h"
+#include "model/whole_file_write.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -17,14 +18,22 @@ QStringList SplitDirs(const QString& value, const QString& fallback) {
     return (value.isEmpty() ? fallback : value).split(QLatin1Char(':'), Qt::SkipEmptyParts);
 }
 
+// The trimmed lines of a small regular file; none of a FIFO, a device or a missing file.
+QStringList LinesOf(const QString& path) {
+    QByteArray bytes = ReadOwnFile(path).bytes;
+    if (bytes.endsWith('\n')) bytes.chop(1);
+    QStringList lines;
+    if (bytes.isEmpty()) return lines;
+    for (const QByteArray& line : bytes.split('\n'))
+        lines.append(QString::fromUtf8(line).trimmed());
+    return lines;
+}
+
 // The value of the work-file type in the [Default Applications] section of a mimeapps.list.
 QString DefaultIn(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
     bool inSection = false;
     const QString key = kWorkFileMimeType + QLatin1Char('=');
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    for (const QString& line : LinesOf(path)) {
         if (line.startsWith(QLatin1Char('[')))
             inSection = line == kDefaultSection;
         else if (inSection && line.startsWith(key))
@@ -35,18 +44,12 @@ QString DefaultIn(const QString& path) {
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return WriteWholeFile(path, bytes).ok();
 }
 
 // mimeapps.list with our default set and every other line kept.
 QByteArray WithDefault(const QString& path, const QString& entry) {
-    QStringList lines;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        while (!file.atEnd())
-            lines.append(QString::fromUtf8(file.readLine()).trimmed());
-    }
+    QStringList lines = LinesOf(path);
     const QString key = kWorkFileMimeType + QLatin1Char('=');
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [&](const QString& line) { return line.startsWith(key); }),

@@ -11,6 +11,7 @@
 #include "content/clock.h"
 #include "content/style_file.h"
 #include "model/recovery_store.h"
+#include "model/whole_file_write.h"
 #include "quadrivel_version.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int RunEditor(int argc, char* argv[]) {
         return 0;
     }
 
+    IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     InitAppResources();
 

@@ -68,7 +68,7 @@ TEST_F(FavouriteColoursTest, APaletteThatIsNoFileGivesWhiteSwatchesAndSaysWhy) {
     Open();
     EXPECT_EQ(window->palette(), DefaultPalette());
     EXPECT_EQ(ui.messages, QStringList{MessageIn(kEnglish, 78, 2) + path +
-                                       QStringLiteral(": Not a regular file")});
+                                       QStringLiteral(": Not a regular file (a named pipe)")});
 }
 
 TEST_F(FavouriteColoursTest, AChangeLeftWithoutSavingIsLost) {

@@ -1,5 +1,7 @@
 #include "app/editor_test_fixture.h"
 #include "app/shell/table_view_area.h"
+#include "fixtures/fifo.h"
+#include "model/file_problem.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -392,8 +394,8 @@ TEST_F(EditorTest, ReadingAFileLongerThanItsTableSaysTheRestWasNotRead) {
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("kept"));
     ASSERT_FALSE(ui.messages.isEmpty());
     EXPECT_EQ(ui.messages.last(), Message(79, 1) + path +
-                                      QStringLiteral(": the table has 4 cells; the 9993 bytes "
-                                                     "after their records were not read"));
+                                      QStringLiteral(": 3 of its 7 records lie outside the "
+                                                     "table's 4 cells or hold nothing"));
 }
 
 TEST_F(EditorTest, ExportsSayWhatHappened) {
@@ -473,6 +475,31 @@ TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
     }
     EXPECT_TRUE(ui.transparencyOffered.empty());
     EXPECT_EQ(TempFolder::Read(path), saved);
+}
+
+TEST_F(EditorTest, AFifoIsNeitherImportedNorReplacedBySaveOrExport) {
+    NewTable(3, 2);
+    const Fifo fifo(folder.Path(QStringLiteral("f.csv")));
+    ASSERT_TRUE(fifo.made());
+    const QString reason = QStringLiteral(": Not a regular file (a named pipe)");
+    ui.files.push_back(fifo.path());
+    EXPECT_TRUE(fifo.ReturnsWithoutWriterHere([this] { Run(command::kImportData); }));
+    EXPECT_EQ(ui.messages.last(),
+              Message(kDataGroup, kNoDataEntry) + QStringLiteral("f.csv") + reason);
+    EXPECT_EQ(document().settings.columnCount, 3);
+
+    ui.files.push_back(fifo.path());
+    Run(command::kRecordFile);
+    EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kSaveFailedEntry) + fifo.path() + reason);
+    EXPECT_TRUE(ui.questions.isEmpty()); // refused before "Overwrite ?"
+    const QString link = folder.Path(QStringLiteral("cut.jpg"));
+    ASSERT_TRUE(QFile::link(fifo.path(), link));
+    ui.files.push_back(link);
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kExportFailedEntry) + link + reason);
+    EXPECT_TRUE(ui.transparencyOffered.empty());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(RegularFileProblem(fifo.path()).reason, reason.mid(2));
 }
 
 TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {

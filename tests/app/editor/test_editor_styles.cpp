@@ -78,6 +78,6 @@ TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     EXPECT_TRUE(ui.galleries[0][size_t(mine)].deletable);
     EXPECT_EQ(ui.galleries[1].size(), size_t(mine));
     EXPECT_EQ(ui.questions, QStringList{Message(81, 10) + QStringLiteral("\r\nMine")});
-    EXPECT_EQ(ui.messages.mid(1), QStringList{Message(81, 6) + QStringLiteral("broken.json")});
+    EXPECT_EQ(ui.messages.mid(1), QStringList{Message(81, 6) + QStringLiteral("broken.json: not a style")});
     EXPECT_FALSE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
 }
