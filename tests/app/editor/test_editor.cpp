@@ -502,7 +502,8 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     QByteArray wide;
     for (int column = 0; column < 112; ++column)
         wide += (column > 0 ? ";" : "") + QByteArray::number(column) + ",5";
-    ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx\r\n"));
+    ui.files.push_back(
+        folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx" + QByteArray(111, ';') + "\r\n"));
     Run(command::kImportData);
     EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
                                        Message(kDataGroup, kColumnsImportedEntry) +
