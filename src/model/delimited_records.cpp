@@ -60,12 +60,33 @@ QByteArray FieldBytes::Take() {
 
 DelimitedRecords::DelimitedRecords(char delimiter, const DataLimits& limits, DelimitedText& data)
     : delimiter_(delimiter), limits_(limits), data_(data) {
+    for (const char byte : {delimiter, '"', '\r', '\n', '\0'})
+        passedOverUntil_[static_cast<unsigned char>(byte)] = true;
     StartField();
 }
 
 bool DelimitedRecords::Read(QByteArrayView bytes) {
-    for (const char byte : bytes)
-        if (!Take(byte)) return false;
+    const char* at = bytes.begin();
+    while (at != bytes.end()) {
+        // Inside a field that is not kept, only these bytes change anything: the rest of a
+        // wide record is passed over at the speed of a search.
+        if (!keeping_ && !afterCr_ && !quoteInQuoted_ && (fieldStarted_ || *at == delimiter_)) {
+            const bool pastKept = !quoted_ && PastKeptFields();
+            while (at != bytes.end()) {
+                if (pastKept && *at == delimiter_) {
+                    ++fieldIndex_; // no field after the kept ones is kept
+                    fieldStarted_ = ++at == bytes.end() || *at != '"';
+                    if (!fieldStarted_) break;
+                } else if (passedOverUntil_[static_cast<unsigned char>(*at)]) {
+                    break;
+                } else {
+                    ++at;
+                }
+            }
+            if (at == bytes.end()) break;
+        }
+        if (!Take(*at++)) return false;
+    }
     return true;
 }
 
@@ -128,6 +149,11 @@ bool DelimitedRecords::Append(char byte) {
     if (!keeping_ || field_.Append(byte) || !limits_.stopAtFirstCut) return true;
     data_.longFieldLine = recordLine_;
     return false;
+}
+
+bool DelimitedRecords::PastKeptFields() const {
+    const std::vector<int>& columns = limits_.columns;
+    return columns.empty() ? fieldIndex_ >= limits_.fields : nextColumn_ >= columns.size();
 }
 
 void DelimitedRecords::StartField() {

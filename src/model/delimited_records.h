@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <array>
 #include <vector>
 
 // The bytes of one field as kept. A cell drops spaces and line breaks at the ends of its
@@ -40,6 +41,7 @@ public:
 private:
     bool Take(char byte);
     bool Append(char byte);
+    bool PastKeptFields() const;
     void StartField();
     void EndField();
     void EndRecord();
@@ -56,9 +58,10 @@ private:
     bool fieldStarted_ = false;
     bool recordStarted_ = false;
     bool quoted_ = false;
-    bool quoteInQuoted_ = false;   // a quote inside quotes: closing, or the first of two
-    bool afterCr_ = false;         // for counting a CRLF as one line
-    bool recordEndedByCr_ = false; // an LF next belongs to that line break
+    bool quoteInQuoted_ = false;              // a quote inside quotes: closing, or the first of two
+    bool afterCr_ = false;                    // for counting a CRLF as one line
+    bool recordEndedByCr_ = false;            // an LF next belongs to that line break
+    std::array<bool, 256> passedOverUntil_{}; // the bytes that matter in a field not kept
     int line_ = 1;
     int recordLine_ = 1;
 };

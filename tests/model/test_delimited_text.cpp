@@ -176,6 +176,13 @@ TEST(DelimitedText, ChosenRecordsAndColumns) {
     EXPECT_TRUE(data.moreRecords);
     EXPECT_FALSE(data.moreFields);
     EXPECT_EQ(data.widestRecord, 4);
+    // Fields passed over still hide delimiters and line breaks inside their quotes.
+    DataLimits first;
+    first.columns = {0, 1};
+    const DelimitedText skipped = Read("a,b,c,\"d,\n\",,\"e\nf\"\n1,2,,3\n", first);
+    ASSERT_EQ(skipped.rowCount(), 2);
+    EXPECT_EQ(skipped.rows[1], Row({u"1", u"2"}));
+    EXPECT_EQ(skipped.widestRecord, 6);
     // The line break after the last record adds none; an empty line does.
     EXPECT_FALSE(Read("a,b,c,d\ne\r\n", limits).moreRecords);
     EXPECT_TRUE(Read("a,b,c,d\ne\r\n\r\n", limits).moreRecords);
