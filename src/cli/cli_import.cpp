@@ -5,11 +5,13 @@
 #include "model/delimited_text.h"
 #include "model/file_problem.h"
 #include "model/work_file.h"
+#include "render/picture_file.h"
 #include "render/table_renderer.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QRegularExpression>
+#include <set>
 
 namespace {
 
@@ -29,7 +31,27 @@ struct ImportOptions {
     int cellHeight = kDefaultCellHeight;
     std::optional<QChar> delimiter;
     std::optional<QString> style;
+    DataLimits limits; // without --rows and --columns: the grid, and more is refused
+    bool rowsChosen = false;
 };
+
+// The 0-based columns of a list of 1-based numbers and ranges ("1,3,5-7"), ascending; nothing
+// when the list is not one or names more columns than a table holds.
+std::optional<std::vector<int>> ParseColumnList(const QString& list) {
+    static const QRegularExpression item(QStringLiteral("^([0-9]{1,9})(?:-([0-9]{1,9}))?$"));
+    std::set<int> columns;
+    for (const QString& part : list.split(u',')) {
+        const QRegularExpressionMatch match = item.match(part);
+        if (!match.hasMatch()) return std::nullopt;
+        const int first = match.captured(1).toInt();
+        const int last = match.hasCaptured(2) ? match.captured(2).toInt() : first;
+        if (first < 1 || last < first || last - first >= kGridCapacity) return std::nullopt;
+        for (int column = first; column <= last; ++column)
+            columns.insert(column - 1);
+        if (int(columns.size()) > kGridCapacity) return std::nullopt;
+    }
+    return std::vector<int>(columns.begin(), columns.end());
+}
 
 // Fills `options`; an empty text when the arguments are valid, else the reason.
 QString ParseImportArguments(const QStringList& arguments, const QString& usage,
@@ -40,7 +62,9 @@ QString ParseImportArguments(const QStringList& arguments, const QString& usage,
                                       QStringLiteral("WxH"));
     const QCommandLineOption delimiter(QStringLiteral("delimiter"), QString(), QStringLiteral("C"));
     const QCommandLineOption style(QStringLiteral("style"), QString(), QStringLiteral("NAME"));
-    parser.addOptions({cellSize, delimiter, style});
+    const QCommandLineOption rows(QStringLiteral("rows"), QString(), QStringLiteral("N"));
+    const QCommandLineOption columns(QStringLiteral("columns"), QString(), QStringLiteral("LIST"));
+    parser.addOptions({cellSize, delimiter, style, rows, columns});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
     const QStringList positional = parser.positionalArguments();
@@ -64,25 +88,59 @@ QString ParseImportArguments(const QStringList& arguments, const QString& usage,
         const QString value = parser.value(delimiter);
         if (value == QStringLiteral("tab"))
             options.delimiter = u'\t';
-        else if (value.size() == 1 && value[0] != u'"' && value[0] != u'\r' && value[0] != u'\n')
+        else if (value.size() == 1 && value[0].unicode() > 0 && value[0].unicode() < 0x80 &&
+                 value[0] != u'"' && value[0] != u'\r' && value[0] != u'\n')
             options.delimiter = value[0];
         else
-            return QStringLiteral("--delimiter needs one character (or \"tab\"), not a quote");
+            return QStringLiteral(
+                "--delimiter needs one ASCII character (or \"tab\"), not a quote");
     }
     if (parser.isSet(style)) options.style = parser.value(style);
+    options.limits.records = kGridCapacity;
+    options.limits.fields = kGridCapacity;
+    options.limits.stopAtFirstCut = true;
+    if (parser.isSet(rows)) {
+        const QString value = parser.value(rows);
+        options.limits.records = value.toInt();
+        options.rowsChosen = true;
+        if (!QRegularExpression(QStringLiteral("^[0-9]{1,3}$")).match(value).hasMatch() ||
+            options.limits.records < 1 || options.limits.records > kGridCapacity)
+            return QStringLiteral("--rows needs a whole number from 1 to 111");
+    }
+    if (parser.isSet(columns)) {
+        const std::optional<std::vector<int>> list = ParseColumnList(parser.value(columns));
+        if (!list)
+            return QStringLiteral("--columns needs a list of column numbers and ranges from 1, "
+                                  "such as 1,3,5-7, of at most 111 columns");
+        options.limits.columns = *list;
+    }
     return {};
 }
 
-// Why the data cannot become a table whole; empty when it can.
-QString Refusal(const DelimitedText& data) {
+// Why the data, or the part of it chosen, cannot become a table whole; empty when it can.
+QString Refusal(const DelimitedText& data, const ImportOptions& options) {
+    const DataLimits& limits = options.limits;
+    if (data.nulLine > 0)
+        return QStringLiteral("line %1 holds a NUL byte: the file is not text").arg(data.nulLine);
+    const QString beyond = QStringLiteral(
+        ", a table holds at most %1 x %1: choose rows with --rows N and columns with "
+        "--columns LIST");
+    if (data.moreRecords && !options.rowsChosen)
+        return QStringLiteral("more than %1 rows").arg(kGridCapacity) + beyond.arg(kGridCapacity);
+    if (data.moreFields)
+        return QStringLiteral("more than %1 columns").arg(kGridCapacity) +
+               beyond.arg(kGridCapacity);
+    if (data.longFieldLine > 0)
+        return QStringLiteral("the field on line %1 is longer than %2 characters")
+            .arg(data.longFieldLine)
+            .arg(kTextMaxUnits);
     if (!data.HasContent()) return QStringLiteral("holds no data");
     if (data.unclosedQuote) return QStringLiteral("a quoted field is not closed");
+    if (!limits.columns.empty() && limits.columns.back() >= data.widestRecord)
+        return QStringLiteral("has no column %1: its rows hold at most %2 fields")
+            .arg(limits.columns.back() + 1)
+            .arg(data.widestRecord);
     const DataCut cut = MeasureDataCut(data, kGridCapacity, kGridCapacity);
-    if (cut.columnsLeftOut > 0 || cut.rowsLeftOut > 0)
-        return QStringLiteral("%1 columns x %2 rows, a table holds at most %3 x %3")
-            .arg(data.columnCount)
-            .arg(data.rowCount())
-            .arg(kGridCapacity);
     if (cut.fieldsCut > 0)
         return QStringLiteral("%1 fields longer than %2 characters")
             .arg(cut.fieldsCut)
@@ -106,11 +164,17 @@ CliResult RunImport(const QStringList& arguments, const QString& usage,
         if (!style) return {kExitUsage, {}, unknown, messages};
     }
 
+    if (IsSameFile(options.data, options.out))
+        return {kExitUsage,
+                {},
+                options.out + QStringLiteral(": the output would overwrite the input file"),
+                {}};
+
     QFile file;
     if (const FileProblem problem = OpenRegularFile(options.data, file); !problem.none())
         return {kExitInputUnreadable, {}, options.data + QStringLiteral(": ") + problem.reason, {}};
-    const DelimitedText data = ReadDelimitedText(file.readAll(), options.delimiter);
-    if (const QString refusal = Refusal(data); !refusal.isEmpty())
+    const DelimitedText data = ReadDelimitedText(file, options.limits, options.delimiter);
+    if (const QString refusal = Refusal(data, options); !refusal.isEmpty())
         return {kExitNotATable, {}, options.data + QStringLiteral(": ") + refusal, {}};
 
     Document document;

@@ -11,7 +11,7 @@
 // descriptor, or nothing when neither side starts with a number.
 struct AutoSum {
     QString descriptor;
-    // The nearest summed cell, whose number format the sum takes.
+    // The nearest summed cell, whose alignment and number format the sum takes.
     int column = 0;
     int row = 0;
 };

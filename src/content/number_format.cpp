@@ -110,8 +110,9 @@ QString ApplyPicture(long double value, const Picture& picture) {
     const std::string& digits = rounded.integer;
     const bool nonZero =
         !digits.empty() || rounded.fraction.find_first_not_of('0') != std::string::npos;
-    // The digits padded with zeros to the mask's zero positions, grouped by threes.
-    const size_t count = std::max(digits.size(), size_t(picture.integerZeros));
+    // The digits padded with zeros to the mask's zero positions, grouped by threes. Every
+    // mask shows the units digit: ".28" would read as a slip of the pen.
+    const size_t count = std::max({digits.size(), size_t(picture.integerZeros), size_t(1)});
     const size_t padding = count - digits.size();
     std::string out;
     out.reserve(2 + count + count / 3 + rounded.fraction.size());

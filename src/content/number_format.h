@@ -18,8 +18,8 @@ inline constexpr int kPlainInteger = 7;
 QString BuildDecimalMask(int decimalPlaces);
 
 // The value through the mask of the format code. "#" shows a digit only where the number has
-// one, so under the "#" masks the integer part of values that round below 1 is empty: 0.5 in
-// code 1 shows ".50" and 0 in code 2 shows nothing. The value is rounded half away from zero
+// one, but the units digit always shows: 0.5 in code 1 shows "0.50" and 0 in code 2 shows "0".
+// The value is rounded half away from zero
 // to the mask's decimals, after reducing it to 18 significant digits, so a stored 2.675 shows
 // 2.68. A value that rounds to zero shows no minus sign. Integer parts longer than the mask
 // show all their digits. Codes outside 1..7, infinities and NaN give an empty text.

@@ -24,9 +24,10 @@ struct DataFill {
 // Writes the fields into the cells from (column, row) rightward and downward, as the cell
 // editing dialog would store them typed: spaces trimmed at both ends, line breaks made
 // spaces, cut to a cell text. A field that reads fully as a number (DecimalSeparatorOf the
-// data) becomes a numeric cell, in the English decimal format unless the cell already shows
-// numbers. Joined, cancelled and stopped cells are skipped; a stored series command of a
-// written cell is dropped.
+// data) becomes a numeric cell; unless the cell already shows numbers, it is right-aligned
+// and in the English integer format when every number of its data column is whole, else in
+// the English decimal format. Joined, cancelled and stopped cells are skipped; a stored series
+// command of a written cell is dropped.
 DataFill FillCellsFromData(Document& document, const DelimitedText& data, int column, int row);
 
 // The counts of a table for the data: the data's, within 1 and the grid's capacity.

@@ -95,13 +95,13 @@ TEST(FullTableBytes, SavedExportedAndDumpedBytesStayTheSame) {
     CliOutput({QStringLiteral("export"), table, bitmap, QStringLiteral("--kind"),
                QStringLiteral("bitmap"), QStringLiteral("--today"), today});
     EXPECT_EQ(Sha256(TempFolder::Read(bitmap)),
-              "635ed2280ad6ae6c7c52117e82d170c176027e19fe33fc7e51ec5c9e6bdf75b8");
+              "32c369a63ce86e4942c3e34f60347b6143986c0b15997ebfe4d9653be5be1077");
 
     const QString jpeg = folder.Path(QStringLiteral("full.jpg"));
     CliOutput({QStringLiteral("export"), table, jpeg, QStringLiteral("--today"), today});
     EXPECT_EQ(Sha256(TempFolder::Read(jpeg)),
-              "de2e6fcc1739e61cb0d9363d42e4fbac671ad62fa96209a6cb8c2d4423857b73");
+              "09d9ef526c49825191744d3b08feec3913b109aa07e8cd5ab405650b481d31a8");
 
     EXPECT_EQ(Sha256(CliOutput({QStringLiteral("dump"), table, QStringLiteral("--today"), today})),
-              "626c02ebca908c449c152a382f6864176e5f864a5098e3ceb5b9f5d5daea3774");
+              "ed459fdedf8507ac952beae1f0757734af65edf8e223f42f1164882168115a89");
 }

@@ -1,7 +1,9 @@
 #include "cli/cli_command.h"
 #include "fixtures/fifo.h"
 #include "fixtures/temp_folder.h"
+#include "model/cell_record.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,7 +83,7 @@ TEST(CliImport, ExitCodesLeaveNoOutput) {
         wide += (column > 0 ? "," : "") + QByteArray::number(column);
     const CliResult tooWide = import(folder.Write(QStringLiteral("wide.csv"), wide));
     EXPECT_EQ(tooWide.exitCode, kExitNotATable);
-    EXPECT_TRUE(tooWide.error.contains(QStringLiteral("112 columns")))
+    EXPECT_TRUE(tooWide.error.contains(QStringLiteral("more than 111 columns")))
         << tooWide.error.toStdString();
     EXPECT_EQ(import(folder.Write(QStringLiteral("long.csv"), QByteArray(274, 'x'))).exitCode,
               kExitNotATable);
@@ -113,4 +115,86 @@ TEST(CliImport, AFifoGivenAsDataOrPasswordIsRefusedUnopened) {
     }));
     EXPECT_EQ(dumped.exitCode, kExitInputUnreadable);
     EXPECT_EQ(dumped.error, fifo.path() + QStringLiteral(": Not a regular file (a named pipe)"));
+}
+
+TEST(CliImport, NeverOntoItsOwnInputNorFromDataThatIsNotText) {
+    TempFolder folder;
+    const QByteArray csv = "a,b\n1,2\n";
+    const QString data = folder.Write(QStringLiteral("d.csv"), csv);
+    const QString link = folder.Path(QStringLiteral("link.qdvl"));
+    ASSERT_TRUE(QFile::link(data, link));
+    for (const QString& out : {data, link}) {
+        const CliResult result = RunCli({QStringLiteral("import"), data, out});
+        EXPECT_EQ(result.exitCode, kExitUsage) << out.toStdString();
+        EXPECT_TRUE(result.error.contains(QStringLiteral("overwrite the input")));
+    }
+    QFile kept(data);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), csv);
+
+    const QString nul =
+        folder.Write(QStringLiteral("nul.csv"), QByteArray("a,b\nc,\"x\0y\"\n", 12));
+    const CliResult refused =
+        RunCli({QStringLiteral("import"), nul, folder.Path(QStringLiteral("o.qdvl"))});
+    EXPECT_EQ(refused.exitCode, kExitNotATable);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("line 2 holds a NUL byte")))
+        << refused.error.toStdString();
+    EXPECT_FALSE(QFile::exists(folder.Path(QStringLiteral("o.qdvl"))));
+}
+
+TEST(CliImport, RowsAndColumnsTakePartOfALongWideFile) {
+    TempFolder folder;
+    QByteArray csv;
+    for (int row = 0; row < 150; ++row)
+        for (int column = 1; column <= 5; ++column)
+            csv += QByteArray::number(row * 10 + column) + (column < 5 ? "," : "\n");
+    const QString data = folder.Write(QStringLiteral("long.csv"), csv);
+    const QString out = folder.Path(QStringLiteral("out.qdvl"));
+    const auto import = [&](const QStringList& extra) {
+        return RunCli(QStringList{QStringLiteral("import"), data, out} + extra);
+    };
+    const CliResult whole = import({});
+    EXPECT_EQ(whole.exitCode, kExitNotATable);
+    EXPECT_TRUE(whole.error.contains(QStringLiteral("more than 111 rows")));
+    EXPECT_TRUE(whole.error.contains(QStringLiteral("--rows N")));
+    EXPECT_TRUE(whole.error.contains(QStringLiteral("--columns LIST")));
+
+    ASSERT_EQ(import({QStringLiteral("--rows"), QStringLiteral("111")}).exitCode, kExitSuccess);
+    const auto table = [&] {
+        return QJsonDocument::fromJson(
+                   RunCli({QStringLiteral("dump"), out, QStringLiteral("--raw")}).out)
+            .object();
+    };
+    EXPECT_EQ(table()[QStringLiteral("rowCount")].toInt(), 111);
+    EXPECT_EQ(table()[QStringLiteral("columnCount")].toInt(), 5);
+
+    ASSERT_EQ(import({QStringLiteral("--rows"), QStringLiteral("2"), QStringLiteral("--columns"),
+                      QStringLiteral("4-5,2")})
+                  .exitCode,
+              kExitSuccess);
+    const QJsonObject part = table();
+    EXPECT_EQ(part[QStringLiteral("rowCount")].toInt(), 2);
+    EXPECT_EQ(part[QStringLiteral("columnCount")].toInt(), 3);
+    EXPECT_EQ(CellOf(part, 0, 1)[QStringLiteral("text")].toString(), QStringLiteral("12"));
+    EXPECT_EQ(CellOf(part, 1, 1)[QStringLiteral("text")].toString(), QStringLiteral("14"));
+    EXPECT_EQ(CellOf(part, 2, 1)[QStringLiteral("shownText")].toString(), QStringLiteral("15"));
+    EXPECT_EQ(CellOf(part, 2, 1)[QStringLiteral("alignment")].toInt(), kAlignRight);
+
+    const CliResult missing = import({QStringLiteral("--rows"), QStringLiteral("3"),
+                                      QStringLiteral("--columns"), QStringLiteral("1,6")});
+    EXPECT_EQ(missing.exitCode, kExitNotATable);
+    EXPECT_TRUE(missing.error.contains(QStringLiteral("no column 6")))
+        << missing.error.toStdString();
+    for (const char* rows : {"0", "112", "1x", ""})
+        EXPECT_EQ(import({QStringLiteral("--rows"), QString::fromLatin1(rows)}).exitCode,
+                  kExitUsage)
+            << rows;
+    for (const char* list : {"0", "3-2", "a", "1,,2", "2-", "1-112", "1-100,101-112", ""})
+        EXPECT_EQ(import({QStringLiteral("--columns"), QString::fromLatin1(list)}).exitCode,
+                  kExitUsage)
+            << list;
+    EXPECT_EQ(import({QStringLiteral("--rows"), QStringLiteral("2"), QStringLiteral("--columns"),
+                      QStringLiteral("1-111")})
+                  .exitCode,
+              kExitNotATable); // a usable list, but the data has five columns
 }

@@ -47,16 +47,18 @@ TEST(FormatNumber, DecimalMaskSetsTheDecimals) {
     EXPECT_EQ(Format(2.5L, 7, BuildDecimalMask(6)), u"3");
 }
 
-TEST(FormatNumber, HashPositionsShowNoDigitBelowOne) {
-    EXPECT_EQ(Format(0.5L, 1), u".50");
-    EXPECT_EQ(Format(0.5L, 4), u"'50");
-    EXPECT_EQ(Format(-0.25L, 1), u"-.25");
+TEST(FormatNumber, ValuesBelowOneShowTheUnitsDigit) {
+    EXPECT_EQ(Format(0.28L, 1), u"0.28");
+    EXPECT_EQ(Format(-0.5L, 1), u"-0.50");
+    EXPECT_EQ(Format(0.5L, 4), u"0'50");
+    EXPECT_EQ(Format(-0.25L, 4), u"-0'25");
     EXPECT_EQ(Format(0.5L, 3), u"0.50");
     EXPECT_EQ(Format(0.5L, 6), u"0'50");
-    EXPECT_EQ(Format(0, 1), u".00");
-    EXPECT_EQ(Format(0, 2), u"");
-    EXPECT_EQ(Format(0, 7), u"");
-    EXPECT_EQ(Format(0.4L, 2), u"");
+    EXPECT_EQ(Format(0, 1), u"0.00");
+    EXPECT_EQ(Format(0, 2), u"0");
+    EXPECT_EQ(Format(0, 5), u"0");
+    EXPECT_EQ(Format(0, 7), u"0");
+    EXPECT_EQ(Format(-0.4L, 2), u"0");
     EXPECT_EQ(Format(0.5L, 2), u"1");
     EXPECT_EQ(Format(0, 3), u"0.00");
 }
@@ -68,8 +70,8 @@ TEST(FormatNumber, RoundingCarriesAndDropsTheSignOfZero) {
     EXPECT_EQ(Format(999999.5L, 2), u"1,000,000");
     EXPECT_EQ(Format(9.5L, 7), u"10");
     EXPECT_EQ(Format(-0.001L, 3), u"0.00");
-    EXPECT_EQ(Format(-0.001L, 1), u".00");
-    EXPECT_EQ(Format(-0.4L, 7), u"");
+    EXPECT_EQ(Format(-0.001L, 1), u"0.00");
+    EXPECT_EQ(Format(-0.4L, 7), u"0");
     EXPECT_EQ(Format(0.004L, 3), u"0.00");
     EXPECT_EQ(Format(0.005L, 3), u"0.01");
     EXPECT_EQ(Format(1e-30L, 6), u"0'00");

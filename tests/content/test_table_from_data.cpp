@@ -41,7 +41,7 @@ TEST(DataNumber, SignsGroupingAndDecimalSeparators) {
     EXPECT_FALSE(ReadDataNumber(u"1.5", u',').has_value());
 
     // "1,234" decides nothing; "3,5" and "1.234,5" speak for ",".
-    EXPECT_EQ(DecimalSeparatorOf(ReadDelimitedText("1,234;3,5;1.234,5;2.5\n")), u',');
+    EXPECT_EQ(DecimalSeparatorOf(ReadDelimitedText("1,234;3,5;1.234,5;2.5\n", u';')), u',');
     EXPECT_EQ(DecimalSeparatorOf(ReadDelimitedText("\"1,234\",2.5\n")), u'.');
 }
 
@@ -64,8 +64,13 @@ TEST(TableFromData, SemicolonFileWithCommaDecimalsBecomesNumericCells) {
     EXPECT_EQ(price.text, QStringLiteral("1234.50"));
     EXPECT_EQ(price.numericAllowed, 1);
     EXPECT_EQ(price.numberFormat, kEnglishDecimal);
+    EXPECT_EQ(price.alignment, kAlignRight);
+    EXPECT_EQ(document.cell(1, 0).alignment, kAlignLeft);
     EXPECT_EQ(ShownText(price, BuildDecimalMask(2)), QStringLiteral("1,234.50"));
-    EXPECT_EQ(ShownText(document.cell(2, 1), BuildDecimalMask(2)), QStringLiteral("-3.00"));
+    // A column of whole numbers only ("x" is no number) is shown as integers.
+    EXPECT_EQ(document.cell(2, 1).numberFormat, kEnglishInteger);
+    EXPECT_EQ(document.cell(2, 1).alignment, kAlignRight);
+    EXPECT_EQ(ShownText(document.cell(2, 1), BuildDecimalMask(2)), QStringLiteral("-3"));
     EXPECT_EQ(document.cell(1, 2).text, QStringLiteral("0.5"));
     EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("x"));
     EXPECT_EQ(document.cell(2, 2).left, 2 * 104 + 2);
@@ -97,6 +102,13 @@ TEST(TableFromData, LimitsOfTheGridAndOfACellText) {
     Document small = SmallTable(3, 2);
     EXPECT_EQ(FillCellsFromData(small, texts, 0, 0).fieldsCut, 2);
     EXPECT_EQ(small.cell(1, 0).text.size(), kTextMaxUnits);
+
+    // A field the reader cut counts, even when what it kept would fit.
+    const DelimitedText padded = ReadDelimitedText("z,x" + QByteArray(900, ' ') + "y\n");
+    EXPECT_EQ(MeasureDataCut(padded, 2, 1).fieldsCut, 1);
+    EXPECT_EQ(MeasureDataCut(padded, 1, 1).fieldsCut, 0);
+    EXPECT_EQ(FillCellsFromData(small, padded, 1, 1).fieldsCut, 1);
+    EXPECT_EQ(small.cell(2, 1).text, QStringLiteral("x"));
 }
 
 TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
@@ -105,13 +117,16 @@ TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
     document.cell(1, 2).joinState = kJoinedLeft;
     document.cell(1, 1).numericAllowed = 1;
     document.cell(1, 1).numberFormat = kSpanishDecimal;
+    document.cell(1, 1).alignment = kAlignCentred;
     document.commands.at(1, 1) = QStringLiteral("series");
     const DelimitedText data = ReadDelimitedText("1,5\tx\ty\n2\tz\tw\n", u'\t');
     const DataFill fill = FillCellsFromData(document, data, 1, 1);
     EXPECT_EQ(fill.cellsOutside, 2); // column 3 of both rows
     EXPECT_EQ(fill.cellsSkipped, 2);
     EXPECT_EQ(document.cell(1, 1).text, QStringLiteral("1.5"));
-    EXPECT_EQ(document.cell(1, 1).numberFormat, kSpanishDecimal); // a numeric cell keeps its format
+    // A numeric cell keeps its format and alignment.
+    EXPECT_EQ(document.cell(1, 1).numberFormat, kSpanishDecimal);
+    EXPECT_EQ(document.cell(1, 1).alignment, kAlignCentred);
     EXPECT_TRUE(document.commands.at(1, 1).isEmpty());
     EXPECT_EQ(document.cell(2, 1).text, QString());
     EXPECT_EQ(document.cell(1, 2).text, QString());

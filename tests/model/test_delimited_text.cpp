@@ -1,8 +1,50 @@
 #include "model/delimited_text.h"
 
+#include <QBuffer>
+#include <QIODevice>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Data without end: one pattern over and over, as a pipe from a generator delivers it.
+class EndlessData : public QIODevice {
+public:
+    explicit EndlessData(QByteArray start, QByteArray pattern)
+        : start_(std::move(start)), pattern_(std::move(pattern)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 delivered() const { return delivered_; }
+
+protected:
+    qint64 readData(char* data, qint64 size) override {
+        for (qint64 i = 0; i < size; ++i, ++delivered_) {
+            const qint64 at = delivered_ - start_.size();
+            data[i] = at < 0 ? start_[delivered_] : pattern_[at % pattern_.size()];
+        }
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray start_;
+    QByteArray pattern_;
+    qint64 delivered_ = 0;
+};
+
+DelimitedText Read(QByteArray bytes, const DataLimits& limits) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadDelimitedText(buffer, limits);
+}
+
+DataLimits Grid(bool stopAtFirstCut) {
+    DataLimits limits;
+    limits.records = 111;
+    limits.fields = 111;
+    limits.stopAtFirstCut = stopAtFirstCut;
+    return limits;
+}
 
 QStringList Row(std::initializer_list<const char16_t*> fields) {
     QStringList row;
@@ -57,13 +99,91 @@ TEST(DelimitedText, EncodingsAndByteOrderMarks) {
 
 TEST(DelimitedText, DelimiterDetection) {
     // Semicolons with "," decimals split the same way on every line; commas do not.
-    EXPECT_EQ(DetectDelimiter(QStringLiteral("Item;Price\nA;1,5\nB;2,25\n")), u';');
-    EXPECT_EQ(DetectDelimiter(QStringLiteral("a\tb, c\t1\n")), u'\t');
-    EXPECT_EQ(DetectDelimiter(QStringLiteral("a,\"x;y\",b\n1,2,3\n")), u',');
-    EXPECT_EQ(DetectDelimiter(QStringLiteral("one column\nonly\n")), u',');
+    EXPECT_EQ(DetectDelimiter("Item;Price\nA;1,5\nB;2,25\n"), u';');
+    EXPECT_EQ(DetectDelimiter("a\tb, c\t1\n"), u'\t');
+    EXPECT_EQ(DetectDelimiter("a,\"x;y\",b\n1,2,3\n"), u',');
+    EXPECT_EQ(DetectDelimiter("one column\nonly\n"), u',');
+    // Delimiters inside quotes do not count; a tie goes to the comma.
+    const DelimitedText quoted = ReadDelimitedText("\"Alice\",\"Smith; Jones\"\n");
+    EXPECT_EQ(quoted.rows[0], Row({u"Alice", u"Smith; Jones"}));
+    EXPECT_EQ(DetectDelimiter("\"a\tb\tc\";d\n"), u';');
+    EXPECT_EQ(DetectDelimiter("a;b,c\n"), u',');
+    EXPECT_EQ(DetectDelimiter("a;b\tc\n"), u'\t');
     // A delimiter given by the caller wins.
     const DelimitedText given = ReadDelimitedText("a|b;c\n", u'|');
     EXPECT_EQ(given.rows[0], Row({u"a", u"b;c"}));
     EXPECT_FALSE(ReadDelimitedText("").HasContent());
     EXPECT_FALSE(ReadDelimitedText(" , \n\n").HasContent());
+}
+
+TEST(DelimitedText, EndlessDataIsReadOnlyAsFarAsTheAnswerNeeds) {
+    // Each would take all memory if read whole; the reader stops within a few chunks.
+    EndlessData line("", "x");
+    EXPECT_EQ(ReadDelimitedText(line, Grid(true)).longFieldLine, 1);
+    EndlessData commas("a\n", ",");
+    EXPECT_TRUE(ReadDelimitedText(commas, Grid(true)).moreFields);
+    EndlessData zeros("a,b\r\nc,d\r\n", QByteArray(1, '\0'));
+    EXPECT_EQ(ReadDelimitedText(zeros, Grid(true)).nulLine, 3);
+    EndlessData records("h1,h2\n", "1,2\n");
+    const DelimitedText first = ReadDelimitedText(records, Grid(false));
+    EXPECT_TRUE(first.moreRecords);
+    EXPECT_EQ(first.rowCount(), 111);
+    EXPECT_EQ(first.rows[110], Row({u"1", u"2"}));
+    // Without stopping at a cut, a wide record's extra fields are passed over.
+    EndlessData wide(QByteArray("1,") + QByteArray(3 << 20, ',') + "\n", "a,b\n");
+    const DelimitedText kept = ReadDelimitedText(wide, Grid(false));
+    EXPECT_TRUE(kept.moreFields);
+    EXPECT_EQ(kept.columnCount, 111);
+    EXPECT_EQ(kept.rows[1][1], QStringLiteral("b"));
+    for (const EndlessData* data : {&line, &commas, &zeros, &records})
+        EXPECT_LT(data->delivered(), 256 * 1024);
+}
+
+TEST(DelimitedText, NulBytesAndLongFieldsAreNotedWithTheirLine) {
+    EXPECT_EQ(ReadDelimitedText(QByteArray("a\r\n\"x\ny\",\"nul\0b\"\n", 17)).nulLine, 3);
+    EXPECT_EQ(ReadDelimitedText(QByteArray("a,b\n", 4)).nulLine, 0);
+
+    // Blanks padding a field are kept as one, so only text makes a field too long.
+    const QByteArray spaces(2000, ' ');
+    const DelimitedText padded =
+        ReadDelimitedText(spaces + "x" + spaces + ",\r\n" + spaces + "1,\"  \n 2\n\"\n");
+    EXPECT_EQ(padded.rows[0], Row({u" x ", u""}));
+    EXPECT_EQ(padded.rows[1], Row({u" 1", u"\n2\n"}));
+    EXPECT_TRUE(padded.cutFields.empty());
+    const QByteArray longText = "x" + spaces + "y";
+    // A cut never splits a character, so the kept bytes still read as UTF-8.
+    const DelimitedText cut =
+        ReadDelimitedText("a," + longText + "\n" + QByteArray(818, 'e') + "\xC3\xA9z\n\xC3\xA9");
+    EXPECT_EQ(cut.cutFields, (std::vector<std::pair<int, int>>{{0, 1}, {1, 0}}));
+    EXPECT_TRUE(cut.IsCut(1, 0));
+    EXPECT_FALSE(cut.IsCut(0, 0));
+    EXPECT_EQ(cut.rows[0][1], QStringLiteral("x"));
+    EXPECT_EQ(cut.rows[1][0], QString(818, u'e'));
+    EXPECT_EQ(cut.rows[2][0], QStringLiteral(u"é"));
+    EXPECT_EQ(ReadDelimitedText(QByteArray(819, 'z')).cutFields.size(), 0u);
+
+    EXPECT_EQ(Read("a\n\"b\nc" + QByteArray(900, 'c') + "\"\n", Grid(true)).longFieldLine, 2);
+}
+
+TEST(DelimitedText, ChosenRecordsAndColumns) {
+    DataLimits limits;
+    limits.records = 2;
+    limits.columns = {0, 2, 3};
+    const DelimitedText data = Read("a,b,c,d\ne,f\ng,h,i\n", limits);
+    ASSERT_EQ(data.rowCount(), 2);
+    EXPECT_EQ(data.rows[0], Row({u"a", u"c", u"d"}));
+    EXPECT_EQ(data.rows[1], Row({u"e", u"", u""}));
+    EXPECT_TRUE(data.moreRecords);
+    EXPECT_FALSE(data.moreFields);
+    EXPECT_EQ(data.widestRecord, 4);
+    // Fields passed over still hide delimiters and line breaks inside their quotes.
+    DataLimits first;
+    first.columns = {0, 1};
+    const DelimitedText skipped = Read("a,b,c,\"d,\n\",,\"e\nf\"\n1,2,,3\n", first);
+    ASSERT_EQ(skipped.rowCount(), 2);
+    EXPECT_EQ(skipped.rows[1], Row({u"1", u"2"}));
+    EXPECT_EQ(skipped.widestRecord, 6);
+    // The line break after the last record adds none; an empty line does.
+    EXPECT_FALSE(Read("a,b,c,d\ne\r\n", limits).moreRecords);
+    EXPECT_TRUE(Read("a,b,c,d\ne\r\n\r\n", limits).moreRecords);
 }

@@ -24,11 +24,13 @@ QString CountLine(const MessageTable& messages, int entry, int count) {
 
 bool Editor::AcceptDataCut(const DelimitedText& data, int columnCount, int rowCount) {
     const DataCut cut = MeasureDataCut(data, columnCount, rowCount);
-    if (!cut.Any()) return true;
+    const bool columnsCut = cut.columnsLeftOut > 0 || data.moreFields;
+    const bool rowsCut = cut.rowsLeftOut > 0 || data.moreRecords;
+    if (!columnsCut && !rowsCut && cut.fieldsCut == 0) return true;
     const MessageTable messages = Messages();
     QString text = messages.Message(kDataGroup, kDataCutEntry);
-    if (cut.columnsLeftOut > 0) text += CountLine(messages, kColumnsLeftEntry, cut.columnsLeftOut);
-    if (cut.rowsLeftOut > 0) text += CountLine(messages, kRowsLeftEntry, cut.rowsLeftOut);
+    if (columnsCut) text += CountLine(messages, kColumnsImportedEntry, columnCount);
+    if (rowsCut) text += CountLine(messages, kRowsImportedEntry, rowCount);
     if (cut.fieldsCut > 0) text += CountLine(messages, kFieldsCutEntry, cut.fieldsCut);
     return ui_.AskYesNo(text + QStringLiteral("\r\n") +
                         messages.Message(kDataGroup, kImportPartEntry));
@@ -45,15 +47,24 @@ void Editor::ImportData() {
                         QStringLiteral(": ") + problem.reason);
         return;
     }
-    const DelimitedText data = ReadDelimitedText(file.readAll());
+    // Read no further than a table can hold: the rest of a long file costs nothing.
+    DataLimits limits;
+    limits.records = kGridCapacity;
+    limits.fields = kGridCapacity;
+    const DelimitedText data = ReadDelimitedText(file, limits);
+    if (data.nulLine > 0) {
+        ui_.ShowMessage(Messages().Message(kDataGroup, kNotTextEntry) +
+                        QString::number(data.nulLine) + QStringLiteral("\r\n") + FileNameOf(path));
+        return;
+    }
     // A quote that never closes would swallow the rest of the file into one field.
     if (!data.HasContent() || data.unclosedQuote) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path));
         return;
     }
 
-    // What a new table can hold is said before the dialog, and again when the counts chosen
-    // there leave out more.
+    // What a new table can hold is asked once, before the dialog; fewer counts chosen there
+    // are the user's own choice.
     const int columns = std::clamp(data.columnCount, kFewestNewTableLines, kMostNewTableLines);
     const int rows = std::clamp(data.rowCount(), kFewestNewTableLines, kMostNewTableLines);
     if (!AcceptDataCut(data, columns, rows)) return;
@@ -61,9 +72,6 @@ void Editor::ImportData() {
     planned.columnCount = int16_t(columns);
     planned.rowCount = int16_t(rows);
     if (!ui_.RunNewTableDialog(planned, state_)) return;
-    if ((planned.columnCount < columns || planned.rowCount < rows) &&
-        !AcceptDataCut(data, planned.columnCount, planned.rowCount))
-        return;
 
     // One undoable step: the open table is kept in the history of the new one.
     const bool replacing = state_.tableLoaded == 1;

@@ -19,8 +19,9 @@ void Editor::AutoSumAtCursor() {
     Snapshot();
     CellRecord& cell = document_.cell(at.column, at.row);
     cell.operationDescriptor = sum->descriptor;
-    // The total reads like the numbers it adds up.
+    // The total reads like the numbers it adds up, and stands in line with them.
     const CellRecord& summed = document_.cell(sum->column, sum->row);
+    cell.alignment = summed.alignment;
     if (summed.numericAllowed == 1) {
         cell.numericAllowed = 1;
         cell.numberFormat = summed.numberFormat;

@@ -578,11 +578,12 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     QByteArray wide;
     for (int column = 0; column < 112; ++column)
         wide += (column > 0 ? ";" : "") + QByteArray::number(column) + ",5";
-    ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx\r\n"));
+    ui.files.push_back(
+        folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx" + QByteArray(111, ';') + "\r\n"));
     Run(command::kImportData);
     EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
-                                       Message(kDataGroup, kColumnsLeftEntry) +
-                                       QStringLiteral("3\r\n") +
+                                       Message(kDataGroup, kColumnsImportedEntry) +
+                                       QStringLiteral("109\r\n") +
                                        Message(kDataGroup, kImportPartEntry));
     EXPECT_EQ(document().settings.columnCount, 5);
 
@@ -605,6 +606,35 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     EXPECT_EQ(document().cell(108, 0).text, QStringLiteral("108.5"));
     EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("x"));
     EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+
+    // A long file: asked once, its first rows imported, even when fewer are chosen.
+    QByteArray rows = "n\r\n";
+    for (int row = 1; row < 150; ++row)
+        rows += QByteArray::number(row) + "\r\n";
+    ui.files.push_back(folder.Write(QStringLiteral("long.csv"), rows));
+    ui.answers.push_back(true);
+    const qsizetype asked = ui.questions.size();
+    ui.newTable = [&](TableSettings& s, AppState&) {
+        offered = s;
+        s.rowCount = 50;
+        return true;
+    };
+    Run(command::kImportData);
+    EXPECT_EQ(ui.questions.size(), asked + 1);
+    EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
+                                       Message(kDataGroup, kRowsImportedEntry) +
+                                       QStringLiteral("109\r\n") +
+                                       Message(kDataGroup, kImportPartEntry));
+    EXPECT_EQ(offered.rowCount, 109);
+    EXPECT_EQ(document().settings.rowCount, 50);
+    EXPECT_EQ(document().cell(0, 49).text, QStringLiteral("49"));
+
+    // Bytes of zero: not text, said with their line; the open table stays.
+    ui.files.push_back(folder.Write(QStringLiteral("nul.csv"), QByteArray("a\nb\0\n", 5)));
+    Run(command::kImportData);
+    EXPECT_EQ(ui.messages.last(),
+              Message(kDataGroup, kNotTextEntry) + QStringLiteral("2\r\nnul.csv"));
+    EXPECT_EQ(document().settings.rowCount, 50);
 }
 
 TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {

@@ -9,6 +9,7 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
         document().cell(1, row).text = column[row];
     document().cell(1, 3).numericAllowed = 1;
     document().cell(1, 3).numberFormat = 1;
+    document().cell(1, 3).alignment = kAlignRight;
     document().cell(0, 4).text = QStringLiteral("Total");
     const QByteArray before = WorkFileBytes(document());
 
@@ -20,6 +21,7 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     EXPECT_EQ(total.text, QStringLiteral("19.75"));
     EXPECT_EQ(total.numericAllowed, 1);
     EXPECT_EQ(total.numberFormat, 1);
+    EXPECT_EQ(total.alignment, kAlignRight);
     Run(command::kUndo);
     EXPECT_EQ(WorkFileBytes(document()), before);
 
