@@ -15,5 +15,5 @@ std::vector<TableStyle> KnownStyles(const QString& folder, QStringList& messages
 std::optional<TableStyle> ChosenStyle(const QString& name, const QString& folder,
                                       QStringList& messages, QString& error);
 
-// quadrivel-cli styles: the names, one a line.
+// quadrivel-cli styles: the names, one a line, control characters escaped.
 CliResult ListStyles(const QString& folder);

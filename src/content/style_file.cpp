@@ -1,5 +1,6 @@
 #include "content/style_file.h"
 
+#include "content/built_in_styles.h"
 #include "content/colour_order.h"
 #include "model/file_problem.h"
 #include "model/whole_file_write.h"
@@ -8,7 +9,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +17,10 @@ const QString kFormat = QStringLiteral("quadrivel-style");
 constexpr int kVersion = 1;
 // A style is a few hundred bytes; anything much larger is not one.
 constexpr qint64 kLargestStyleFile = 64 * 1024;
+const QString kStyleSuffix = QStringLiteral(".json");
+// A UTF-16 unit takes at most 3 bytes in UTF-8: every name that is short enough gives a file
+// name within the 255 bytes that Linux file systems allow.
+static_assert(kStyleNameMaxLength * 3 + int(sizeof ".json") - 1 <= 255);
 
 // Colours are written as people read them, "#RRGGBB".
 QString ColourText(int32_t bgr) {
@@ -143,10 +148,22 @@ std::optional<TableStyle> StyleFromJson(const QByteArray& json) {
     return style;
 }
 
+StyleNameProblem StyleNameProblemOf(const QString& name) {
+    if (name.isEmpty() || name.size() > kStyleNameMaxLength) return StyleNameProblem::Length;
+    if (name.startsWith(u'.') || name.contains(u'/') || name.contains(u'\\') ||
+        std::any_of(name.begin(), name.end(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return StyleNameProblem::FileName;
+    if (IsBuiltInStyleName(name)) return StyleNameProblem::BuiltIn;
+    return StyleNameProblem::None;
+}
+
 UserStyles LoadUserStyles(const QString& folder) {
     UserStyles found;
     const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    // Hidden too: names with a leading dot were once saved as hidden files.
+    const QStringList names =
+        dir.entryList({QStringLiteral("*") + kStyleSuffix}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
         const QString path = dir.filePath(name);
         // A link to a FIFO or a device is refused before anything waits on it or reads it.
@@ -159,6 +176,10 @@ UserStyles LoadUserStyles(const QString& folder) {
                 (content.problem.none() ? QStringLiteral("not a style") : content.problem.reason));
             continue;
         }
+        if (IsBuiltInStyleName(style->name)) {
+            found.builtInNamed.append(name);
+            continue;
+        }
         found.styles.push_back(*style);
         found.paths.append(path);
     }
@@ -166,12 +187,13 @@ UserStyles LoadUserStyles(const QString& folder) {
 }
 
 QString UserStylePath(const QString& folder, const QString& name) {
-    // Percent-encoding keeps "/" and other troublesome characters out of the file name.
-    return folder + u'/' + QString::fromLatin1(QUrl::toPercentEncoding(name)) +
-           QStringLiteral(".json");
+    return folder + u'/' + name + kStyleSuffix;
 }
 
 Status SaveUserStyle(const QString& folder, const TableStyle& style) {
+    if (StyleNameProblemOf(style.name) != StyleNameProblem::None)
+        return {StatusCode::WriteFailed,
+                style.name + QStringLiteral(": not a possible style name")};
     if (!QDir().mkpath(folder))
         return {StatusCode::WriteFailed, folder + QStringLiteral(": the folder cannot be made")};
     return WriteWholeFile(UserStylePath(folder, style.name), StyleJson(style));

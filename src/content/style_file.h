@@ -18,17 +18,25 @@ QString StylesFolderFrom(const QProcessEnvironment& environment);
 // The longest name a user style may have.
 inline constexpr int kStyleNameMaxLength = 40;
 
+// What keeps a name from being a user style's: its length, being no possible file name (a
+// leading dot would hide the file; a separator or a control character), or a built-in's name.
+enum class StyleNameProblem { None, Length, FileName, BuiltIn };
+StyleNameProblem StyleNameProblemOf(const QString& name);
+
 struct UserStyles {
     std::vector<TableStyle> styles; // by file name
     QStringList paths;              // the file of each style
     QStringList damaged;            // "name: reason" of each file that holds no style
+    QStringList builtInNamed;       // names of the files whose style has a built-in's name
 };
-// The styles of the folder; a missing folder holds none.
+// The styles of the folder, hidden files included; a missing folder holds none. A style with a
+// built-in's name is skipped: the built-in one keeps it.
 UserStyles LoadUserStyles(const QString& folder);
 
-// The style's file in the folder, made from its name.
+// The style's file in the folder: its name is the file's.
 QString UserStylePath(const QString& folder, const QString& name);
-// Writes the style's file whole, making the folder when needed.
+// Writes the style's file whole, making the folder when needed; a name with a problem is
+// refused.
 Status SaveUserStyle(const QString& folder, const TableStyle& style);
 
 QByteArray StyleJson(const TableStyle& style);

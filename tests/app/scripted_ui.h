@@ -50,6 +50,7 @@ public:
     // Stand-ins for the New Table and cell editing dialogs: edit what the dialog would.
     std::function<bool(TableSettings&, AppState&)> newTable;
     std::function<bool(CellEditFields&, AppState&)> cellEditing;
+    std::function<bool(TableSettings&)> configuration;
     std::vector<CellEditOpening> cellEditOpenings;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
@@ -100,8 +101,10 @@ public:
         dialogsRun.append(QStringLiteral("new table"));
         return newTable(settings, state);
     }
-    bool RunConfigurationDialog(TableSettings&, AppState&) override {
-        return Dialog("configuration");
+    bool RunConfigurationDialog(TableSettings& settings, AppState&) override {
+        if (!configuration) return Dialog("configuration");
+        dialogsRun.append(QStringLiteral("configuration"));
+        return configuration(settings);
     }
     void RunTitleBarDialog(TableSettings&, AppState&) override { Dialog("title bar"); }
     bool RunCellEditingDialog(CellEditFields& fields, AppState& state,

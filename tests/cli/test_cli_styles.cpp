@@ -103,3 +103,17 @@ TEST(CliStyles, TheProgramKeepsStyleOptionsAndFindsTheUsersFolder) {
               kExitSuccess);
     EXPECT_EQ(TempFolder::Read(out), TempFolder::Read(expected));
 }
+
+TEST(CliStyles, NamesAreListedOnceWithControlCharactersEscaped) {
+    TempFolder folder;
+    TableStyle crafted = BuiltInStyles()[0];
+    crafted.name = QStringLiteral("red\x1b[31m\nfake\\x");
+    folder.Write(QStringLiteral("crafted.json"), StyleJson(crafted));
+    folder.Write(QStringLiteral("zz.json"), StyleJson(BuiltInStyles()[1]));
+    const CliResult listed = RunCli({QStringLiteral("styles")}, {{}, {}, folder.Path({})});
+    EXPECT_EQ(listed.out, "plain\nheader\nbanded\nheader-column\nminimal\ndark-header\nledger\n"
+                          "title-bars\nred\\x1b[31m\\x0afake\\\\x\n");
+    EXPECT_EQ(listed.messages,
+              QStringList{folder.Path(QStringLiteral("zz.json")) +
+                          QStringLiteral(": has a built-in style's name, skipped")});
+}

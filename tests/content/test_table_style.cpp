@@ -147,9 +147,9 @@ TEST(TableStyle, AUserStyleSavedFromATableGivesAnotherTableTheSameLook) {
     const TableStyle& ledger = *FindStyle(BuiltInStyles(), QStringLiteral("ledger"));
     Document source = MakeTable(3, 6);
     ApplyTableStyle(source, ledger);
-    TableStyle mine = StyleOfTable(source, QStringLiteral("Mine / 2"));
+    TableStyle mine = StyleOfTable(source, QStringLiteral("Mine 50%"));
     ASSERT_TRUE(SaveUserStyle(folder.Path({}), mine).ok());
-    EXPECT_TRUE(QFile::exists(UserStylePath(folder.Path({}), QStringLiteral("Mine / 2"))));
+    EXPECT_TRUE(QFile::exists(folder.Path(QStringLiteral("Mine 50%.json"))));
 
     const UserStyles loaded = LoadUserStyles(folder.Path({}));
     ASSERT_EQ(loaded.styles.size(), 1u);
@@ -168,7 +168,9 @@ TEST(TableStyle, AUserStyleSavedFromATableGivesAnotherTableTheSameLook) {
 
 TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
     TempFolder folder;
-    ASSERT_TRUE(SaveUserStyle(folder.Path({}), BuiltInStyles()[2]).ok());
+    TableStyle own = BuiltInStyles()[2];
+    own.name = QStringLiteral("own");
+    ASSERT_TRUE(SaveUserStyle(folder.Path({}), own).ok());
     QByteArray wrongColour = StyleJson(BuiltInStyles()[1]);
     wrongColour.replace("#A6A6A6", "#A6A6");
     folder.Write(QStringLiteral("a-broken.json"), "{\"format\": \"quadrivel-style\",");
@@ -181,11 +183,16 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
     ASSERT_TRUE(QFile::link(fifo.path(), folder.Path(QStringLiteral("d-pipe.json"))));
     ASSERT_TRUE(
         QFile::link(QStringLiteral("/dev/zero"), folder.Path(QStringLiteral("e-zero.json"))));
+    // A built-in keeps its name; a style hidden by an earlier save is found again.
+    folder.Write(QStringLiteral("f-plain.json"), StyleJson(BuiltInStyles()[0]));
+    own.name = QStringLiteral(".hidden");
+    folder.Write(QStringLiteral(".hidden.json"), StyleJson(own));
 
     UserStyles loaded;
     ASSERT_TRUE(fifo.ReturnsWithoutWriter([&] { loaded = LoadUserStyles(folder.Path({})); }));
-    ASSERT_EQ(loaded.styles.size(), 1u);
-    EXPECT_EQ(loaded.styles[0], BuiltInStyles()[2]);
+    ASSERT_EQ(loaded.styles.size(), 2u);
+    EXPECT_EQ(loaded.styles[0], own);
+    EXPECT_EQ(loaded.styles[1].name, QStringLiteral("own"));
     EXPECT_EQ(
         loaded.damaged,
         (QStringList{QStringLiteral("a-broken.json: not a style"),
@@ -193,7 +200,36 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
                      QStringLiteral("c-other.json: not a style"),
                      QStringLiteral("d-pipe.json: Not a regular file (a named pipe)"),
                      QStringLiteral("e-zero.json: Not a regular file (a character device)")}));
+    EXPECT_EQ(loaded.builtInNamed, QStringList{QStringLiteral("f-plain.json")});
     EXPECT_TRUE(LoadUserStyles(folder.Path(QStringLiteral("missing"))).styles.empty());
+}
+
+TEST(TableStyle, StyleNamesAreFileNamesOfTheirOwn) {
+    TempFolder folder;
+    const QString cjk(kStyleNameMaxLength, QChar(0x8868)); // 120 bytes in UTF-8
+    const struct {
+        QString name;
+        StyleNameProblem problem;
+    } cases[] = {
+        {QString(), StyleNameProblem::Length},
+        {QString(kStyleNameMaxLength + 1, u'a'), StyleNameProblem::Length},
+        {QStringLiteral(".hidden"), StyleNameProblem::FileName},
+        {QStringLiteral("a/b"), StyleNameProblem::FileName},
+        {QStringLiteral("a\\b"), StyleNameProblem::FileName},
+        {QStringLiteral("a\nb"), StyleNameProblem::FileName},
+        {QStringLiteral("a\u0085b"), StyleNameProblem::FileName},
+        {QStringLiteral("plain"), StyleNameProblem::BuiltIn},
+        {QStringLiteral("a.b"), StyleNameProblem::None},
+        {cjk, StyleNameProblem::None},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StyleNameProblemOf(c.name), c.problem) << c.name.toStdString();
+        TableStyle style = BuiltInStyles()[1];
+        style.name = c.name;
+        EXPECT_EQ(SaveUserStyle(folder.Path({}), style).ok(), c.problem == StyleNameProblem::None);
+    }
+    EXPECT_EQ(StyleNames(LoadUserStyles(folder.Path({})).styles),
+              (QStringList{QStringLiteral("a.b"), cjk}));
 }
 
 TEST(TableStyle, BuiltInTextsReachAaContrastAgainstTheirFills) {

@@ -21,8 +21,12 @@ QString FileNameOf(const QString& path) {
 Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
     : ui_(ui), clock_(clock), shell_(shell), state_(state),
       recovery_(document_,
-                [this](const QString& detail) {
-                    ui_.ShowMessage(Messages().Message(kRecoveryGroup, kCopyFailedEntry) + detail);
+                [this](RecoveryTrouble trouble, const QString& detail) {
+                    ui_.ShowMessage(
+                        Messages().Message(kRecoveryGroup, trouble == RecoveryTrouble::FolderIsLink
+                                                               ? kFolderIsLinkEntry
+                                                               : kCopyFailedEntry) +
+                        detail);
                 }),
       tablePicture_(MakePicture(kPictureSize, kPictureSize)),
       viewPicture_(MakePicture(kPictureSize, kPictureSize)),

@@ -6,6 +6,7 @@
 #include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "model/space_trim.h"
+#include "render/cell_image.h"
 #include "render/colour.h"
 
 #include <QFileInfo>
@@ -109,12 +110,16 @@ bool Editor::EditCells(CellPosition at, const QString& typed) {
 void Editor::InsertImage(int column, int row) {
     CellRecord& cell = document_.cell(column, row);
     if (cell.cellState != kCellNormal) return;
-    const QString start = TrimSpaces(cell.imageSpec.section(QLatin1Char('*'), 0, 0)).toString();
+    const ImageSpec shown = ParseImageSpec(cell.imageSpec);
     const QString path =
-        TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, start)).toString();
+        TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, shown.path))
+            .toString();
     if (path.isEmpty()) return;
     Snapshot();
-    cell.imageSpec = path + QLatin1Char('*') + QString::number(cell.backColour);
+    // A cell that already shows an image keeps the colour under it, not the image marker.
+    const int32_t background =
+        cell.backColour == kImageCellMarker ? shown.background : cell.backColour;
+    cell.imageSpec = path + QLatin1Char('*') + QString::number(background);
     cell.backColour = kImageCellMarker;
     RedrawView();
 }

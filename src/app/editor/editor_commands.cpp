@@ -220,19 +220,22 @@ void Editor::Configuration() {
     Snapshot();
     const bool accepted = ui_.RunConfigurationDialog(document_.settings, state_);
     dialogOpen_ = false;
-    if (ProtectingPassword(document_.settings) != password) MarkChanged();
-    if (!accepted) return DropSnapshotIfUnchanged();
     const TableSettings& s = document_.settings;
-    for (int row = 0; row < s.rowCount; ++row) {
-        for (int column = 0; column < s.columnCount; ++column) {
-            CellRecord& cell = document_.cell(column, row);
-            cell.lineThickness = int16_t(s.lineThickness);
-            cell.lineColour = s.lineColour;
-            cell.pageColour = s.pageColour;
-            cell.separatorPixels = s.separatorPixels;
+    if (accepted) {
+        for (int row = 0; row < s.rowCount; ++row) {
+            for (int column = 0; column < s.columnCount; ++column) {
+                CellRecord& cell = document_.cell(column, row);
+                cell.lineThickness = int16_t(s.lineThickness);
+                cell.lineColour = s.lineColour;
+                cell.pageColour = s.pageColour;
+                cell.separatorPixels = s.separatorPixels;
+            }
         }
     }
     DropSnapshotIfUnchanged();
+    // Undo steps leave the password out: only this tells that the table now differs.
+    if (ProtectingPassword(s) != password) MarkChanged();
+    if (!accepted) return;
     Redraw();
     UpdateStatusCaption();
 }

@@ -16,7 +16,7 @@ void Editor::OfferRecoveryCopies() {
             if (RestoreRecoveryCopy(copy)) return;
             break;
         case RecoveryChoice::Discard:
-            RemoveRecoveryCopy(copy.copyPath);
+            RemoveRecoveryCopy(copy);
             break;
         case RecoveryChoice::Later:
             break;
@@ -26,9 +26,10 @@ void Editor::OfferRecoveryCopies() {
 
 // A protected copy asks its password as any work file does; a refused one stays for later.
 bool Editor::RestoreRecoveryCopy(const RecoveryCopy& copy) {
-    if (!MayLeaveTable() || !LoadAndShow(copy.copyPath, false, copy.originalPath)) return false;
+    if (!MayLeaveTable() || !LoadAndShow(copy.copyPath, false, RestoredWorkFilePath(copy)))
+        return false;
     MarkChanged();
-    recovery_.Adopt(copy.copyPath);
+    recovery_.Adopt(copy);
     UpdateStatusCaption();
     return true;
 }

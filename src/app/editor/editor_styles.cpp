@@ -33,9 +33,13 @@ void Editor::TableStyles() {
     // Deleting a style shows the gallery again without it.
     for (;;) {
         const UserStyles user = UserStylesIn(state_.stylesFolder);
-        if (!user.damaged.isEmpty() && !damageTold) {
-            ui_.ShowMessage(messages.Message(kStyleGroup, kDamagedStyleEntry) +
-                            user.damaged.join(QStringLiteral("; ")));
+        if (!damageTold) {
+            if (!user.damaged.isEmpty())
+                ui_.ShowMessage(messages.Message(kStyleGroup, kDamagedStyleEntry) +
+                                user.damaged.join(QStringLiteral("; ")));
+            if (!user.builtInNamed.isEmpty())
+                ui_.ShowMessage(messages.Message(kStyleGroup, kBuiltInNameEntry) +
+                                user.builtInNamed.join(QStringLiteral(", ")));
             damageTold = true;
         }
         std::vector<TableStyle> styles = builtIn;
@@ -80,10 +84,16 @@ void Editor::SaveAsStyle() {
         ui_.AskText(messages.Message(kStyleGroup, kStyleNameEntry), QString());
     if (!asked) return;
     const QString name = asked->trimmed();
-    if (name.isEmpty() || name.size() > kStyleNameMaxLength)
+    switch (StyleNameProblemOf(name)) {
+    case StyleNameProblem::None:
+        break;
+    case StyleNameProblem::Length:
         return ui_.ShowMessage(messages.Message(kStyleGroup, kStyleNameRuleEntry));
-    if (IsBuiltInStyleName(name))
+    case StyleNameProblem::FileName:
+        return ui_.ShowMessage(messages.Message(kStyleGroup, kStyleFileNameEntry));
+    case StyleNameProblem::BuiltIn:
         return ui_.ShowMessage(messages.Message(kStyleGroup, kBuiltInNameEntry) + name);
+    }
 
     const QString& folder = state_.stylesFolder;
     const UserStyles user = UserStylesIn(folder);

@@ -9,8 +9,10 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <utility>
 
-RecoveryKeeper::RecoveryKeeper(const Document& document, std::function<void(const QString&)> failed)
+RecoveryKeeper::RecoveryKeeper(const Document& document,
+                               std::function<void(RecoveryTrouble, const QString&)> failed)
     : document_(document), failed_(std::move(failed)) {
     worker_.setMaxThreadCount(1);
 }
@@ -35,15 +37,14 @@ void RecoveryKeeper::Drop() {
     if (!enabled()) return;
     timer_->Stop();
     copiedVersion_.reset();
-    if (copyPath_.isEmpty()) return;
-    worker_.start([path = copyPath_] { RemoveRecoveryCopy(path); });
-    copyPath_.clear();
+    if (copy_.copyPath.isEmpty()) return;
+    worker_.start([copy = std::exchange(copy_, {})] { RemoveRecoveryCopy(copy); });
 }
 
-void RecoveryKeeper::Adopt(const QString& copyPath) {
+void RecoveryKeeper::Adopt(const RecoveryCopy& copy) {
     if (!enabled()) return;
     timer_->Stop();
-    copyPath_ = copyPath;
+    copy_ = copy;
     copiedVersion_ = document_.undo.version;
 }
 
@@ -55,8 +56,11 @@ void RecoveryKeeper::Finish() {
 void RecoveryKeeper::Due() {
     if (!document_.undo.Modified() || copiedVersion_ == document_.undo.version) return;
     copiedVersion_ = document_.undo.version;
-    if (copyPath_.isEmpty()) copyPath_ = NewRecoveryCopyPath(folder_);
-    const RecoveryCopy copy{copyPath_, document_.workFilePath};
+    // Its target may be a folder others share, whose mode is not ours to change.
+    if (RecoveryFolderIsLink(folder_)) return Tell(RecoveryTrouble::FolderIsLink, folder_);
+    if (copy_.copyPath.isEmpty()) copy_ = NewRecoveryCopy(folder_);
+    RecoveryCopy copy = copy_;
+    copy.originalPath = document_.workFilePath;
     worker_.start([this, copy, table = std::make_shared<Document>(RecoverySnapshot(document_))] {
         // As a save prepares the table: operations up to date, series commands in place.
         RecomputeOperations(*table);
@@ -67,13 +71,16 @@ void RecoveryKeeper::Due() {
     });
 }
 
-// A failing folder is told once, not every minute, until a copy is written again.
 void RecoveryKeeper::Heard(const Status& status) {
-    if (status.ok()) {
+    if (status.ok())
         failureShown_ = false;
-        return;
-    }
+    else
+        Tell(RecoveryTrouble::WriteFailed, status.detail);
+}
+
+// A failing folder is told once, not every minute, until a copy is written again.
+void RecoveryKeeper::Tell(RecoveryTrouble trouble, const QString& detail) {
     if (failureShown_) return;
     failureShown_ = true;
-    failed_(status.detail);
+    failed_(trouble, detail);
 }

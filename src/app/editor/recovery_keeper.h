@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/recovery_store.h"
+
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -11,13 +13,17 @@ struct Document;
 class RecoveryTimer;
 struct Status;
 
+// Why copies are not being kept: a copy could not be written, or the folder is a symbolic link.
+enum class RecoveryTrouble { WriteFailed, FolderIsLink };
+
 // Keeps a recovery copy of the open table while it has unsaved changes: written when the
 // timer falls due after a change, from a snapshot serialised on a worker thread, and removed
 // when the changes are saved or dropped. Does nothing until it is given a timer and a folder.
 class RecoveryKeeper {
 public:
-    // `failed` hears, on the GUI thread, why a copy could not be written.
-    RecoveryKeeper(const Document& document, std::function<void(const QString&)> failed);
+    // `failed` hears, on the GUI thread, why copies are not kept, with the reason's detail.
+    RecoveryKeeper(const Document& document,
+                   std::function<void(RecoveryTrouble, const QString&)> failed);
     // Waits for the copy being written or removed.
     ~RecoveryKeeper();
 
@@ -29,20 +35,21 @@ public:
     void Follow(bool unsaved);
     // The table's changes were saved or dropped: its copy goes.
     void Drop();
-    // The copy the table was just restored from becomes its own copy.
-    void Adopt(const QString& copyPath);
+    // The copy the table was just restored from becomes its own copy, its lock with it.
+    void Adopt(const RecoveryCopy& copy);
     // Waits until every copy asked for is written or removed and its outcome heard.
     void Finish();
 
 private:
     void Due();
     void Heard(const Status& status);
+    void Tell(RecoveryTrouble trouble, const QString& detail);
 
     const Document& document_;
-    std::function<void(const QString&)> failed_;
+    std::function<void(RecoveryTrouble, const QString&)> failed_;
     RecoveryTimer* timer_ = nullptr;
     QString folder_;
-    QString copyPath_; // empty until the table has a copy
+    RecoveryCopy copy_; // no path until the table has a copy
     std::optional<uint64_t> copiedVersion_;
     bool failureShown_ = false;
     // Outcomes come back to the GUI thread through its event queue.

@@ -30,7 +30,8 @@ inline constexpr int kNoFileEntry = 2;    // "(a new table without a file)"
 inline constexpr int kRestoreEntry = 3;   // the buttons: "Restore", "Discard", "Later"
 inline constexpr int kDiscardEntry = 4;
 inline constexpr int kLaterEntry = 5;
-inline constexpr int kCopyFailedEntry = 6; // "The recovery copy could not be written: "
+inline constexpr int kCopyFailedEntry = 6;   // "The recovery copy could not be written: "
+inline constexpr int kFolderIsLinkEntry = 7; // "The recovery folder is a symbolic link; ..." + it
 // Messages of the table styles.
 inline constexpr int kStyleGroup = 81;
 inline constexpr int kTableStyleEntry = 1;      // "Table style…", the command and the gallery
@@ -46,6 +47,7 @@ inline constexpr int kDeleteQuestionEntry = 10; // "Delete the style?"
 inline constexpr int kStyleUndeletedEntry = 11; // "The style file could not be deleted: "
 inline constexpr int kFirstStyleNameEntry = 12; // the built-in styles' names, in their order
 inline constexpr int kStyleNameRuleEntry = 20;  // "The style name is empty or longer than ..."
+inline constexpr int kStyleFileNameEntry = 21;  // "A style name cannot start with a dot ..."
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

@@ -336,6 +336,7 @@ constexpr MessageText kTexts[] = {
 {80, 4, {u"Descartar", u"Descartar", u"Supprimer", u"Verwerfen", u"Discard", u"Scarta", u"Descartar"}},
 {80, 5, {u"Más tarde", u"Mais tarde", u"Plus tard", u"Später", u"Later", u"Più tardi", u"Més tard"}},
 {80, 6, {u"No se pudo escribir la copia de recuperación: ", u"Não foi possível gravar a cópia de recuperação: ", u"Impossible d'écrire la copie de récupération : ", u"Die Wiederherstellungskopie konnte nicht geschrieben werden: ", u"The recovery copy could not be written: ", u"Impossibile scrivere la copia di recupero: ", u"No s'ha pogut escriure la còpia de recuperació: "}},
+{80, 7, {u"La carpeta de recuperación es un enlace simbólico; no se guardan copias en ella: ", u"A pasta de recuperação é um link simbólico; nenhuma cópia é guardada nela: ", u"Le dossier de récupération est un lien symbolique ; aucune copie n'y est gardée : ", u"Der Wiederherstellungsordner ist ein symbolischer Link; dort werden keine Kopien gehalten: ", u"The recovery folder is a symbolic link; no recovery copies are kept there: ", u"La cartella di recupero è un collegamento simbolico; non vi si tengono copie: ", u"La carpeta de recuperació és un enllaç simbòlic; no s'hi desen còpies: "}},
 
 {81, 1, {u"Estilo de tabla…", u"Estilo de tabela…", u"Style de tableau…", u"Tabellenstil…", u"Table style…", u"Stile tabella…", u"Estil de taula…"}},
 {81, 2, {u"Guardar como estilo…", u"Salvar como estilo…", u"Enregistrer comme style…", u"Als Stil speichern…", u"Save as style…", u"Salva come stile…", u"Desa com a estil…"}},
@@ -357,6 +358,7 @@ constexpr MessageText kTexts[] = {
 {81, 18, {u"Libro contable", u"Livro contábil", u"Registre", u"Kassenbuch", u"Ledger", u"Libro mastro", u"Llibre de comptes"}},
 {81, 19, {u"Barras de título", u"Barras de título", u"Barres de titre", u"Titelleisten", u"Title bars", u"Barre del titolo", u"Barres de títol"}},
 {81, 20, {u"El nombre del estilo está vacío o tiene más de 40 caracteres.", u"O nome do estilo está vazio ou tem mais de 40 caracteres.", u"Le nom du style est vide ou dépasse 40 caractères.", u"Der Name des Stils ist leer oder länger als 40 Zeichen.", u"The style name is empty or longer than 40 characters.", u"Il nome dello stile è vuoto o supera i 40 caratteri.", u"El nom de l'estil és buit o té més de 40 caràcters."}},
+{81, 21, {u"Un nombre de estilo no puede empezar por un punto ni contener /, \\ o caracteres de control.", u"Um nome de estilo não pode começar com ponto nem conter /, \\ ou caracteres de controle.", u"Un nom de style ne peut commencer par un point ni contenir /, \\ ou des caractères de contrôle.", u"Ein Stilname darf nicht mit einem Punkt beginnen und kein /, \\ oder Steuerzeichen enthalten.", u"A style name cannot start with a dot or hold /, \\ or control characters.", u"Un nome di stile non può iniziare con un punto né contenere /, \\ o caratteri di controllo.", u"Un nom d'estil no pot començar amb un punt ni contenir /, \\ o caràcters de control."}},
 };
 // clang-format on
 

@@ -874,3 +874,16 @@ TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
     EXPECT_TRUE(again.action(command::kEditTextAndColours)->isChecked());
     EXPECT_FALSE(again.action(command::kCellSelector)->isChecked());
 }
+
+TEST_F(EditorTest, AnotherImageKeepsTheColourUnderTheFirst) {
+    NewTable(3, 3);
+    document().cell(1, 1).backColour = 0x123456;
+    Run(command::kInsertImage);
+    ui.files = {QStringLiteral("/a.png"), QStringLiteral("/b.png")};
+    Click(1, 1);
+    EXPECT_EQ(document().cell(1, 1).imageSpec, QStringLiteral("/a.png*1193046"));
+    Click(1, 1);
+    EXPECT_EQ(ui.fileRequests.back().startPath, QStringLiteral("/a.png"));
+    EXPECT_EQ(document().cell(1, 1).imageSpec, QStringLiteral("/b.png*1193046"));
+    EXPECT_EQ(document().cell(1, 1).backColour, kImageCellMarker);
+}

@@ -67,6 +67,7 @@ TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     EXPECT_EQ(ui.textPrompts.size(), 3);
     EXPECT_EQ(ui.messages.size(), 1);
     folder.Write(QStringLiteral("styles/broken.json"), "{");
+    folder.Write(QStringLiteral("styles/plain.json"), StyleJson(BuiltInStyles()[0]));
 
     const int mine = int(BuiltInStyles().size());
     Choose(GalleryAction::Delete, mine);
@@ -78,6 +79,19 @@ TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     EXPECT_TRUE(ui.galleries[0][size_t(mine)].deletable);
     EXPECT_EQ(ui.galleries[1].size(), size_t(mine));
     EXPECT_EQ(ui.questions, QStringList{Message(81, 10) + QStringLiteral("\r\nMine")});
-    EXPECT_EQ(ui.messages.mid(1), QStringList{Message(81, 6) + QStringLiteral("broken.json: not a style")});
+    EXPECT_EQ(ui.messages.mid(1),
+              QStringList({Message(81, 6) + QStringLiteral("broken.json: not a style"),
+                           Message(81, 7) + QStringLiteral("plain.json")}));
     EXPECT_FALSE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
+}
+
+TEST_F(StylesTest, StyleNamesAreCheckedAsFileNamesBeforeSaving) {
+    NewTable(3, 3);
+    const QString cjk(kStyleNameMaxLength, QChar(0x8868));
+    ui.texts = {QStringLiteral(".hidden"), QStringLiteral("a/b"), cjk};
+    for (int i = 0; i < 3; ++i)
+        Run(command::kSaveAsStyle);
+    EXPECT_EQ(ui.messages, QStringList({Message(81, 21), Message(81, 21)}));
+    EXPECT_EQ(QDir(state.stylesFolder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{cjk + QStringLiteral(".json")});
 }

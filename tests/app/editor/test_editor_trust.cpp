@@ -121,6 +121,29 @@ TEST_F(TrustTest, UnsavedChangesAreAskedAbout) {
     EXPECT_FALSE(window->isWindowModified());
 }
 
+TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
+    NewTable(3, 3);
+    for (const bool accepted : {true, false}) {
+        for (const int16_t set : {1, 0}) {
+            ui.files = {folder.Path(QStringLiteral("saved.qdvl"))};
+            ui.answers = {true}; // replace the file
+            Run(command::kRecordFile);
+            ASSERT_FALSE(window->isWindowModified());
+            ui.configuration = [set, accepted](TableSettings& s) {
+                s.passwordSet = set;
+                s.password = QStringLiteral("pw");
+                return accepted;
+            };
+            Run(command::kConfiguration);
+            EXPECT_TRUE(document().undo.Modified()) << accepted << set;
+            ui.saveChoices = {SaveChoice::Cancel};
+            Run(command::kExit);
+            EXPECT_EQ(ui.saveQuestions.size(), 1);
+            ui.saveQuestions.clear();
+        }
+    }
+}
+
 TEST_F(TrustTest, IncompleteFileOpensWhole) {
     Document table;
     table.settings.gridCellWidth = 30;
