@@ -23,12 +23,11 @@ CellPosition CursorCell(const Document& document, const CellCursor& cursor);
 // stop and cancelled cells are passed over. At the table's edge the cursor stays.
 CellPosition NextStop(const Document& document, CellPosition from, int columnStep, int rowStep);
 
-// The next stop to the right, or at the row's end the first stop of the next row; the cell
-// itself at the table's end.
-CellPosition NextInReadingOrder(const Document& document, CellPosition from);
-
 // Where the view draws a cell (its joined block included), before scrolling.
 QRect DrawnCellRect(const Document& document, CellPosition cell);
+// Where the view shows a cell now, scrolled by `scrollY`: what is drawn over a cell (the
+// cursor's frame, the in-place editor) is placed through this one mapping.
+QRect ViewCellRect(const Document& document, CellPosition cell, int32_t scrollY);
 
 // Selects the plain cells of the rectangle spanned by two cells and their blocks, instead of
 // what was selected. A line of single cells becomes a run, so the merges take it.

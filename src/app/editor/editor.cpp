@@ -224,6 +224,9 @@ void Editor::ShowViewAndRulers() {
         ShowView(surface_, viewPicture_, tablePicture_, 0, state_.scrollY);
         DrawCursorFrame();
     }
+    // The in-place editor stays over its cell when the view scrolls.
+    if (inPlaceCell_)
+        shell_.PlaceInPlaceEditor(ViewCellRect(document_, *inPlaceCell_, state_.scrollY));
     DrawRulers();
     shell_.ShowPictures();
 }
@@ -255,7 +258,7 @@ bool Editor::MayLeaveTable() {
     if (state_.tableLoaded != 1 || !document_.undo.Modified()) return true;
     switch (ui_.AskSaveChanges(Messages().Message(kTrustGroup, kSaveChangesEntry))) {
     case SaveChoice::Save:
-        return RecordFile();
+        return Save();
     case SaveChoice::Discard:
         return true;
     case SaveChoice::Cancel:
