@@ -54,9 +54,6 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
         return MoveByEntryKey(1, 0);
     case Qt::Key_Backtab:
         return MoveByEntryKey(-1, 0);
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return MoveByEntryKey(0, shift ? -1 : 1);
     case Qt::Key_PageDown:
         return Scroll(y - kPageScroll);
     case Qt::Key_PageUp:
@@ -80,6 +77,7 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     default:
         break;
     }
+    if (IsEnterKey(qtKey, text)) return MoveByEntryKey(0, shift ? -1 : 1);
     // A typed character starts the cell's new text over the cell, as in a spreadsheet.
     if (TypesText(text, modifiers)) OpenInPlace(CursorCell(document_, state_.cursor), text);
 }

@@ -1,6 +1,7 @@
 #include "app/shell/in_place_editor.h"
 
 #include "app/editor/editor_shell.h"
+#include "app/editor/typed_key.h"
 #include "model/cell_record.h"
 
 #include <QFocusEvent>
@@ -43,11 +44,11 @@ void InPlaceEditor::Close(QWidget* focusTo) {
 bool InPlaceEditor::EndingKey(const QKeyEvent& key) {
     if (!open_) return false;
     const bool shift = key.modifiers() & Qt::ShiftModifier;
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (IsEnterKey(key.key(), key.text())) {
         onCommit(0, shift ? -1 : 1);
         return true;
+    }
+    switch (key.key()) {
     case Qt::Key_Tab:
         onCommit(shift ? -1 : 1, 0);
         return true;
