@@ -26,6 +26,10 @@ public:
     void ShowPictures() override {}
     void FocusTableView() override {}
     void CloseWindow() override {}
+    void OpenInPlaceEditor(const InPlaceLook&, const QString&) override {}
+    void PlaceInPlaceEditor(const QRect&) override {}
+    QString InPlaceEditorText() const override { return {}; }
+    void CloseInPlaceEditor() override {}
 };
 
 constexpr int kCells = 109;

@@ -29,6 +29,10 @@ void FillCellEditFields(const CellRecord& cell, CellEditFields& fields) {
     fields.result = 0;
 }
 
+QString AcceptedCellText(const QString& typed) {
+    return NormaliseTypedText(CutToTextCapacity(typed));
+}
+
 namespace {
 
 // Writes the accepted fields into the cell; with `opened`, only those that differ from it.
@@ -61,7 +65,7 @@ void WriteFields(const CellEditFields& fields, const CellEditFields* opened, Cel
     if (changed(look.strikeout, wasLook.strikeout, touched::kStrikeout))
         cell.strikeout = look.strikeout;
     if (changed(look.leading, wasLook.leading, touched::kLeading)) cell.leading = look.leading;
-    if (changed(fields.text, NormaliseTypedText(CutToTextCapacity(was.text))))
+    if (changed(fields.text, AcceptedCellText(was.text)))
         cell.text = CutToTextCapacity(fields.text);
 
     // A cell with an alignment code outside 131..136 has no flag set and keeps its code.

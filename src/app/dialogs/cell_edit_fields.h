@@ -59,12 +59,14 @@ struct CellEditFields {
     bool operator==(const CellEditFields&) const = default;
 };
 
-// How the dialog opens: for how many cells, and the text the user typed to open it, which
-// replaces the cell's text in the text box.
+// How the dialog opens: for how many cells.
 struct CellEditOpening {
     int cellCount = 1;
-    QString typedText;
 };
+
+// A typed text as a cell keeps it, however it was typed (in the dialog or over the cell): cut
+// to a cell's capacity, line breaks as spaces, a typed number with one "," or "'" as a point.
+QString AcceptedCellText(const QString& typed);
 
 // Fills every working field from a cell: both looks, the text without spaces at both ends,
 // the alignment flag of its alignment code, number format and display, the decoded operation.

@@ -74,7 +74,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildColourControls();
 
     text_ = AddControl<QPlainTextEdit>(page_, 10310, QRect(5, 290, 320, 120));
-    text_->setPlainText(opening.typedText.isEmpty() ? fields.text : opening.typedText);
+    text_->setPlainText(fields.text);
     text_->moveCursor(QTextCursor::End);
     // A cell's text is one line: Tab moves on to the next control.
     text_->setTabChangesFocus(true);
@@ -305,7 +305,7 @@ void CellEditingDialog::Accept() {
     operations_->ReadOperands();
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
     fields_.resultLook = fields_.currentLook;
-    fields_.text = NormaliseTypedText(CutToTextCapacity(text_->toPlainText()));
+    fields_.text = AcceptedCellText(text_->toPlainText());
     fields_.result = 1;
     accept();
 }

@@ -38,17 +38,6 @@ CellPosition NextStop(const Document& document, CellPosition from, int columnSte
     }
 }
 
-CellPosition NextInReadingOrder(const Document& document, CellPosition from) {
-    const CellPosition right = NextStop(document, from, 1, 0);
-    if (right != from) return right;
-    const CellPosition below = NextStop(document, from, 0, 1);
-    if (below == from) return from;
-    const CellPosition start = BlockOwner(document, {0, below.row});
-    if (document.cell(start.column, start.row).cellState != kCellCancelled) return start;
-    const CellPosition next = NextStop(document, start, 1, 0);
-    return next != start ? next : from;
-}
-
 QRect DrawnCellRect(const Document& document, CellPosition cell) {
     const CellRecord& record = document.cell(cell.column, cell.row);
     const JoinExtent extent = JoinExtentOf(document, cell.column, cell.row);

@@ -23,10 +23,6 @@ CellPosition CursorCell(const Document& document, const CellCursor& cursor);
 // stop and cancelled cells are passed over. At the table's edge the cursor stays.
 CellPosition NextStop(const Document& document, CellPosition from, int columnStep, int rowStep);
 
-// The next stop to the right, or at the row's end the first stop of the next row; the cell
-// itself at the table's end.
-CellPosition NextInReadingOrder(const Document& document, CellPosition from);
-
 // Where the view draws a cell (its joined block included), before scrolling.
 QRect DrawnCellRect(const Document& document, CellPosition cell);
 

@@ -234,6 +234,9 @@ void Editor::ShowViewAndRulers() {
         ShowView(surface_, viewPicture_, tablePicture_, 0, 0);
         DrawCursorFrame();
     }
+    // The in-place editor stays over its cell when the view scrolls.
+    if (inPlaceCell_)
+        shell_.PlaceInPlaceEditor(CellRectInView(*inPlaceCell_));
     DrawRulers();
     shell_.ShowPictures();
 }
@@ -265,7 +268,7 @@ bool Editor::MayLeaveTable() {
     if (state_.tableLoaded != 1 || !document_.undo.Modified()) return true;
     switch (ui_.AskSaveChanges(Messages().Message(kTrustGroup, kSaveChangesEntry))) {
     case SaveChoice::Save:
-        return RecordFile();
+        return Save();
     case SaveChoice::Discard:
         return true;
     case SaveChoice::Cancel:

@@ -12,8 +12,10 @@
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <vector>
 
 class Clock;
+struct CellEditFields;
 struct DelimitedText;
 struct RecoveryCopy;
 class EditorShell;
@@ -57,7 +59,7 @@ public:
 
     // Canvas input at a point of the table view.
     void LeftClick(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // Opens the cell editing dialog for the cell, in every left mouse mode.
+    // Opens the in-place editor with the cell's text, in every left mouse mode.
     void DoubleClick(int x, int y);
     void RightClick(int x, int y);
     // `text` is what the key types, if anything.
@@ -66,6 +68,12 @@ public:
     // delta > 0: the wheel turned away from the user (or to the left, `sideways`). False when
     // the view could not move.
     bool Wheel(int delta, bool sideways = false);
+    // The in-place editor's text, stored in its cell as the cell editing dialog's Accept
+    // stores a text; then the cursor moves by the step of Enter, Shift+Enter, Tab or Shift+Tab
+    // (0, 0 after a click elsewhere).
+    void CommitInPlace(const QString& text, int columnStep, int rowStep);
+    // Escape: the cell keeps its text.
+    void CancelInPlace();
 
     // Marks and enabled states of the menu from the state (after the menu is rebuilt).
     void ApplyMenuState();
@@ -80,8 +88,11 @@ private:
     // Commands.
     void NewTable();
     void ReadFile(bool previousFormat);
-    // true when the table was saved.
+    // true when the table was saved. Save writes the table's own work file without a
+    // question; a table without one is asked for a name as Record file does.
+    bool Save();
     bool RecordFile();
+    bool WriteWorkFile(const QString& path);
     void Export(bool bitmap);
     void CopyPicture();
     ExportLook ChosenExportLook() const;
@@ -125,9 +136,18 @@ private:
     void SetLeftMouseMode(int32_t mode);
 
     // Canvas actions.
-    // The cell editing dialog for the cell, or for every selected cell when several are; a
-    // typed text replaces the cell's text in the dialog. True when the dialog was accepted.
-    bool EditCells(CellPosition at, const QString& typed = QString());
+    // The cell editing dialog for the cell, or for every selected cell when several are.
+    void EditCells(CellPosition at);
+    // Snapshot, the accepted fields written (to several cells only what the user changed),
+    // the snapshot dropped when nothing changed, the selection used up, the redraw.
+    void StoreCellEdit(const std::vector<CellPosition>& cells, const CellEditFields& opened,
+                       const CellEditFields& accepted);
+    // The in-place editor over a cell that may be edited; false when it did not open.
+    bool OpenInPlace(CellPosition at, const QString& text);
+    // Commits the open in-place editor where it stands (a click elsewhere, a command).
+    void FinishInPlace();
+    // Enter and Tab, with or without Shift, editing or not.
+    void MoveByEntryKey(int columnStep, int rowStep);
     void MoveCursor(int columnStep, int rowStep, bool extendSelection);
     void MoveCursorTo(CellPosition to, bool extendSelection);
     void MoveCursorToCorner(bool last);
@@ -199,6 +219,15 @@ private:
     // The scroll the table picture was drawn at: a view moved since needs it drawn again.
     QPoint drawnScroll_;
     bool cellEditOpen_ = false;
+    // The cell under the open in-place editor.
+    std::optional<CellPosition> inPlaceCell_;
+    // Where a run of Tabs began and the cell it reached: Enter from there goes down to the
+    // run's first column, as in spreadsheets, so a table is typed row by row.
+    struct TabRun {
+        int startColumn = 0;
+        CellPosition reached;
+    };
+    std::optional<TabRun> tabRun_;
     bool dialogOpen_ = false;
 };
 

@@ -32,6 +32,7 @@ bool Editor::CellAt(int x, int y, int& column, int& row) const {
 }
 
 void Editor::LeftClick(int x, int y, Qt::KeyboardModifiers modifiers) {
+    FinishInPlace();
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
@@ -63,21 +64,21 @@ void Editor::LeftClick(int x, int y, Qt::KeyboardModifiers modifiers) {
 }
 
 void Editor::DoubleClick(int x, int y) {
+    FinishInPlace();
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
     const CellPosition owner = BlockOwner(document_, {column, row});
     PlaceCursor(owner);
     ShowViewAndRulers();
-    EditCells(owner);
+    OpenInPlace(owner, TrimSpaces(document_.cell(owner.column, owner.row).text).toString());
 }
 
-bool Editor::EditCells(CellPosition at, const QString& typed) {
-    if (cellEditOpen_) return false;
+void Editor::EditCells(CellPosition at) {
+    if (cellEditOpen_) return;
     std::vector<CellPosition> cells = MarkedCells(document_);
-    const bool several = cells.size() > 1;
-    if (!several) {
-        if (document_.cell(at.column, at.row).cellState != kCellNormal) return false;
+    if (cells.size() <= 1) {
+        if (document_.cell(at.column, at.row).cellState != kCellNormal) return;
         cells = {at};
     }
     // The dialog shows the cell at hand, or the first selected one when that is elsewhere.
@@ -88,23 +89,26 @@ bool Editor::EditCells(CellPosition at, const QString& typed) {
     const CellEditFields opened = fields;
     cellEditOpen_ = true;
     const bool accepted =
-        ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size()), typed});
+        ui_.RunCellEditingDialog(fields, state_, CellEditOpening{int(cells.size())});
     cellEditOpen_ = false;
-    if (!accepted) return false;
+    if (accepted) StoreCellEdit(cells, opened, fields);
+}
+
+void Editor::StoreCellEdit(const std::vector<CellPosition>& cells, const CellEditFields& opened,
+                           const CellEditFields& accepted) {
     Snapshot();
-    if (several) {
+    if (cells.size() > 1) {
         // Each cell keeps what the user left alone in the dialog.
         for (const CellPosition& cell : cells)
-            WriteChangedCellEditFields(opened, fields, document_.cell(cell.column, cell.row));
+            WriteChangedCellEditFields(opened, accepted, document_.cell(cell.column, cell.row));
     } else {
-        WriteCellEditFields(fields, document_.cell(at.column, at.row));
+        WriteCellEditFields(accepted, document_.cell(cells.front().column, cells.front().row));
     }
     DropSnapshotIfUnchanged();
     // The edit used the selection up, as the other commands that act on it do; the next
     // double-click starts afresh instead of joining this cell.
     ClearSelection(document_, state_.selection);
     Redraw();
-    return true;
 }
 
 void Editor::InsertImage(int column, int row) {
@@ -137,6 +141,7 @@ void Editor::InsertIcon(int column, int row) {
 }
 
 void Editor::RightClick(int x, int y) {
+    FinishInPlace();
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;

@@ -26,6 +26,8 @@ constexpr int16_t kProposedCellHeight = 32;
 
 void Editor::Command(int id) {
     using namespace command;
+    // A text being typed is kept before any command acts (Save saves it, Undo takes it back).
+    FinishInPlace();
     if (id >= kFirstCharacterSet && id <= kLastCharacterSet) return ChangeCharacterSet(id);
     if (id >= kFirstLanguage && id <= kLastLanguage) return ChangeLanguage(id - kFirstLanguage + 1);
     if (id >= kNumberFormatText && id <= kLastNumberFormat)
@@ -40,8 +42,14 @@ void Editor::Command(int id) {
         return ReadFile(false);
     case kReadPrevious:
         return ReadFile(true);
+    case kSave:
+        Save();
+        return;
     case kRecordFile:
         RecordFile();
+        return;
+    case kFormatCell:
+        if (state_.tableLoaded == 1) EditCells(CursorCell(document_, state_.cursor));
         return;
     case kJpegExport:
         return Export(false);
@@ -187,6 +195,16 @@ void Editor::ReadFile(bool previousFormat) {
     if (!LoadAndShow(path, previousFormat)) document_.settings = before;
 }
 
+// Only a work file of the current format is written over without a word: a table read from
+// a previous-version file, or bound to a file that is gone or is something else, is asked
+// for a name.
+bool Editor::Save() {
+    if (state_.tableLoaded != 1) return false;
+    const QString& path = document_.workFilePath;
+    if (path.isEmpty() || !IsWorkFile(path)) return RecordFile();
+    return WriteWorkFile(path);
+}
+
 bool Editor::RecordFile() {
     QString path =
         ui_.ChooseFile(FileDialogKind::WorkFile, FileDialogMode::Save, document_.workFilePath)
@@ -199,6 +217,11 @@ bool Editor::RecordFile() {
         return false;
     }
     if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return false;
+    return WriteWorkFile(path);
+}
+
+// The file stores the series commands, not the values they generated.
+bool Editor::WriteWorkFile(const QString& path) {
     RecomputeOperations(document_);
     RestoreCommands(document_);
     const Status status = SaveWorkFile(path, document_);

@@ -5,6 +5,7 @@
 #include "app/editor/selection_run.h"
 #include "app/editor/typed_key.h"
 #include "app/messages/message_table.h"
+#include "model/space_trim.h"
 
 #include <algorithm>
 #include <optional>
@@ -83,9 +84,9 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     case Qt::Key_Left:
         return control ? ScrollTo(x + kLineScroll, y) : MoveCursor(-1, 0, shift);
     case Qt::Key_Tab:
-        return MoveCursor(1, 0, false);
+        return MoveByEntryKey(1, 0);
     case Qt::Key_Backtab:
-        return MoveCursor(-1, 0, false);
+        return MoveByEntryKey(-1, 0);
     // With Shift the pages and the ends go sideways.
     case Qt::Key_PageDown:
         return shift ? ScrollTo(x - kPageScroll, y) : ScrollTo(x, y - kPageScroll);
@@ -100,11 +101,11 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     case Qt::Key_Space:
         if (shift || control) return SelectCursorLine(shift);
         break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F2:
-        if (state_.tableLoaded == 1) EditCells(CursorCell(document_, state_.cursor));
+    case Qt::Key_F2: {
+        const CellPosition at = CursorCell(document_, state_.cursor);
+        OpenInPlace(at, TrimSpaces(document_.cell(at.column, at.row).text).toString());
         return;
+    }
     case Qt::Key_Escape:
         if (ui_.AskYesNoDefaultNo(Messages().Message(24, 1)) && MayLeaveTable())
             shell_.CloseWindow();
@@ -112,13 +113,9 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
     default:
         break;
     }
-    // Typing fills cell after cell, as in a spreadsheet.
-    if (state_.tableLoaded == 1 && TypesText(text, modifiers) &&
-        EditCells(CursorCell(document_, state_.cursor), text)) {
-        PlaceCursor(NextInReadingOrder(document_, CursorCell(document_, state_.cursor)));
-        KeepCursorInView();
-        ShowViewAndRulers();
-    }
+    if (IsEnterKey(qtKey, text)) return MoveByEntryKey(0, shift ? -1 : 1);
+    // A typed character starts the cell's new text over the cell, as in a spreadsheet.
+    if (TypesText(text, modifiers)) OpenInPlace(CursorCell(document_, state_.cursor), text);
 }
 
 bool Editor::Wheel(int delta, bool sideways) {

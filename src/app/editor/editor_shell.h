@@ -1,8 +1,22 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QRect>
 #include <QString>
 
-// What the editor needs of its window: menu state, title, repainting and closing.
+// How the in-place editor looks over its cell: the cell's place in the view, its font,
+// colours and horizontal alignment, so that typing looks as the cell will.
+struct InPlaceLook {
+    QRect place;
+    QFont font;
+    QColor background;
+    QColor text;
+    Qt::Alignment alignment = Qt::AlignLeft;
+};
+
+// What the editor needs of its window: menu state, title, repainting, the in-place editor and
+// closing.
 class EditorShell {
 public:
     virtual ~EditorShell() = default;
@@ -14,6 +28,15 @@ public:
     virtual void SetModified(bool modified) = 0;
     // The view and ruler pictures changed.
     virtual void ShowPictures() = 0;
+    // The keyboard to the table view, or to the in-place editor while it is open.
     virtual void FocusTableView() = 0;
     virtual void CloseWindow() = 0;
+    // The in-place editor over a cell, holding `text` with the caret at its end. It takes the
+    // keyboard before this returns, so the next key typed already goes into it.
+    virtual void OpenInPlaceEditor(const InPlaceLook& look, const QString& text) = 0;
+    // Its cell moved in the view (the view scrolled).
+    virtual void PlaceInPlaceEditor(const QRect& place) = 0;
+    virtual QString InPlaceEditorText() const = 0;
+    // Hidden, the keyboard back to the table view.
+    virtual void CloseInPlaceEditor() = 0;
 };

@@ -4,6 +4,12 @@
 #include <Qt>
 #include <algorithm>
 
+// Enter: either Return key, or a line feed (what `xdotool type` sends for a new line and
+// Ctrl+J types).
+inline bool IsEnterKey(int qtKey, const QString& text) {
+    return qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || text == u"\n";
+}
+
 // A key that types text into a cell: printable characters, without Ctrl, Alt or Meta.
 inline bool TypesText(const QString& text, Qt::KeyboardModifiers modifiers) {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;

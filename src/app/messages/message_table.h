@@ -87,6 +87,9 @@ inline constexpr int kAutoSumEntry = 3;         // "AutoSum"
 inline constexpr int kNumberFormatEntry = 4;    // "Number format", a menu of the formats
 inline constexpr int kNothingToSumEntry = 5;    // "No numbers above or to the left to sum."
 inline constexpr int kPictureExportedEntry = 6; // "Picture exported to " + path
+inline constexpr int kFormatCellEntry = 7;      // "Format cell…", the dialog from the menu
+inline constexpr int kSaveEntry = 8;            // "Save", into the table's own file
+inline constexpr int kSaveAsEntry = 9;          // "Save as…", Record file under a new name
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -304,6 +304,9 @@ constexpr MessageText kTexts[] = {
 {75, 4, {u"Formato de número", u"Formato de número", u"Format de nombre", u"Zahlenformat", u"Number format", u"Formato numero", u"Format de nombre"}},
 {75, 5, {u"No hay números encima ni a la izquierda para sumar.", u"Não há números acima nem à esquerda para somar.", u"Aucun nombre au-dessus ni à gauche à additionner.", u"Keine Zahlen darüber oder links davon zum Summieren.", u"No numbers above or to the left to sum.", u"Nessun numero sopra o a sinistra da sommare.", u"No hi ha nombres a sobre ni a l'esquerra per sumar."}},
 {75, 6, {u"Imagen exportada a ", u"Imagem exportada para ", u"Image exportée vers ", u"Bild exportiert nach ", u"Picture exported to ", u"Immagine esportata in ", u"Imatge exportada a "}},
+{75, 7, {u"Formato de celda…", u"Formatar célula…", u"Format de cellule…", u"Zelle formatieren…", u"Format cell…", u"Formato cella…", u"Format de cel·la…"}},
+{75, 8, {u"Guardar", u"Salvar", u"Enregistrer", u"Speichern", u"Save", u"Salva", u"Desa"}},
+{75, 9, {u"Guardar como…", u"Salvar como…", u"Enregistrer sous…", u"Speichern unter…", u"Save as…", u"Salva con nome…", u"Desa com a…"}},
 
 {76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
 {76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},

@@ -50,7 +50,11 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
            QKeySequence(QStringLiteral("Ctrl+T")));
     b.Item(*operations, command::kSaveAsStyle, m.Message(kStyleGroup, kSaveAsStyleEntry), 802);
     operations->addSeparator();
-    b.Item(*operations, 1006, m.Message(71, 5), 802, QKeySequence::Save);
+    // Save writes the table's own file; Save as… is Record file, which asks for a name.
+    b.Item(*operations, command::kSave, m.Message(kCellEditGroup, kSaveEntry), 802,
+           QKeySequence::Save);
+    b.Item(*operations, command::kRecordFile, m.Message(kCellEditGroup, kSaveAsEntry), 802,
+           QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     operations->addSeparator();
     b.Item(*operations, 1104, m.Message(71, 11), 816, QKeySequence(QStringLiteral("Ctrl+E")));
     operations->addSeparator();
@@ -79,6 +83,9 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     edit->addSeparator();
     b.Item(*edit, 1050, m.Message(70, 5), 820, QKeySequence::SelectAll);
     edit->addSeparator();
+    // Typing edits over the cell; the dialog is for the look.
+    b.Item(*edit, command::kFormatCell, m.Message(kCellEditGroup, kFormatCellEntry), 0,
+           QKeySequence(QStringLiteral("Ctrl+1")));
     b.Item(*edit, command::kAutoSum, m.Message(kCellEditGroup, kAutoSumEntry), 0,
            QKeySequence(QStringLiteral("Alt+=")));
     QMenu* numberFormat = edit->addMenu(m.Message(kCellEditGroup, kNumberFormatEntry));

@@ -3,6 +3,7 @@
 #include "app/dialogs/dialog_fit.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
+#include "app/shell/in_place_editor.h"
 #include "app/shell/main_menu.h"
 #include "app/shell/picture_widget.h"
 #include "app/shell/qt_translation.h"
@@ -41,6 +42,13 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     tableView_->onKey = [this](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
         editor_.Key(key, modifiers, text);
     };
+
+    // A child of the view: it scrolls with it when the window is smaller than the view.
+    inPlaceEditor_ = new InPlaceEditor(tableView_);
+    inPlaceEditor_->onCommit = [this](int columnStep, int rowStep) {
+        editor_.CommitInPlace(inPlaceEditor_->text(), columnStep, rowStep);
+    };
+    inPlaceEditor_->onCancel = [this] { editor_.CancelInPlace(); };
 
     columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
     columnRuler_->setObjectName(QStringLiteral("1035"));
@@ -100,7 +108,26 @@ void MainWindow::ShowPictures() {
 }
 
 void MainWindow::FocusTableView() {
-    tableView_->setFocus();
+    if (inPlaceEditor_->IsOpen())
+        inPlaceEditor_->setFocus();
+    else
+        tableView_->setFocus();
+}
+
+void MainWindow::OpenInPlaceEditor(const InPlaceLook& look, const QString& text) {
+    inPlaceEditor_->Open(look, text);
+}
+
+void MainWindow::PlaceInPlaceEditor(const QRect& place) {
+    inPlaceEditor_->Place(place);
+}
+
+QString MainWindow::InPlaceEditorText() const {
+    return inPlaceEditor_->text();
+}
+
+void MainWindow::CloseInPlaceEditor() {
+    inPlaceEditor_->Close(tableView_);
 }
 
 void MainWindow::CloseWindow() {

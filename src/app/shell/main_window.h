@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTranslator>
 
+class InPlaceEditor;
 class PictureWidget;
 class QAction;
 class QPushButton;
@@ -22,6 +23,7 @@ public:
 
     Editor& editor() { return editor_; }
     PictureWidget* tableView() const { return tableView_; }
+    InPlaceEditor* inPlaceEditor() const { return inPlaceEditor_; }
     QAction* action(int command) const { return actions_.value(command); }
     TableViewArea* viewArea() const { return viewArea_; }
 
@@ -38,6 +40,10 @@ public:
     void ShowPictures() override;
     void FocusTableView() override;
     void CloseWindow() override;
+    void OpenInPlaceEditor(const InPlaceLook& look, const QString& text) override;
+    void PlaceInPlaceEditor(const QRect& place) override;
+    QString InPlaceEditorText() const override;
+    void CloseInPlaceEditor() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +58,7 @@ private:
     QTranslator qtTranslation_;
     TableViewArea* viewArea_ = nullptr;
     PictureWidget* tableView_ = nullptr;
+    InPlaceEditor* inPlaceEditor_ = nullptr;
     PictureWidget* columnRuler_ = nullptr;
     PictureWidget* rowRuler_ = nullptr;
     QPushButton* rulerButton_ = nullptr;

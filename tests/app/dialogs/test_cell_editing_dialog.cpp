@@ -81,8 +81,9 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     EXPECT_EQ(fields.result, 1);
     EXPECT_EQ(fields.text, QStringLiteral("hello world"));
 
-    // Opened by a typed character for three cells: the character replaces the text.
-    Open(CellEditOpening{3, QStringLiteral("P")});
+    // Opened for three cells: the title counts them.
+    cell.text = QStringLiteral("P");
+    Open(CellEditOpening{3});
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text properties - 3 cells"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     QTest::keyClicks(Control<QPlainTextEdit>(10310), QStringLiteral("rice"));
@@ -90,7 +91,8 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     EXPECT_EQ(fields.text, QStringLiteral("Price"));
 
     // Enter alone accepts too (Shift+Enter starts a line), in an operand box as well.
-    Open(CellEditOpening{1, QStringLiteral("a")});
+    cell.text = QStringLiteral("a");
+    Open();
     QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
     EXPECT_EQ(fields.result, 1);
     EXPECT_EQ(fields.text, QStringLiteral("a"));

@@ -1,4 +1,5 @@
 #include "app/editor_test_fixture.h"
+#include "app/shell/in_place_editor.h"
 #include "app/shell/table_view_area.h"
 #include "fixtures/fifo.h"
 #include "model/file_problem.h"
@@ -678,25 +679,26 @@ TEST_F(EditorTest, ASelectedCellShowsItsText) {
 
 TEST_F(EditorTest, DoubleClickEditsInEveryLeftMouseMode) {
     NewTable(4, 3);
-    ui.cellEditing = [](CellEditFields& fields, AppState&) {
-        fields.text += QStringLiteral("!");
-        return true;
-    };
+    QWidget* box = window->inPlaceEditor();
     document().cell(2, 1).text = QStringLiteral("a");
     // A double-click is a press (which selects here) and then the double-click itself.
     Click(2, 1);
     QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(2 * 40 + 20, 30));
+    QTest::keyClick(box, '!');
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("a!"));
     EXPECT_EQ(document().cell(2, 1).selected, 0);
     EXPECT_EQ(state.cursor.column, 2);
-    EXPECT_EQ(state.cursor.row, 1);
+    EXPECT_EQ(state.cursor.row, 2); // Enter moved on
     EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
 
     Run(command::kInsertImage);
     Click(0, 0);
     QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::keyClick(box, '!');
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("!"));
-    EXPECT_EQ(ui.cellEditOpenings.size(), 2u);
+    EXPECT_TRUE(ui.cellEditOpenings.empty());
     EXPECT_EQ(ui.fileRequests.size(), 1u); // the press of the double-click asked for an image
 }
 
@@ -767,41 +769,6 @@ TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
     EXPECT_EQ(state.selection.selectionCount, 0);
 }
 
-TEST_F(EditorTest, EnterF2AndTypingOpenTheDialogForTheCursor) {
-    NewTable(4, 3);
-    document().cell(1, 0).text = QStringLiteral("old");
-    document().cell(1, 1).cellState = kCellCancelled;
-    QStringList shown;
-    ui.cellEditing = [&](CellEditFields& fields, AppState&) {
-        shown.append(fields.text);
-        fields.text = QStringLiteral("new");
-        return true;
-    };
-    QWidget* view = window->tableView();
-    QTest::keyClick(view, Qt::Key_Right);
-    QTest::keyClick(view, Qt::Key_Return);
-    QTest::keyClick(view, Qt::Key_F2);
-    QTest::keyClick(view, 'P');
-    EXPECT_EQ(shown,
-              (QStringList{QStringLiteral("old"), QStringLiteral("new"), QStringLiteral("new")}));
-    ASSERT_EQ(ui.cellEditOpenings.size(), 3u);
-    EXPECT_TRUE(ui.cellEditOpenings[1].typedText.isEmpty());
-    EXPECT_EQ(ui.cellEditOpenings[2].typedText, QStringLiteral("P"));
-    EXPECT_EQ(ui.cellEditOpenings[2].cellCount, 1);
-    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("new"));
-    // Typing fills cell after cell: right, then the next row's first cell.
-    EXPECT_EQ(state.cursor.column, 2);
-    state.cursor = {3, 0, 3, 0};
-    QTest::keyClick(view, 'x');
-    EXPECT_EQ(state.cursor.column, 0);
-    EXPECT_EQ(state.cursor.row, 1);
-    // Control and a letter is a command, not typing; the cancelled cell is never edited.
-    QTest::keyClick(view, 'k', Qt::ControlModifier);
-    state.cursor = {1, 1, 1, 1};
-    QTest::keyClick(view, Qt::Key_F2);
-    EXPECT_EQ(ui.cellEditOpenings.size(), 4u);
-}
-
 TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     NewTable(4, 3);
     for (int column = 0; column < 3; ++column)
@@ -816,7 +783,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     const size_t steps = document().undo.undoSteps.size();
-    QTest::keyClick(view, Qt::Key_Return);
+    Run(command::kFormatCell);
     EXPECT_EQ(ui.cellEditOpenings.back().cellCount, 3);
     EXPECT_EQ(document().undo.undoSteps.size(), steps + 1);
     for (int column = 0; column < 3; ++column) {
@@ -835,7 +802,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
         return true;
     };
     QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(view, Qt::Key_Return);
+    Run(command::kFormatCell);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("A"));
     EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("9.50"));
     EXPECT_EQ(document().cell(2, 0).text, QStringLiteral("9.50"));
@@ -855,7 +822,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     state.cursor = {0, 0, 0, 0};
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClick(view, Qt::Key_Return);
+    Run(command::kFormatCell);
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(document().cell(column, 0).backColour, 0x00FF00) << column;
 }
