@@ -74,7 +74,7 @@ TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
     Run(command::kRecordFile);
     EXPECT_FALSE(timer.Running()); // saved: nothing to keep
 
-    ChangeAndCopy(QStringLiteral("unsaved"));
+    ChangeAndCopy(QStringLiteral("c5c")); // a series: the copy keeps its command
     ASSERT_EQ(Copies().size(), 1u);
     const RecoveryCopy copy = Copies()[0];
     EXPECT_EQ(copy.originalPath, original);
@@ -96,6 +96,8 @@ TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
     EXPECT_EQ(ui.dialogsRun.count(QStringLiteral("password")), 1);
     Editor& restored = next->editor();
     EXPECT_EQ(restored.document().workFilePath, original);
+    EXPECT_EQ(restored.document().commands.at(1, 1), QStringLiteral("c5c"));
+    EXPECT_EQ(restored.document().cell(1, 2).text, QStringLiteral("6"));
     EXPECT_TRUE(restored.document().undo.Modified());
     EXPECT_TRUE(next->isWindowModified());
     EXPECT_EQ(Copies().size(), 1u); // kept until the restored table is saved
