@@ -14,7 +14,6 @@
 #include "model/work_file.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -22,23 +21,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-inline QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application =
-        qobject_cast<QApplication*>(QCoreApplication::instance())
-            ? qobject_cast<QApplication*>(QCoreApplication::instance())
-            : new QApplication(argc, argv);
-    return *application;
-}
-
 // The editor in English with a scripted Ui, a fixed date and its settings in a temporary
 // folder. New tables come from `columns` x `rows` cells of 40 x 20.
 class EditorTest : public ::testing::Test {
 protected:
     EditorTest() {
-        Application();
         state.settings.currentLanguage = kEnglish;
         state.settingsPath = folder.Path(QStringLiteral("Quadrivel.ini"));
         ui.newTable = [this](TableSettings& s, AppState&) {

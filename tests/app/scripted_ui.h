@@ -47,10 +47,12 @@ public:
     std::deque<bool> dialogAnswers;
     QStringList dialogsRun;
     std::vector<int32_t> capturedColoursShown;
-    // Stand-ins for the New Table and cell editing dialogs: edit what the dialog would.
+    // Stand-ins for the New Table, Configuration, title bar and cell editing dialogs: edit
+    // what the dialog would.
     std::function<bool(TableSettings&, AppState&)> newTable;
+    std::function<bool(TableSettings&, AppState&)> configuration;
+    std::function<bool(TableSettings&, AppState&)> titleBar;
     std::function<bool(CellEditFields&, AppState&)> cellEditing;
-    std::function<bool(TableSettings&)> configuration;
     std::vector<CellEditOpening> cellEditOpenings;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
@@ -97,16 +99,14 @@ public:
         return Next(passwords, QString());
     }
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override {
-        if (!newTable) return Dialog("new table");
-        dialogsRun.append(QStringLiteral("new table"));
-        return newTable(settings, state);
+        return SettingsDialog("new table", newTable, settings, state);
     }
-    bool RunConfigurationDialog(TableSettings& settings, AppState&) override {
-        if (!configuration) return Dialog("configuration");
-        dialogsRun.append(QStringLiteral("configuration"));
-        return configuration(settings);
+    bool RunConfigurationDialog(TableSettings& settings, AppState& state) override {
+        return SettingsDialog("configuration", configuration, settings, state);
     }
-    void RunTitleBarDialog(TableSettings&, AppState&) override { Dialog("title bar"); }
+    void RunTitleBarDialog(TableSettings& settings, AppState& state) override {
+        SettingsDialog("title bar", titleBar, settings, state);
+    }
     bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
                               const CellEditOpening& opening) override {
         cellEditOpenings.push_back(opening);
@@ -128,5 +128,12 @@ private:
     bool Dialog(const char* name) {
         dialogsRun.append(QString::fromLatin1(name));
         return Next(dialogAnswers, false);
+    }
+    bool SettingsDialog(const char* name,
+                        const std::function<bool(TableSettings&, AppState&)>& standIn,
+                        TableSettings& settings, AppState& state) {
+        if (!standIn) return Dialog(name);
+        dialogsRun.append(QString::fromLatin1(name));
+        return standIn(settings, state);
     }
 };

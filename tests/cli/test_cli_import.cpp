@@ -60,6 +60,22 @@ TEST(CliImport, SpreadsheetExportRoundTripsThroughDump) {
             .object();
     EXPECT_EQ(small[QStringLiteral("gridCellWidth")].toInt(), 60);
     EXPECT_EQ(CellOf(small, 1, 0)[QStringLiteral("text")].toString(), QStringLiteral("b,c"));
+
+    // The smallest and the largest cell, each way.
+    for (const auto& [width, height] : {std::pair(10, 290), std::pair(290, 10)}) {
+        const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
+        ASSERT_EQ(
+            RunCli({QStringLiteral("import"), pipes, out, QStringLiteral("--cell-size"), size})
+                .exitCode,
+            kExitSuccess)
+            << size.toStdString();
+        const QJsonObject table =
+            QJsonDocument::fromJson(
+                RunCli({QStringLiteral("dump"), out, QStringLiteral("--raw")}).out)
+                .object();
+        EXPECT_EQ(table[QStringLiteral("gridCellWidth")].toInt(), width);
+        EXPECT_EQ(table[QStringLiteral("gridCellHeight")].toInt(), height);
+    }
 }
 
 TEST(CliImport, ExitCodesLeaveNoOutput) {
@@ -71,8 +87,11 @@ TEST(CliImport, ExitCodesLeaveNoOutput) {
     const QString good = folder.Write(QStringLiteral("good.csv"), "a,b\n");
     EXPECT_EQ(import(folder.Path(QStringLiteral("none.csv"))).exitCode, kExitInputUnreadable);
     EXPECT_EQ(RunCli({QStringLiteral("import"), good}).exitCode, kExitUsage);
-    EXPECT_EQ(import(good, {QStringLiteral("--cell-size"), QStringLiteral("9x20")}).exitCode,
-              kExitUsage);
+    for (const char* size : {"9x20", "20x9", "291x20", "20x291"}) {
+        EXPECT_EQ(import(good, {QStringLiteral("--cell-size"), QString::fromLatin1(size)}).exitCode,
+                  kExitUsage)
+            << size;
+    }
     EXPECT_EQ(import(good, {QStringLiteral("--delimiter"), QStringLiteral("ab")}).exitCode,
               kExitUsage);
 

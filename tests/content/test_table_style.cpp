@@ -140,6 +140,12 @@ TEST(TableStyle, SelectedCellsTakeTheStyleAsATableOfTheirOwn) {
     EXPECT_EQ(document.cell(0, 2).backColour, kWhite);
     EXPECT_EQ(document.cell(0, 2).bold, 0);
     EXPECT_EQ(document.settings, settingsBefore);
+
+    // A header and a single body row: that row has the body's look, not the last row's.
+    Document two = MakeTable(3, 2);
+    ApplyTableStyle(two, *FindStyle(BuiltInStyles(), QStringLiteral("ledger")));
+    EXPECT_EQ(two.cell(1, 0).backColour, Bgr(0x833C0B));
+    EXPECT_EQ(two.cell(1, 1).backColour, Bgr(0xFFFFFF));
 }
 
 TEST(TableStyle, AUserStyleSavedFromATableGivesAnotherTableTheSameLook) {
@@ -202,6 +208,17 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
                      QStringLiteral("e-zero.json: Not a regular file (a character device)")}));
     EXPECT_EQ(loaded.builtInNamed, QStringList{QStringLiteral("f-plain.json")});
     EXPECT_TRUE(LoadUserStyles(folder.Path(QStringLiteral("missing"))).styles.empty());
+
+    // Every line thickness a table can have loads again; one beyond either end does not.
+    for (int thickness = 0; thickness <= 6; ++thickness) {
+        TableStyle style = BuiltInStyles()[0];
+        style.lineThickness = thickness;
+        const std::optional<TableStyle> back = StyleFromJson(StyleJson(style));
+        EXPECT_EQ(back.has_value(), thickness >= 1 && thickness <= 5) << thickness;
+        if (back) {
+            EXPECT_EQ(*back, style);
+        }
+    }
 }
 
 TEST(TableStyle, StyleNamesAreFileNamesOfTheirOwn) {

@@ -85,9 +85,10 @@ TEST(WorkFile, SaveLoadRoundTrip) {
     document.settings.horizontalBarBorder = 0x0000FF;
     CellRecord& cell = document.cell(1, 1);
     cell.text = QStringLiteral(u"  a|b — ñ €  ");
-    cell.fontName = QStringLiteral("Tahoma");
-    cell.imageSpec = QStringLiteral(u"/home/ana/Imágenes/foto.png*16777215");
-    cell.iconPath = QStringLiteral("/icons/x.ico");
+    // Byte fields beyond Latin-1 travel as UTF-8.
+    cell.fontName = QStringLiteral(u"Ёлка Σans 明朝");
+    cell.imageSpec = QStringLiteral(u"/home/ana/Imágenes/фото€.png*16777215");
+    cell.iconPath = QStringLiteral(u"/icons/значок.ico");
     cell.operationDescriptor = QStringLiteral("1010200000");
     cell.bold = 1;
     cell.alignment = 134;
@@ -110,7 +111,7 @@ TEST(WorkFile, SaveLoadRoundTrip) {
     EXPECT_EQ(loaded.settings.columnCount, 3);
     const CellRecord& back = loaded.cell(1, 1);
     EXPECT_EQ(back.text, QStringLiteral(u"a|b — ñ €"));
-    EXPECT_EQ(back.fontName, QStringLiteral("Tahoma"));
+    EXPECT_EQ(back.fontName, cell.fontName);
     EXPECT_EQ(back.imageSpec, cell.imageSpec);
     EXPECT_EQ(back.iconPath, cell.iconPath);
     EXPECT_EQ(back.operationDescriptor, cell.operationDescriptor);

@@ -3,43 +3,9 @@
 #include "render/colour.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <gtest/gtest.h>
-#include <memory>
-
-namespace {
-
-// Fonts and pictures need a QGuiApplication; tests run without a display.
-class GuiEnvironment final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (QCoreApplication::instance()) return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
-        files_ = std::make_unique<QTemporaryDir>();
-    }
-    void TearDown() override {
-        files_.reset();
-        app_.reset();
-    }
-    static QString FilesPath() { return files_ ? files_->path() : QDir::tempPath(); }
-
-private:
-    int argc_ = 1;
-    char name_[12] = "test_render";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QGuiApplication> app_;
-    static inline std::unique_ptr<QTemporaryDir> files_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kGuiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
-
-} // namespace
 
 int32_t PixelAt(const QImage& picture, int x, int y) {
     return BgrFromRgb(picture.pixel(x, y));
@@ -57,7 +23,9 @@ Document MakeTable(int columns, int rows, int cellWidth, int cellHeight, int sep
 }
 
 QString TestFilePath(const QString& name) {
-    return GuiEnvironment::FilesPath() + u'/' + name;
+    // One folder for the whole program, removed when it ends.
+    static const QTemporaryDir files;
+    return files.filePath(name);
 }
 
 QByteArray IconFileBytes(const std::vector<QImage>& images) {

@@ -2,12 +2,12 @@
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/cell_text_preview.h"
+#include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/face_list.h"
 #include "app/dialogs/operation_rows.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "model/cell_record.h"
 #include "render/colour.h"
 
@@ -58,7 +58,6 @@ protected:
         if (fields.result == 1) WriteCellEditFields(fields, cell);
     }
 
-    QApplication& application = WidgetApplication();
     ScriptedUi ui;
     AppState state;
     CellRecord cell;
@@ -341,7 +340,6 @@ TEST_F(CellEditingDialogTest, ControlsSitWhereTheLayoutPutsThem) {
 }
 
 TEST(FaceList, DrawsEachEntryInItsOwnFace) {
-    WidgetApplication();
     QComboBox list;
     FillFaceList(&list);
     ASSERT_GT(list.count(), 1);

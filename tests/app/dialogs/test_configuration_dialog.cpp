@@ -1,9 +1,9 @@
 #include "app/dialogs/app_state.h"
+#include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/configuration_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "model/table_settings.h"
 
 #include <QCheckBox>
@@ -35,7 +35,6 @@ protected:
         return control;
     }
 
-    QApplication& application = WidgetApplication();
     ScriptedUi ui;
     TableSettings settings;
     AppState state;

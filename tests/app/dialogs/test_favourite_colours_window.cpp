@@ -3,7 +3,6 @@
 #include "app/dialogs/palette_picture.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "fixtures/fifo.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
@@ -37,7 +36,6 @@ protected:
     void LeftClick(int x, int y) { QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(x, y)); }
     void RightClick(int x, int y) { QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(x, y)); }
 
-    QApplication& application = WidgetApplication();
     TempFolder folder;
     QString path = PaletteFilePath(folder.Path(QString()));
     ScriptedUi ui;

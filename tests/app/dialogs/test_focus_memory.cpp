@@ -11,7 +11,6 @@
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "fixtures/temp_folder.h"
 #include "model/table_settings.h"
 
@@ -31,7 +30,6 @@ void Send(QWidget* window, QEvent::Type type) {
 }
 
 TEST(FocusMemory, GivesTheFocusBackToTheControlThatHadIt) {
-    WidgetApplication();
     QDialog dialog;
     auto* first = new QLineEdit(&dialog);
     auto* second = new QLineEdit(&dialog);
@@ -48,7 +46,6 @@ TEST(FocusMemory, GivesTheFocusBackToTheControlThatHadIt) {
 }
 
 TEST(FocusMemory, ForgetsAControlThatIsGoneOrDisabled) {
-    WidgetApplication();
     QDialog dialog;
     auto* first = new QLineEdit(&dialog);
     auto* second = new QLineEdit(&dialog);
@@ -73,7 +70,6 @@ TEST(FocusMemory, ForgetsAControlThatIsGoneOrDisabled) {
 
 // Every dialog of the program keeps its focused control across a deactivation.
 TEST(FocusMemory, EveryDialogRemembersItsFocus) {
-    WidgetApplication();
     ScriptedUi ui;
     AppState state;
     TableSettings settings;

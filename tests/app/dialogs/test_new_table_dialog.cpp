@@ -1,10 +1,10 @@
 #include "app/dialogs/app_state.h"
 #include "app/dialogs/approximate_view_control.h"
+#include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "model/table_settings.h"
 #include "render/colour.h"
 
@@ -46,7 +46,6 @@ protected:
     }
     void Accept() { QTest::mouseClick(Control<QPushButton>(11024), Qt::LeftButton); }
 
-    QApplication& application = WidgetApplication();
     ScriptedUi ui;
     TableSettings settings;
     AppState state = EnglishState();
@@ -54,7 +53,6 @@ protected:
 };
 
 TEST(NewTableDialog, ProposesTheCountsItIsGivenAndNoneOtherwise) {
-    WidgetApplication();
     ScriptedUi ui;
     AppState state;
     TableSettings imported;

@@ -1,6 +1,5 @@
 #include "app/dialogs/password_dialog.h"
 #include "app/messages/message_table.h"
-#include "app/widget_application.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +27,6 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    QApplication& application = WidgetApplication();
     PasswordDialog dialog;
     QLineEdit* first;
     QLineEdit* second;

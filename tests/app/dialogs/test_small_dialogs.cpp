@@ -3,7 +3,6 @@
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/dialog_resources.h"
 #include "app/messages/message_table.h"
-#include "app/widget_application.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +17,6 @@ QImage Shown(const QLabel* icon) {
 }
 
 TEST(AboutBox, CyclesThroughTheSevenFramesOnEveryTick) {
-    WidgetApplication();
     AboutBox box(nullptr, MessageTable(kEnglish));
     box.open();
     auto* timer = box.findChild<QTimer*>(QStringLiteral("1521"));
@@ -40,7 +38,6 @@ TEST(AboutBox, CyclesThroughTheSevenFramesOnEveryTick) {
 }
 
 TEST(AboutBox, ShowsTheThanksAndClosesWithGetOut) {
-    WidgetApplication();
     AboutBox box(nullptr, MessageTable(kEnglish));
     box.open();
     EXPECT_EQ(box.size(), QSize(201, 121));
@@ -56,7 +53,6 @@ TEST(AboutBox, ShowsTheThanksAndClosesWithGetOut) {
 }
 
 TEST(DialogPictures, EveryToolbarBitmapAndFrameIsThere) {
-    WidgetApplication();
     for (int number : {401, 405, 406, 407, 411})
         EXPECT_EQ(DialogPicture(number).size(), QSize(16, 16)) << number;
     for (int number = 701; number <= 707; ++number)
@@ -65,7 +61,6 @@ TEST(DialogPictures, EveryToolbarBitmapAndFrameIsThere) {
 }
 
 TEST(ColourCaptureWindow, ShowsTheColourAndItsHexadecimalValue) {
-    WidgetApplication();
     ColourCaptureWindow window(nullptr, MessageTable(kEnglish), 0x00A1B2C3);
     window.open();
     EXPECT_EQ(window.size(), QSize(302, 170));

@@ -1,6 +1,5 @@
 #include "app/dialogs/style_gallery_dialog.h"
 #include "app/messages/message_table.h"
-#include "app/widget_application.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -19,7 +18,6 @@ QPushButton* Button(const QDialog& dialog, int entry) {
 } // namespace
 
 TEST(StyleGalleryDialog, DeletesOnlyTheUsersStylesAndAppliesTheChosenOne) {
-    WidgetApplication();
     QImage preview(30, 20, QImage::Format_RGB32);
     preview.fill(Qt::white);
     const std::vector<GalleryStyle> styles = {{QStringLiteral("Plain grid"), preview, false},

@@ -3,7 +3,6 @@
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
-#include "app/widget_application.h"
 #include "model/table_settings.h"
 
 #include <QLabel>
@@ -29,7 +28,6 @@ protected:
         return control;
     }
 
-    QApplication& application = WidgetApplication();
     ScriptedUi ui;
     TableSettings settings;
     AppState state;

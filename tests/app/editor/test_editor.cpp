@@ -447,6 +447,10 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     const QImage exported(png);
     ASSERT_EQ(exported.size(), QSize(129 * 2, 45 * 2));
     EXPECT_EQ(qAlpha(exported.pixel(2 * 42, 10)), 0); // a separator
+    // A JPEG, offered no transparency, leaves the choice for the next PNG as it was.
+    ui.files.push_back(folder.Path(QStringLiteral("again.jpg")));
+    Run(command::kJpegExport);
+    EXPECT_EQ(state.settings.exportTransparent, 1);
 
     // A cancelled choice writes nothing.
     const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
@@ -459,6 +463,15 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     Run(command::kCopyPicture);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
               exported.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(EditorTest, RulerButtonCyclesThroughItsThreeKinds) {
+    ASSERT_EQ(state.settings.rulerKind, 1);
+    for (const int kind : {2, 3, 1, 2}) {
+        Run(command::kRulerButton);
+        EXPECT_EQ(state.settings.rulerKind, kind);
+    }
+    EXPECT_EQ(LoadSettings(state.settingsPath).rulerKind, 2); // a preference, kept at once
 }
 
 TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
@@ -565,6 +578,14 @@ TEST_F(EditorTest, CommandLineFiles) {
 }
 
 TEST_F(EditorTest, ImportCsvIntoANewTable) {
+    // With no table open, the data makes a table that is not saved yet.
+    ui.files.push_back(folder.Write(QStringLiteral("pair.csv"), "a,b\r\n"));
+    Run(command::kImportData);
+    EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("b"));
+    EXPECT_TRUE(document().undo.Modified());
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
+
     NewTable(5, 4);
     document().cell(0, 0).text = QStringLiteral("old");
 

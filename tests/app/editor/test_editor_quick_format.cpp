@@ -25,19 +25,28 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     Run(command::kUndo);
     EXPECT_EQ(WorkFileBytes(document()), before);
 
-    // "Total" above stops the column; the numbers to the left make a row sum.
+    // "Total" above stops the column; the numbers to the left, from the first column on,
+    // make a row sum.
+    document().cell(0, 4).text = QStringLiteral("5");
     document().cell(1, 4).text = QStringLiteral("7");
     document().cell(2, 3).text = QStringLiteral("Total");
     state.cursor = {2, 4, 2, 4};
     Run(command::kAutoSum);
-    EXPECT_EQ(document().cell(2, 4).operationDescriptor, QStringLiteral("0000010202"));
-    EXPECT_EQ(document().cell(2, 4).text, QStringLiteral("7"));
+    EXPECT_EQ(document().cell(2, 4).operationDescriptor, QStringLiteral("0000010102"));
+    EXPECT_EQ(document().cell(2, 4).text, QStringLiteral("12"));
     EXPECT_EQ(document().cell(2, 4).numericAllowed, 0);
 
+    // A column run up to the first row.
+    document().cell(0, 0).text = QStringLiteral("8");
     state.cursor = {0, 1, 0, 1};
     Run(command::kAutoSum);
+    EXPECT_EQ(document().cell(0, 1).operationDescriptor, QStringLiteral("1010100000"));
+    EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("8"));
+
+    state.cursor = {0, 3, 0, 3};
+    Run(command::kAutoSum);
     EXPECT_EQ(ui.messages.back(), Message(kCellEditGroup, kNothingToSumEntry));
-    EXPECT_TRUE(document().cell(0, 1).operationDescriptor.trimmed().isEmpty());
+    EXPECT_TRUE(document().cell(0, 3).operationDescriptor.trimmed().isEmpty());
 }
 
 TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
@@ -82,6 +91,18 @@ TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
     EXPECT_EQ(document().cell(2, 2).numericAllowed, 0);
     EXPECT_EQ(document().cell(2, 2).numberFormat, 1);
     EXPECT_EQ(document().cell(1, 1).numericAllowed, 1);
+
+    // A rectangle never marks stopped or cancelled cells, by Shift+click or Shift+arrows.
+    document().cell(1, 1).cellState = kCellStopped;
+    document().cell(2, 1).cellState = kCellCancelled;
+    Click(0, 0);
+    QTest::mouseClick(window->tableView(), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(2 * 40 + 20, 2 * 20 + 10));
+    EXPECT_EQ(MarkedCells(document()).size(), 7u);
+    QTest::keyClick(window->tableView(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(MarkedCells(document()).size(), 10u);
+    EXPECT_EQ(document().cell(1, 1).selected, 0);
+    EXPECT_EQ(document().cell(2, 1).selected, 0);
 }
 
 TEST_F(EditorTest, ControlHomeAndEndGoToTheTablesCorners) {

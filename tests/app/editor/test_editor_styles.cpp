@@ -66,6 +66,14 @@ TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     Run(command::kSaveAsStyle); // cancelled
     EXPECT_EQ(ui.textPrompts.size(), 3);
     EXPECT_EQ(ui.messages.size(), 1);
+    // Replacing it, confirmed, keeps the file just written.
+    ui.texts = {QStringLiteral("Mine")};
+    ui.answers = {true};
+    Run(command::kSaveAsStyle);
+    EXPECT_EQ(ui.questions,
+              QStringList{Message(kStyleGroup, kReplaceStyleEntry) + QStringLiteral("\r\nMine")});
+    EXPECT_TRUE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
+    ui.questions.clear();
     folder.Write(QStringLiteral("styles/broken.json"), "{");
     folder.Write(QStringLiteral("styles/plain.json"), StyleJson(BuiltInStyles()[0]));
 

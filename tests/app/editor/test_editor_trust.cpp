@@ -129,7 +129,7 @@ TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
             ui.answers = {true}; // replace the file
             Run(command::kRecordFile);
             ASSERT_FALSE(window->isWindowModified());
-            ui.configuration = [set, accepted](TableSettings& s) {
+            ui.configuration = [set, accepted](TableSettings& s, AppState&) {
                 s.passwordSet = set;
                 s.password = QStringLiteral("pw");
                 return accepted;

@@ -88,7 +88,7 @@ TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
     Run(command::kRecordFile);
     EXPECT_FALSE(timer.Running()); // saved: nothing to keep
 
-    ChangeAndCopy(QStringLiteral("unsaved"));
+    ChangeAndCopy(QStringLiteral("c5c")); // a series: the copy keeps its command
     ASSERT_EQ(Files(QStringLiteral("*.qdvl")).size(), 1);
     // No new copy without a new change; a further change waits for the next turn.
     EXPECT_FALSE(timer.Running());
@@ -112,6 +112,8 @@ TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
     EXPECT_EQ(ui.dialogsRun.count(QStringLiteral("password")), 1);
     Editor& restored = next->editor();
     EXPECT_EQ(restored.document().workFilePath, original);
+    EXPECT_EQ(restored.document().commands.at(1, 1), QStringLiteral("c5c"));
+    EXPECT_EQ(restored.document().cell(1, 2).text, QStringLiteral("6"));
     EXPECT_TRUE(restored.document().undo.Modified());
     EXPECT_TRUE(next->isWindowModified());
     EXPECT_EQ(Files(QStringLiteral("*.qdvl")).size(), 1); // kept until the table is saved

@@ -1,9 +1,9 @@
 #include "app/dialogs/app_state.h"
 #include "app/messages/message_table.h"
 #include "app/shell/qt_ui.h"
-#include "app/widget_application.h"
 #include "fixtures/temp_folder.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -34,7 +34,6 @@ class QtUiTest : public testing::Test {
 protected:
     QtUiTest() { state.settings.currentLanguage = kEnglish; }
 
-    QApplication& application = WidgetApplication();
     AppState state;
     QtUi ui{nullptr, state};
 };

@@ -16,7 +16,6 @@
 #include "app/scripted_ui.h"
 #include "app/shell/association_prompt.h"
 #include "app/shell/file_association.h"
-#include "app/widget_application.h"
 #include "fixtures/temp_folder.h"
 #include "model/cell_record.h"
 #include "model/table_settings.h"
@@ -85,7 +84,6 @@ protected:
         FillCellEditFields(cell, fields);
     }
 
-    QApplication& application = WidgetApplication();
     ScriptedUi ui;
     AppState state;
     TableSettings settings;

@@ -6,7 +6,6 @@
 
 // Keys typed for the window beneath while a dialog opens go to the dialog's text.
 TEST(TypeAhead, CharactersForOtherWindowsGoToTheDialog) {
-    Application();
     QLineEdit beneath;
     QLineEdit dialog;
     auto post = [](QWidget& to, int key, const QString& text, Qt::KeyboardModifiers mods = {}) {
@@ -34,7 +33,6 @@ TEST(TypeAhead, CharactersForOtherWindowsGoToTheDialog) {
 
 // Once the dialog has the focus, a window it opens (a colour chooser) takes its own keys.
 TEST(TypeAhead, AnActiveDialogLeavesOtherWindowsTheirKeys) {
-    Application();
     QLineEdit other;
     QLineEdit dialog;
     dialog.show();

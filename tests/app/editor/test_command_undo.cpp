@@ -1,0 +1,166 @@
+// Every command that changes the table is one undoable step and marks the table changed.
+// Left out, as they are no edit of the open table: New and the two Reads (they replace it and
+// start its history afresh), Save, the exports and Copy picture, Copy cell, Select all, View
+// commands, Save as style, the languages, character sets, copy flags, the ruler and the right
+// mouse modes (preferences), Undo and Redo themselves, Exit, and To update (it recomputes what
+// every redraw recomputes, so on a drawn table it finds nothing to change).
+#include "app/editor_test_fixture.h"
+
+#include <functional>
+
+namespace {
+
+class CommandUndoTest;
+using Step = std::function<void(CommandUndoTest&)>;
+
+struct TableCommand {
+    const char* name;
+    int id;
+    Step prepare = {}; // the selection and the answers to its prompts, before the command
+    Step finish = {};  // after the command: the click of a mouse mode
+};
+
+void PrintTo(const TableCommand& command, std::ostream* out) {
+    *out << command.name;
+}
+
+class CommandUndoTest : public EditorTest, public testing::WithParamInterface<TableCommand> {
+public:
+    using EditorTest::Click;
+    using EditorTest::document;
+    using EditorTest::editor;
+    using EditorTest::folder;
+    using EditorTest::state;
+    using EditorTest::ui;
+
+    // What a save writes, but for the selection marks (no part of an undo step).
+    QByteArray TableBytes() {
+        Document table = document();
+        for (int row = 0; row < table.settings.rowCount; ++row)
+            for (int column = 0; column < table.settings.columnCount; ++column)
+                table.cell(column, row).selected = 0;
+        return WorkFileBytes(table);
+    }
+};
+
+Step CursorAt(int column, int row) {
+    return [=](CommandUndoTest& t) { t.state.cursor = {column, row, column, row}; };
+}
+Step ClickAt(int column, int row) {
+    return [=](CommandUndoTest& t) { t.Click(column, row); };
+}
+// A small picture file, the answer to the next file dialog.
+Step PictureFile(const QString& name) {
+    return [=](CommandUndoTest& t) {
+        QImage picture(16, 16, QImage::Format_ARGB32);
+        picture.fill(Qt::blue);
+        picture.save(t.folder.Path(name));
+        t.ui.files = {t.folder.Path(name)};
+    };
+}
+
+const TableCommand kCommands[] = {
+    {"Configuration", command::kConfiguration,
+     [](CommandUndoTest& t) {
+         t.ui.configuration = [](TableSettings& s, AppState&) {
+             s.lineThickness = 3;
+             return true;
+         };
+     }},
+    {"PasteCell", command::kPasteCell,
+     [](CommandUndoTest& t) {
+         t.Click(1, 0);
+         t.editor().Command(command::kCopyCell);
+         t.Click(3, 3);
+     }},
+    {"ClearCell", command::kClearCell, ClickAt(1, 0)},
+    {"MergeHorizontal", command::kMergeHorizontal,
+     [](CommandUndoTest& t) {
+         t.Click(0, 3);
+         t.Click(1, 3);
+     }},
+    {"MergeVertical", command::kMergeVertical,
+     [](CommandUndoTest& t) {
+         t.Click(3, 0);
+         t.Click(3, 1);
+     }},
+    {"CancelCell", command::kCancelCell, ClickAt(2, 1)},
+    {"Stop", command::kStop, ClickAt(2, 1)},
+    {"InsertColumn", command::kInsertColumn},
+    {"InsertRow", command::kInsertRow},
+    {"RemoveLastColumn", command::kRemoveLastColumn},
+    {"RemoveLastRow", command::kRemoveLastRow},
+    {"ResetTable", command::kResetTable},
+    {"TitleBar", command::kTitleBar,
+     [](CommandUndoTest& t) {
+         t.ui.titleBar = [](TableSettings& s, AppState&) {
+             s.horizontalTitleBar = 1;
+             return true;
+         };
+     }},
+    {"ImportData", command::kImportData,
+     [](CommandUndoTest& t) {
+         t.ui.files = {t.folder.Write(QStringLiteral("data.csv"), "a,b\r\n1,2\r\n")};
+     }},
+    {"PasteData", command::kPasteData,
+     [](CommandUndoTest& t) {
+         t.Click(2, 2);
+         t.ui.clipboard = QStringLiteral("p\tq");
+     }},
+    {"AutoSum", command::kAutoSum, CursorAt(1, 2)},
+    {"TableStyle", command::kTableStyle,
+     [](CommandUndoTest& t) {
+         t.ui.galleryChoices = {GalleryChoice{GalleryAction::Apply, 2}};
+     }},
+    {"NumberFormatText", command::kNumberFormatText, CursorAt(2, 0)},
+    {"NumberFormat1", command::kFirstNumberFormat, CursorAt(1, 0)},
+    {"NumberFormat2", command::kFirstNumberFormat + 1, CursorAt(1, 0)},
+    {"NumberFormat3", command::kFirstNumberFormat + 2, CursorAt(1, 0)},
+    {"NumberFormat4", command::kFirstNumberFormat + 3, CursorAt(1, 0)},
+    {"NumberFormat5", command::kFirstNumberFormat + 4, CursorAt(1, 0)},
+    {"NumberFormat6", command::kFirstNumberFormat + 5, CursorAt(1, 0)},
+    {"NumberFormat7", command::kLastNumberFormat, CursorAt(1, 0)},
+    // The left mouse modes change the table on the click that follows.
+    {"EditTextAndColours", command::kEditTextAndColours,
+     [](CommandUndoTest& t) {
+         t.ui.cellEditing = [](CellEditFields& fields, AppState&) {
+             fields.text = QStringLiteral("typed");
+             return true;
+         };
+     },
+     ClickAt(2, 2)},
+    {"InsertImage", command::kInsertImage, PictureFile(QStringLiteral("p.png")), ClickAt(2, 2)},
+    {"InsertIcon", command::kInsertIcon, PictureFile(QStringLiteral("i.ico")), ClickAt(2, 2)},
+};
+
+} // namespace
+
+TEST_P(CommandUndoTest, IsOneUndoableStepThatMarksTheTableChanged) {
+    const TableCommand& command = GetParam();
+    NewTable(4, 4);
+    document().cell(1, 0).text = QStringLiteral("3");
+    document().cell(1, 1).text = QStringLiteral("4");
+    document().cell(2, 0).text = QStringLiteral("9");
+    document().cell(2, 0).numericAllowed = 1;
+    const QByteArray before = TableBytes();
+    ASSERT_FALSE(document().undo.Modified());
+
+    if (command.prepare) command.prepare(*this);
+    Run(command.id);
+    if (command.finish) command.finish(*this);
+    EXPECT_TRUE(document().undo.Modified());
+    EXPECT_TRUE(window->isWindowModified());
+    const QByteArray after = TableBytes();
+    EXPECT_NE(after, before);
+
+    Run(command::kUndo);
+    EXPECT_EQ(TableBytes(), before);
+    EXPECT_FALSE(document().undo.Modified());
+    Run(command::kRedo);
+    EXPECT_EQ(TableBytes(), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTableCommand, CommandUndoTest, testing::ValuesIn(kCommands),
+                         [](const testing::TestParamInfo<TableCommand>& info) {
+                             return std::string(info.param.name);
+                         });
