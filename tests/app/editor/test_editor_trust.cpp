@@ -129,13 +129,18 @@ TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
             ui.answers = {true}; // replace the file
             Run(command::kRecordFile);
             ASSERT_FALSE(window->isWindowModified());
+            const int16_t separator = document().settings.separatorPixels;
             ui.configuration = [set, accepted](TableSettings& s, AppState&) {
                 s.passwordSet = set;
                 s.password = QStringLiteral("pw");
+                if (accepted) s.separatorPixels = int16_t(s.separatorPixels + 1);
                 return accepted;
             };
             Run(command::kConfiguration);
             EXPECT_TRUE(document().undo.Modified()) << accepted << set;
+            // Only an accepted dialog reaches the cells and the caption.
+            EXPECT_EQ(document().cell(1, 1).separatorPixels, separator + (accepted ? 1 : 0));
+            EXPECT_EQ(window->windowTitle(), editor().Title() + QStringLiteral("[*]"));
             ui.saveChoices = {SaveChoice::Cancel};
             Run(command::kExit);
             EXPECT_EQ(ui.saveQuestions.size(), 1);
