@@ -199,7 +199,6 @@ void Editor::ReadFile(bool previousFormat) {
 // a previous-version file, or bound to a file that is gone or is something else, is asked
 // for a name.
 bool Editor::Save() {
-    if (state_.tableLoaded != 1) return false;
     const QString& path = document_.workFilePath;
     if (path.isEmpty() || !IsWorkFile(path)) return RecordFile();
     return WriteWorkFile(path);

@@ -56,6 +56,7 @@ TEST_F(InPlaceTest, EnterTabEscapeAndAClickCommitOrCancelAndMove) {
     Key(Qt::Key_Tab);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("ab"));
     EXPECT_TRUE(At(1, 0));
+    EXPECT_TRUE(MarkedCells(document()).empty()); // a move, not a selection
     Type(QStringLiteral("c"));
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("c"));
@@ -124,6 +125,8 @@ TEST_F(InPlaceTest, TheBoxTakesTheCellsPlaceAndLook) {
 }
 
 TEST_F(InPlaceTest, F2AndDoubleClickEditTheTextOfTheCellOrItsBlock) {
+    QTest::keyClick(view(), 'a'); // no table yet
+    EXPECT_TRUE(box()->isHidden());
     NewTable(4, 3);
     document().cell(1, 0).text = QStringLiteral(" old ");
     document().cell(3, 0).joinState = kJoinedLeft;
