@@ -27,12 +27,6 @@ FileProblem ProblemOfType(mode_t mode) {
     return {QStringLiteral("Not a regular file (%1)").arg(KindOf(mode))};
 }
 
-FileProblem StatProblem(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return ProblemOf(errno);
-    return ProblemOfType(info.st_mode);
-}
-
 } // namespace
 
 QString SystemReason(int errorNumber) {
@@ -41,11 +35,13 @@ QString SystemReason(int errorNumber) {
 }
 
 FileProblem RegularFileProblem(const QString& path) {
-    return StatProblem(path);
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return ProblemOf(errno);
+    return ProblemOfType(info.st_mode);
 }
 
 FileProblem OpenRegularFile(const QString& path, QFile& file) {
-    if (FileProblem problem = StatProblem(path); !problem.none()) return problem;
+    if (FileProblem problem = RegularFileProblem(path); !problem.none()) return problem;
     // Without blocking: a FIFO put in its place since would otherwise wait for a writer.
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -60,7 +56,7 @@ FileProblem OpenRegularFile(const QString& path, QFile& file) {
 
 FileProblem OutputProblem(const QString& path) {
     // A name that names nothing yet is free to take.
-    const FileProblem problem = StatProblem(path);
+    const FileProblem problem = RegularFileProblem(path);
     return problem.missing ? FileProblem{} : problem;
 }
 

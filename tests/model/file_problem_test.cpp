@@ -2,8 +2,10 @@
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/favourite_palette.h"
+#include "model/file_problem.h"
 #include "model/recovery_store.h"
 #include "model/settings_file.h"
+#include "model/whole_file_write.h"
 #include "model/work_file.h"
 
 #include <QDir>
@@ -133,6 +135,15 @@ TEST(WorkFileProblems, SayTheSystemsReason) {
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
               (QStringList{QStringLiteral("Quadrivel.ini"), QStringLiteral("t.qdvl")}))
         << "no temporary file left";
+
+    // A FIFO put in the file's place while it is written is not renamed over.
+    saved = WriteWholeFileInChunks(path, 0, [&path](const ChunkWriter& write) {
+        QFile::remove(path);
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        return write("x", 1);
+    });
+    EXPECT_EQ(saved.detail, Reason(path, "Not a regular file (a named pipe)"));
+    EXPECT_EQ(RegularFileProblem(path).reason, QStringLiteral("Not a regular file (a named pipe)"));
 }
 
 TEST(RecoveryCopies, ACopyWhoseNoteIsAFifoIsNotOfferedNorWaitedOn) {

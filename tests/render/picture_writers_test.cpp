@@ -1,3 +1,4 @@
+#include "model/file_problem.h"
 #include "render/bitmap_writer.h"
 #include "render/gif_writer.h"
 #include "render/picture.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -230,4 +232,16 @@ TEST(PictureFile, FailedWriteLeavesNoFileAndKeepsTheOldOne) {
     };
     EXPECT_TRUE(WritePictureFile(old, succeeding).ok());
     EXPECT_EQ(ReadFile(old), QByteArray("new picture"));
+
+    // A FIFO put in the old file's place while the picture is encoded stays.
+    const auto swapping = [&old](QIODevice& device) {
+        QFile::remove(old);
+        ::mkfifo(QFile::encodeName(old).constData(), 0600);
+        device.write("new picture");
+        return QString();
+    };
+    EXPECT_EQ(WritePictureFile(old, swapping).detail,
+              old + QStringLiteral(": Not a regular file (a named pipe)"));
+    EXPECT_EQ(RegularFileProblem(old).reason, QStringLiteral("Not a regular file (a named pipe)"));
+    QFile::remove(old);
 }
