@@ -219,6 +219,12 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
             EXPECT_EQ(*back, style);
         }
     }
+    // Justified, the last alignment, loads; the one after it does not.
+    TableStyle justified = BuiltInStyles()[0];
+    justified.oddRows.textAlignment = kAlignJustified;
+    EXPECT_EQ(StyleFromJson(StyleJson(justified)), justified);
+    justified.oddRows.textAlignment = int16_t(kAlignJustified + 1);
+    EXPECT_FALSE(StyleFromJson(StyleJson(justified)).has_value());
 }
 
 TEST(TableStyle, StyleNamesAreFileNamesOfTheirOwn) {
