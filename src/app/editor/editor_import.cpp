@@ -95,7 +95,8 @@ void Editor::PasteData() {
         return;
     }
     const DelimitedText data = ParseDelimitedText(ui_.ClipboardText(), u'\t');
-    if (!data.HasContent()) {
+    // Text with a NUL character is no text to paste: reading stopped there.
+    if (!data.HasContent() || data.nulLine > 0) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoClipboardEntry));
         return;
     }

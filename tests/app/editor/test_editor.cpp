@@ -1,6 +1,7 @@
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "app/shell/table_view_area.h"
+#include "content/number_format.h"
 #include "fixtures/fifo.h"
 #include "model/file_problem.h"
 
@@ -681,6 +682,19 @@ TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
     Run(command::kUndo);
     EXPECT_EQ(document().cell(3, 2).text, QString());
     EXPECT_EQ(document().cell(4, 3).text, QString());
+
+    // Numbers are right-aligned, whole ones as integers; text with a NUL is not pasted.
+    Click(1, 1);
+    ui.clipboard = QStringLiteral("3\t0.28\r\n4\t1\r\n");
+    Run(command::kPasteData);
+    EXPECT_EQ(document().cell(1, 1).numberFormat, kEnglishInteger);
+    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_EQ(ShownText(document().cell(2, 1), QStringLiteral(".00")), QStringLiteral("0.28"));
+    Click(0, 0);
+    ui.clipboard = QStringLiteral("a\tb") + QChar(0) + QStringLiteral("c");
+    Run(command::kPasteData);
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kNoClipboardEntry));
+    EXPECT_EQ(document().cell(0, 0).text, QString());
 }
 
 TEST_F(EditorTest, ASelectedCellShowsItsText) {
