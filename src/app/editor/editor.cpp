@@ -235,8 +235,7 @@ void Editor::ShowViewAndRulers() {
         DrawCursorFrame();
     }
     // The in-place editor stays over its cell when the view scrolls.
-    if (inPlaceCell_)
-        shell_.PlaceInPlaceEditor(CellRectInView(*inPlaceCell_));
+    if (inPlaceCell_) shell_.PlaceInPlaceEditor(CellRectInView(*inPlaceCell_));
     DrawRulers();
     shell_.ShowPictures();
 }

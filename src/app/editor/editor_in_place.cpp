@@ -37,9 +37,7 @@ bool Editor::OpenInPlace(CellPosition at, const QString& text) {
     const CellRecord& cell = document_.cell(at.column, at.row);
     if (cell.cellState != kCellNormal) return false;
     inPlaceCell_ = at;
-    shell_.OpenInPlaceEditor(
-        LookOf(cell, CellRectInView(at), state_.settings.characterSet),
-        text);
+    shell_.OpenInPlaceEditor(LookOf(cell, CellRectInView(at), state_.settings.characterSet), text);
     return true;
 }
 
