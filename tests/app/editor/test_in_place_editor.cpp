@@ -73,6 +73,11 @@ TEST_F(InPlaceTest, EnterTabEscapeAndAClickCommitOrCancelAndMove) {
     EXPECT_TRUE(box()->isHidden());
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("d"));
     Type(QStringLiteral("f"));
+    // A menu or another window taking the focus leaves the text being typed as it is.
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QCoreApplication::sendEvent(box(), &toMenu);
+    EXPECT_FALSE(box()->isHidden());
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("d"));
     Click(2, 2);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("f"));
     EXPECT_TRUE(At(2, 2));
