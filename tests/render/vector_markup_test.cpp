@@ -3,6 +3,7 @@
 #include "render/render_test_support.h"
 #include "render/table_renderer.h"
 #include "render/vector_cut.h"
+#include "render/xml_text.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -63,6 +64,12 @@ TEST(SvgMarkup, LeavesOutWhatXmlCannotHold) {
     EXPECT_EQ(markup.texts,
               (QStringList{QStringLiteral("abcd"), QStringLiteral("ef"), QStringLiteral("gh")}))
         << markup.texts.join(u'|').toStdString();
+
+    // A pair is kept whole; a high surrogate that ends the text is dropped, never paired with
+    // what lies past the end.
+    const QString paired = QStringLiteral("x") + QChar(0xD83D) + QChar(0xDE00);
+    EXPECT_EQ(XmlCharacters(paired), paired);
+    EXPECT_EQ(XmlCharacters(QStringView(paired).first(2)), QStringLiteral("x"));
 }
 
 TEST(SvgMarkup, FontNamesStayInsideTheirAttribute) {
