@@ -165,6 +165,7 @@ TEST(CliExport, APictureBeyondItsFormatIsRefusedAndAVectorOneIsWhole) {
     TempFolder folder;
     // 2 x 16384 pixels: 32769 wide with the frame's extra pixel, one more than PNG takes.
     Document document = MakeTable(2, 1, 16384, 40);
+    document.cell(1, 0).text = QStringLiteral("far"); // drawn more than a page's width away
     const QString table = folder.Path(QStringLiteral("wide.qdvl"));
     ASSERT_TRUE(SaveWorkFile(table, document).ok());
     const QString png = folder.Path(QStringLiteral("wide.png"));
@@ -178,7 +179,9 @@ TEST(CliExport, APictureBeyondItsFormatIsRefusedAndAVectorOneIsWhole) {
 
     const QString svg = folder.Path(QStringLiteral("wide.svg"));
     ASSERT_EQ(Cli({QStringLiteral("export"), table, svg}).exitCode, 0);
-    EXPECT_TRUE(TempFolder::Read(svg).contains("viewBox=\"0 0 32769 41\""));
+    const QByteArray markup = TempFolder::Read(svg);
+    EXPECT_TRUE(markup.contains("viewBox=\"0 0 32769 41\""));
+    EXPECT_TRUE(markup.contains(">far</text>"));
 }
 
 TEST(CliExport, ScaleTransparencyAndVectorFormats) {
