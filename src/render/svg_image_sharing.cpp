@@ -20,7 +20,7 @@ QByteArrayView Attribute(QByteArrayView element, QByteArrayView name) {
 }
 
 double Number(QByteArrayView element, QByteArrayView name) {
-    return Attribute(element, name).toByteArray().toDouble();
+    return Attribute(element, name).toDouble();
 }
 
 // The length of the longest end of `bytes` that may begin an <image> element in the next write.

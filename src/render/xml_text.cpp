@@ -26,29 +26,6 @@ QString XmlCharacters(QStringView text) {
 }
 
 QString XmlAttributeValue(QStringView text) {
-    const QString kept = XmlCharacters(text);
-    QString escaped;
-    escaped.reserve(kept.size());
-    for (const QChar c : kept) {
-        switch (c.unicode()) {
-        case u'&':
-            escaped += QLatin1String("&amp;");
-            break;
-        case u'<':
-            escaped += QLatin1String("&lt;");
-            break;
-        case u'>':
-            escaped += QLatin1String("&gt;");
-            break;
-        case u'"':
-            escaped += QLatin1String("&quot;");
-            break;
-        case u'\'':
-            escaped += QLatin1String("&apos;");
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
+    // The generator quotes attributes with double quotes, so an apostrophe may stay.
+    return XmlCharacters(text).toHtmlEscaped();
 }

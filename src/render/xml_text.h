@@ -8,5 +8,5 @@
 QString XmlCharacters(QStringView text);
 
 // `text` as it may stand between the quotes of an XML attribute: the characters XML cannot
-// hold left out, and & < > " ' written as entities.
+// hold left out, and & < > " written as entities.
 QString XmlAttributeValue(QStringView text);
