@@ -23,6 +23,7 @@ public:
     void SetCommandChecked(int, bool) override {}
     void SetTitle(const QString&) override {}
     void SetModified(bool) override {}
+    void ShowNote(const QString&) override {}
     void ShowPictures() override {}
     void FocusTableView() override {}
     void CloseWindow() override {}

@@ -43,7 +43,7 @@ public:
     std::deque<std::optional<GalleryChoice>> galleryChoices;
     // The export's choices; unanswered, the proposal is taken as it stands.
     std::deque<std::optional<ExportLook>> exportLooks;
-    std::vector<bool> transparencyOffered;
+    std::vector<ExportLook> lookProposals;
     std::deque<bool> dialogAnswers;
     QStringList dialogsRun;
     std::vector<int32_t> capturedColoursShown;
@@ -73,10 +73,13 @@ public:
         fileRequests.push_back({kind, mode, startPath});
         return Next(files, QString());
     }
-    std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
-                                               bool transparencyPossible) override {
-        transparencyOffered.push_back(transparencyPossible);
-        return Next(exportLooks, std::optional<ExportLook>(current));
+    std::optional<ExportTarget> ChooseExportTarget(FileDialogKind kind, const QString& startPath,
+                                                   const ExportLook& proposed) override {
+        const QString path = ChooseFile(kind, FileDialogMode::Save, startPath);
+        lookProposals.push_back(proposed);
+        const std::optional<ExportLook> look = Next(exportLooks, std::optional(proposed));
+        if (path.isEmpty() || !look) return std::nullopt;
+        return ExportTarget{path, *look};
     }
     QString ClipboardText() override { return clipboard; }
     std::optional<int32_t> ChooseColour(int32_t initialColour) override {

@@ -22,7 +22,14 @@ enum class SaveChoice { Save, Discard, Cancel };
 // The answers to the offer of a recovery copy at start-up.
 enum class RecoveryChoice { Restore, Discard, Later };
 
+// Where a picture export writes and how it draws.
+struct ExportTarget {
+    QString path;
+    ExportLook look;
+};
+
 // One style of the table-style gallery: its shown name and its preview of the table.
+
 struct GalleryStyle {
     QString name;
     QImage preview;
@@ -55,11 +62,12 @@ public:
     // and file name.
     virtual QString ChooseFile(FileDialogKind kind, FileDialogMode mode,
                                const QString& startPath) = 0;
-    // The picture export's scale and transparent background, proposed as `current`; the
-    // transparent box is greyed out when the chosen file cannot keep it. Nothing when
-    // cancelled.
-    virtual std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
-                                                       bool transparencyPossible) = 0;
+    // The picture export's file together with its scale and transparent background, all in
+    // one dialog: the look is proposed as `proposed`, the transparent box greyed out while the
+    // chosen name cannot keep it. Nothing when cancelled.
+    virtual std::optional<ExportTarget> ChooseExportTarget(FileDialogKind kind,
+                                                           const QString& startPath,
+                                                           const ExportLook& proposed) = 0;
     // The text on the clipboard; empty when it holds none.
     virtual QString ClipboardText() = 0;
     // The platform colour dialog; nothing when cancelled.

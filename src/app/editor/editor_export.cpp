@@ -1,6 +1,7 @@
 // The cut exports, the picture on the clipboard and the rulers of the redraw.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
+#include "app/editor/editor_shell.h"
 #include "app/messages/message_table.h"
 #include "model/whole_file_write.h"
 #include "render/export_cut.h"
@@ -31,9 +32,12 @@ ExportLook Editor::ChosenExportLook() const {
 }
 
 void Editor::Export(bool bitmap) {
-    const QString path = ui_.ChooseFile(bitmap ? FileDialogKind::Bitmap : FileDialogKind::Jpeg,
-                                        FileDialogMode::Save, state_.lastFolder)
-                             .trimmed();
+    const ExportKind kind = bitmap ? ExportKind::Bitmap : ExportKind::Jpeg;
+    const std::optional<ExportTarget> target =
+        ui_.ChooseExportTarget(bitmap ? FileDialogKind::Bitmap : FileDialogKind::Jpeg,
+                               state_.lastFolder, ChosenExportLook());
+    if (!target) return;
+    const QString path = target->path.trimmed();
     if (path.isEmpty()) return;
     const MessageTable messages = Messages();
     if (IsSameFile(path, document_.workFilePath)) {
@@ -44,20 +48,19 @@ void Editor::Export(bool bitmap) {
         ui_.ShowMessage(messages.Message(kFailureGroup, kExportFailedEntry) + refused.detail);
         return;
     }
-    const ExportKind kind = bitmap ? ExportKind::Bitmap : ExportKind::Jpeg;
-    const bool transparencyPossible = TransparencyPossible(kind, path);
-    ExportLook proposed = ChosenExportLook();
-    proposed.transparent = proposed.transparent && transparencyPossible;
-    const std::optional<ExportLook> look = ui_.ChooseExportLook(proposed, transparencyPossible);
-    if (!look) return;
-    state_.settings.exportScale = look->scale;
+    ExportLook look = target->look;
+    state_.settings.exportScale = look.scale;
     // A format without transparency leaves the choice made for the others as it was.
-    if (transparencyPossible) state_.settings.exportTransparent = look->transparent ? 1 : 0;
+    if (TransparencyPossible(kind, path))
+        state_.settings.exportTransparent = look.transparent ? 1 : 0;
+    else
+        look.transparent = false;
 
     const Status status = ExportCut(kind, path, surface_, document_, RenderSettings(), clock_, ui_,
-                                    imageReports_, *look);
+                                    imageReports_, look);
+    // Success needs no answer, so it is a note in the status line rather than a box to close.
     if (status.ok())
-        ui_.ShowMessage(ExportedMessage(messages, bitmap, path));
+        shell_.ShowNote(ExportedMessage(messages, bitmap, path));
     else
         ui_.ShowMessage(messages.Message(kFailureGroup, kExportFailedEntry) + status.detail);
 }

@@ -26,6 +26,8 @@ public:
     virtual void SetTitle(const QString& title) = 0;
     // The table differs from its file (the title shows the platform's modified marker).
     virtual void SetModified(bool modified) = 0;
+    // A passing note in the window's status line, for news that needs no answer.
+    virtual void ShowNote(const QString& text) = 0;
     // The view and ruler pictures changed.
     virtual void ShowPictures() = 0;
     // The keyboard to the table view, or to the in-place editor while it is open.

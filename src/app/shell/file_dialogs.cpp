@@ -2,6 +2,7 @@
 
 #include "app/messages/message_table.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
@@ -73,4 +74,32 @@ QString CompleteFileName(const QString& path, const QString& defaultExtension) {
     const QString name = QFileInfo(path).fileName();
     if (name.isEmpty() || name.contains(u'.')) return path;
     return path + u'.' + defaultExtension;
+}
+
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogSetup& setup,
+                       const QString& startPath) {
+    dialog.setNameFilters(setup.nameFilters);
+    dialog.setDefaultSuffix(setup.defaultExtension);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, setup](const QString& filter) {
+                         const qsizetype dot = filter.indexOf(QStringLiteral("(*."));
+                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot < 0
+                                                     ? setup.defaultExtension
+                                                     : filter.mid(dot + 3).chopped(1));
+                     });
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (setup.open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    const QFileInfo start(startPath.trimmed());
+    if (start.isDir()) {
+        dialog.setDirectory(start.filePath());
+    } else if (!startPath.trimmed().isEmpty()) {
+        dialog.setDirectory(start.path());
+        dialog.selectFile(start.fileName());
+    }
 }

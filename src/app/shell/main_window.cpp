@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWindow>
 
 namespace {
@@ -64,6 +65,8 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
     viewArea_->setMinimumSize(kSmallestClient);
     setCentralWidget(viewArea_);
+    // Made now, so that the first note does not shift the view.
+    statusBar()->setSizeGripEnabled(false);
 
     RebuildMenu();
     editor_.SetPixelRatio(devicePixelRatioF());
@@ -99,6 +102,12 @@ void MainWindow::SetTitle(const QString& title) {
 
 void MainWindow::SetModified(bool modified) {
     setWindowModified(modified);
+}
+
+void MainWindow::ShowNote(const QString& text) {
+    // Long enough to read a path, short enough not to outlive the next change.
+    constexpr int kNoteMilliseconds = 8000;
+    statusBar()->showMessage(text, kNoteMilliseconds);
 }
 
 void MainWindow::ShowPictures() {

@@ -37,6 +37,7 @@ public:
     void SetCommandChecked(int command, bool checked) override;
     void SetTitle(const QString& title) override;
     void SetModified(bool modified) override;
+    void ShowNote(const QString& text) override;
     void ShowPictures() override;
     void FocusTableView() override;
     void CloseWindow() override;

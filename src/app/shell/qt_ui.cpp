@@ -6,7 +6,6 @@
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/colour_capture_window.h"
 #include "app/dialogs/configuration_dialog.h"
-#include "app/dialogs/export_look_dialog.h"
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
@@ -14,6 +13,7 @@
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/shell/association_prompt.h"
+#include "app/shell/export_file_dialog.h"
 #include "app/shell/file_dialogs.h"
 #include "app/shell/type_ahead.h"
 #include "model/favourite_palette.h"
@@ -112,33 +112,7 @@ QString QtUi::ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString
     const FileDialogSetup setup =
         DescribeFileDialog(kind, mode, MessageTable(state_.settings.currentLanguage));
     QFileDialog dialog(parent_, setup.caption);
-    dialog.setNameFilters(setup.nameFilters);
-    dialog.setDefaultSuffix(setup.defaultExtension);
-    // A name typed without extension takes the chosen format's.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, &setup](const QString& filter) {
-                         const qsizetype dot = filter.indexOf(QStringLiteral("(*."));
-                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot < 0
-                                                     ? setup.defaultExtension
-                                                     : filter.mid(dot + 3).chopped(1));
-                     });
-    // The commands ask before they overwrite a work file; the dialog itself never does.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (setup.open) {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    }
-    // The start is a folder, or a previous choice whose folder and name are proposed.
-    const QFileInfo start(startPath.trimmed());
-    if (start.isDir()) {
-        dialog.setDirectory(start.filePath());
-    } else if (!startPath.trimmed().isEmpty()) {
-        dialog.setDirectory(start.path());
-        dialog.selectFile(start.fileName());
-    }
+    PrepareFileDialog(dialog, setup, startPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString chosen = dialog.selectedFiles().constFirst();
     return setup.open ? chosen : CompleteFileName(chosen, setup.defaultExtension);
@@ -154,12 +128,17 @@ std::optional<int32_t> QtUi::ChooseColour(int32_t initialColour) {
     return BgrFromColour(colour);
 }
 
-std::optional<ExportLook> QtUi::ChooseExportLook(const ExportLook& current,
-                                                 bool transparencyPossible) {
-    ExportLookDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), current,
-                            transparencyPossible);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.look();
+std::optional<ExportTarget> QtUi::ChooseExportTarget(FileDialogKind kind, const QString& startPath,
+                                                     const ExportLook& proposed) {
+    const MessageTable messages(state_.settings.currentLanguage);
+    const FileDialogSetup setup = DescribeFileDialog(kind, FileDialogMode::Save, messages);
+    ExportFileDialog dialog(parent_, messages, setup, startPath,
+                            kind == FileDialogKind::Bitmap ? ExportKind::Bitmap : ExportKind::Jpeg,
+                            proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return ExportTarget{
+        CompleteFileName(dialog.selectedFiles().constFirst(), setup.defaultExtension),
+        dialog.look()};
 }
 
 std::optional<QString> QtUi::AskText(const QString& prompt, const QString& proposed) {

@@ -19,8 +19,8 @@ public:
     RecoveryChoice AskRecovery(const QString& text) override;
     bool AskToRegisterFileType(const QString& text) override;
     QString ChooseFile(FileDialogKind kind, FileDialogMode mode, const QString& startPath) override;
-    std::optional<ExportLook> ChooseExportLook(const ExportLook& current,
-                                               bool transparencyPossible) override;
+    std::optional<ExportTarget> ChooseExportTarget(FileDialogKind kind, const QString& startPath,
+                                                   const ExportLook& proposed) override;
     QString ClipboardText() override;
     std::optional<int32_t> ChooseColour(int32_t initialColour) override;
     std::optional<QString> AskText(const QString& prompt, const QString& proposed) override;

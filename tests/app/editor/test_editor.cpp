@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 
 TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
@@ -402,22 +403,25 @@ TEST_F(EditorTest, ReadingAFileLongerThanItsTableSaysTheRestWasNotRead) {
 
 TEST_F(EditorTest, ExportsSayWhatHappened) {
     NewTable(3, 2);
+    // Success is a note in the status line; no box waits to be closed.
     const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
     ui.files.push_back(jpeg);
     Run(command::kJpegExport);
-    EXPECT_EQ(ui.messages.last(), Message(9, 1));
+    EXPECT_EQ(window->statusBar()->currentMessage(), Message(9, 1));
     EXPECT_EQ(QImage(jpeg).size(), QSize(121, 41));
 
     const QString bitmap = folder.Path(QStringLiteral("cut.bmp"));
     ui.files.push_back(bitmap);
     Run(command::kBitmapExport);
-    EXPECT_EQ(ui.messages.last(), Message(54, 1));
+    EXPECT_EQ(window->statusBar()->currentMessage(), Message(54, 1));
     EXPECT_EQ(QImage(bitmap).size(), QSize(120, 40));
 
     const QString png = folder.Path(QStringLiteral("cut.png"));
     ui.files.push_back(png);
     Run(command::kJpegExport);
-    EXPECT_EQ(ui.messages.last(), Message(kCellEditGroup, kPictureExportedEntry) + png);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              Message(kCellEditGroup, kPictureExportedEntry) + png);
+    EXPECT_TRUE(ui.messages.isEmpty());
 
     const QString unknown = folder.Path(QStringLiteral("cut.xyz"));
     ui.files.push_back(unknown);
@@ -431,34 +435,40 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     NewTable(3, 2);
     document().settings.separatorPixels = 4;
     Run(command::kToUpdate);
-    // The choice is offered with what the settings hold; JPEG cannot be transparent.
-    ui.files.push_back(folder.Path(QStringLiteral("cut.jpg")));
-    ui.exportLooks.push_back(ExportLook{3, false});
+    // A JPEG cannot be transparent: asked for it, the picture comes out opaque and the
+    // choice stays for the next PNG.
+    state.settings.exportTransparent = 1;
+    const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
+    ui.files.push_back(jpeg);
+    ui.exportLooks.push_back(ExportLook{3, true});
     Run(command::kJpegExport);
-    EXPECT_EQ(ui.transparencyOffered.back(), false);
-    EXPECT_EQ(QImage(folder.Path(QStringLiteral("cut.jpg"))).size(), QSize(129 * 3, 45 * 3));
+    EXPECT_EQ(ui.lookProposals.back(), (ExportLook{1, true}));
+    EXPECT_EQ(QImage(jpeg).size(), QSize(129 * 3, 45 * 3));
+    EXPECT_EQ(state.settings.exportScale, 3);
+    EXPECT_EQ(state.settings.exportTransparent, 1);
 
     const QString png = folder.Path(QStringLiteral("cut.png"));
     ui.files.push_back(png);
+    ui.exportLooks.push_back(ExportLook{2, false});
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.lookProposals.back(), (ExportLook{3, true}));
+    EXPECT_EQ(state.settings.exportTransparent, 0);
+    ui.files.push_back(png);
     ui.exportLooks.push_back(ExportLook{2, true});
     Run(command::kJpegExport);
-    EXPECT_EQ(ui.transparencyOffered.back(), true);
     EXPECT_EQ(state.settings.exportScale, 2);
     EXPECT_EQ(state.settings.exportTransparent, 1);
     const QImage exported(png);
     ASSERT_EQ(exported.size(), QSize(129 * 2, 45 * 2));
     EXPECT_EQ(qAlpha(exported.pixel(2 * 42, 10)), 0); // a separator
-    // A JPEG, offered no transparency, leaves the choice for the next PNG as it was.
-    ui.files.push_back(folder.Path(QStringLiteral("again.jpg")));
-    Run(command::kJpegExport);
-    EXPECT_EQ(state.settings.exportTransparent, 1);
 
-    // A cancelled choice writes nothing.
+    // A cancelled dialog writes nothing and keeps the look.
     const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
     ui.files.push_back(cancelled);
     ui.exportLooks.push_back(std::nullopt);
     Run(command::kJpegExport);
     EXPECT_FALSE(QFile::exists(cancelled));
+    EXPECT_EQ(state.settings.exportScale, 2);
 
     QGuiApplication::clipboard()->clear();
     Run(command::kCopyPicture);
@@ -485,10 +495,11 @@ TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
     ASSERT_TRUE(QFile::link(path, link));
     for (const QString& target : {path, link}) {
         ui.files.push_back(target);
+        ui.exportLooks.push_back(ExportLook{2, false});
         Run(command::kJpegExport);
         EXPECT_EQ(ui.messages.last(), Message(76, 5) + target);
     }
-    EXPECT_TRUE(ui.transparencyOffered.empty());
+    EXPECT_EQ(state.settings.exportScale, 1); // a refused export remembers nothing
     EXPECT_EQ(TempFolder::Read(path), saved);
 }
 
@@ -512,7 +523,6 @@ TEST_F(EditorTest, AFifoIsNeitherImportedNorReplacedBySaveOrExport) {
     ui.files.push_back(link);
     Run(command::kJpegExport);
     EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kExportFailedEntry) + link + reason);
-    EXPECT_TRUE(ui.transparencyOffered.empty());
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(RegularFileProblem(fifo.path()).reason, reason.mid(2));
 }
