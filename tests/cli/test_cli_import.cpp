@@ -92,8 +92,12 @@ TEST(CliImport, ExitCodesLeaveNoOutput) {
                   kExitUsage)
             << size;
     }
-    EXPECT_EQ(import(good, {QStringLiteral("--delimiter"), QStringLiteral("ab")}).exitCode,
-              kExitUsage);
+    // One ASCII character: U+007F is the last, U+0080 the first refused.
+    for (const QString& delimiter : {QStringLiteral("ab"), QString(QChar(0x80)), QString()})
+        EXPECT_EQ(import(good, {QStringLiteral("--delimiter"), delimiter}).exitCode, kExitUsage);
+    EXPECT_EQ(import(good, {QStringLiteral("--delimiter"), QString(QChar(0x7F))}).exitCode,
+              kExitSuccess);
+    ASSERT_TRUE(QFile::remove(out));
 
     EXPECT_EQ(import(folder.Write(QStringLiteral("blank.csv"), " , \r\n")).exitCode,
               kExitNotATable);
@@ -204,7 +208,8 @@ TEST(CliImport, RowsAndColumnsTakePartOfALongWideFile) {
     EXPECT_EQ(missing.exitCode, kExitNotATable);
     EXPECT_TRUE(missing.error.contains(QStringLiteral("no column 6")))
         << missing.error.toStdString();
-    for (const char* rows : {"0", "112", "1x", ""})
+    EXPECT_EQ(import({QStringLiteral("--rows"), QStringLiteral("1")}).exitCode, kExitSuccess);
+    for (const char* rows : {"0", "112", "1x", "-1", ""})
         EXPECT_EQ(import({QStringLiteral("--rows"), QString::fromLatin1(rows)}).exitCode,
                   kExitUsage)
             << rows;

@@ -163,6 +163,9 @@ TEST(DelimitedText, NulBytesAndLongFieldsAreNotedWithTheirLine) {
     EXPECT_EQ(ReadDelimitedText(QByteArray(819, 'z')).cutFields.size(), 0u);
 
     EXPECT_EQ(Read("a\n\"b\nc" + QByteArray(900, 'c') + "\"\n", Grid(true)).longFieldLine, 2);
+    // One byte past the limit is enough, even as the field's last byte.
+    EXPECT_EQ(Read(QByteArray(820, 'z') + "\nb\n", Grid(true)).longFieldLine, 1);
+    EXPECT_EQ(Read(QByteArray(819, 'z') + "\nb\n", Grid(true)).longFieldLine, 0);
 }
 
 TEST(DelimitedText, ChosenRecordsAndColumns) {
