@@ -95,6 +95,7 @@ private:
     bool WriteWorkFile(const QString& path);
     void Export(bool bitmap);
     void CopyPicture();
+    void CopyAsText();
     ExportLook ChosenExportLook() const;
     void Configuration();
     void Exit();

@@ -73,6 +73,8 @@ void Editor::Command(int id) {
         return CopyCell();
     case kCopyPicture:
         return CopyPicture();
+    case kCopyAsText:
+        return CopyAsText();
     case kPasteCell:
         return PasteCell();
     case kClearCell:

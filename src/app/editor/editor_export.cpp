@@ -1,4 +1,4 @@
-// The cut exports, the picture on the clipboard and the rulers of the redraw.
+// The cut exports, the picture and the text on the clipboard, and the rulers of the redraw.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
@@ -7,10 +7,12 @@
 #include "render/export_cut.h"
 #include "render/picture_file.h"
 #include "render/rulers.h"
+#include "render/table_text.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <algorithm>
 
 namespace {
@@ -76,6 +78,17 @@ void Editor::CopyPicture() {
     const QImage picture = RenderCutPicture(ExportKind::Jpeg, surface_, document_, RenderSettings(),
                                             clock_, ui_, imageReports_, ChosenExportLook());
     if (!picture.isNull()) QGuiApplication::clipboard()->setImage(picture);
+}
+
+void Editor::CopyAsText() {
+    // Spreadsheets take the rows and columns from the tab-separated form, documents from the
+    // HTML one.
+    const CellBlock block = SelectedBlock(document_);
+    const QString mask = RenderSettings().decimalMask;
+    auto* data = new QMimeData;
+    data->setText(TableText(document_, mask, TableTextFormat::Tsv, block));
+    data->setHtml(TableText(document_, mask, TableTextFormat::Html, block));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void Editor::DrawRulers() {

@@ -90,6 +90,7 @@ inline constexpr int kPictureExportedEntry = 6; // "Picture exported to " + path
 inline constexpr int kFormatCellEntry = 7;      // "Format cell…", the dialog from the menu
 inline constexpr int kSaveEntry = 8;            // "Save", into the table's own file
 inline constexpr int kSaveAsEntry = 9;          // "Save as…", Record file under a new name
+inline constexpr int kCopyAsTextEntry = 10;     // "Copy as text", the selection for other programs
 
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {

@@ -307,6 +307,7 @@ constexpr MessageText kTexts[] = {
 {75, 7, {u"Formato de celda…", u"Formatar célula…", u"Format de cellule…", u"Zelle formatieren…", u"Format cell…", u"Formato cella…", u"Format de cel·la…"}},
 {75, 8, {u"Guardar", u"Salvar", u"Enregistrer", u"Speichern", u"Save", u"Salva", u"Desa"}},
 {75, 9, {u"Guardar como…", u"Salvar como…", u"Enregistrer sous…", u"Speichern unter…", u"Save as…", u"Salva con nome…", u"Desa com a…"}},
+{75, 10, {u"Copiar como texto", u"Copiar como texto", u"Copier comme texte", u"Als Text kopieren", u"Copy as text", u"Copia come testo", u"Copiar com a text"}},
 
 {76, 1, {u"Exportar imagen", u"Exportar imagem", u"Exporter l'image", u"Bild exportieren", u"Export picture", u"Esporta immagine", u"Exportar imatge"}},
 {76, 2, {u"Copiar imagen", u"Copiar imagem", u"Copier l'image", u"Bild kopieren", u"Copy picture", u"Copia immagine", u"Copiar imatge"}},

@@ -74,6 +74,8 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     edit->addSeparator();
     b.Item(*edit, 1020, m.Message(70, 2), 812, QKeySequence::Copy);
     b.Item(*edit, 2076, m.Message(76, 2), 812, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    b.Item(*edit, command::kCopyAsText, m.Message(kCellEditGroup, kCopyAsTextEntry), 0,
+           QKeySequence(QStringLiteral("Ctrl+Alt+C")));
     edit->addSeparator();
     b.Item(*edit, 1021, m.Message(70, 3), 813, QKeySequence::Paste);
     b.Item(*edit, command::kPasteData, m.Message(kDataGroup, kPasteDataEntry), 813,

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -474,6 +475,25 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     Run(command::kCopyPicture);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
               exported.convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(EditorTest, CopyAsTextPutsTheSelectionOrTheTableOnTheClipboardInTwoForms) {
+    NewTable(3, 2);
+    document().cell(0, 0).text = QStringLiteral("a<b");
+    document().cell(1, 1).text = QStringLiteral("x");
+    document().cell(2, 1).text = QStringLiteral("y");
+    Run(command::kCopyAsText);
+    const QMimeData* whole = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(whole->text(), QStringLiteral("a<b\t\t\n\tx\ty\n"));
+    EXPECT_TRUE(whole->html().contains(QStringLiteral("<td>a&lt;b</td>")));
+    document().cell(1, 1).selected = 1;
+    document().cell(2, 1).selected = 1;
+    Run(command::kCopyAsText);
+    const QMimeData* selection = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(selection->text(), QStringLiteral("x\ty\n"));
+    EXPECT_EQ(selection->html(),
+              QStringLiteral("<table>\n<tr><td>x</td><td>y</td></tr>\n</table>\n"));
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(EditorTest, RulerButtonCyclesThroughItsThreeKinds) {
