@@ -63,6 +63,14 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
 
     viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
     viewArea_->setMinimumSize(kSmallestClient);
+    viewArea_->onShownHeight = [this](int height) {
+        editor_.SetShownHeight(height);
+        ShowTableScroll();
+    };
+    viewArea_->onTableScroll = [this](int scrolled) {
+        editor_.ScrollTo(editor_.ScrollOffset().x(), -scrolled);
+        ShowTableScroll();
+    };
     setCentralWidget(viewArea_);
 
     RebuildMenu();
@@ -105,6 +113,11 @@ void MainWindow::ShowPictures() {
     tableView_->update();
     columnRuler_->update();
     rowRuler_->update();
+    ShowTableScroll();
+}
+
+void MainWindow::ShowTableScroll() {
+    viewArea_->ShowTableScroll(-editor_.LowestScroll().y(), -editor_.ScrollOffset().y());
 }
 
 void MainWindow::FocusTableView() {
