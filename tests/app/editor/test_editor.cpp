@@ -230,11 +230,16 @@ TEST_F(LargeTableTest, TheLastCellComesIntoALowWindow) {
     window->show();
     const int shown = window->tableView()->height();
     ASSERT_LT(shown, kViewHeight);
-    QTest::keyClick(window->tableView(), Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(editor().CellRectInView({108, 108}).bottom(), shown - 4);
     QTest::keyClick(window->tableView(), Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(window->tableView(), Qt::Key_End);
     EXPECT_EQ(editor().CellRectInView({0, 108}).bottom(), shown - 4);
+    QTest::keyClick(window->tableView(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(editor().CellRectInView({108, 108}).bottom(), shown - 4);
+    // A window that grows shows the whole view, the table drawn at its new, shallower scroll.
+    window->resize(window->sizeHint());
+    const QRect last = editor().CellRectInView({108, 108});
+    EXPECT_EQ(last.bottom(), kViewHeight - 4);
+    EXPECT_EQ(editor().viewPicture().pixel(last.right() + 1, last.center().y()), qRgb(255, 128, 0));
 }
 
 TEST_F(LargeTableTest, APictureBeyondItsFormatIsRefusedWithItsSize) {
@@ -325,6 +330,9 @@ TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
     EXPECT_EQ(bar->maximum(), depth);
     EXPECT_EQ(bar->pageStep(), shown);
     EXPECT_EQ(bar->value(), 0);
+    // The row ruler as long as the shown view and one pixel more.
+    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    EXPECT_EQ(rowRuler->height(), shown + 1);
 
     QTest::keyClick(window->tableView(), Qt::Key_PageDown);
     EXPECT_EQ(state.scrollY, -100);
@@ -350,6 +358,18 @@ TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
     EXPECT_EQ(bar->maximum(), -kLowestScroll);
     EXPECT_EQ(bar->pageStep(), kViewHeight);
     EXPECT_EQ(bar->value(), -kLowestScroll);
+    EXPECT_EQ(rowRuler->height(), kViewHeight + 1);
+
+    // Narrow, with the horizontal bar: the view fits exactly, or is one pixel too high.
+    const int barHeight = area->horizontalScrollBar()->sizeHint().height();
+    const int fitting = window->height() - area->height() + 22 + kViewHeight + 1 + barHeight;
+    window->resize(600, fitting);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(window->tableView()->height(), kViewHeight);
+    window->resize(600, fitting - 1);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(window->tableView()->height(), kViewHeight - 1);
 }
 
 TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
