@@ -10,7 +10,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Quadrivel edits tables of up to 111 x 111 cells with their own fonts, colours, number
 formats, images and icons, series and row and column operations, and exports them as JPEG,
 PNG, GIF, TIFF, WebP or BMP pictures at 1x to 4x, or as SVG and PDF. quadrivel-cli imports
-CSV data, styles, reads and exports its .qdvl work files without a display.")
+CSV data into .qdvl work files, styles them and exports them without a display.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
