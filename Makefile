@@ -14,7 +14,8 @@ CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) $(LAUNCHER)
 LAUNCHER    = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: run test build asan fuzz-build fuzz release install package bench bootstrap format clean
+.PHONY: run test build asan fuzz-build fuzz release install package bench bootstrap format clean \
+        doc-pictures
 
 bootstrap:
 	@scripts/bootstrap
@@ -75,6 +76,12 @@ test: build asan fuzz-build release
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do if [ -f $$b ]; then $$b || exit 1; fi; done
+
+# The pictures of the README and the guide, made by the programs on a virtual screen (needs
+# xvfb, xdotool and imagemagick; make test does not).
+doc-pictures: bootstrap $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target quadrivel quadrivel-cli
+	scripts/make-doc-pictures $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

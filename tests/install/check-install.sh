@@ -15,7 +15,7 @@ root=$stage/usr
 icons=share/icons/hicolor
 expected=$(
   printf '%s\n' bin/quadrivel bin/quadrivel-cli share/applications/quadrivel.desktop \
-    share/man/man1/quadrivel.1 share/man/man1/quadrivel-cli.1 \
+    share/man/man1/quadrivel.1 share/man/man1/quadrivel-cli.1 share/doc/quadrivel/copyright \
     share/metainfo/org.quadrivel.quadrivel.metainfo.xml share/mime/packages/quadrivel.xml \
     $icons/scalable/apps/quadrivel.svg
   for size in 16 22 24 32 48 64 128 256; do echo "$icons/${size}x$size/apps/quadrivel.png"; done

@@ -1,32 +1,63 @@
 #include "app/dialogs/about_box.h"
 
-#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_resources.h"
 #include "app/dialogs/focus_memory.h"
 #include "app/messages/message_table.h"
+#include "quadrivel_version.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
+namespace {
+
+// Wide enough for the longest language's thanks on two or three lines, never one word a line.
+constexpr int kTextWidth = 280;
+constexpr int kIconSide = 32;
+
+QLabel* AddText(QBoxLayout* column, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setMinimumWidth(kTextWidth);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(label);
+    return label;
+}
+
+} // namespace
+
 AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(parent) {
     setWindowTitle(messages.Message(71, 9));
-    setFixedSize(201, 121);
 
-    icon_ = AddControl<QLabel>(this, 1018, QRect(5, 5, 30, 30));
+    // Laid out rather than placed: the texts take the room their language and font need, so
+    // nothing is cut on a small or scaled screen.
+    auto* rows = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    rows->addLayout(top);
+
+    icon_ = new QLabel;
+    icon_->setObjectName(QStringLiteral("1018"));
+    icon_->setFixedSize(kIconSide, kIconSide);
     icon_->setScaledContents(true);
+    top->addWidget(icon_, 0, Qt::AlignTop);
     ShowFrame(kFirstFrame);
 
-    auto* thanks = AddControl<QLabel>(this, 1019, QRect(40, 10, 155, 25), messages.Message(21, 1));
-    thanks->setFont(DialogFont(10));
-    thanks->setWordWrap(true);
-    thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    top->addLayout(texts, 1);
+    AddText(texts, QStringLiteral("1019"), messages.Message(21, 1));
+    AddText(texts, QStringLiteral("version"),
+            messages.Message(kAboutGroup, kVersionEntry) + QStringLiteral(QUADRIVEL_VERSION));
+    AddText(texts, QStringLiteral("licence"), messages.Message(kAboutGroup, kLicenceEntry));
 
-    auto* getOut =
-        AddControl<QPushButton>(this, 1017, QRect(5, 100, 90, 15), messages.Message(45, 1));
-    getOut->setFont(DialogFont(14));
+    auto* getOut = new QPushButton(messages.Message(45, 1));
+    getOut->setObjectName(QStringLiteral("1017"));
     getOut->setDefault(true);
     connect(getOut, &QPushButton::clicked, this, &QDialog::accept);
+    rows->addWidget(getOut, 0, Qt::AlignRight);
+    // The box is as large as its content and no smaller; the wrapped texts set its height.
+    rows->setSizeConstraint(QLayout::SetMinimumSize);
 
     // A child of the box: it stops when the box is destroyed.
     timer_ = new QTimer(this);

@@ -6,8 +6,8 @@ class MessageTable;
 class QLabel;
 class QTimer;
 
-// The author box: a thank-you line and an icon that cycles through pictures 701 to 707 every
-// 100 ms while the box is open.
+// The author box: a thank-you line, the version and the licence, and an icon that cycles
+// through pictures 701 to 707 every 100 ms while the box is open.
 class AboutBox : public QDialog {
     Q_OBJECT
 

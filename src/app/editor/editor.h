@@ -57,6 +57,15 @@ public:
     // A menu command or the ruler button.
     void Command(int command);
 
+    // The rows of the view that the window shows (all of them, or fewer in a window lower than
+    // the view): the view scrolls until the table's end is in sight there.
+    void SetShownHeight(int height);
+    // Moves the view, held between the page's start and the table's far edges.
+    void ScrollTo(int32_t x, int32_t y);
+    QPoint ScrollOffset() const { return {state_.scrollX, state_.scrollY}; }
+    // The deepest scroll in each direction: the table's right and bottom edges in sight.
+    QPoint LowestScroll() const;
+
     // Canvas input at a point of the table view.
     void LeftClick(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the in-place editor with the cell's text, in every left mouse mode.
@@ -159,14 +168,9 @@ private:
     void DrawCursorFrame();
     void InsertImage(int column, int row);
     void InsertIcon(int column, int row);
-    // Moves the view, held between the page's start and the table's far edges.
-    void ScrollTo(int32_t x, int32_t y);
-    QPoint ScrollOffset() const { return {state_.scrollX, state_.scrollY}; }
-    // The deepest scroll in each direction: the table's right and bottom edges in sight.
-    QPoint LowestScroll() const;
     // A table that became smaller leaves no view beyond its end.
     void HoldScrollInTable();
-    // The scroll at which the table's bottom reaches the bottom of the view.
+    // The scroll at which the table's bottom reaches the bottom of the shown view.
     int32_t TableEndScroll() const;
     bool CellAt(int x, int y, int& column, int& row) const;
 
@@ -219,6 +223,7 @@ private:
     qreal pixelRatio_ = 1;
     // The scroll the table picture was drawn at: a view moved since needs it drawn again.
     QPoint drawnScroll_;
+    int shownHeight_ = kViewHeight;
     bool cellEditOpen_ = false;
     // The cell under the open in-place editor.
     std::optional<CellPosition> inPlaceCell_;

@@ -52,10 +52,21 @@ void Editor::ScrollTo(int32_t x, int32_t y) {
     shell_.FocusTableView();
 }
 
+void Editor::SetShownHeight(int height) {
+    shownHeight_ = std::clamp(height, 1, kViewHeight);
+    const QPoint before = ScrollOffset();
+    HoldScrollInTable();
+    if (state_.tableLoaded == 1 && ScrollOffset() != before) ShowViewAndRulers();
+}
+
+// The rows of the view a lower window hides are reached by scrolling further, so the same
+// part of the page stays within reach.
 QPoint Editor::LowestScroll() const {
+    const int32_t hidden = kViewHeight - shownHeight_;
     const std::optional<QPoint> end = TableEnd(document_, state_);
-    if (!end) return {0, kLowestScroll};
-    return {std::min(0, kViewWidth - end->x()), std::min(kLowestScroll, kViewHeight - end->y())};
+    if (!end) return {0, kLowestScroll - hidden};
+    return {std::min(0, kViewWidth - end->x()),
+            std::min(kLowestScroll, kViewHeight - end->y()) - hidden};
 }
 
 void Editor::HoldScrollInTable() {
@@ -66,7 +77,7 @@ void Editor::HoldScrollInTable() {
 
 int32_t Editor::TableEndScroll() const {
     const std::optional<QPoint> end = TableEnd(document_, state_);
-    return end ? std::clamp(kViewHeight - end->y(), LowestScroll().y(), 0) : 0;
+    return end ? std::clamp(shownHeight_ - end->y(), LowestScroll().y(), 0) : 0;
 }
 
 void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -193,7 +204,7 @@ void Editor::KeepCursorInView() {
     state_.scrollX = std::clamp(ScrollToShow(cell.left(), cell.right(), kViewWidth, state_.scrollX),
                                 lowest.x(), 0);
     state_.scrollY = std::clamp(
-        ScrollToShow(cell.top(), cell.bottom(), kViewHeight, state_.scrollY), lowest.y(), 0);
+        ScrollToShow(cell.top(), cell.bottom(), shownHeight_, state_.scrollY), lowest.y(), 0);
 }
 
 QRect Editor::CellRectInView(CellPosition cell) const {

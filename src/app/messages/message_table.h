@@ -48,6 +48,10 @@ inline constexpr int kStyleUndeletedEntry = 11; // "The style file could not be 
 inline constexpr int kFirstStyleNameEntry = 12; // the built-in styles' names, in their order
 inline constexpr int kStyleNameRuleEntry = 20;  // "The style name is empty or longer than ..."
 inline constexpr int kStyleFileNameEntry = 21;  // "A style name cannot start with a dot ..."
+// The about box's version and licence lines.
+inline constexpr int kAboutGroup = 82;
+inline constexpr int kVersionEntry = 1; // "Version " + the program's version
+inline constexpr int kLicenceEntry = 2; // "Free software under the GNU GPL, version 3 or later..."
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

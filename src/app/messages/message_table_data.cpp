@@ -17,7 +17,7 @@ constexpr MessageGroup kGroups[] = {
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
-    {81, 100},
+    {81, 100}, {82, 200},
 };
 
 constexpr MessageText kTexts[] = {
@@ -363,6 +363,9 @@ constexpr MessageText kTexts[] = {
 {81, 19, {u"Barras de título", u"Barras de título", u"Barres de titre", u"Titelleisten", u"Title bars", u"Barre del titolo", u"Barres de títol"}},
 {81, 20, {u"El nombre del estilo está vacío o tiene más de 40 caracteres.", u"O nome do estilo está vazio ou tem mais de 40 caracteres.", u"Le nom du style est vide ou dépasse 40 caractères.", u"Der Name des Stils ist leer oder länger als 40 Zeichen.", u"The style name is empty or longer than 40 characters.", u"Il nome dello stile è vuoto o supera i 40 caratteri.", u"El nom de l'estil és buit o té més de 40 caràcters."}},
 {81, 21, {u"Un nombre de estilo no puede empezar por un punto ni contener /, \\ o caracteres de control.", u"Um nome de estilo não pode começar com ponto nem conter /, \\ ou caracteres de controle.", u"Un nom de style ne peut commencer par un point ni contenir /, \\ ou des caractères de contrôle.", u"Ein Stilname darf nicht mit einem Punkt beginnen und kein /, \\ oder Steuerzeichen enthalten.", u"A style name cannot start with a dot or hold /, \\ or control characters.", u"Un nome di stile non può iniziare con un punto né contenere /, \\ o caratteri di controllo.", u"Un nom d'estil no pot començar amb un punt ni contenir /, \\ o caràcters de control."}},
+
+{82, 1, {u"Versión ", u"Versão ", u"Version ", u"Version ", u"Version ", u"Versione ", u"Versió "}},
+{82, 2, {u"Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Se ofrece sin ninguna garantía.", u"Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior. É fornecido sem qualquer garantia.", u"Logiciel libre sous la Licence publique générale GNU, version 3 ou ultérieure. Il est fourni sans aucune garantie.", u"Freie Software unter der GNU General Public License, Version 3 oder später. Sie wird ohne jede Gewährleistung bereitgestellt.", u"Free software under the GNU General Public License, version 3 or later. It comes with no warranty.", u"Software libero sotto la GNU General Public License, versione 3 o successiva. È fornito senza alcuna garanzia.", u"Programari lliure sota la Llicència Pública General de GNU, versió 3 o posterior. S'ofereix sense cap garantia."}},
 };
 // clang-format on
 

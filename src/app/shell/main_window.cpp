@@ -64,6 +64,14 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
 
     viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
     viewArea_->setMinimumSize(kSmallestClient);
+    viewArea_->onShownHeight = [this](int height) {
+        editor_.SetShownHeight(height);
+        ShowTableScroll();
+    };
+    viewArea_->onTableScroll = [this](int scrolled) {
+        editor_.ScrollTo(editor_.ScrollOffset().x(), -scrolled);
+        ShowTableScroll();
+    };
     setCentralWidget(viewArea_);
     // Made now, so that the first note does not shift the view.
     statusBar()->setSizeGripEnabled(false);
@@ -114,6 +122,11 @@ void MainWindow::ShowPictures() {
     tableView_->update();
     columnRuler_->update();
     rowRuler_->update();
+    ShowTableScroll();
+}
+
+void MainWindow::ShowTableScroll() {
+    viewArea_->ShowTableScroll(-editor_.LowestScroll().y(), -editor_.ScrollOffset().y());
 }
 
 void MainWindow::FocusTableView() {

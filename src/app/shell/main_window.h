@@ -52,6 +52,8 @@ protected:
 
 private:
     void FollowScreen();
+    // The vertical bar shows the editor's scroll of the table.
+    void ShowTableScroll();
 
     Editor editor_;
     QHash<int, QAction*> actions_;

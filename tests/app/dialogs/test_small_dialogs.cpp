@@ -3,6 +3,7 @@
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/dialog_resources.h"
 #include "app/messages/message_table.h"
+#include "quadrivel_version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,19 +38,48 @@ TEST(AboutBox, CyclesThroughTheSevenFramesOnEveryTick) {
     EXPECT_NE(DialogPicture(701).toImage(), DialogPicture(702).toImage());
 }
 
-TEST(AboutBox, ShowsTheThanksAndClosesWithGetOut) {
+TEST(AboutBox, ShowsTheThanksTheVersionAndTheLicenceAndClosesWithGetOut) {
     AboutBox box(nullptr, MessageTable(kEnglish));
     box.open();
-    EXPECT_EQ(box.size(), QSize(201, 121));
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Author"));
     EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("1019"))->text(),
               QStringLiteral("Velmora thanks you for using this program."));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("version"))->text(),
+              QStringLiteral("Version " QUADRIVEL_VERSION));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("licence"))->text(),
+              QStringLiteral("Free software under the GNU General Public License, version 3 or "
+                             "later. It comes with no warranty."));
     auto* getOut = box.findChild<QPushButton*>(QStringLiteral("1017"));
     ASSERT_NE(getOut, nullptr);
-    EXPECT_EQ(getOut->geometry(), QRect(5, 100, 90, 15));
     EXPECT_EQ(getOut->text(), QStringLiteral("Get out"));
     QTest::mouseClick(getOut, Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
+}
+
+// Every text is shown whole, in every language: the box grows to its wrapped lines instead of
+// cutting them, and the button is at least as large as its text needs.
+TEST(AboutBox, FitsItsTextsInEveryLanguage) {
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        AboutBox box(nullptr, MessageTable(language));
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        const QRect inside = box.rect();
+        for (const char* name : {"1019", "version", "licence"}) {
+            const auto* label = box.findChild<QLabel*>(QLatin1String(name));
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->wordWrap()) << name;
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << language << " " << name;
+            EXPECT_TRUE(inside.contains(label->geometry())) << language << " " << name;
+        }
+        const auto* getOut = box.findChild<QPushButton*>(QStringLiteral("1017"));
+        EXPECT_GE(getOut->width(), getOut->sizeHint().width()) << language;
+        EXPECT_GE(getOut->height(), getOut->sizeHint().height()) << language;
+        EXPECT_TRUE(inside.contains(getOut->geometry())) << language;
+        // Room to spare on a 1366 x 768 screen, even at twice the size.
+        EXPECT_LE(box.width() * 2, 1366) << language;
+        EXPECT_LE(box.height() * 2, 768) << language;
+    }
 }
 
 TEST(DialogPictures, EveryToolbarBitmapAndFrameIsThere) {

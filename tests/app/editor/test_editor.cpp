@@ -226,6 +226,24 @@ TEST_F(LargeTableTest, TheViewScrollsToTheLastCellWithItsRulers) {
     EXPECT_EQ(state.scrollX, 0);
 }
 
+// In a window lower than the view, the last cell comes into the rows the window shows.
+TEST_F(LargeTableTest, TheLastCellComesIntoALowWindow) {
+    window->resize(700, 500);
+    window->show();
+    const int shown = window->tableView()->height();
+    ASSERT_LT(shown, kViewHeight);
+    QTest::keyClick(window->tableView(), Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(window->tableView(), Qt::Key_End);
+    EXPECT_EQ(editor().CellRectInView({0, 108}).bottom(), shown - 4);
+    QTest::keyClick(window->tableView(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(editor().CellRectInView({108, 108}).bottom(), shown - 4);
+    // A window that grows shows the whole view, the table drawn at its new, shallower scroll.
+    window->resize(window->sizeHint());
+    const QRect last = editor().CellRectInView({108, 108});
+    EXPECT_EQ(last.bottom(), kViewHeight - 4);
+    EXPECT_EQ(editor().viewPicture().pixel(last.right() + 1, last.center().y()), qRgb(255, 128, 0));
+}
+
 TEST_F(LargeTableTest, APictureBeyondItsFormatIsRefusedWithItsSize) {
     const QString png = folder.Path(QStringLiteral("large.png"));
     ui.files.push_back(png);
@@ -279,26 +297,81 @@ TEST_F(EditorTest, WindowOpensWholeWhenThereIsRoomAndFitsOtherwise) {
     EXPECT_EQ(window->pos(), QPoint(0, 0));
 }
 
-TEST_F(EditorTest, TheViewScrollsInsideASmallWindowWithItsRulers) {
+TEST_F(EditorTest, TheViewScrollsSidewaysInsideANarrowWindowWithItsRulers) {
     NewTable(5, 4);
     window->resize(600, 400);
     window->show();
-    QScrollArea* area = window->viewArea();
-    ASSERT_LT(area->viewport()->height(), kViewHeight);
-    area->verticalScrollBar()->setValue(300);
+    TableViewArea* area = window->viewArea();
+    ASSERT_LT(area->viewport()->width(), kViewWidth);
     area->horizontalScrollBar()->setValue(200);
     auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
     auto* columnRuler = window->findChild<PictureWidget*>(QStringLiteral("1035"));
     // The rulers stay beside the view and show the part of their pictures beside its shown part.
     EXPECT_EQ(rowRuler->geometry().topLeft(), QPoint(1, 22));
     EXPECT_EQ(columnRuler->geometry().topLeft(), QPoint(22, 1));
-    EXPECT_EQ(rowRuler->grab().toImage().pixel(10, 0), editor().rowRulerPicture().pixel(10, 300));
+    EXPECT_EQ(rowRuler->grab().toImage().pixel(10, 0), editor().rowRulerPicture().pixel(10, 0));
     EXPECT_EQ(columnRuler->grab().toImage().pixel(0, 10),
               editor().columnRulerPicture().pixel(200, 10));
-    // The keys still scroll the table inside the view, the area stays where it is.
+}
+
+// A window lower than the view shows the view's top rows; the table scrolls inside them, and
+// the vertical bar shows that scroll: where it is, how deep it goes, how much is in sight.
+TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
+    NewTable(5, 4);
+    window->resize(600, 400);
+    window->show();
+    TableViewArea* area = window->viewArea();
+    QScrollBar* bar = area->tableScrollBar();
+    const int shown = window->tableView()->height();
+    ASSERT_LT(shown, kViewHeight);
+    EXPECT_EQ(shown, area->viewport()->height());
+    EXPECT_EQ(area->verticalScrollBar()->maximum(), 0); // the area has nothing else to scroll
+    EXPECT_TRUE(bar->isVisible());
+    const int depth = -kLowestScroll + kViewHeight - shown;
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), depth);
+    EXPECT_EQ(bar->pageStep(), shown);
+    EXPECT_EQ(bar->value(), 0);
+    // The row ruler as long as the shown view and one pixel more.
+    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    EXPECT_EQ(rowRuler->height(), shown + 1);
+
     QTest::keyClick(window->tableView(), Qt::Key_PageDown);
     EXPECT_EQ(state.scrollY, -100);
-    EXPECT_EQ(area->verticalScrollBar()->value(), 300);
+    EXPECT_EQ(bar->value(), 100);
+    EXPECT_TRUE(editor().Wheel(-120));
+    EXPECT_EQ(bar->value(), 115);
+    EXPECT_EQ(bar->maximum(), depth);
+    EXPECT_EQ(bar->pageStep(), shown);
+
+    // The bar moves the table, down to the page's end the view hides no more of.
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(state.scrollY, -depth);
+    EXPECT_EQ(bar->value(), depth);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(state.scrollY, -depth + 15);
+    EXPECT_EQ(area->verticalScrollBar()->value(), 0);
+
+    // With room for the whole view the bar goes, and the scroll keeps its plain bounds.
+    window->resize(window->sizeHint());
+    EXPECT_EQ(window->tableView()->height(), kViewHeight);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(state.scrollY, kLowestScroll);
+    EXPECT_EQ(bar->maximum(), -kLowestScroll);
+    EXPECT_EQ(bar->pageStep(), kViewHeight);
+    EXPECT_EQ(bar->value(), -kLowestScroll);
+    EXPECT_EQ(rowRuler->height(), kViewHeight + 1);
+
+    // Narrow, with the horizontal bar: the view fits exactly, or is one pixel too high.
+    const int barHeight = area->horizontalScrollBar()->sizeHint().height();
+    const int fitting = window->height() - area->height() + 22 + kViewHeight + 1 + barHeight;
+    window->resize(600, fitting);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(window->tableView()->height(), kViewHeight);
+    window->resize(600, fitting - 1);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(window->tableView()->height(), kViewHeight - 1);
 }
 
 TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
