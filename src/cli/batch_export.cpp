@@ -31,7 +31,8 @@ void ExportAll(const QStringList& inputs, const QStringList& outputs, int jobs,
 
 // A line of stderr that names its input, unless it does already.
 QString Named(const QString& input, const QString& line) {
-    return line.startsWith(input) ? line : input + QStringLiteral(": ") + line;
+    const QString lead = input + QStringLiteral(": ");
+    return line.startsWith(lead) ? line : lead + line;
 }
 
 } // namespace

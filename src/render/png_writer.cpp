@@ -11,7 +11,7 @@ namespace {
 
 // zlib's fastest level of lazy matching: on table pictures, unfiltered, within a tenth of the
 // size of the default level with adaptive filters, in half the time. The faster levels grow
-// a report table by a sixth or more.
+// a report table's picture by 15 % or more.
 constexpr int kDeflateLevel = 4;
 
 // What the encoding needs while libpng calls back, and the first failure it met.

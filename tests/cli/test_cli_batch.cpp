@@ -73,6 +73,14 @@ TEST(BatchExport, OutputNamesAndMergedOutcomes) {
         RunBatchExport({QStringLiteral("w")}, QStringLiteral("d"), QStringLiteral("x"), 2, fake)
             .exitCode,
         0);
+    // A line that merely begins with the input's name is still led by it.
+    const ExportOne named = [](const QString&, const QString&) {
+        return CliResult{kExitSuccess, {}, {}, {QStringLiteral("ab: x")}};
+    };
+    EXPECT_EQ(
+        RunBatchExport({QStringLiteral("a")}, QStringLiteral("d"), QStringLiteral("x"), 1, named)
+            .messages,
+        QStringList{QStringLiteral("a: ab: x")});
 }
 
 TEST(CliBatch, AFailedInputStopsNoOther) {
