@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QMutex>
 #include <gtest/gtest.h>
+#include <set>
+#include <thread>
 
 namespace {
 
@@ -81,6 +83,23 @@ TEST(BatchExport, OutputNamesAndMergedOutcomes) {
         RunBatchExport({QStringLiteral("a")}, QStringLiteral("d"), QStringLiteral("x"), 1, named)
             .messages,
         QStringList{QStringLiteral("a: ab: x")});
+}
+
+TEST(BatchExport, OneJobRunsInTheCallingThreadSeveralInThreadsOfTheirOwn) {
+    QMutex lock;
+    std::set<std::thread::id> threads;
+    const ExportOne record = [&](const QString&, const QString&) {
+        const QMutexLocker locked(&lock);
+        threads.insert(std::this_thread::get_id());
+        return CliResult{};
+    };
+    const QStringList inputs = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    RunBatchExport(inputs, QStringLiteral("d"), QStringLiteral("x"), 1, record);
+    EXPECT_EQ(threads, std::set<std::thread::id>{std::this_thread::get_id()});
+    threads.clear();
+    RunBatchExport(inputs, QStringLiteral("d"), QStringLiteral("x"), 3, record);
+    EXPECT_FALSE(threads.empty());
+    EXPECT_EQ(threads.count(std::this_thread::get_id()), 0u);
 }
 
 TEST(CliBatch, AFailedInputStopsNoOther) {
