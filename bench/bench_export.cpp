@@ -116,8 +116,8 @@ void BM_ExportFloorJpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportFloorJpeg)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(kFloorRuns);
 
-// The other picture formats, beside the JPEG export's goal: zlib's deflate, which the pinned
-// bytes fix, keeps the PNG export near twice that.
+// The other picture formats, beside the JPEG export's goal: zlib's deflate keeps the PNG
+// export above it.
 void BM_CliExportPng(benchmark::State& state) {
     RunExport(state, QStringLiteral("full.png"), {}, std::nullopt);
 }

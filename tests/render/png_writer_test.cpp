@@ -1,0 +1,90 @@
+#include "render/png_writer.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray PngBytes(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer memory(&bytes);
+    memory.open(QIODevice::WriteOnly);
+    EXPECT_EQ(WritePng(picture, memory), QString());
+    return bytes;
+}
+
+// The data of every chunk of that type, joined.
+QByteArray ChunkData(const QByteArray& png, const char* type) {
+    QByteArray data;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
+        const auto length = qsizetype(qFromBigEndian<quint32>(png.constData() + at));
+        if (png.mid(at + 4, 4) == type) data += png.mid(at + 8, length);
+        at += length + 12;
+    }
+    return data;
+}
+
+// Every pixel differs from its neighbours; alpha from opaque to clear when asked.
+QImage Mottled(int width, int height, QImage::Format format) {
+    QImage picture(width, height, format);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgba(x * 7, y * 13, (x + y) * 5, (x * y * 11) % 256));
+    return picture;
+}
+
+} // namespace
+
+TEST(PngWriter, OpaquePictureAsRgbWithItsDensity) {
+    QImage picture = Mottled(33, 9, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(7560);
+    picture.setDotsPerMeterY(3780);
+    const QByteArray png = PngBytes(picture);
+    ASSERT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+    const QByteArray header = ChunkData(png, "IHDR");
+    ASSERT_EQ(header.size(), 13);
+    EXPECT_EQ(qFromBigEndian<quint32>(header.constData()), 33u);
+    EXPECT_EQ(qFromBigEndian<quint32>(header.constData() + 4), 9u);
+    EXPECT_EQ(header[8], 8); // bits per sample
+    EXPECT_EQ(header[9], 2); // RGB
+    const QImage back = QImage::fromData(png, "PNG");
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_EQ(back.dotsPerMeterX(), 7560);
+    EXPECT_EQ(back.dotsPerMeterY(), 3780);
+
+    // A fast zlib level (levels 2 to 5 say so in the stream's header), and no row filtered:
+    // every row's filter byte is 0.
+    const QByteArray deflated = ChunkData(png, "IDAT");
+    ASSERT_GE(deflated.size(), 2);
+    EXPECT_EQ(uchar(deflated[1]) >> 6, 1);
+    const int rowBytes = 1 + 33 * 3;
+    QByteArray sized(4, '\0');
+    qToBigEndian<quint32>(quint32(rowBytes * 9), sized.data());
+    const QByteArray rows = qUncompress(sized + deflated);
+    ASSERT_EQ(rows.size(), rowBytes * 9);
+    for (int y = 0; y < 9; ++y)
+        EXPECT_EQ(rows[y * rowBytes], 0) << y;
+}
+
+TEST(PngWriter, TransparentPictureKeepsStraightAlpha) {
+    const QImage picture = Mottled(20, 7, QImage::Format_ARGB32);
+    const QByteArray png = PngBytes(picture);
+    EXPECT_EQ(ChunkData(png, "IHDR")[9], 6); // RGB with alpha
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32), picture);
+
+    // A premultiplied picture is written straight: a half-transparent red stays full red.
+    QImage premultiplied(2, 1, QImage::Format_ARGB32_Premultiplied);
+    premultiplied.fill(qRgba(128, 0, 0, 128));
+    const QImage back = QImage::fromData(PngBytes(premultiplied), "PNG");
+    EXPECT_EQ(back.pixel(1, 0), qRgba(255, 0, 0, 128));
+}
+
+TEST(PngWriter, AFailedWriteIsTold) {
+    QByteArray bytes;
+    QBuffer readOnly(&bytes);
+    readOnly.open(QIODevice::ReadOnly);
+    EXPECT_EQ(WritePng(Mottled(4, 4, QImage::Format_RGB32), readOnly),
+              QStringLiteral("the picture could not be written"));
+}
