@@ -9,6 +9,7 @@
 #include "content/number_format.h"
 #include "content/operations.h"
 #include "model/settings_file.h"
+#include "model/whole_file_write.h"
 #include "model/work_file.h"
 #include "quadrivel_version.h"
 #include "render/cell_image.h"
@@ -21,10 +22,12 @@
 #include "render/picture_file.h"
 #include "render/qt_drawing_surface.h"
 #include "render/table_renderer.h"
+#include "render/table_text.h"
 #include "render/vector_cut.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 #include <memory>
 #include <optional>
@@ -33,9 +36,10 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "usage: quadrivel-cli dump FILE [--raw] [options]\n"
+    "       quadrivel-cli text FILE [--format tsv|csv|markdown|html] [options]\n"
     "       quadrivel-cli render FILE OUT.png [options]\n"
     "       quadrivel-cli export FILE OUT [--kind jpeg|bitmap] [--scale N] [--transparent]\n"
-    "                                 [options]\n"
+    "                                 [--alt-text] [options]\n"
     "       quadrivel-cli export FILE... --out-dir DIR [--format EXT] [--jobs N]\n"
     "                                 [--kind jpeg|bitmap] [--scale N] [--transparent] [options]\n"
     "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C] [--style NAME]\n"
@@ -53,7 +57,11 @@ const QString kUsage = QStringLiteral(
     "export writes the whole table; a picture larger than its format takes (32767 pixels a\n"
     "side, .webp 16383, 2^30 pixels in all) is refused (exit 5), never cut; .svg and .pdf\n"
     "have no such limit.\n"
-    "OUT may not be the input file.\n"
+    "OUT may not be the input file. --alt-text also writes OUT's name with .txt: the\n"
+    "table's texts row by row, for a picture's alternative text.\n"
+    "text prints the table's texts as the editor shows them (number formats applied, series\n"
+    "evaluated, a joined block once): tab-separated unless --format says csv, markdown or\n"
+    "html (a joined block spans its cells).\n"
     "export --out-dir DIR writes DIR/NAME.EXT for each FILE (NAME: FILE's name without its\n"
     "extension; EXT: --format, png unless given, bmp for --kind bitmap) on up to N threads\n"
     "(--jobs, default: the processor count). A failed FILE is named on stderr and stops no\n"
@@ -101,6 +109,12 @@ bool ParseStrictInt(const QString& text, int& value) {
     return ok;
 }
 
+// The alternative text goes beside the picture: "table.png" -> "table.txt".
+QString AltTextPath(const QString& picture) {
+    const QFileInfo info(picture);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".txt"));
+}
+
 // The renderer's messages, kept for stderr.
 class CollectedMessages final : public MessageSink {
 public:
@@ -126,6 +140,8 @@ struct Options {
     QString outDir;
     QString format;
     int jobs = 1;
+    TableTextFormat textFormat = TableTextFormat::Tsv;
+    bool altText = false;
 };
 
 constexpr int kMostJobs = 256;
@@ -136,7 +152,8 @@ QString ParseBatchOptions(const QCommandLineParser& parser, const QCommandLineOp
                           const QCommandLineOption& format, const QCommandLineOption& jobs,
                           Options& options) {
     if (!parser.isSet(outDir))
-        return parser.isSet(format) || parser.isSet(jobs)
+        return (parser.isSet(format) && options.command != QStringLiteral("text")) ||
+                       parser.isSet(jobs)
                    ? QStringLiteral("--format and --jobs belong to export --out-dir")
                    : QString();
     if (options.command != QStringLiteral("export"))
@@ -159,6 +176,23 @@ QString ParseBatchOptions(const QCommandLineParser& parser, const QCommandLineOp
     return {};
 }
 
+// The text command's --format; tab-separated unless given.
+QString ParseTextFormat(const QCommandLineParser& parser, const QCommandLineOption& format,
+                        Options& options) {
+    if (options.command != QStringLiteral("text") || !parser.isSet(format)) return {};
+    static const std::pair<QString, TableTextFormat> kFormats[] = {
+        {QStringLiteral("tsv"), TableTextFormat::Tsv},
+        {QStringLiteral("csv"), TableTextFormat::Csv},
+        {QStringLiteral("markdown"), TableTextFormat::Markdown},
+        {QStringLiteral("html"), TableTextFormat::Html}};
+    for (const auto& [name, textFormat] : kFormats)
+        if (parser.value(format) == name) {
+            options.textFormat = textFormat;
+            return {};
+        }
+    return QStringLiteral("--format of text is tsv, csv, markdown or html");
+}
+
 // Fills `options` from the arguments; an empty text when they are valid, else the reason.
 QString ParseArguments(const QStringList& arguments, const ProgramSettings& settings,
                        Options& options) {
@@ -177,14 +211,17 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     const QCommandLineOption outDir(QStringLiteral("out-dir"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("EXT"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
+    const QCommandLineOption altText(QStringLiteral("alt-text"));
     parser.addOptions({raw, kind, today, password, passwordFile, decimals, scale, transparent,
-                       style, outDir, format, jobs});
+                       style, outDir, format, jobs, altText});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
 
     const QStringList positional = parser.positionalArguments();
     options.command = positional.value(0);
-    const bool dump = options.command == QStringLiteral("dump");
+    // dump and text read the table and print it.
+    const bool dump =
+        options.command == QStringLiteral("dump") || options.command == QStringLiteral("text");
     const bool styling = options.command == QStringLiteral("style");
     const bool pictures = styling || options.command == QStringLiteral("render") ||
                           options.command == QStringLiteral("export");
@@ -200,7 +237,8 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     options.out = positional.value(2);
 
     options.raw = parser.isSet(raw);
-    if (options.raw && !dump) return QStringLiteral("--raw belongs to dump");
+    if (options.raw && options.command != QStringLiteral("dump"))
+        return QStringLiteral("--raw belongs to dump");
     if (parser.isSet(kind)) {
         if (options.command != QStringLiteral("export"))
             return QStringLiteral("--kind belongs to export");
@@ -211,6 +249,10 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
             return QStringLiteral("--kind is jpeg or bitmap");
     }
     const bool exporting = options.command == QStringLiteral("export");
+    if (const QString wrong = ParseTextFormat(parser, format, options); !wrong.isEmpty())
+        return wrong;
+    options.altText = parser.isSet(altText);
+    if (options.altText && !exporting) return QStringLiteral("--alt-text belongs to export");
     if (const QString wrong = ParseBatchOptions(parser, outDir, format, jobs, options);
         !wrong.isEmpty())
         return wrong;
@@ -231,6 +273,9 @@ QString ParseArguments(const QStringList& arguments, const ProgramSettings& sett
     }
     if (!dump && !styling && !batch && IsSameFile(options.file, options.out))
         return options.out + QStringLiteral(": the output would overwrite the input file");
+    if (options.altText && !batch && IsSameFile(options.file, AltTextPath(options.out)))
+        return AltTextPath(options.out) +
+               QStringLiteral(": the alternative text would overwrite the input file");
 
     options.decimalPlaces = settings.decimalPlaces;
     if (parser.isSet(decimals)) {
@@ -298,9 +343,16 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     const EncoderChoice choice = CutWriter(options.kind, options.out, surface, document, render,
                                            *options.clock, messages, reports, options.look);
     if (!choice.status.ok()) return choice.status;
+    const QString reading = options.altText
+                                ? TableText(document, render.decimalMask, TableTextFormat::Reading)
+                                : QString();
     // Nothing reads the table after the export: let it go before the encoder takes its memory.
     if (!WriterDrawsFromDocument(options.kind, options.out)) document = Document();
-    return WritePictureFile(options.out, choice.write);
+    const Status written = WritePictureFile(options.out, choice.write);
+    if (!written.ok() || !options.altText) return written;
+    const QString textPath = AltTextPath(options.out);
+    if (const Status refused = RefusedOutput(textPath); !refused.ok()) return refused;
+    return WriteWholeFile(textPath, reading.toUtf8());
 }
 
 // The password of --password, else of --password-file, else of the environment; the
@@ -341,7 +393,8 @@ CliResult RunOnFile(const Options& options, const std::optional<TableStyle>& sty
         return result;
     }
     const RenderOptions render = OpeningOptions(options, BuildDecimalMask(options.decimalPlaces));
-    if (options.command != QStringLiteral("dump")) {
+    const bool text = options.command == QStringLiteral("text");
+    if (options.command != QStringLiteral("dump") && !text) {
         const Status written = WritePicture(options, document, render, messages);
         CliResult result =
             written.ok() ? CliResult{} : Failure(ExitCodeFor(written.code), written.detail);
@@ -352,6 +405,11 @@ CliResult RunOnFile(const Options& options, const std::optional<TableStyle>& sty
         ImageReportMemory reports;
         OpenLikeTheEditor(document, render, *options.clock, messages, reports);
     }
+    if (text)
+        return {kExitSuccess,
+                TableText(document, render.decimalMask, options.textFormat).toUtf8(),
+                {},
+                messages.texts};
     return {kExitSuccess, DumpTableJson(document, options.decimalPlaces), {}, messages.texts};
 }
 
@@ -363,7 +421,8 @@ CliResult ExportBatch(const Options& options) {
     return RunBatchExport(
         options.files, options.outDir, options.format, options.jobs,
         [&options](const QString& input, const QString& output) {
-            if (IsSameFile(input, output))
+            if (IsSameFile(input, output) ||
+                (options.altText && IsSameFile(input, AltTextPath(output))))
                 return Failure(kExitUsage,
                                output +
                                    QStringLiteral(": the output would overwrite the input file"));
