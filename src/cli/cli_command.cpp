@@ -44,6 +44,8 @@ const QString kUsage = QStringLiteral(
     "                                 [--kind jpeg|bitmap] [--scale N] [--transparent] [options]\n"
     "       quadrivel-cli import DATA OUT.qdvl [--cell-size WxH] [--delimiter C] [--style NAME]\n"
     "                                 [--rows N] [--columns LIST]\n"
+    "       quadrivel-cli fill TABLE.qdvl DATA OUT.qdvl [--at COL,ROW] [--rows N]\n"
+    "                                 [--columns LIST] [--delimiter C] [--grow] [--clear-rest]\n"
     "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
     "       quadrivel-cli styles\n"
     "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
@@ -72,6 +74,11 @@ const QString kUsage = QStringLiteral(
     "Data beyond 111 rows or columns is refused unless --rows N takes the first N records\n"
     "(header included) and --columns LIST the listed columns (from 1, as 1,3,5-7). Whole\n"
     "numbers get the English integer format, others the English decimal one, right-aligned.\n"
+    "fill puts the data's fields into TABLE's cells row by row from its first cell (or COL,ROW\n"
+    "from 1), texts only: every cell keeps its look, a joined block takes one field. More\n"
+    "data rows than the table has are refused (exit 3) unless --grow adds rows made like the\n"
+    "last; --clear-rest empties the rows after the data. A protected TABLE opens with\n"
+    "QUADRIVEL_PASSWORD.\n"
     "style writes FILE with the table style NAME to OUT.qdvl; import --style NAME styles the\n"
     "new table. styles lists the names: the built-in ones, then the user's own from\n"
     "$XDG_DATA_HOME/quadrivel/styles. An unknown NAME is a usage error that lists them.\n"
@@ -439,8 +446,9 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
         return {kExitSuccess, QByteArrayLiteral("quadrivel-cli " QUADRIVEL_VERSION "\n"), {}, {}};
     if (arguments == QStringList{QStringLiteral("--help")})
         return {kExitSuccess, kUsage.toUtf8() + '\n', {}, {}};
-    if (arguments.value(0) == QStringLiteral("import"))
-        return RunImport(arguments, kUsage, environment.stylesFolder);
+    if (arguments.value(0) == QStringLiteral("import") ||
+        arguments.value(0) == QStringLiteral("fill"))
+        return RunImport(arguments, kUsage, environment.stylesFolder, environment.passwordVariable);
     if (arguments == QStringList{QStringLiteral("styles")})
         return ListStyles(environment.stylesFolder);
     Options options;

@@ -4,6 +4,7 @@
 #include "content/table_from_data.h"
 #include "model/delimited_text.h"
 #include "model/file_problem.h"
+#include "model/status.h"
 #include "model/work_file.h"
 #include "render/picture_file.h"
 #include "render/table_renderer.h"
@@ -25,8 +26,11 @@ constexpr int kSmallestCell = 10;
 constexpr int kLargestCell = 290;
 
 struct ImportOptions {
+    bool fill = false; // fill TABLE DATA OUT rather than import DATA OUT
+    QString table;
     QString data;
     QString out;
+    RefreshPlacement placement;
     int cellWidth = kDefaultCellWidth;
     int cellHeight = kDefaultCellHeight;
     std::optional<QChar> delimiter;
@@ -64,13 +68,36 @@ QString ParseImportArguments(const QStringList& arguments, const QString& usage,
     const QCommandLineOption style(QStringLiteral("style"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption rows(QStringLiteral("rows"), QString(), QStringLiteral("N"));
     const QCommandLineOption columns(QStringLiteral("columns"), QString(), QStringLiteral("LIST"));
-    parser.addOptions({cellSize, delimiter, style, rows, columns});
+    const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("COL,ROW"));
+    const QCommandLineOption grow(QStringLiteral("grow"));
+    const QCommandLineOption clearRest(QStringLiteral("clear-rest"));
+    parser.addOptions({cellSize, delimiter, style, rows, columns, at, grow, clearRest});
     if (!parser.parse(QStringList{QStringLiteral("quadrivel-cli")} + arguments))
         return parser.errorText();
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 3) return usage;
-    options.data = positional[1];
-    options.out = positional[2];
+    options.fill = positional.value(0) == QStringLiteral("fill");
+    if (positional.size() != (options.fill ? 4 : 3)) return usage;
+    if (options.fill) options.table = positional[1];
+    options.data = positional[options.fill ? 2 : 1];
+    options.out = positional[options.fill ? 3 : 2];
+    // A refresh keeps the table's own cells and look.
+    if (options.fill && (parser.isSet(cellSize) || parser.isSet(style)))
+        return QStringLiteral("--cell-size and --style belong to import");
+    if (!options.fill && (parser.isSet(at) || parser.isSet(grow) || parser.isSet(clearRest)))
+        return QStringLiteral("--at, --grow and --clear-rest belong to fill");
+    if (parser.isSet(at)) {
+        const QRegularExpressionMatch place =
+            QRegularExpression(QStringLiteral("^([0-9]{1,3}),([0-9]{1,3})$"))
+                .match(parser.value(at));
+        options.placement.column = place.captured(1).toInt() - 1;
+        options.placement.row = place.captured(2).toInt() - 1;
+        const auto inGrid = [](int index) { return index >= 0 && index < kGridCapacity; };
+        if (!place.hasMatch() || !inGrid(options.placement.column) ||
+            !inGrid(options.placement.row))
+            return QStringLiteral("--at needs COL,ROW, each a whole number from 1 to 111");
+    }
+    options.placement.grow = parser.isSet(grow);
+    options.placement.clearRest = parser.isSet(clearRest);
 
     if (parser.isSet(cellSize)) {
         const QRegularExpressionMatch size =
@@ -148,10 +175,42 @@ QString Refusal(const DelimitedText& data, const ImportOptions& options) {
     return {};
 }
 
+// The table refreshed with the data, written to options.out.
+CliResult Fill(const ImportOptions& options, const DelimitedText& data, const QString& password) {
+    Document document;
+    const Status loaded =
+        LoadAnyWorkFile(options.table, document, [&password] { return password; });
+    if (!loaded.ok())
+        return {loaded.code == StatusCode::Unreadable      ? kExitInputUnreadable
+                : loaded.code == StatusCode::WrongPassword ? kExitProtected
+                                                           : kExitNotATable,
+                {},
+                loaded.detail,
+                {}};
+    const RefreshOutcome outcome = RefreshTableData(document, data, options.placement);
+    if (outcome.refused)
+        return {kExitNotATable,
+                {},
+                options.data +
+                    QStringLiteral(": %1 rows of data, the table has %2 from row %3: "
+                                   "add rows with --grow")
+                        .arg(outcome.rowsNeeded)
+                        .arg(std::max(0, int(document.settings.rowCount) - options.placement.row))
+                        .arg(options.placement.row + 1),
+                {}};
+    QStringList messages;
+    if (outcome.fieldsLeftOut > 0)
+        messages.append(options.data + QStringLiteral(": %1 fields found no cell and were left out")
+                                           .arg(outcome.fieldsLeftOut));
+    const Status written = SaveWorkFile(options.out, document);
+    if (!written.ok()) return {kExitOutputNotWritten, {}, written.detail, messages};
+    return {kExitSuccess, {}, {}, messages};
+}
+
 } // namespace
 
-CliResult RunImport(const QStringList& arguments, const QString& usage,
-                    const QString& stylesFolder) {
+CliResult RunImport(const QStringList& arguments, const QString& usage, const QString& stylesFolder,
+                    const QString& password) {
     ImportOptions options;
     const QString usageError = ParseImportArguments(arguments, usage, options);
     if (!usageError.isEmpty())
@@ -176,6 +235,7 @@ CliResult RunImport(const QStringList& arguments, const QString& usage,
     const DelimitedText data = ReadDelimitedText(file, options.limits, options.delimiter);
     if (const QString refusal = Refusal(data, options); !refusal.isEmpty())
         return {kExitNotATable, {}, options.data + QStringLiteral(": ") + refusal, {}};
+    if (options.fill) return Fill(options, data, password);
 
     Document document;
     TableSettings& settings = document.settings;

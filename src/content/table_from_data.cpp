@@ -2,6 +2,7 @@
 
 #include "content/data_number.h"
 #include "content/number_format.h"
+#include "content/table_lines.h"
 #include "model/delimited_text.h"
 #include "model/space_trim.h"
 
@@ -82,6 +83,103 @@ DataFill FillCellsFromData(Document& document, const DelimitedText& data, int co
         }
     }
     return fill;
+}
+
+namespace {
+
+// A new last row made like the one above it: its looks and horizontal joins, no text.
+bool AddRowLikeTheLast(Document& document) {
+    if (!InsertRow(document)) return false;
+    const int row = document.settings.rowCount - 1;
+    for (int column = 0; column < document.settings.columnCount; ++column) {
+        CellRecord& cell = document.cell(column, row);
+        CellRecord like = document.cell(column, row - 1);
+        like.left = cell.left;
+        like.top = cell.top;
+        like.right = cell.right;
+        like.bottom = cell.bottom;
+        like.row = cell.row;
+        like.text.clear();
+        like.selected = 0;
+        if (like.joinState == kJoinedAbove) like.joinState = kJoinNone;
+        cell = like;
+    }
+    return true;
+}
+
+// The fields of a record from `first` on that hold more than spaces: the padding of a short
+// record is no data left out.
+int FieldsWithText(const QStringList& fields, qsizetype first) {
+    int count = 0;
+    for (qsizetype f = first; f < fields.size(); ++f)
+        count += !fields[f].trimmed().isEmpty();
+    return count;
+}
+
+// The cells of a row that show their own text, from `column` on.
+std::vector<int> WritableCells(const Document& document, int column, int row) {
+    std::vector<int> cells;
+    for (int c = std::max(column, 0); c < document.settings.columnCount; ++c) {
+        const CellRecord& cell = document.cell(c, row);
+        if (cell.joinState == kJoinNone && cell.cellState == kCellNormal) cells.push_back(c);
+    }
+    return cells;
+}
+
+void WriteField(Document& document, int column, int row, const QString& field,
+                QChar decimalSeparator) {
+    CellRecord& cell = document.cell(column, row);
+    const auto number = ReadDataNumber(field, decimalSeparator);
+    if (number && cell.numericAllowed == 1) {
+        cell.text = CutToTextCapacity(*number);
+    } else {
+        // Shown through a number format, a text would read as a number it is not.
+        cell.text = CutToTextCapacity(TypedForm(field));
+        cell.numericAllowed = 0;
+    }
+    document.commands.at(column, row).clear();
+}
+
+} // namespace
+
+RefreshOutcome RefreshTableData(Document& document, const DelimitedText& data,
+                                const RefreshPlacement& placement) {
+    RefreshOutcome outcome;
+    const int firstRow = std::max(placement.row, 0);
+    outcome.rowsNeeded = data.rowCount();
+    const int rowsThere = std::max(0, int(document.settings.rowCount) - firstRow);
+    if (data.rowCount() > rowsThere && !placement.grow) {
+        outcome.refused = true;
+        return outcome;
+    }
+    const QChar decimalSeparator = DecimalSeparatorOf(data);
+    for (int r = 0; r < data.rowCount(); ++r) {
+        const int row = firstRow + r;
+        if (row >= document.settings.rowCount) {
+            if (!AddRowLikeTheLast(document)) {
+                for (int left = r; left < data.rowCount(); ++left)
+                    outcome.fieldsLeftOut += FieldsWithText(data.rows[size_t(left)], 0);
+                break;
+            }
+            ++outcome.rowsAdded;
+        }
+        const std::vector<int> cells = WritableCells(document, placement.column, row);
+        const QStringList& fields = data.rows[size_t(r)];
+        for (qsizetype f = 0; f < fields.size(); ++f) {
+            if (f >= qsizetype(cells.size())) {
+                outcome.fieldsLeftOut += FieldsWithText(fields, f);
+                break;
+            }
+            WriteField(document, cells[size_t(f)], row, fields[f], decimalSeparator);
+        }
+    }
+    if (placement.clearRest)
+        for (int row = firstRow + data.rowCount(); row < document.settings.rowCount; ++row)
+            for (const int column : WritableCells(document, placement.column, row)) {
+                document.cell(column, row).text.clear();
+                document.commands.at(column, row).clear();
+            }
+    return outcome;
 }
 
 int TableColumnsFor(const DelimitedText& data) {

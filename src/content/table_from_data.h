@@ -30,6 +30,32 @@ struct DataFill {
 // command of a written cell is dropped.
 DataFill FillCellsFromData(Document& document, const DelimitedText& data, int column, int row);
 
+// Where a refresh puts the data, and what it may do to the table.
+struct RefreshPlacement {
+    int column = 0; // the cell of the data's first field
+    int row = 0;
+    bool grow = false;      // rows beyond the table's end are added, made like its last row
+    bool clearRest = false; // the rows after the data's are emptied
+};
+
+// What a refresh did, or why it did nothing.
+struct RefreshOutcome {
+    bool refused = false; // more data rows than the table has from the placement on
+    int rowsNeeded = 0;   // the table's rows the data needs from the placement on
+    int rowsAdded = 0;
+    int fieldsLeftOut = 0; // fields beyond their row's last cell, or beyond a full grid
+};
+
+// The data into a finished table, texts only: row by row from the placement, each field to
+// the next cell of its row that shows its own text (a joined block takes one field; covered,
+// cancelled and stopped cells take none). A cell keeps its font, colours, alignment, number
+// format, joins, image and icon; a number into a numeric cell stays a number, any other field
+// makes the cell plain text. The stored series commands of the written cells are dropped.
+// Data with more rows than the table has from the placement on is refused, the table
+// untouched, unless the placement grows it.
+RefreshOutcome RefreshTableData(Document& document, const DelimitedText& data,
+                                const RefreshPlacement& placement);
+
 // The counts of a table for the data: the data's, within 1 and the grid's capacity.
 int TableColumnsFor(const DelimitedText& data);
 int TableRowsFor(const DelimitedText& data);

@@ -132,3 +132,90 @@ TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
     EXPECT_EQ(document.cell(1, 2).text, QString());
     EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("z"));
 }
+
+TEST(TableRefresh, NewTextsGoIntoTheCellsAndEveryLookStays) {
+    // A styled price list: a joined title over three cells, a coloured numeric price column.
+    Document document = SmallTable(3, 4);
+    document.cell(0, 0).text = QStringLiteral("Title");
+    document.cell(1, 0).joinState = kJoinedLeft;
+    document.cell(2, 0).joinState = kJoinedLeft;
+    for (int row = 1; row < 4; ++row) {
+        CellRecord& price = document.cell(2, row);
+        price.numericAllowed = 1;
+        price.numberFormat = kEnglishDecimal;
+        price.backColour = 0x00FF00;
+        price.alignment = kAlignCentred;
+        price.text = QStringLiteral("1");
+    }
+    document.cell(0, 3).text = QStringLiteral("old");
+    document.commands.at(1, 1) = QStringLiteral("fmonthsf");
+    const Document before = document;
+    const DelimitedText data =
+        ReadDelimitedText("New title,left,out\nTea,x,\"1.234,5\"\nJam,y,none\n", u',');
+    const RefreshOutcome outcome = RefreshTableData(document, data, {});
+    EXPECT_FALSE(outcome.refused);
+    EXPECT_EQ(outcome.rowsAdded, 0);
+    EXPECT_EQ(outcome.fieldsLeftOut, 2); // the title block takes one field of its row
+    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("New title"));
+    EXPECT_EQ(document.cell(1, 0).joinState, kJoinedLeft);
+    EXPECT_EQ(document.cell(1, 1).text, QStringLiteral("x"));
+    EXPECT_TRUE(document.commands.at(1, 1).isEmpty());
+    // A number stays a number in its own format; a text makes the cell plain.
+    const CellRecord& tea = document.cell(2, 1);
+    EXPECT_EQ(tea.text, QStringLiteral("1234.5"));
+    EXPECT_EQ(ShownText(tea, BuildDecimalMask(2)), QStringLiteral("1,234.50"));
+    EXPECT_EQ(tea.backColour, 0x00FF00);
+    EXPECT_EQ(tea.alignment, kAlignCentred);
+    EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("none"));
+    EXPECT_EQ(document.cell(2, 2).numericAllowed, 0);
+    // Fewer rows leave the rest as it was.
+    EXPECT_EQ(document.cell(0, 3).text, QStringLiteral("old"));
+    EXPECT_EQ(document.cell(2, 3), before.cell(2, 3));
+    // Written in numbers into a text cell, a field stays as written.
+    Document plain = SmallTable(1, 1);
+    RefreshTableData(plain, ReadDelimitedText("3.50\n"), {});
+    EXPECT_EQ(plain.cell(0, 0).text, QStringLiteral("3.50"));
+    EXPECT_EQ(plain.cell(0, 0).numericAllowed, 0);
+}
+
+TEST(TableRefresh, RowsBeyondTheTableAreRefusedOrAddedAndTheRestCleared) {
+    Document document = SmallTable(2, 3);
+    document.cell(0, 2).backColour = 0x0000FF;
+    document.cell(0, 2).joinState = kJoinNone;
+    document.cell(1, 2).joinState = kJoinedLeft;
+    const Document before = document;
+    const DelimitedText data = ReadDelimitedText("a\nb\nc\n");
+    // From the second row, three rows need one more than the table has.
+    const RefreshOutcome refused = RefreshTableData(document, data, {0, 1});
+    EXPECT_TRUE(refused.refused);
+    EXPECT_EQ(refused.rowsNeeded, 3);
+    EXPECT_EQ(document.cell(0, 1), before.cell(0, 1));
+    EXPECT_EQ(document.settings.rowCount, 3);
+    EXPECT_FALSE(RefreshTableData(document, data, {0, 0}).refused); // exactly enough
+
+    const RefreshOutcome grown = RefreshTableData(document, data, {0, 1, true});
+    EXPECT_EQ(grown.rowsAdded, 1);
+    EXPECT_EQ(document.settings.rowCount, 4);
+    const CellRecord& added = document.cell(0, 3);
+    EXPECT_EQ(added.text, QStringLiteral("c"));
+    EXPECT_EQ(added.backColour, 0x0000FF);
+    EXPECT_EQ(added.row, 3);
+    EXPECT_EQ(added.top, document.cell(0, 2).top + 20);
+    EXPECT_EQ(document.cell(1, 3).joinState, kJoinedLeft);
+    EXPECT_EQ(document.cell(1, 3).rowCount, 4);
+
+    // One row of data from the top, the rest emptied.
+    RefreshTableData(document, ReadDelimitedText("z\n"), {0, 0, false, true});
+    EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("z"));
+    for (int row = 1; row < 4; ++row)
+        EXPECT_TRUE(document.cell(0, row).text.isEmpty()) << row;
+
+    // A full grid takes no more rows; what does not fit is counted.
+    Document full = SmallTable(1, kGridCapacity);
+    QByteArray rows;
+    for (int row = 0; row < kGridCapacity + 2; ++row)
+        rows += "r\n";
+    const RefreshOutcome capped = RefreshTableData(full, ReadDelimitedText(rows), {0, 0, true});
+    EXPECT_EQ(capped.rowsAdded, 0);
+    EXPECT_EQ(capped.fieldsLeftOut, 2);
+}

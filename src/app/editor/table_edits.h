@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs/app_state.h"
+#include "content/table_lines.h"
 #include "model/document.h"
 
 // The editing operations of the commands, on the model only. Undo snapshots, messages and
@@ -21,13 +22,6 @@ enum class MergeOutcome { Joined, NotARun, NotAllowed };
 // Joins the run of the selection (horizontal or vertical). Nothing is joined while a title
 // bar or a line-only grid style is on.
 MergeOutcome MergeRun(Document& document, const SelectionState& selection, bool horizontal);
-
-// false when the grid is full.
-bool InsertColumn(Document& document);
-bool InsertRow(Document& document);
-// false when only one is left.
-bool RemoveLastColumn(Document& document);
-bool RemoveLastRow(Document& document);
 
 // Empties the text and the stored series command of every plain cell of the body.
 void ResetTableTexts(Document& document);
