@@ -45,6 +45,8 @@ inline constexpr int kRedo = 2019;
 inline constexpr int kCopyPicture = 2076;
 inline constexpr int kImportData = 2160;
 inline constexpr int kPasteData = 2161;
+// New texts for a finished table from a CSV or TSV file, every look kept.
+inline constexpr int kRefreshData = 2162;
 inline constexpr int kTableStyle = 2170;
 inline constexpr int kSaveAsStyle = 2171;
 inline constexpr int kAutoSum = 2180;
@@ -69,7 +71,7 @@ inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
                                              177, 178, 186, 204, 222, 238, 255};
 
 // Disabled while no table is shown.
-inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051, 1021,
-                                         1020, 1025, 1050, 1088, 1023, 1024, 1031, 1032, 2015,
-                                         2016, 2017, 2018, 2076, 2170, 2171, 2180, 2181, 2182,
-                                         2183, 2184, 2185, 2186, 2187, 2188, 2190, 2191, 2192};
+inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051, 1021, 1020,
+                                         1025, 1050, 1088, 1023, 1024, 1031, 1032, 2015, 2016, 2017,
+                                         2018, 2076, 2170, 2171, 2180, 2181, 2182, 2183, 2184, 2185,
+                                         2186, 2187, 2188, 2190, 2191, 2192, 2162};

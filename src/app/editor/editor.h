@@ -3,6 +3,7 @@
 #include "app/dialogs/app_state.h"
 #include "app/editor/cell_cursor.h"
 #include "app/editor/recovery_keeper.h"
+#include "model/delimited_text.h"
 #include "model/document.h"
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
@@ -16,7 +17,6 @@
 
 class Clock;
 struct CellEditFields;
-struct DelimitedText;
 struct RecoveryCopy;
 class EditorShell;
 class MessageTable;
@@ -128,10 +128,15 @@ private:
     void ToggleCopyFlag(int index);
     void CycleRuler();
     void SetMouseMode(int command);
-    // Data from a CSV or TSV file into a new table, and tab-separated text from the clipboard
-    // into the cells from the selected one.
+    // Data from a CSV or TSV file into a new table or as new texts of the open one (asking
+    // before rows are added), and tab-separated text from the clipboard into the cells from
+    // the selected one.
+    void RefreshData();
     void ImportData();
     void PasteData();
+    // The data file the user chooses, read as far as a table holds; nothing, with the reason
+    // told, when it is no text or holds no data.
+    std::optional<DelimitedText> ChooseAndReadData();
     void AutoSumAtCursor();
     void SetNumberFormat(int16_t format);
     // Asks whether to go on when a table of these counts would leave part of the data out.

@@ -118,6 +118,8 @@ void Editor::Command(int id) {
         return SetAllCopyFlags(0);
     case kRulerButton:
         return CycleRuler();
+    case kRefreshData:
+        return RefreshData();
     case kImportData:
         return ImportData();
     case kPasteData:

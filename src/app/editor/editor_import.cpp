@@ -1,5 +1,5 @@
-// Data in: a CSV or TSV file as a new table, and a block copied from a spreadsheet pasted
-// into the cells.
+// Data in: a CSV or TSV file as a new table or as new texts of the open one, and a block
+// copied from a spreadsheet pasted into the cells.
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
@@ -36,32 +36,39 @@ bool Editor::AcceptDataCut(const DelimitedText& data, int columnCount, int rowCo
                         messages.Message(kDataGroup, kImportPartEntry));
 }
 
-void Editor::ImportData() {
+std::optional<DelimitedText> Editor::ChooseAndReadData() {
     const QString path =
         ui_.ChooseFile(FileDialogKind::Data, FileDialogMode::Open, state_.lastFolder).trimmed();
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return std::nullopt;
     state_.lastFolder = QFileInfo(path).absolutePath();
     QFile file;
     if (const FileProblem problem = OpenRegularFile(path, file); !problem.none()) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path) +
                         QStringLiteral(": ") + problem.reason);
-        return;
+        return std::nullopt;
     }
     // Read no further than a table can hold: the rest of a long file costs nothing.
     DataLimits limits;
     limits.records = kGridCapacity;
     limits.fields = kGridCapacity;
-    const DelimitedText data = ReadDelimitedText(file, limits);
+    DelimitedText data = ReadDelimitedText(file, limits);
     if (data.nulLine > 0) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNotTextEntry) +
                         QString::number(data.nulLine) + QStringLiteral("\r\n") + FileNameOf(path));
-        return;
+        return std::nullopt;
     }
     // A quote that never closes would swallow the rest of the file into one field.
     if (!data.HasContent() || data.unclosedQuote) {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoDataEntry) + FileNameOf(path));
-        return;
+        return std::nullopt;
     }
+    return data;
+}
+
+void Editor::ImportData() {
+    const std::optional<DelimitedText> read = ChooseAndReadData();
+    if (!read) return;
+    const DelimitedText& data = *read;
 
     // What a new table can hold is asked once, before the dialog; fewer counts chosen there
     // are the user's own choice.
@@ -85,6 +92,28 @@ void Editor::ImportData() {
     else
         MarkUnsavedChange(document_);
     ShowReplacedTable();
+}
+
+void Editor::RefreshData() {
+    const std::optional<DelimitedText> data = ChooseAndReadData();
+    if (!data || !AcceptDataCut(*data, kGridCapacity, kGridCapacity)) return;
+    Snapshot();
+    RefreshPlacement placement;
+    RefreshOutcome outcome = RefreshTableData(document_, *data, placement);
+    if (outcome.refused) {
+        if (!ui_.AskYesNo(Messages().Message(kDataGroup, kAddRowsEntry))) {
+            DropSnapshotIfUnchanged();
+            return;
+        }
+        placement.grow = true;
+        outcome = RefreshTableData(document_, *data, placement);
+    }
+    DropSnapshotIfUnchanged();
+    ClearSelection(document_, state_.selection);
+    UpdateStatusCaption();
+    Redraw();
+    if (outcome.fieldsLeftOut > 0)
+        ui_.ShowMessage(CountLine(Messages(), kLeftOutEntry, outcome.fieldsLeftOut).mid(2));
 }
 
 void Editor::PasteData() {

@@ -83,6 +83,9 @@ inline constexpr int kNoClipboardEntry = 11;    // "The clipboard holds no text 
 inline constexpr int kDataBrowserEntry = 12;    // "File browser for data"
 inline constexpr int kDataFilesEntry = 13;      // "Data"
 inline constexpr int kNotTextEntry = 14; // "The file is not text, ... NUL byte on line " + line
+inline constexpr int kRefreshDataEntry = 15; // "Refresh data from CSV…"
+inline constexpr int kAddRowsEntry = 16;     // "The data has more rows than the table. Add ...?"
+inline constexpr int kLeftOutEntry = 17;     // "Fields that found no cell, left out: " + count
 // Messages of the cell editing dialog opened for editing at the speed of the keyboard.
 inline constexpr int kCellEditGroup = 75;
 inline constexpr int kTextLabelEntry = 1;       // "Text", the label of the text box

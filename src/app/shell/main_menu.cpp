@@ -45,6 +45,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*operations, 1027, m.Message(71, 4), 801);
     operations->addSeparator();
     b.Item(*operations, command::kImportData, m.Message(kDataGroup, kImportDataEntry), 801);
+    b.Item(*operations, command::kRefreshData, m.Message(kDataGroup, kRefreshDataEntry), 0);
     operations->addSeparator();
     b.Item(*operations, command::kTableStyle, m.Message(kStyleGroup, kTableStyleEntry), 811,
            QKeySequence(QStringLiteral("Ctrl+T")));

@@ -102,6 +102,12 @@ const TableCommand kCommands[] = {
      [](CommandUndoTest& t) {
          t.ui.files = {t.folder.Write(QStringLiteral("data.csv"), "a,b\r\n1,2\r\n")};
      }},
+    // Five rows into four, the question answered yes: the added row goes back with the undo.
+    {"RefreshData", command::kRefreshData,
+     [](CommandUndoTest& t) {
+         t.ui.files = {t.folder.Write(QStringLiteral("fresh.csv"), "a\nb\nc\nd\ne\n")};
+         t.ui.answers.push_back(true);
+     }},
     {"PasteData", command::kPasteData,
      [](CommandUndoTest& t) {
          t.Click(2, 2);

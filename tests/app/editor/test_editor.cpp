@@ -550,6 +550,36 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
               exported.convertToFormat(QImage::Format_ARGB32));
 }
 
+TEST_F(EditorTest, RefreshDataKeepsTheLookAndAsksBeforeAddingRows) {
+    NewTable(2, 2);
+    document().cell(1, 1).backColour = 0x00FF00;
+    document().cell(1, 1).numericAllowed = 1;
+    document().cell(1, 1).numberFormat = kEnglishDecimal;
+    const QString data = folder.Write(QStringLiteral("fresh.csv"), "Tea,x\nJam,4.5\nNew,1\n");
+    ui.files.push_back(data);
+    ui.answers.push_back(false);
+    const Document before = document();
+    Run(command::kRefreshData);
+    EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kAddRowsEntry));
+    EXPECT_EQ(document().cell(0, 0), before.cell(0, 0)); // declined: nothing written
+    EXPECT_FALSE(window->isWindowModified());
+
+    ui.files.push_back(data);
+    ui.answers.push_back(true);
+    Run(command::kRefreshData);
+    EXPECT_EQ(document().settings.rowCount, 3);
+    EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("4.5"));
+    EXPECT_EQ(document().cell(1, 1).backColour, 0x00FF00);
+    EXPECT_EQ(document().cell(1, 2).numericAllowed, 1); // the added row is made like the last
+    EXPECT_EQ(document().cell(0, 2).text, QStringLiteral("New"));
+    EXPECT_TRUE(window->isWindowModified());
+
+    // Fields beyond the row's cells are told.
+    ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), "a,b,c,d\n"));
+    Run(command::kRefreshData);
+    EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kLeftOutEntry) + QStringLiteral("2"));
+}
+
 TEST_F(EditorTest, CopyAsTextPutsTheSelectionOrTheTableOnTheClipboardInTwoForms) {
     NewTable(3, 2);
     document().cell(0, 0).text = QStringLiteral("a<b");
