@@ -11,29 +11,41 @@ const QString kWink = QStringLiteral("\U0001F609");
 
 } // namespace
 
-TEST(CharacterAdvances, MeasuresEachCharacterOnceAndKeepsIt) {
-    QList<char32_t> measured;
-    CharacterAdvances advances([&measured](char32_t code) {
-        measured.append(code);
-        return qint64(code % 1000); // 0x1F600: 512
+TEST(CharacterAdvances, MeasuresEachClusterOnceAndKeepsIt) {
+    QStringList measured;
+    // Each code point's advance: its value modulo 1000 (0x1F600: 512).
+    CharacterAdvances advances([&measured](QStringView cluster) {
+        measured.append(cluster.toString());
+        ClusterAdvances found;
+        for (qsizetype i = 0; i < cluster.size();)
+            found.push_back(qint64(CodePointAt(cluster, i) % 1000));
+        return found;
     });
+    const QString heart = QStringLiteral("\u2764\uFE0F");
+    const QString joined = kGrin + QStringLiteral("\u200D") + kWink;
     QVarLengthArray<qint64, 64> found;
-    ASSERT_TRUE(advances.Collect(kGrin + kGrin + QStringLiteral("a") + kWink, found));
-    EXPECT_EQ(measured, (QList<char32_t>{0x1F600, u'a', 0x1F609}));
-    EXPECT_EQ(found, (QVarLengthArray<qint64, 64>{512, 512, 97, 521}));
+    QVarLengthArray<qsizetype, 64> ends;
+    ASSERT_TRUE(
+        advances.Collect(kGrin + kGrin + QStringLiteral("a") + heart + joined, found, &ends));
+    EXPECT_EQ(measured, (QStringList{kGrin, QStringLiteral("a"), heart, joined}));
+    // U+2764, U+FE0F, 😀, U+200D, 😉: one advance per code point.
+    EXPECT_EQ(found, (QVarLengthArray<qint64, 64>{512, 512, 97, 84, 39, 512, 205, 521}));
+    EXPECT_EQ(ends, (QVarLengthArray<qsizetype, 64>{2, 4, 5, 7, 12}));
     found.clear();
-    ASSERT_TRUE(advances.Collect(kWink + QStringLiteral("\u4E2D"), found));
-    EXPECT_EQ(measured.size(), 4); // only the new one
-    EXPECT_EQ(found, (QVarLengthArray<qint64, 64>{521, 13}));
+    ASSERT_TRUE(advances.Collect(heart + QStringLiteral("e\u0301\u4E2D"), found));
+    EXPECT_EQ(measured.size(), 6); // only the new ones
+    EXPECT_EQ(measured.mid(4), (QStringList{QStringLiteral("e\u0301"), QStringLiteral("\u4E2D")}));
+    EXPECT_EQ(found, (QVarLengthArray<qint64, 64>{84, 39, 101, 769, 13}));
 
     // Characters that change with their neighbours: the text is laid out whole.
     for (const QString& text :
-         {kGrin + QStringLiteral("\u200D") + kWink, QStringLiteral("\u2764\uFE0F"),
-          QStringLiteral("e\u0301"), QStringLiteral("\u0627\u0644"), QStringLiteral("a\tb"),
+         {QStringLiteral("\u0301e"), QStringLiteral("a\u0915\u093F"),
+          QStringLiteral("\u0627\u0644"), QStringLiteral("a\tb"), QStringLiteral("a\u00ADa"),
           QString(QChar(0xD83D)) + QStringLiteral("x")}) {
         found.clear();
         EXPECT_FALSE(advances.Collect(text, found)) << text.toStdString();
     }
+    EXPECT_EQ(measured.size(), 6);
 }
 
 TEST(CharacterAdvances, FitsWholeCodePointsByRoundedSums) {
