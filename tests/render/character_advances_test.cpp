@@ -1,7 +1,9 @@
 #include "render/character_advances.h"
+#include "render/picture.h"
 #include "render/render_test_support.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,7 +74,11 @@ TEST(CharacterAdvances, SurfaceMeasuresFallbackTextAsTheLayoutDoes) {
     const QFontMetrics metrics(font.font);
     for (const QString& text :
          {kGrin + QStringLiteral(" ab ") + kWink + kGrin, QStringLiteral("Straße \u4E2D\u6587 ok"),
-          QStringLiteral("\u2603 snow \u20AC 5"), kGrin + QStringLiteral("\u200D") + kWink}) {
+          QStringLiteral("\u2603 snow \u20AC 5"), kGrin + QStringLiteral("\u200D") + kWink,
+          // Clusters: marks, selectors, a keycap, a skin tone.
+          QStringLiteral("e\u0301te\u0301 x\u0308\u0323"),
+          QStringLiteral("\u2764\uFE0F ok \u2764\uFE0F\u2764"),
+          QStringLiteral("1\uFE0F\u20E3 #\u20E3"), kGrin + QStringLiteral("\U0001F3FD ") + kWink}) {
         SCOPED_TRACE(text.toStdString());
         const int width = metrics.horizontalAdvance(text);
         EXPECT_EQ(surface.MeasureText(text).width, width);
@@ -85,5 +91,35 @@ TEST(CharacterAdvances, SurfaceMeasuresFallbackTextAsTheLayoutDoes) {
             }
             ASSERT_EQ(surface.FitCharacters(text, limit), expected) << limit;
         }
+    }
+}
+
+// Clusters drawn from the glyphs kept for them land on the pixels the painter gives the line.
+TEST(CharacterAdvances, SurfaceDrawsClustersAsThePainterDoes) {
+    CellRecord cell;
+    cell.fontName = QStringLiteral("Times New Roman");
+    cell.fontSize = 14;
+    const CellFont font = MakeCellFont(cell, 0);
+    const QFontMetrics metrics(font.font);
+    for (const QString& text :
+         {QStringLiteral("e\u0301te\u0301 x\u0308"), QStringLiteral("\u2764\uFE0F \u4E2D 1\u20E3"),
+          kGrin + QStringLiteral("\U0001F3FD ab") + kWink}) {
+        SCOPED_TRACE(text.toStdString());
+        QImage drawn = MakePicture(200, 40);
+        QtDrawingSurface surface;
+        surface.SelectTarget(drawn);
+        surface.SelectFont(font);
+        surface.DrawText(7, 5, text);
+        surface.DrawText(7, 5 + metrics.height(), text); // a second time, from what is kept
+        surface.ReleaseTarget();
+
+        QImage painted = MakePicture(200, 40);
+        QPainter painter(&painted);
+        painter.setFont(font.font);
+        painter.drawText(QPoint(7, 5 + metrics.ascent()), text);
+        painter.drawText(QPoint(7, 5 + metrics.height() + metrics.ascent()), text);
+        painter.end();
+        EXPECT_NE(drawn, MakePicture(200, 40));
+        EXPECT_EQ(drawn, painted);
     }
 }
