@@ -91,10 +91,9 @@ bool CharacterAdvances::MeasuredAlone(char32_t code) {
 
 bool CharacterAdvances::Collect(QStringView text, QVarLengthArray<qint64, 64>& advances,
                                 QVarLengthArray<qsizetype, 64>* clusterEnds) {
+    // The finder takes its own room for texts the buffer cannot hold.
     unsigned char buffer[kFinderBufferSize];
-    const bool fits = text.size() < kFinderBufferSize;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text, fits ? buffer : nullptr,
-                               fits ? kFinderBufferSize : 0);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text, buffer, kFinderBufferSize);
     for (qsizetype start = 0; start < text.size();) {
         const qsizetype end = finder.toNextBoundary();
         if (end <= start) return false;

@@ -41,13 +41,33 @@ TEST(CharacterAdvances, MeasuresEachClusterOnceAndKeepsIt) {
 
     // Characters that change with their neighbours: the text is laid out whole.
     for (const QString& text :
-         {QStringLiteral("\u0301e"), QStringLiteral("a\u0915\u093F"),
+         {QStringLiteral("\u0301e"), QStringLiteral("a\u093C"), QStringLiteral("a\u0915\u093F"),
           QStringLiteral("\u0627\u0644"), QStringLiteral("a\tb"), QStringLiteral("a\u00ADa"),
           QString(QChar(0xD83D)) + QStringLiteral("x")}) {
         found.clear();
         EXPECT_FALSE(advances.Collect(text, found)) << text.toStdString();
     }
     EXPECT_EQ(measured.size(), 6);
+}
+
+TEST(CharacterAdvances, KeepsAtMostSixteenThousandClustersPerFont) {
+    int measures = 0;
+    CharacterAdvances advances([&measures](QStringView) {
+        ++measures;
+        return ClusterAdvances{64};
+    });
+    constexpr int kKept = 1 << 14;
+    QString text;
+    for (int i = 0; i < kKept; ++i)
+        text += QChar(0x4E00 + i); // Han ideographs, one cluster each
+    QVarLengthArray<qint64, 64> found;
+    ASSERT_TRUE(advances.Collect(text, found));
+    ASSERT_TRUE(advances.Collect(text.left(1), found));
+    EXPECT_EQ(measures, kKept); // all kept
+    // One more starts again from nothing.
+    ASSERT_TRUE(advances.Collect(QString(QChar(0x4E00 + kKept)) + text.left(1), found));
+    EXPECT_EQ(measures, kKept + 2);
+    EXPECT_EQ(found.size(), kKept + 3);
 }
 
 TEST(CharacterAdvances, FitsWholeCodePointsByRoundedSums) {
