@@ -1,13 +1,17 @@
 // The whole `quadrivel-cli export` and `dump` processes, start to exit, on a full 109 x 109
 // table: load, opening redraw, export render, encoding and the atomic write; the peak memory
-// is the largest of any one run of that export.
+// is the largest of any one run of that export. Also the PNG export of a 111 x 111 table of
+// emoji, whose glyphs come from a fallback colour font.
 #include "bench_goal.h"
 #include "child_run.h"
+#include "gui_application.h"
 #include "model/document.h"
 #include "model/work_file.h"
 
 #include <QDir>
+#include <QFontDatabase>
 #include <QImageReader>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -26,6 +30,22 @@ public:
         for (int row = 0; row < 109; ++row)
             for (int column = 0; column < 109; ++column)
                 document.cell(column, row).text = QString::number((column + row) % 100);
+        saved_ = SaveWorkFile(path(), document).ok();
+    }
+    // 111 x 111 cells of 40 x 40 pixels, six of twelve emoji in each (one with a variation
+    // selector), more than a line holds.
+    explicit FullTableFile(const QStringList& emoji) {
+        Document document;
+        document.settings.gridCellWidth = 40;
+        document.settings.gridCellHeight = 40;
+        CreateTable(document, 111, 111, 2, 2, 0);
+        for (int row = 0; row < 111; ++row) {
+            for (int column = 0; column < 111; ++column) {
+                QString& text = document.cell(column, row).text;
+                for (int k = 0; k < 6; ++k)
+                    text += emoji[(row + column + k) % emoji.size()];
+            }
+        }
         saved_ = SaveWorkFile(path(), document).ok();
     }
     bool saved() const { return saved_; }
@@ -151,6 +171,38 @@ void BM_CliExportPdf(benchmark::State& state) {
     RunExport(state, QStringLiteral("full.pdf"), {}, kVectorGoalMs, false);
 }
 BENCHMARK(BM_CliExportPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Fallback glyphs: each distinct emoji is measured and laid out once, not at every look.
+constexpr double kEmojiExportGoalMs = 2000;
+
+// Whether any installed font has a glyph for an emoji.
+bool HasEmojiFont() {
+    EnsureGuiApplication();
+    const QStringList families = QFontDatabase::families();
+    return std::any_of(families.begin(), families.end(), [](const QString& family) {
+        return QRawFont::fromFont(QFont(family)).supportsCharacter(char32_t(0x1F600));
+    });
+}
+
+void BM_CliExportEmojiPng(benchmark::State& state) {
+    if (!HasEmojiFont()) {
+        state.SkipWithError("no emoji font installed (fonts-noto-color-emoji): nothing to measure");
+        return;
+    }
+    const FullTableFile table(QStringList{
+        QStringLiteral("\U0001F600"), QStringLiteral("\u2764\uFE0F"), QStringLiteral("\U0001F44D"),
+        QStringLiteral("\U0001F389"), QStringLiteral("\U0001F525"), QStringLiteral("\u2705"),
+        QStringLiteral("\U0001F680"), QStringLiteral("\U0001F431"), QStringLiteral("\U0001F355"),
+        QStringLiteral("\u2B50"), QStringLiteral("\U0001F308"), QStringLiteral("\U0001F914")});
+    if (!table.saved()) {
+        state.SkipWithError("the work file could not be written");
+        return;
+    }
+    const ChildRun run = FastestCliRun(
+        state, {QStringLiteral("export"), table.path(), table.Output(QStringLiteral("emoji.png"))});
+    if (run.succeeded) ReportAgainstGoal(state, "cpu_ms", run.processorMs, kEmojiExportGoalMs);
+}
+BENCHMARK(BM_CliExportEmojiPng)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // `quadrivel-cli dump` of the same table: the editor's state after opening, as JSON.
 void BM_CliDump(benchmark::State& state) {

@@ -1,9 +1,13 @@
 #include "render/character_advances.h"
 
+#include <QTextBoundaryFinder>
+
 namespace {
 
-// Distinct characters kept at most for one font; a full table holds far fewer.
-constexpr size_t kMaxKnownCharacters = 1 << 14;
+// Distinct clusters kept at most for one font; a full table holds far fewer.
+constexpr size_t kMaxKnownClusters = 1 << 14;
+// Texts up to this length find their clusters without a trip to the heap.
+constexpr qsizetype kFinderBufferSize = 512;
 
 // Scripts the layout draws without shaping when the font prefers none; text in any other
 // script (or whose common characters take such a script from their neighbours) is laid out
@@ -23,7 +27,40 @@ bool IsUnshapedScript(QChar::Script script) {
     }
 }
 
+// Marks, joiners, selectors, emoji modifiers and tags that follow a base character in its
+// cluster without a script of their own.
+bool ExtendsCluster(char32_t code) {
+    switch (QChar::category(code)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format:
+    case QChar::Symbol_Modifier:
+        break;
+    default:
+        return false;
+    }
+    const QChar::Script script = QChar::script(code);
+    return script == QChar::Script_Inherited || script == QChar::Script_Common;
+}
+
 } // namespace
+
+char32_t CodePointAt(QStringView text, qsizetype& index) {
+    const QChar unit = text[index++];
+    if (unit.isHighSurrogate() && index < text.size() && text[index].isLowSurrogate())
+        return QChar::surrogateToUcs4(unit, text[index++]);
+    return unit.unicode();
+}
+
+bool CharacterAdvances::MeasuredAlone(QStringView cluster) {
+    qsizetype i = 0;
+    if (cluster.isEmpty() || !MeasuredAlone(CodePointAt(cluster, i))) return false;
+    while (i < cluster.size()) {
+        const char32_t code = CodePointAt(cluster, i);
+        if (!MeasuredAlone(code) && !ExtendsCluster(code)) return false;
+    }
+    return true;
+}
 
 bool CharacterAdvances::MeasuredAlone(char32_t code) {
     switch (QChar::category(code)) {
@@ -52,20 +89,24 @@ bool CharacterAdvances::MeasuredAlone(char32_t code) {
     return IsUnshapedScript(QChar::script(code));
 }
 
-bool CharacterAdvances::Collect(QStringView text, QVarLengthArray<qint64, 64>& advances) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t code = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        if (!MeasuredAlone(code)) return false; // an unpaired surrogate too
-        auto found = known_.find(code);
+bool CharacterAdvances::Collect(QStringView text, QVarLengthArray<qint64, 64>& advances,
+                                QVarLengthArray<qsizetype, 64>* clusterEnds) {
+    // The finder takes its own room for texts the buffer cannot hold.
+    unsigned char buffer[kFinderBufferSize];
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text, buffer, kFinderBufferSize);
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = finder.toNextBoundary();
+        if (end <= start) return false;
+        const QStringView cluster = text.sliced(start, end - start);
+        if (!MeasuredAlone(cluster)) return false; // an unpaired surrogate too
+        auto found = known_.find(cluster);
         if (found == known_.end()) {
-            if (known_.size() >= kMaxKnownCharacters) known_.clear();
-            found = known_.emplace(code, measure_(code)).first;
+            if (known_.size() >= kMaxKnownClusters) known_.clear();
+            found = known_.emplace(cluster.toString(), measure_(cluster)).first;
         }
-        advances.push_back(found->second);
+        advances.append(found->second.constData(), found->second.size());
+        if (clusterEnds) clusterEnds->push_back(end);
+        start = end;
     }
     return true;
 }

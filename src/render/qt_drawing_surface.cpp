@@ -78,10 +78,20 @@ constexpr size_t kMaxMeasuredFonts = 64;
 
 QtDrawingSurface::FontMeasures::FontMeasures(const QFont& font)
     : font(font), metrics(font), advances(size_t(kSimpleLimit), -1),
-      glyphs(size_t(kSimpleLimit), kUnreadGlyph) {
+      glyphs(size_t(kSimpleLimit), kUnreadGlyph), clusterRuns(font) {
     if (!LaysOutCharacterByCharacter(font)) return;
-    characters.emplace([wide = QFontMetricsF(font)](char32_t code) {
-        return qint64(std::llround(wide.horizontalAdvance(QString::fromUcs4(&code, 1)) * 64));
+    // Each code point's advance is what it adds to the cluster's prefix before it.
+    characters.emplace([wide = QFontMetricsF(font)](QStringView cluster) {
+        const QString text = cluster.toString();
+        ClusterAdvances advances;
+        qint64 before = 0;
+        for (qsizetype end = 0; end < text.size();) {
+            CodePointAt(text, end);
+            const qint64 prefix = std::llround(wide.horizontalAdvance(text, int(end)) * 64);
+            advances.push_back(prefix - before);
+            before = prefix;
+        }
+        return advances;
     });
 }
 
@@ -370,9 +380,9 @@ int QtDrawingSurface::Advance(QChar c) const {
 
 // The advances of the characters of `text` where the current font knows or may learn them
 // one by one; false when the text has to be laid out whole.
-bool QtDrawingSurface::CollectAdvances(QStringView text,
-                                       QVarLengthArray<qint64, 64>& advances) const {
-    return current_->characters && current_->characters->Collect(text, advances);
+bool QtDrawingSurface::CollectAdvances(QStringView text, QVarLengthArray<qint64, 64>& advances,
+                                       QVarLengthArray<qsizetype, 64>* clusterEnds) const {
+    return current_->characters && current_->characters->Collect(text, advances, clusterEnds);
 }
 
 // The width of the first `length` characters.
@@ -391,12 +401,16 @@ int QtDrawingSurface::Width(const QString& text, qsizetype length) const {
     return width;
 }
 
+// Vector output keeps text as text, which only the painter's own text drawing gives; lines
+// through the text are the painter's too.
+bool QtDrawingSurface::DrawsGlyphsItself() const {
+    return !vectorDevice_ && !font_.rotated && !font_.font.underline() && !font_.font.strikeOut();
+}
+
 // Characters the face has glyphs for are placed at the pen, advance after advance, as Qt
 // places them without shaping: the same pixels without laying the line out again.
 bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
-    // Vector output keeps text as text, which only the painter's own text drawing gives.
-    if (vectorDevice_ || font_.rotated || font_.font.underline() || font_.font.strikeOut())
-        return false;
+    if (!DrawsGlyphsItself()) return false;
     glyphs_.resize(0);
     positions_.resize(0);
     int pen = x;
@@ -419,8 +433,29 @@ bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
     return true;
 }
 
+// Text of clusters that keep their widths anywhere, drawn cluster by cluster from the glyphs
+// each was given once, at the pen as their advances move it: what the painter draws for the
+// whole line, without looking the fallback glyphs up again.
+bool QtDrawingSurface::DrawClusterRuns(int x, int y, QStringView text) {
+    QVarLengthArray<qint64, 64> advances;
+    QVarLengthArray<qsizetype, 64> clusterEnds;
+    if (!DrawsGlyphsItself() || !CollectAdvances(text, advances, &clusterEnds)) return false;
+    qint64 pen = 0;
+    qsizetype start = 0;
+    const qint64* advance = advances.cbegin();
+    for (const qsizetype end : clusterEnds) {
+        const QPointF origin(x + double(pen) / 64, y);
+        for (const QGlyphRun& run : current_->clusterRuns.Get(text.sliced(start, end - start)))
+            painter_.drawGlyphRun(origin, run);
+        for (qsizetype i = start; i < end; CodePointAt(text, i))
+            pen += *advance++;
+        start = end;
+    }
+    return true;
+}
+
 void QtDrawingSurface::DrawTextRun(int x, int y, QStringView text) {
-    if (DrawGlyphRun(x, y, text)) return;
+    if (DrawGlyphRun(x, y, text) || DrawClusterRuns(x, y, text)) return;
     // The SVG writer escapes markup in text but lets through what XML cannot hold.
     painter_.drawText(QPoint(x, y), svgMarkup_ ? XmlCharacters(text) : text.toString());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/character_advances.h"
+#include "render/cluster_glyph_runs.h"
 #include "render/drawing_surface.h"
 #include "render/pixel_rules.h"
 
@@ -60,10 +61,13 @@ private:
     void DrawDottedRun(int along1, int along2, PixelSpan across, bool horizontal, QRgb colour);
     void DrawTextRuns(int x, int y, const QString& text);
     void DrawTextRun(int x, int y, QStringView text);
+    bool DrawsGlyphsItself() const;
     bool DrawGlyphRun(int x, int y, QStringView text);
+    bool DrawClusterRuns(int x, int y, QStringView text);
     int Advance(QChar c) const;
     int Width(const QString& text, qsizetype length) const;
-    bool CollectAdvances(QStringView text, QVarLengthArray<qint64, 64>& advances) const;
+    bool CollectAdvances(QStringView text, QVarLengthArray<qint64, 64>& advances,
+                         QVarLengthArray<qsizetype, 64>* clusterEnds = nullptr) const;
     QFont PainterFont() const;
 
     QPainter painter_;
@@ -100,8 +104,9 @@ private:
         bool rawFontRead = false;
         QRawFont rawFont;
         std::vector<quint32> glyphs; // kUnreadGlyph: not read yet; 0: not in the face
-        // The other characters, for a font that lays them out one by one.
+        // The other characters, for a font that lays them out one by one, and their glyphs.
         std::optional<CharacterAdvances> characters;
+        ClusterGlyphRuns clusterRuns;
     };
     struct FontHash {
         size_t operator()(const QFont& font) const { return qHash(font); }
