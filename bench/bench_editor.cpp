@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A cell edit in the editor on a full table, from the dialog's Accept to the new view: the
 // Editor driven through its canvas with a scripted Ui, no screen.
 #include "app/dialogs/app_state.h"

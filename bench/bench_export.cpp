@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole `quadrivel-cli export` and `dump` processes, start to exit, on a full 109 x 109
 // table: load, opening redraw, export render, encoding and the atomic write; the peak memory
 // is the largest of any one run of that export. Also the PNG export of a 111 x 111 table of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a 111 x 111 CSV (quoted texts, "," decimals, semicolons) to a saved work file:
 // in process (read, parse, fill, atomic save) and as the whole `quadrivel-cli import` run.
 // The goal is under 0.3 s.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full redraws of the largest tables: the window's redraw (operations, clear, page frame,
 // series, cells) and the copy into the view.
 #include "bench_goal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A realistic small table, a report of 20 x 30 cells of 90 x 24 pixels: its PNG export as a
 // whole `quadrivel-cli` process, and two hundred of them exported by one batch process against
 // two hundred processes of one export each.

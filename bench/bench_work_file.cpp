@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the largest table against a plain write and read of as many bytes, the
 // recovery snapshot against its bytes, and the heap memory that 29 undo snapshots of a full
 // table cost.

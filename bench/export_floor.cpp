@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a JPEG export of the benchmark's full table cannot leave out, and nothing of the
 // program's own: start a Qt application, read every byte of the work file, load one font, make
 // the picture, draw each cell's number as one glyph run and encode at the export's quality.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package of the installed files, its library dependencies computed
 # by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

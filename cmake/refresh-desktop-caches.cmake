@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by `cmake --install`: a system install refreshes the desktop's MIME and desktop-entry
 # caches so work files open with the editor at once; a staged install (DESTDIR, a package)
 # leaves that to the system it lands on.

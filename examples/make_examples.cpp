@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sample table that `make run` opens, its image and icon, and the seed files of
 // the work-file fuzzer. Run from the repository root: build/examples/make_examples
 #include "model/work_file.h"

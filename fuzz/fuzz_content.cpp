@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell texts and operation descriptors come from work files: runs them through every part of
 // the content engine. Checks the properties that must hold for any text: a restored command is
 // the one typed, a descriptor written from decoded settings is written again unchanged, and

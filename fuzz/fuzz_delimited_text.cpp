@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as CSV or TSV data, within the grid's limits, and fills a table of the
 // data's own size: every row must come out as wide as the widest, nothing beyond the limits is
 // kept, and filling must stay inside the table. The grid is made once; each input puts back

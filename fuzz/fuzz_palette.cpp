@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a favourite-palette file; what was read must be written and read
 // back to the same palette, always as 130 records.
 #include "model/favourite_palette.h"

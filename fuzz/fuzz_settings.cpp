@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a settings file; what was read must be written and read back to
 // the same settings.
 #include "model/settings_file.h"

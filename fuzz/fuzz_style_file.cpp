@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a user's style file; a style that was read must be written and read
 // back to the same style, and applying it must keep a table within its limits.
 #include "content/style_file.h"

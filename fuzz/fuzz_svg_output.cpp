@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell texts and font names come from work files and shared styles: exports a small table made
 // of them as SVG. Whatever they hold, the file must be well-formed XML with no script and no
 // event attribute.

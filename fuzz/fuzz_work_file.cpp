@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as work-file records.
 //
 // Every input goes to the record's packed text fields, decoded as the reader decodes them:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's small pictures (menu items, language flags, window and desktop icons)
 // into resources/. Run from the repository root: build/resources/make_art
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_command.h"
 #include "content/style_file.h"
 #include "model/settings_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/password_source.h"
 
 #include "model/file_problem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/data_number.h"
 
 #include "model/delimited_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/operation_descriptor.h"
 
 #include "content/leading_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/series_classify.h"
 
 #include "content/series_text.h"

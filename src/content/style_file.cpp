@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/style_file.h"
 
 #include "content/built_in_styles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/style_of_table.h"
 
 #include "model/document.h"

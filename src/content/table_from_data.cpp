@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/table_from_data.h"
 
 #include "content/data_number.h"

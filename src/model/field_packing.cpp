@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/field_packing.h"
 
 const PackedLayout kFontNamePacking{21, {16}, 5, 3};

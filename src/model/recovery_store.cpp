@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/recovery_store.h"
 
 #include "model/file_problem.h"

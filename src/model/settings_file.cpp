@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/settings_file.h"
 
 #include "model/whole_file_write.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/undo_store.h"
 
 const CellRecord* UndoState::CellAt(int column, int row) const {

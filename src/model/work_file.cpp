@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/work_file.h"
 
 #include "model/field_packing.h"

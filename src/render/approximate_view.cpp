@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/approximate_view.h"
 
 #include "render/drawing_surface.h"

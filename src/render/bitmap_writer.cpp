@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/bitmap_writer.h"
 
 #include "render/picture.h"

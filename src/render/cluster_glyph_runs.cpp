@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/cluster_glyph_runs.h"
 
 #include <QTextLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/export_cut.h"
 
 #include "content/operations.h"

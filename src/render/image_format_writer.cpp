@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/image_format_writer.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/qt_drawing_surface.h"
 
 #include "render/colour.h"

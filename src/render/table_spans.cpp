@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/table_spans.h"
 
 #include "content/table_extent.h"

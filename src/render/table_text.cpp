@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/table_text.h"
 
 #include "content/number_format.h"

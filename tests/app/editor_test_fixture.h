@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The editor on the offscreen platform with a scripted Ui, shared by the editor tests.

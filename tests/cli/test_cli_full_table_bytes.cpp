@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a saved full table, of its BMP and JPEG exports and of its dump, pinned: a faster
 // reader, writer or renderer must produce exactly the same files.
 #include "fixtures/temp_folder.h"

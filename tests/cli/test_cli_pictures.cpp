@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/table_dump.h"
 #include "content/clock.h"
 #include "fixtures/cli_run.h"

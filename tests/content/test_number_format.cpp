@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/leading_number.h"
 #include "content/number_format.h"
 #include "fixtures/table_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "series_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/series_classify.h"
 #include "series_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/data_number.h"
 #include "content/number_format.h"
 #include "content/qstring_printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
 #include "model/field_packing.h"

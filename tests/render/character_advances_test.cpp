@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/character_advances.h"
 #include "render/picture.h"
 #include "render/render_test_support.h"

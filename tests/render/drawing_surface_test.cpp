@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/colour.h"
 #include "render/picture.h"
 #include "render/pixel_rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/built_in_styles.h"
 #include "content/clock.h"
 #include "render/export_cut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/clock.h"
 #include "model/work_file.h"
 #include "render/opening_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/file_problem.h"
 #include "render/bitmap_writer.h"
 #include "render/gif_writer.h"

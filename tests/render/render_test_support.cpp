@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render_test_support.h"
 
 #include "render/colour.h"

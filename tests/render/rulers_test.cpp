@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/document.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"

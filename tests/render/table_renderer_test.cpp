@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/clock.h"
 #include "render/approximate_view.h"
 #include "render/cell_image.h"

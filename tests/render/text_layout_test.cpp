@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/cell_record.h"
 #include "render/cell_font.h"
 #include "render/null_drawing_surface.h"

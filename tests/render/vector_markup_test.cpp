@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/clock.h"
 #include "render/image_report_memory.h"
 #include "render/render_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/approximate_view_control.h"
 
 #include "render/picture.h"

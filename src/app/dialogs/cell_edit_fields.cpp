@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/cell_edit_fields.h"
 
 #include "content/number_format.h"

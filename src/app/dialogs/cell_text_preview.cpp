@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/cell_text_preview.h"
 
 #include "model/cell_record.h"

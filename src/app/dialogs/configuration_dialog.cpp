@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/configuration_dialog.h"
 
 #include "app/dialogs/app_state.h"

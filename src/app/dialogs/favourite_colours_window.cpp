@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/favourite_colours_window.h"
 
 #include "app/dialogs/app_state.h"

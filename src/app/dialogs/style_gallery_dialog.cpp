@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/style_gallery_dialog.h"
 
 #include "app/dialogs/dialog_fit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/table_look_controls.h"
 
 #include "app/dialogs/app_state.h"

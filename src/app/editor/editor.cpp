@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/editor.h"
 
 #include "app/dialogs/ui.h"

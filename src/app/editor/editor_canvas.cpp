@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas handler: mouse, wheel and keys of the table view.
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/ui.h"

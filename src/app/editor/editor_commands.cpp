@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command handler: every menu command and the ruler button.
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/ui.h"

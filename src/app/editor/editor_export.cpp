@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut exports, the picture and the text on the clipboard, and the rulers of the redraw.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"

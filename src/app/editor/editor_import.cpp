@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data in: a CSV or TSV file as a new table or as new texts of the open one, and a block
 // copied from a spreadsheet pasted into the cells.
 #include "app/dialogs/new_table_dialog.h"

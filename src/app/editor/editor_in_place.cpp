@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-place editor: typing over the cell, and the one commit path of a typed text.
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/editor/editor.h"

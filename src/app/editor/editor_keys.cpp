@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys and the wheel of the table view: the cell cursor, editing and scrolling.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"

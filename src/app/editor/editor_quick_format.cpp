@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formatting without the cell editing dialog: AutoSum and the number formats.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"

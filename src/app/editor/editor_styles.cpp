@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table styles: the gallery that applies them and the table's look kept as a style.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/recovery_keeper.h"
 
 #include "app/editor/recovery_timer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/selection_run.h"
 
 BodyRange TableBody(const TableSettings& settings) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the user sees, one message per line, in the column order
 // Spanish, Portuguese, French, German, English, Italian, Catalan.
 // Leading and trailing blanks matter: callers join these texts with numbers and names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/association_prompt.h"
 
 #include "app/dialogs/dialog_fit.h"

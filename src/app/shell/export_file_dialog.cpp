@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/export_file_dialog.h"
 
 #include "app/messages/message_table.h"

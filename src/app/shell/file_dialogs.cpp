@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/file_dialogs.h"
 
 #include "app/messages/message_table.h"

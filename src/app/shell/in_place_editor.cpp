@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/in_place_editor.h"
 
 #include "app/editor/editor_shell.h"

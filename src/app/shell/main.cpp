@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/startup.h"
 
 int main(int argc, char* argv[]) {

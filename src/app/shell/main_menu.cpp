@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/main_menu.h"
 
 #include "app/editor/command_ids.h"

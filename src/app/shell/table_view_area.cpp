@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/table_view_area.h"
 
 #include "app/editor/editor.h"

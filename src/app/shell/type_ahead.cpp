@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/type_ahead.h"
 
 #include "app/editor/typed_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that changes the table is one undoable step and marks the table changed.
 // Left out, as they are no edit of the open table: New and the two Reads (they replace it and
 // start its history afresh), Save, the exports and Copy picture, Copy cell, Select all, View

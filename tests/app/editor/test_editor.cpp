@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "app/shell/table_view_area.h"

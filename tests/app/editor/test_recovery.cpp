@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/recovery_timer.h"
 #include "app/editor_test_fixture.h"
 #include "model/recovery_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/app_resources.h"
 #include "app/shell/file_association.h"
 #include "fixtures/temp_folder.h"

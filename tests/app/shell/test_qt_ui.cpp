@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/app_state.h"
 #include "app/messages/message_table.h"
 #include "app/shell/qt_ui.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window fits a laptop screen, with no control over another and no text too small.
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/app_state.h"

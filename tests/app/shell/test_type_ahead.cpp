@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor_test_fixture.h"
 #include "app/shell/type_ahead.h"
 
