@@ -57,6 +57,12 @@ QStringList Row(std::initializer_list<const char16_t*> fields) {
 } // namespace
 
 TEST(DelimitedText, QuotingLineBreaksAndRaggedRows) {
+    // A line break that opens the data is an empty first record, CRLF or LF alike.
+    for (const QByteArray& data : {QByteArray("\nx\n"), QByteArray("\r\nx\n")}) {
+        const DelimitedText opened = ReadDelimitedText(data);
+        ASSERT_EQ(opened.rowCount(), 2) << data.toStdString();
+        EXPECT_EQ(opened.rows[1][0], QStringLiteral("x"));
+    }
     // Quoted delimiters and doubled quotes, a line break inside quotes, CRLF and LF mixed,
     // empty trailing fields, a short row padded, the final line break adding no record.
     const DelimitedText data = ReadDelimitedText(
@@ -162,6 +168,9 @@ TEST(DelimitedText, NulBytesAndLongFieldsAreNotedWithTheirLine) {
     EXPECT_EQ(cut.rows[1][0], QString(818, u'e'));
     EXPECT_EQ(cut.rows[2][0], QStringLiteral(u"é"));
     EXPECT_EQ(ReadDelimitedText(QByteArray(819, 'z')).cutFields.size(), 0u);
+    // Two of a three-byte character's bytes kept: both go.
+    EXPECT_EQ(ReadDelimitedText(QByteArray(817, 'e') + "\xE0\xA4\x95z\n").rows[0][0],
+              QString(817, u'e'));
 
     EXPECT_EQ(Read("a\n\"b\nc" + QByteArray(900, 'c') + "\"\n", Grid(true)).longFieldLine, 2);
     // One byte past the limit is enough, even as the field's last byte.

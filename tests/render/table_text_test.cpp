@@ -54,6 +54,10 @@ TEST(TableText, EachFormatGivesTheShownTextsWithAJoinedBlockOnce) {
 TEST(TableText, ABlockOfTheTableAndTheSelection) {
     Document document = Sample();
     EXPECT_EQ(SelectedBlock(document).lastColumn, -1);
+    // Marks left in cells beyond the table (a removed row or column) are no selection.
+    document.cell(3, 1).selected = 1;
+    document.cell(1, 3).selected = 1;
+    EXPECT_EQ(SelectedBlock(document).lastColumn, -1);
     document.cell(2, 2).selected = 1;
     document.cell(1, 1).selected = 1;
     const CellBlock selected = SelectedBlock(document);

@@ -158,8 +158,9 @@ private:
     // the snapshot dropped when nothing changed, the selection used up, the redraw.
     void StoreCellEdit(const std::vector<CellPosition>& cells, const CellEditFields& opened,
                        const CellEditFields& accepted);
-    // The in-place editor over a cell that may be edited; false when it did not open.
-    bool OpenInPlace(CellPosition at, const QString& text);
+    // The in-place editor over the cell, unless it may not be edited (cancelled, stopped) or
+    // an editor is open already.
+    void OpenInPlace(CellPosition at, const QString& text);
     // Commits the open in-place editor where it stands (a click elsewhere, a command).
     void FinishInPlace();
     // Enter and Tab, with or without Shift, editing or not.

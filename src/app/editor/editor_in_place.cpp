@@ -33,13 +33,12 @@ InPlaceLook LookOf(const CellRecord& cell, const QRect& place, int16_t character
 
 } // namespace
 
-bool Editor::OpenInPlace(CellPosition at, const QString& text) {
-    if (state_.tableLoaded != 1 || inPlaceCell_) return false;
+void Editor::OpenInPlace(CellPosition at, const QString& text) {
+    if (state_.tableLoaded != 1 || inPlaceCell_) return;
     const CellRecord& cell = document_.cell(at.column, at.row);
-    if (cell.cellState != kCellNormal) return false;
+    if (cell.cellState != kCellNormal) return;
     inPlaceCell_ = at;
     shell_.OpenInPlaceEditor(LookOf(cell, CellRectInView(at), state_.settings.characterSet), text);
-    return true;
 }
 
 void Editor::CommitInPlace(const QString& text, int columnStep, int rowStep) {
