@@ -3,6 +3,7 @@
 
 #include "cli/batch_export.h"
 #include "cli/cli_import.h"
+#include "cli/cli_sort.h"
 #include "cli/cli_style.h"
 #include "cli/password_source.h"
 #include "cli/table_dump.h"
@@ -47,6 +48,7 @@ const QString kUsage = QStringLiteral(
     "                                 [--rows N] [--columns LIST]\n"
     "       quadrivel-cli fill TABLE.qdvl DATA OUT.qdvl [--at COL,ROW] [--rows N]\n"
     "                                 [--columns LIST] [--delimiter C] [--grow] [--clear-rest]\n"
+    "       quadrivel-cli sort FILE OUT.qdvl --by COL[:desc] [--by COL[:desc]] [--header]\n"
     "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
     "       quadrivel-cli styles\n"
     "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
@@ -80,6 +82,10 @@ const QString kUsage = QStringLiteral(
     "data rows than the table has are refused (exit 3) unless --grow adds rows made like the\n"
     "last; --clear-rest empties the rows after the data. A protected TABLE opens with\n"
     "QUADRIVEL_PASSWORD.\n"
+    "sort orders the rows below the title bar (and below a header row with --header) by the\n"
+    "columns given (from 1), numbers before texts, texts by the system language's collation,\n"
+    "empty cells last; equal rows keep their order. A joined block across the rows refuses\n"
+    "(exit 3).\n"
     "style writes FILE with the table style NAME to OUT.qdvl; import --style NAME styles the\n"
     "new table. styles lists the names: the built-in ones, then the user's own from\n"
     "$XDG_DATA_HOME/quadrivel/styles. An unknown NAME is a usage error that lists them.\n"
@@ -450,6 +456,8 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
     if (arguments.value(0) == QStringLiteral("import") ||
         arguments.value(0) == QStringLiteral("fill"))
         return RunImport(arguments, kUsage, environment.stylesFolder, environment.passwordVariable);
+    if (arguments.value(0) == QStringLiteral("sort"))
+        return RunSort(arguments, kUsage, environment.passwordVariable);
     if (arguments == QStringList{QStringLiteral("styles")})
         return ListStyles(environment.stylesFolder);
     Options options;

@@ -12,3 +12,16 @@ inline int TableColumnCount(const Document& document) {
 inline int TableRowCount(const Document& document) {
     return std::clamp<int>(document.settings.rowCount, 0, kGridCapacity);
 }
+
+// The rows and columns that Select all, Cancel Cell, Stop, Reset table and Sort cover: the
+// table without its title bars.
+struct BodyRange {
+    int firstColumn;
+    int firstRow;
+    int columnCount;
+    int rowCount;
+};
+inline BodyRange TableBody(const TableSettings& settings) {
+    return {settings.verticalTitleBar == 1 ? 1 : 0, settings.horizontalTitleBar == 1 ? 1 : 0,
+            settings.columnCount, settings.rowCount};
+}

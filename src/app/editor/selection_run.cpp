@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/selection_run.h"
 
-BodyRange TableBody(const TableSettings& settings) {
-    return {settings.verticalTitleBar == 1 ? 1 : 0, settings.horizontalTitleBar == 1 ? 1 : 0,
-            settings.columnCount, settings.rowCount};
-}
-
 JoinExtent JoinExtentOf(const Document& document, int column, int row) {
     if (document.cell(column, row).joinState != kJoinNone) return {-1, -1};
     JoinExtent extent;

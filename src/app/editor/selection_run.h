@@ -2,17 +2,8 @@
 #pragma once
 
 #include "app/dialogs/app_state.h"
+#include "content/table_extent.h"
 #include "model/document.h"
-
-// The rows and columns that Select all, Cancel Cell, Stop and Reset table cover: the
-// table without its title bars.
-struct BodyRange {
-    int firstColumn;
-    int firstRow;
-    int columnCount;
-    int rowCount;
-};
-BodyRange TableBody(const TableSettings& settings);
 
 // How many cells a cell has absorbed to its right and below; -1, -1 for an absorbed cell.
 struct JoinExtent {
