@@ -37,4 +37,12 @@ TEST(CliSort, RowsByTwoColumnsBelowAHeader) {
             kExitUsage)
             << wrong.toStdString();
     EXPECT_EQ(RunCli({QStringLiteral("sort"), table, out}).exitCode, kExitUsage);
+    // 111 is a column a table may have, 112 none.
+    const auto error = [&](const char* column) {
+        return RunCli({QStringLiteral("sort"), table, out, QStringLiteral("--by"),
+                       QString::fromLatin1(column)})
+            .error;
+    };
+    EXPECT_TRUE(error("111").startsWith(QStringLiteral("--by 111: the table has 3 columns")));
+    EXPECT_TRUE(error("112").startsWith(QStringLiteral("--by needs a column from 1 to 111")));
 }

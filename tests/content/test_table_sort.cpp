@@ -95,6 +95,10 @@ TEST(TableSort, AJoinAcrossTheRowsRefusesAndChangesNothing) {
     EXPECT_EQ(SortTableRows(document, 2, 3, {{0, false}}, English()).problem, SortProblem::None);
     EXPECT_EQ(SortTableRows(document, 1, 3, {{0, false}}, English()).problem,
               SortProblem::JoinCrosses);
+    // A join between the two rows after the sorted ones is none of the sort's business.
+    document.cell(1, 1).joinState = kJoinNone;
+    document.cell(1, 3).joinState = kJoinedAbove;
+    EXPECT_EQ(SortTableRows(document, 0, 1, {{0, false}}, English()).problem, SortProblem::None);
     EXPECT_EQ(SortTableRows(document, 1, 3, {{2, false}}, English()).problem,
               SortProblem::ColumnOutside);
     EXPECT_EQ(SortTableRows(document, 3, 3, {{0, false}}, English()).problem, SortProblem::NoRows);
