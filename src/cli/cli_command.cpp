@@ -95,27 +95,6 @@ const QString kUsage = QStringLiteral(
 constexpr int kFewestDecimals = 2;
 constexpr int kMostDecimals = 6;
 
-CliResult Failure(int exitCode, const QString& message) {
-    return {exitCode, {}, message, {}};
-}
-
-int ExitCodeFor(StatusCode code) {
-    switch (code) {
-    case StatusCode::Ok:
-        return kExitSuccess;
-    case StatusCode::Unreadable:
-        return kExitInputUnreadable;
-    case StatusCode::WrongLength:
-    case StatusCode::NotATable:
-        return kExitNotATable;
-    case StatusCode::WrongPassword:
-        return kExitProtected;
-    case StatusCode::WriteFailed:
-        return kExitOutputNotWritten;
-    }
-    return kExitNotATable;
-}
-
 // Whole decimal numbers only: "3abc" is a usage error here, unlike the lenient settings file.
 bool ParseStrictInt(const QString& text, int& value) {
     bool ok = false;
@@ -477,6 +456,27 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
 }
 
 } // namespace
+
+CliResult Failure(int exitCode, const QString& message) {
+    return {exitCode, {}, message, {}};
+}
+
+int ExitCodeFor(StatusCode code) {
+    switch (code) {
+    case StatusCode::Ok:
+        return kExitSuccess;
+    case StatusCode::Unreadable:
+        return kExitInputUnreadable;
+    case StatusCode::WrongLength:
+    case StatusCode::NotATable:
+        return kExitNotATable;
+    case StatusCode::WrongPassword:
+        return kExitProtected;
+    case StatusCode::WriteFailed:
+        return kExitOutputNotWritten;
+    }
+    return kExitNotATable;
+}
 
 CliResult RunCli(const QStringList& arguments, const CliEnvironment& environment) {
     QString settingsWarning;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/status.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,11 @@ struct CliEnvironment {
     QString passwordVariable; // QUADRIVEL_PASSWORD, used when no password option is given
     QString stylesFolder;     // the user's own table styles; empty: none
 };
+
+// A failed command: its exit code and the line for stderr.
+CliResult Failure(int exitCode, const QString& message);
+// The exit code of a failed load or save.
+int ExitCodeFor(StatusCode code);
 
 // Runs one quadrivel-cli command; arguments exclude the program name. The decimals and the
 // character set not given on the command line come from the settings file.

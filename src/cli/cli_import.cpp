@@ -181,13 +181,7 @@ CliResult Fill(const ImportOptions& options, const DelimitedText& data, const QS
     Document document;
     const Status loaded =
         LoadAnyWorkFile(options.table, document, [&password] { return password; });
-    if (!loaded.ok())
-        return {loaded.code == StatusCode::Unreadable      ? kExitInputUnreadable
-                : loaded.code == StatusCode::WrongPassword ? kExitProtected
-                                                           : kExitNotATable,
-                {},
-                loaded.detail,
-                {}};
+    if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
     const RefreshOutcome outcome = RefreshTableData(document, data, options.placement);
     if (outcome.refused)
         return {kExitNotATable,

@@ -12,10 +12,6 @@
 
 namespace {
 
-CliResult Failure(int exitCode, const QString& message) {
-    return {exitCode, {}, message, {}};
-}
-
 // "3" or "3:desc" (or "3:asc"), the column from 1.
 std::optional<SortKey> ParseKey(const QString& text) {
     static const QRegularExpression key(QStringLiteral("^([0-9]{1,3})(?::(asc|desc))?$"));
@@ -50,11 +46,7 @@ CliResult RunSort(const QStringList& arguments, const QString& usage, const QStr
 
     Document document;
     const Status loaded = LoadAnyWorkFile(file, document, [&password] { return password; });
-    if (!loaded.ok())
-        return Failure(loaded.code == StatusCode::Unreadable      ? kExitInputUnreadable
-                       : loaded.code == StatusCode::WrongPassword ? kExitProtected
-                                                                  : kExitNotATable,
-                       loaded.detail);
+    if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
     QCollator collator;
     collator.setNumericMode(true);
     const int firstRow = TableBody(document.settings).firstRow + (parser.isSet(header) ? 1 : 0);

@@ -20,10 +20,6 @@ QByteArrayView Attribute(QByteArrayView element, QByteArrayView name) {
     return end < 0 ? QByteArrayView() : element.sliced(from, end - from);
 }
 
-double Number(QByteArrayView element, QByteArrayView name) {
-    return Attribute(element, name).toDouble();
-}
-
 // The length of the longest end of `bytes` that may begin an <image> element in the next write.
 qsizetype PartialStart(QByteArrayView bytes) {
     for (qsizetype keep = std::min(bytes.size(), kImageStart.size() - 1); keep > 0; --keep)
@@ -86,7 +82,7 @@ QByteArray SvgImageSharing::Shared(QByteArrayView element) {
     digest.addData(" ");
     digest.addData(Attribute(element, "height"));
     const QByteArray key = digest.result();
-    const double x = Number(element, "x"), y = Number(element, "y");
+    const double x = Attribute(element, "x").toDouble(), y = Attribute(element, "y").toDouble();
     const auto found = shown_.constFind(key);
     if (found == shown_.constEnd()) {
         const Shown first{"picture" + QByteArray::number(shown_.size() + 1), x, y};
