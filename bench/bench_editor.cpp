@@ -26,6 +26,7 @@ public:
     void SetModified(bool) override {}
     void ShowNote(const QString&) override {}
     void ShowPictures() override {}
+    void HideStart() override {}
     void FocusTableView() override {}
     void CloseWindow() override {}
     void OpenInPlaceEditor(const InPlaceLook&, const QString&) override {}

@@ -143,6 +143,7 @@ void Editor::ApplyMenuState() {
 // After New or a successful read: the table commands but Undo and Paste come alive.
 void Editor::TableShown() {
     state_.tableLoaded = 1;
+    shell_.HideStart();
     for (int id : kTableCommands)
         shell_.SetCommandEnabled(id, true);
     UpdateUndoCommands();

@@ -93,10 +93,13 @@ public:
     // user saved them or chose to drop them; false when the user cancelled.
     bool MayLeaveTable();
     QString Title() const;
+    // A new table of these counts with the New Table dialog's proposals, without the dialog.
+    void NewTableOfSize(int columns, int rows);
 
 private:
     // Commands.
     void NewTable();
+    void StartNewTable(const TableSettings& planned);
     void ReadFile(bool previousFormat);
     // true when the table was saved. Save writes the table's own work file without a
     // question; a table without one is asked for a name as Record file does.

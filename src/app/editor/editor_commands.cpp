@@ -160,7 +160,18 @@ void Editor::NewTable() {
     if (!MayLeaveTable()) return;
     TableSettings planned = PlannedNewTable();
     if (!ui_.RunNewTableDialog(planned, state_)) return;
+    StartNewTable(planned);
+}
 
+void Editor::NewTableOfSize(int columns, int rows) {
+    if (!MayLeaveTable()) return;
+    TableSettings planned = PlannedNewTable();
+    planned.columnCount = int16_t(columns);
+    planned.rowCount = int16_t(rows);
+    StartNewTable(planned);
+}
+
+void Editor::StartNewTable(const TableSettings& planned) {
     document_.settings = planned;
     document_.workFilePath.clear(); // a new table has no file until it is saved
     document_.settings.tableRetouched = 0;

@@ -31,6 +31,8 @@ public:
     virtual void ShowNote(const QString& text) = 0;
     // The view and ruler pictures changed.
     virtual void ShowPictures() = 0;
+    // A table is open: the window's start, which offers the ways in, goes.
+    virtual void HideStart() = 0;
     // The keyboard to the table view, or to the in-place editor while it is open.
     virtual void FocusTableView() = 0;
     virtual void CloseWindow() = 0;

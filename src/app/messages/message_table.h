@@ -53,6 +53,9 @@ inline constexpr int kStyleFileNameEntry = 21;  // "A style name cannot start wi
 inline constexpr int kAboutGroup = 82;
 inline constexpr int kVersionEntry = 1; // "Version " + the program's version
 inline constexpr int kLicenceEntry = 2; // "Free software under the GNU GPL, version 3 or later..."
+// The window's start before any table is open.
+inline constexpr int kStartGroup = 90;
+inline constexpr int kPickSizeEntry = 1; // "Click a size to start a new table"
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

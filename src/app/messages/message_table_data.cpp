@@ -18,7 +18,7 @@ constexpr MessageGroup kGroups[] = {
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
-    {81, 100}, {82, 200},
+    {81, 100}, {82, 200}, {90, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -370,6 +370,8 @@ constexpr MessageText kTexts[] = {
 
 {82, 1, {u"Versión ", u"Versão ", u"Version ", u"Version ", u"Version ", u"Versione ", u"Versió "}},
 {82, 2, {u"Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Se ofrece sin ninguna garantía.", u"Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior. É fornecido sem qualquer garantia.", u"Logiciel libre sous la Licence publique générale GNU, version 3 ou ultérieure. Il est fourni sans aucune garantie.", u"Freie Software unter der GNU General Public License, Version 3 oder später. Sie wird ohne jede Gewährleistung bereitgestellt.", u"Free software under the GNU General Public License, version 3 or later. It comes with no warranty.", u"Software libero sotto la GNU General Public License, versione 3 o successiva. È fornito senza alcuna garanzia.", u"Programari lliure sota la Llicència Pública General de GNU, versió 3 o posterior. S'ofereix sense cap garantia."}},
+
+{90, 1, {u"Haga clic en un tamaño para empezar una tabla nueva", u"Clique em um tamanho para começar uma tabela nova", u"Cliquez sur une taille pour commencer un nouveau tableau", u"Klicken Sie auf eine Größe, um eine neue Tabelle zu beginnen", u"Click a size to start a new table", u"Fai clic su una dimensione per iniziare una nuova tabella", u"Feu clic en una mida per començar una taula nova"}},
 };
 // clang-format on
 

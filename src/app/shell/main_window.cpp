@@ -8,6 +8,7 @@
 #include "app/shell/main_menu.h"
 #include "app/shell/picture_widget.h"
 #include "app/shell/qt_translation.h"
+#include "app/shell/start_panel.h"
 #include "app/shell/table_view_area.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@ namespace {
 
 // Enough of the view to find one's way in it.
 constexpr QSize kSmallestClient(200, 150);
+// Inside the view's margin, where the first cell of a table will be.
+constexpr QPoint kStartPlace(40, 40);
 
 } // namespace
 
@@ -51,6 +54,13 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
         editor_.CommitInPlace(inPlaceEditor_->text(), columnStep, rowStep);
     };
     inPlaceEditor_->onCancel = [this] { editor_.CancelInPlace(); };
+
+    // Over the empty view until a table is open: a new table in one click.
+    startPanel_ = new StartPanel(tableView_, state.settings.currentLanguage);
+    startPanel_->move(kStartPlace);
+    startPanel_->onPicked = [this](int columns, int rows) {
+        editor_.NewTableOfSize(columns, rows);
+    };
 
     columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
     columnRuler_->setObjectName(QStringLiteral("1035"));
@@ -91,6 +101,7 @@ void MainWindow::RebuildMenu() {
     const int language = editor_.state().settings.currentLanguage;
     InstallQtTranslation(qtTranslation_, language);
     actions_ = BuildMainMenu(*menuBar(), MessageTable(language));
+    startPanel_->SetLanguage(language);
     for (QAction* action : std::as_const(actions_)) {
         const int id = action->data().toInt();
         connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
@@ -124,6 +135,10 @@ void MainWindow::ShowPictures() {
     columnRuler_->update();
     rowRuler_->update();
     ShowTableScroll();
+}
+
+void MainWindow::HideStart() {
+    startPanel_->hide();
 }
 
 void MainWindow::ShowTableScroll() {

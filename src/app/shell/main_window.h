@@ -12,6 +12,7 @@ class InPlaceEditor;
 class PictureWidget;
 class QAction;
 class QPushButton;
+class StartPanel;
 class TableViewArea;
 
 // The one main window: menu bar, table view, the two rulers and the ruler button. It opens
@@ -27,6 +28,7 @@ public:
     InPlaceEditor* inPlaceEditor() const { return inPlaceEditor_; }
     QAction* action(int command) const { return actions_.value(command); }
     TableViewArea* viewArea() const { return viewArea_; }
+    StartPanel* startPanel() const { return startPanel_; }
 
     // Sizes and places the window within the screen's available area: the whole view when
     // there is room, else as much as fits.
@@ -40,6 +42,7 @@ public:
     void SetModified(bool modified) override;
     void ShowNote(const QString& text) override;
     void ShowPictures() override;
+    void HideStart() override;
     void FocusTableView() override;
     void CloseWindow() override;
     void OpenInPlaceEditor(const InPlaceLook& look, const QString& text) override;
@@ -63,6 +66,7 @@ private:
     TableViewArea* viewArea_ = nullptr;
     PictureWidget* tableView_ = nullptr;
     InPlaceEditor* inPlaceEditor_ = nullptr;
+    StartPanel* startPanel_ = nullptr;
     PictureWidget* columnRuler_ = nullptr;
     PictureWidget* rowRuler_ = nullptr;
     QPushButton* rulerButton_ = nullptr;

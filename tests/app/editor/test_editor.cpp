@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
+#include "app/shell/start_panel.h"
+#include "app/shell/table_size_picker.h"
 #include "app/shell/table_view_area.h"
 #include "content/number_format.h"
 #include "fixtures/fifo.h"
@@ -9,7 +11,9 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -35,6 +39,48 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(editor().viewPicture().pixel(84, 12), qRgb(0, 0, 0));
     EXPECT_EQ(editor().viewPicture().pixel(4, 12), qRgb(255, 128, 0));
     EXPECT_EQ(editor().viewPicture().pixel(20, 12), qRgb(255, 255, 255));
+}
+
+// The square of the picker that stands for these counts, pointed at its middle.
+static QPoint PickerSquare(int columns, int rows) {
+    constexpr int side = TableSizePicker::kSquare;
+    return {(columns - 1) * side + side / 2, (rows - 1) * side + side / 2};
+}
+
+TEST_F(EditorTest, TheEmptyWindowStartsATableOfTheClickedSizeInOneClick) {
+    StartPanel* start = window->startPanel();
+    EXPECT_FALSE(start->isHidden());
+    TableSizePicker* picker = start->picker();
+    // The first square already means the smallest table; the last one the grid's size.
+    const auto pointAt = [picker](QPoint p) {
+        QMouseEvent move(QEvent::MouseMove, p, picker->mapToGlobal(p), Qt::NoButton, {}, {});
+        QCoreApplication::sendEvent(picker, &move);
+    };
+    pointAt(PickerSquare(1, 1));
+    EXPECT_EQ(picker->pointed(), QSize(2, 2));
+    pointAt(PickerSquare(TableSizePicker::kColumns, TableSizePicker::kRows + 1));
+    EXPECT_TRUE(picker->pointed().isEmpty());
+    pointAt(PickerSquare(TableSizePicker::kColumns, TableSizePicker::kRows));
+    EXPECT_EQ(picker->pointed(), QSize(TableSizePicker::kColumns, TableSizePicker::kRows));
+    QTest::mouseClick(picker, Qt::RightButton, {}, PickerSquare(4, 6));
+    EXPECT_EQ(state.tableLoaded, 0);
+
+    QTest::mouseClick(picker, Qt::LeftButton, {}, PickerSquare(4, 6));
+    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_EQ(document().settings.columnCount, 4);
+    EXPECT_EQ(document().settings.rowCount, 6);
+    // The cell size New proposes for a first table, and no file yet.
+    EXPECT_EQ(document().settings.gridCellWidth, 100);
+    EXPECT_EQ(document().settings.gridCellHeight, 32);
+    EXPECT_TRUE(document().workFilePath.isEmpty());
+    EXPECT_TRUE(start->isHidden());
+    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
+
+    // Typing goes straight into the first cell.
+    QTest::keyClick(window->tableView(), 'I');
+    QTest::keyClicks(window->inPlaceEditor(), QStringLiteral("tem"));
+    QTest::keyClick(window->inPlaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("Item"));
 }
 
 TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
@@ -656,6 +702,8 @@ TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {
     EXPECT_EQ(state.settings.currentLanguage, kGerman);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
     EXPECT_EQ(window->action(command::kNew)->text(), MessageIn(kGerman, 71, 2));
+    EXPECT_EQ(window->startPanel()->findChild<QLabel*>()->text(),
+              MessageIn(kGerman, kStartGroup, kPickSizeEntry));
     EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
     EXPECT_TRUE(QFile::exists(state.settingsPath)); // a language change saves the settings
 
