@@ -10,6 +10,7 @@
 #include "content/clock.h"
 #include "content/number_format.h"
 #include "content/operations.h"
+#include "content/table_settle.h"
 #include "model/settings_file.h"
 #include "model/whole_file_write.h"
 #include "model/work_file.h"
@@ -378,6 +379,7 @@ CliResult RunOnFile(const Options& options, const std::optional<TableStyle>& sty
     if (!status.warning.isEmpty()) messages.texts.append(status.warning);
     messages.texts += styleMessages;
     if (style) {
+        SettleTable(document, *options.clock); // the cells the editor would style
         ApplyTableStyle(document, *style);
         const Status written = SaveWorkFile(options.out, document);
         CliResult result =

@@ -2,7 +2,9 @@
 #include "cli/cli_import.h"
 
 #include "cli/cli_style.h"
+#include "content/clock.h"
 #include "content/table_from_data.h"
+#include "content/table_settle.h"
 #include "model/delimited_text.h"
 #include "model/file_problem.h"
 #include "model/status.h"
@@ -182,6 +184,7 @@ CliResult Fill(const ImportOptions& options, const DelimitedText& data, const QS
     const Status loaded =
         LoadAnyWorkFile(options.table, document, [&password] { return password; });
     if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
+    SettleTable(document, SystemClock()); // the cells the editor would fill
     const RefreshOutcome outcome = RefreshTableData(document, data, options.placement);
     if (outcome.refused)
         return {kExitNotATable,

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_sort.h"
 
+#include "content/clock.h"
 #include "content/table_extent.h"
+#include "content/table_settle.h"
 #include "content/table_sort.h"
 #include "model/work_file.h"
 
@@ -47,6 +49,7 @@ CliResult RunSort(const QStringList& arguments, const QString& usage, const QStr
     Document document;
     const Status loaded = LoadAnyWorkFile(file, document, [&password] { return password; });
     if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
+    SettleTable(document, SystemClock()); // the texts the editor would sort
     QCollator collator;
     collator.setNumericMode(true);
     const int firstRow = TableBody(document.settings).firstRow + (parser.isSet(header) ? 1 : 0);

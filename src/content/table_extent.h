@@ -13,6 +13,11 @@ inline int TableRowCount(const Document& document) {
     return std::clamp<int>(document.settings.rowCount, 0, kGridCapacity);
 }
 
+// Under both title bars the corner cell belongs to neither.
+inline bool BothTitleBars(const TableSettings& settings) {
+    return settings.horizontalTitleBar == 1 && settings.verticalTitleBar == 1;
+}
+
 // The rows and columns that Select all, Cancel Cell, Stop, Reset table and Sort cover: the
 // table without its title bars.
 struct BodyRange {

@@ -3,7 +3,7 @@
 
 #include "content/number_format.h"
 #include "content/operations.h"
-#include "content/series_evaluation.h"
+#include "content/table_settle.h"
 #include "content/table_extent.h"
 #include "model/document.h"
 #include "render/cell_font_cache.h"
@@ -160,7 +160,7 @@ void DrawCellBox(DrawingSurface& surface, const Document& document, const TableG
 
 // The title bars leave out the corner cell when both are on.
 int FirstBarCell(const TableSettings& settings) {
-    return settings.horizontalTitleBar == 1 && settings.verticalTitleBar == 1 ? 1 : 0;
+    return BothTitleBars(settings) ? 1 : 0;
 }
 
 void DrawHorizontalBarBox(DrawingSurface& surface, const Document& document,
@@ -239,24 +239,18 @@ public:
     }
 
     void DrawHorizontalBar() {
-        CancelCornerUnderBothBars();
         DrawHorizontalBarBox(surface_, document_, geometry_, options_.seeThroughPage);
         for (int column = 0; column < geometry_.columns(); ++column)
             DrawBarCell(column, 0);
     }
 
     void DrawVerticalBar() {
-        CancelCornerUnderBothBars();
         DrawVerticalBarBox(surface_, document_, geometry_, options_.seeThroughPage);
         for (int row = 0; row < geometry_.rows(); ++row)
             DrawBarCell(0, row);
     }
 
 private:
-    void CancelCornerUnderBothBars() {
-        if (FirstBarCell(document_.settings) == 1) document_.cell(0, 0).cellState = kCellCancelled;
-    }
-
     // Whether anything drawn for a cell at `rect` can reach the picture: a view of a large
     // table lays out only the cells near it. Text may run past its cell, so cells within a
     // picture's length of its edges are drawn too. Everything counts for a picture without
@@ -361,10 +355,8 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
                  const RenderOptions& options, const Clock& clock, MessageSink& messages,
                  ImageReportMemory& reports) {
     surface.SelectTarget(picture);
-    if (!options.commandsView) {
-        EvaluateNewSeries(document, clock);
-        ReevaluateSeries(document, clock);
-    }
+    SettleTable(document, clock,
+                options.commandsView ? SeriesShown::AsCommands : SeriesShown::Evaluated);
     const TableSpans spans = ComputeSpans(document);
     const TableGeometry geometry(document, spans, options.originX, options.originY);
     if (geometry.columns() < 1 || geometry.rows() < 1) return;

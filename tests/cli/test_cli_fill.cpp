@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_command.h"
+#include "fixtures/table_builder.h"
 #include "fixtures/temp_folder.h"
+#include "model/work_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -56,6 +58,35 @@ TEST(CliFill, FreshDataGoesIntoAStyledTableAndKeepsItsLook) {
             .exitCode,
         kExitSuccess);
     EXPECT_EQ(Dump(out), before);
+}
+
+// Under both title bars the corner cell is no cell to fill, in a table just read from its file
+// as in the editor; the same holds for a style.
+TEST(CliFill, TheCornerUnderBothTitleBarsTakesNoField) {
+    TempFolder folder;
+    Document document = MakeTable(3, 2);
+    document.settings.horizontalTitleBar = 1;
+    document.settings.verticalTitleBar = 1;
+    const QString table = folder.Path(QStringLiteral("bars.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, document).ok());
+    const QString out = folder.Path(QStringLiteral("out.qdvl"));
+    ASSERT_EQ(RunCli({QStringLiteral("fill"), table,
+                      folder.Write(QStringLiteral("d.csv"), "Title,Sun\nJan,1\n"), out})
+                  .exitCode,
+              kExitSuccess);
+    const QJsonObject filled = Dump(out);
+    EXPECT_EQ(CellOf(filled, 0, 0)[QStringLiteral("text")].toString(), QString());
+    EXPECT_EQ(CellOf(filled, 1, 0)[QStringLiteral("text")].toString(), QStringLiteral("Title"));
+    EXPECT_EQ(CellOf(filled, 2, 0)[QStringLiteral("text")].toString(), QStringLiteral("Sun"));
+    EXPECT_EQ(CellOf(filled, 0, 1)[QStringLiteral("text")].toString(), QStringLiteral("Jan"));
+
+    ASSERT_EQ(RunCli({QStringLiteral("style"), table, out, QStringLiteral("--style"),
+                      QStringLiteral("header")})
+                  .exitCode,
+              kExitSuccess);
+    Document styled;
+    ASSERT_TRUE(LoadWorkFile(out, styled, [] { return QString(); }).ok());
+    EXPECT_EQ(styled.cell(0, 0).cellState, kCellCancelled);
 }
 
 TEST(CliFill, MoreRowsAreRefusedUnlessTheTableGrows) {

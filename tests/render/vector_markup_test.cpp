@@ -134,3 +134,17 @@ TEST(VectorImages, MarkupWithoutPicturesPassesAsWrittenWhateverTheWrites) {
     ASSERT_TRUE(sharing.Finish());
     EXPECT_EQ(out.data(), QByteArray("<svg><rect x=\"1\"/><image-less/><g/></svg>"));
 }
+
+// A target that takes nothing, as a full disk: the first refused write fails the sharing
+// instead of trying again for ever.
+TEST(VectorImages, ATargetThatTakesNothingFailsTheWrite) {
+    class Full final : public QIODevice {
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char*, qint64) override { return 0; }
+    } full;
+    full.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    SvgImageSharing sharing(full);
+    EXPECT_EQ(sharing.write("<svg><g/></svg>"), -1);
+    EXPECT_FALSE(sharing.Finish());
+}

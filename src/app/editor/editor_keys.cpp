@@ -37,9 +37,8 @@ std::optional<QPoint> TableEnd(const Document& document, const AppState& state) 
 // The scroll that brings the span from `first` to `last` into a view `length` long, moving
 // as little as it can from `scroll`; the start wins when the span is longer than the view.
 int32_t ScrollToShow(int first, int last, int length, int32_t scroll) {
-    if (last + kCursorMargin + scroll > length) scroll = length - last - kCursorMargin;
-    if (first - kCursorMargin + scroll < 0) scroll = kCursorMargin - first;
-    return scroll;
+    scroll = std::min(scroll, int32_t(length - last - kCursorMargin));
+    return std::max(scroll, int32_t(kCursorMargin - first));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/shell/file_dialogs.h"
 #include "app/shell/qt_ui.h"
 
+#include <QFileDialog>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +78,26 @@ TEST(DescribeFileDialog, CaptionsFiltersAndExtensions) {
 
 TEST(MessageBoxText, UsesPlainLineBreaks) {
     EXPECT_EQ(MessageBoxText(QStringLiteral("a\r\nb\r\nc")), QStringLiteral("a\nb\nc"));
+}
+
+// A name typed without extension takes the chosen format's: the first filter's default, the
+// others their own, and a filter without an extension the default.
+TEST(PrepareFileDialog, TheChosenFilterGivesTheDefaultSuffix) {
+    FileDialogSetup setup;
+    setup.nameFilters = {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("PNG (*.png)"),
+                         QStringLiteral("All Files (*)")};
+    setup.defaultExtension = QStringLiteral("jpg");
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    PrepareFileDialog(dialog, setup, QString());
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
+    Q_EMIT dialog.filterSelected(setup.nameFilters[1]);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("png"));
+    Q_EMIT dialog.filterSelected(setup.nameFilters[2]);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
+    Q_EMIT dialog.filterSelected(setup.nameFilters[1]);
+    Q_EMIT dialog.filterSelected(setup.nameFilters[0]);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
 }
 
 } // namespace
