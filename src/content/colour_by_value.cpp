@@ -32,8 +32,12 @@ CellRange TableBodyRange(const Document& document) {
 
 std::optional<long double> CellNumber(const CellRecord& cell) {
     if (cell.cellState == kCellCancelled || cell.joinState != kJoinNone) return std::nullopt;
+    return ReadTypedNumber(TrimSpaces(cell.text));
+}
+
+std::optional<long double> ReadTypedNumber(QStringView text) {
     // Read as stored, so "1,234" (grouped) counts as 1234.
-    const std::optional<QString> stored = ReadDataNumber(TrimSpaces(cell.text), u'.');
+    const std::optional<QString> stored = ReadDataNumber(text, u'.');
     if (!stored) return std::nullopt;
     return ReadLeadingNumber(*stored);
 }

@@ -43,6 +43,8 @@ struct ColourRule {
     bool bold = false;           // true makes the text bold; false leaves bold as it is
     bool operator==(const ColourRule&) const = default;
 };
+// A number typed for a rule or a scale's middle: as a cell stores it, "." as decimal point.
+std::optional<long double> ReadTypedNumber(QStringView text);
 bool RuleHolds(const ColourRule& rule, long double number);
 // Gives every number cell of the range for which the rule holds its fill, text colour and
 // bold; the others keep their look. Returns how many cells were coloured.
