@@ -52,18 +52,36 @@ TEST_F(ColourByValueDialogTest, ScaleChoicesAndTheirPreview) {
     middle->setCurrentIndex(0);
     EXPECT_EQ(dialog.choice(), ColourByValueChoice(ColourScale{first.low, {}, first.high, {}}));
 
+    // Choosing the custom entry keeps the colours as they are.
+    auto* scales = Control<QComboBox>("scales");
+    scales->activated(int(BuiltInScales().size()));
+    EXPECT_EQ(dialog.choice(), ColourByValueChoice(ColourScale{first.low, {}, first.high, {}}));
+
     // A colour of the user's own makes the scale a custom one.
     ui.colours = {0x123456};
     Click("lowest");
     EXPECT_EQ(ui.colourRequests, std::vector<int32_t>{first.low});
-    EXPECT_EQ(Control<QComboBox>("scales")->currentIndex(), int(BuiltInScales().size()));
+    EXPECT_EQ(scales->currentIndex(), int(BuiltInScales().size()));
     EXPECT_EQ(std::get<ColourScale>(*dialog.choice()).low, 0x123456);
     EXPECT_EQ(Preview().front().fill, 0x123456);
+    auto* preview = Control<ColourByValuePreview>("preview");
+    preview->resize(360, 30);
+    EXPECT_EQ(preview->grab().toImage().pixel(3, 3), qRgb(0x56, 0x34, 0x12));
+}
+
+TEST(ColourByValuePreview, SamplesSpreadFromTheLowestToTheHighest) {
+    std::vector<long double> numbers;
+    for (int i = 19; i >= 0; --i)
+        numbers.push_back(i);
+    EXPECT_EQ(PreviewSamples(numbers, 8), (std::vector<long double>{0, 2, 5, 8, 10, 13, 16, 19}));
+    EXPECT_EQ(PreviewSamples({2, 1, 1}, 8), (std::vector<long double>{1, 2}));
 }
 
 TEST_F(ColourByValueDialogTest, RuleChoicesAndTheirPreview) {
     Click("ruleMode");
-    Control<QComboBox>("comparison")->setCurrentIndex(int(RuleComparison::Between));
+    auto* comparison = Control<QComboBox>("comparison");
+    EXPECT_EQ(comparison->count(), 4);
+    comparison->setCurrentIndex(int(RuleComparison::Between));
     auto* upper = Control<QLineEdit>("upper");
     QTest::keyClicks(upper, QStringLiteral("4"));
     ui.colours = {0x800000};
@@ -78,7 +96,8 @@ TEST_F(ColourByValueDialogTest, RuleChoicesAndTheirPreview) {
     EXPECT_FALSE(rule.bold);
     EXPECT_EQ(Count(), QStringLiteral("Cells coloured: 2"));
     ASSERT_EQ(Preview().size(), 4u);
-    EXPECT_EQ(Preview()[0].fill, kWhite); // -2 is outside
+    EXPECT_EQ(Preview()[0].fill, kWhite); // -2 is outside, shown plain
+    EXPECT_FALSE(Preview()[0].bold);
     EXPECT_EQ(Preview()[1].fill, 0x800000);
     EXPECT_EQ(Preview()[1].textColour, kWhite);
 
@@ -91,6 +110,7 @@ TEST_F(ColourByValueDialogTest, RuleChoicesAndTheirPreview) {
     EXPECT_EQ(std::get<ColourRule>(*dialog.choice()).text, 0x00FFFF);
     EXPECT_TRUE(std::get<ColourRule>(*dialog.choice()).bold);
     EXPECT_TRUE(Preview()[1].bold);
+    EXPECT_FALSE(Preview()[0].bold); // only the cells the rule holds for
 
     upper->setText(QStringLiteral("-1")); // below the lower value
     EXPECT_FALSE(dialog.choice());
