@@ -2,6 +2,7 @@
 #include "cli/cli_command.h"
 
 #include "cli/batch_export.h"
+#include "cli/cli_colour.h"
 #include "cli/cli_import.h"
 #include "cli/cli_sort.h"
 #include "cli/cli_style.h"
@@ -52,6 +53,9 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli sort FILE OUT.qdvl --by COL[:desc] [--by COL[:desc]] [--header]\n"
     "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
     "       quadrivel-cli styles\n"
+    "       quadrivel-cli colour FILE OUT.qdvl [--cells C1:R1-C2:R2] (--scale LOW[,MID],HIGH\n"
+    "                                 [--middle N] | --rule COND --fill COLOUR [--text COLOUR]\n"
+    "                                 [--bold]) [--password PW | --password-file FILE]\n"
     "options: --today YYYY-MM-DD  --password PW  --password-file FILE (- for standard input)\n"
     "         --decimals N (2 to 6); without a password option, QUADRIVEL_PASSWORD is used\n"
     "render and export choose the picture format by OUT's extension (.png .jpg .jpeg .gif .tif\n"
@@ -90,6 +94,14 @@ const QString kUsage = QStringLiteral(
     "style writes FILE with the table style NAME to OUT.qdvl; import --style NAME styles the\n"
     "new table. styles lists the names: the built-in ones, then the user's own from\n"
     "$XDG_DATA_HOME/quadrivel/styles. An unknown NAME is a usage error that lists them.\n"
+    "colour fills the number cells of the range (from 1, as COL:ROW-COL:ROW; unless given, the\n"
+    "table without its title bars) by value; other cells are left as they are. --scale mixes\n"
+    "LOW to HIGH (#RRGGBB), through MID at the median or at --middle N; or names a built-in\n"
+    "scale: red-yellow-green, green-yellow-red, blue-white-red, blue-orange, viridis (the last\n"
+    "two are told apart with red-green colour blindness). The text turns black or white,\n"
+    "whichever reads better. --rule colours the cells whose number is >N, <N, =N or within\n"
+    "A..B (both included) with --fill, --text (else black or white) and --bold. Only ordinary\n"
+    "colours are written: colouring again recomputes from the numbers as they are then.\n"
     "exit codes: 0 success, 1 input unreadable, 2 usage, 3 not a work file or data that\n"
     "cannot become a table, 4 protected, 5 output not written");
 
@@ -349,16 +361,11 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     return WriteWholeFile(textPath, reading.toUtf8());
 }
 
-// The password of --password, else of --password-file, else of the environment; the
-// command line keeps a password out of the process list only through the last two.
 std::optional<CliResult> ResolvePassword(Options& options, const CliEnvironment& environment) {
-    if (!options.passwordFile.isEmpty()) {
-        const PasswordRead read = ReadPasswordFile(options.passwordFile);
-        if (!read.problem.isEmpty()) return Failure(kExitInputUnreadable, read.problem);
-        options.password = read.password;
-    } else if (options.password.isEmpty()) {
-        options.password = environment.passwordVariable;
-    }
+    const PasswordRead read =
+        ChosenPassword(options.password, options.passwordFile, environment.passwordVariable);
+    if (!read.problem.isEmpty()) return Failure(kExitInputUnreadable, read.problem);
+    options.password = read.password;
     return std::nullopt;
 }
 
@@ -439,6 +446,8 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
         return RunImport(arguments, kUsage, environment.stylesFolder, environment.passwordVariable);
     if (arguments.value(0) == QStringLiteral("sort"))
         return RunSort(arguments, kUsage, environment.passwordVariable);
+    if (arguments.value(0) == QStringLiteral("colour"))
+        return RunColour(arguments, kUsage, environment.passwordVariable);
     if (arguments == QStringList{QStringLiteral("styles")})
         return ListStyles(environment.stylesFolder);
     Options options;

@@ -28,3 +28,8 @@ PasswordRead ReadPasswordFile(const QString& path) {
         line.chop(1);
     return {QString::fromUtf8(line), {}};
 }
+
+PasswordRead ChosenPassword(const QString& given, const QString& file, const QString& variable) {
+    if (!file.isEmpty()) return ReadPasswordFile(file);
+    return {given.isEmpty() ? variable : given, {}};
+}

@@ -5,11 +5,6 @@
 
 namespace {
 
-// Colours written the usual way, 0xRRGGBB, stored as cells keep them.
-constexpr int32_t Rgb(uint32_t rgb) {
-    return int32_t(SwapRedAndBlue(rgb));
-}
-
 constexpr int32_t kBlack = 0;
 
 PartLook Look(int32_t back, int32_t text = kBlack, int32_t bold = 0,
@@ -43,28 +38,30 @@ TableStyle Style(const char* name, StyleLines lines, int32_t lineColour,
 std::vector<TableStyle> MakeBuiltInStyles() {
     std::vector<TableStyle> styles;
     styles.push_back(Style("plain", StyleLines::Grid, kBlack, std::nullopt));
-    styles.push_back(Style("header", StyleLines::Grid, Rgb(0xA6A6A6), Header(Rgb(0x305496))));
     styles.push_back(
-        Style("banded", StyleLines::Rows, Rgb(0x8EA9DB), Header(Rgb(0x305496)), Rgb(0xD9E1F2)));
+        Style("header", StyleLines::Grid, CellColourOf(0xA6A6A6), Header(CellColourOf(0x305496))));
+    styles.push_back(Style("banded", StyleLines::Rows, CellColourOf(0x8EA9DB),
+                           Header(CellColourOf(0x305496)), CellColourOf(0xD9E1F2)));
 
-    TableStyle headerColumn =
-        Style("header-column", StyleLines::Columns, Rgb(0xA9D08E), Header(Rgb(0x375623)));
-    headerColumn.firstColumn = Look(Rgb(0xE2EFDA), kBlack, 1);
+    TableStyle headerColumn = Style("header-column", StyleLines::Columns, CellColourOf(0xA9D08E),
+                                    Header(CellColourOf(0x375623)));
+    headerColumn.firstColumn = Look(CellColourOf(0xE2EFDA), kBlack, 1);
     styles.push_back(headerColumn);
 
-    styles.push_back(
-        Style("minimal", StyleLines::Rows, Rgb(0xBFBFBF), Look(kWhite, kBlack, 1, kAlignCentred)));
-    styles.push_back(Style("dark-header", StyleLines::Grid, Rgb(0x808080), Header(Rgb(0x262626))));
+    styles.push_back(Style("minimal", StyleLines::Rows, CellColourOf(0xBFBFBF),
+                           Look(kWhite, kBlack, 1, kAlignCentred)));
+    styles.push_back(Style("dark-header", StyleLines::Grid, CellColourOf(0x808080),
+                           Header(CellColourOf(0x262626))));
 
-    TableStyle ledger =
-        Style("ledger", StyleLines::Rows, Rgb(0xF4B084), Header(Rgb(0x833C0B)), Rgb(0xFCE4D6));
-    ledger.lastRow = Look(Rgb(0xF8CBAD), kBlack, 1);
+    TableStyle ledger = Style("ledger", StyleLines::Rows, CellColourOf(0xF4B084),
+                              Header(CellColourOf(0x833C0B)), CellColourOf(0xFCE4D6));
+    ledger.lastRow = Look(CellColourOf(0xF8CBAD), kBlack, 1);
     styles.push_back(ledger);
 
-    TableStyle titleBars =
-        Style("title-bars", StyleLines::Grid, Rgb(0x8EA9DB), Header(Rgb(0x2F5597)), Rgb(0xDDEBF7));
+    TableStyle titleBars = Style("title-bars", StyleLines::Grid, CellColourOf(0x8EA9DB),
+                                 Header(CellColourOf(0x2F5597)), CellColourOf(0xDDEBF7));
     titleBars.titleBar = true;
-    titleBars.barBorder = Rgb(0x1F3864);
+    titleBars.barBorder = CellColourOf(0x1F3864);
     styles.push_back(titleBars);
     return styles;
 }

@@ -8,3 +8,8 @@
 constexpr uint32_t SwapRedAndBlue(uint32_t colour) {
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
+
+// A colour written the usual way, 0xRRGGBB, as cells keep it.
+constexpr int32_t CellColourOf(uint32_t rgb) {
+    return int32_t(SwapRedAndBlue(rgb));
+}

@@ -2,7 +2,7 @@
 #include "content/style_file.h"
 
 #include "content/built_in_styles.h"
-#include "content/colour_order.h"
+#include "content/colour_text.h"
 #include "model/file_problem.h"
 #include "model/whole_file_write.h"
 #include "model/xdg_folder.h"
@@ -23,20 +23,6 @@ const QString kStyleSuffix = QStringLiteral(".json");
 // name within the 255 bytes that Linux file systems allow.
 static_assert(kStyleNameMaxLength * 3 + int(sizeof ".json") - 1 <= 255);
 
-// Colours are written as people read them, "#RRGGBB".
-QString ColourText(int32_t bgr) {
-    const uint32_t rgb = SwapRedAndBlue(uint32_t(bgr) & 0xFFFFFF);
-    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
-}
-
-std::optional<int32_t> ColourFrom(const QJsonValue& value) {
-    const QString text = value.toString();
-    bool ok = false;
-    const uint32_t rgb = text.mid(1).toUInt(&ok, 16);
-    if (text.size() != 7 || !text.startsWith(u'#') || !ok) return std::nullopt;
-    return int32_t(SwapRedAndBlue(rgb));
-}
-
 const struct {
     StyleLines lines;
     const char* text;
@@ -55,8 +41,8 @@ QJsonObject PartObject(const PartLook& look) {
 
 std::optional<PartLook> PartFrom(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
-    const auto fill = ColourFrom(object.value(QStringLiteral("fill")));
-    const auto text = ColourFrom(object.value(QStringLiteral("text")));
+    const auto fill = ColourFromText(object.value(QStringLiteral("fill")).toString());
+    const auto text = ColourFromText(object.value(QStringLiteral("text")).toString());
     const QJsonValue font = object.value(QStringLiteral("font"));
     const int size = object.value(QStringLiteral("size")).toInt(-1);
     const int alignment = object.value(QStringLiteral("alignment")).toInt();
@@ -123,8 +109,8 @@ std::optional<TableStyle> StyleFromJson(const QByteArray& json) {
     style.name = object.value(QStringLiteral("name")).toString().trimmed();
     const auto odd = PartFrom(object.value(QStringLiteral("oddRows")));
     const auto even = PartFrom(object.value(QStringLiteral("evenRows")));
-    const auto lineColour = ColourFrom(object.value(QStringLiteral("lineColour")));
-    const auto barBorder = ColourFrom(object.value(QStringLiteral("barBorder")));
+    const auto lineColour = ColourFromText(object.value(QStringLiteral("lineColour")).toString());
+    const auto barBorder = ColourFromText(object.value(QStringLiteral("barBorder")).toString());
     const int thickness = object.value(QStringLiteral("lineThickness")).toInt();
     const QString lines = object.value(QStringLiteral("lines")).toString();
     bool linesKnown = false;

@@ -42,6 +42,9 @@ public:
     std::deque<QString> texts;
     std::vector<std::vector<GalleryStyle>> galleries; // every gallery as it was shown
     std::deque<std::optional<GalleryChoice>> galleryChoices;
+    // The numbers every Colour by value dialog was shown; unanswered, it is cancelled.
+    std::vector<std::vector<long double>> colourByValueNumbers;
+    std::deque<std::optional<ColourByValueChoice>> colourByValueChoices;
     // The export's choices; unanswered, the proposal is taken as it stands.
     std::deque<std::optional<ExportLook>> exportLooks;
     std::vector<ExportLook> lookProposals;
@@ -97,6 +100,11 @@ public:
                                                  int) override {
         galleries.push_back(styles);
         return Next(galleryChoices, std::optional<GalleryChoice>());
+    }
+    std::optional<ColourByValueChoice>
+    RunColourByValue(const std::vector<long double>& numbers) override {
+        colourByValueNumbers.push_back(numbers);
+        return Next(colourByValueChoices, std::optional<ColourByValueChoice>());
     }
     QString AskWorkFilePassword() override {
         dialogsRun.append(QStringLiteral("password"));

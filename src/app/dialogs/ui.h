@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "content/colour_by_value.h"
 #include "render/export_cut.h"
 #include "render/message_sink.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 struct AppState;
@@ -42,6 +44,9 @@ struct GalleryChoice {
     GalleryAction action = GalleryAction::Apply;
     int index = 0;
 };
+
+// What Colour by value applies: a scale or a rule.
+using ColourByValueChoice = std::variant<ColourScale, ColourRule>;
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
 // implementation; tests script the answers.
@@ -78,6 +83,10 @@ public:
     // The table-style gallery with `current` chosen; nothing when closed without a choice.
     virtual std::optional<GalleryChoice> RunStyleGallery(const std::vector<GalleryStyle>& styles,
                                                          int current) = 0;
+    // The Colour by value dialog, its preview over the numbers it would colour; nothing when
+    // cancelled.
+    virtual std::optional<ColourByValueChoice>
+    RunColourByValue(const std::vector<long double>& numbers) = 0;
     // The password of a protected work file, or an empty text when the user gave up.
     virtual QString AskWorkFilePassword() = 0;
 

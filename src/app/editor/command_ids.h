@@ -60,6 +60,8 @@ inline constexpr int kSave = 2190;
 inline constexpr int kFormatCell = 2191;
 // The selection, or the whole table, on the clipboard as tab-separated text and as HTML.
 inline constexpr int kCopyAsText = 2192;
+// Fills and text colours of number cells from their values.
+inline constexpr int kColourByValue = 2200;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).
@@ -75,4 +77,4 @@ inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
 inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051, 1021, 1020,
                                          1025, 1050, 1088, 1023, 1024, 1031, 1032, 2015, 2016, 2017,
                                          2018, 2076, 2170, 2171, 2180, 2181, 2182, 2183, 2184, 2185,
-                                         2186, 2187, 2188, 2190, 2191, 2192, 2162};
+                                         2186, 2187, 2188, 2190, 2191, 2192, 2162, 2200};

@@ -150,6 +150,8 @@ private:
     // and the table's look kept as a style of the user's.
     void TableStyles();
     void SaveAsStyle();
+    // Colour by value over the selected cells, or the table without its title bars.
+    void ColourByValue();
     // A table that replaced the open one: selection and image reports start afresh.
     void ShowReplacedTable();
     void SetLeftMouseMode(int32_t mode);

@@ -131,6 +131,8 @@ void Editor::Command(int id) {
         return TableStyles();
     case kSaveAsStyle:
         return SaveAsStyle();
+    case kColourByValue:
+        return ColourByValue();
     default:
         return;
     }

@@ -103,6 +103,27 @@ inline constexpr int kSaveEntry = 8;            // "Save", into the table's own 
 inline constexpr int kSaveAsEntry = 9;          // "Save as…", Record file under a new name
 inline constexpr int kCopyAsTextEntry = 10;     // "Copy as text", the selection for other programs
 
+// Messages of Colour by value.
+inline constexpr int kColourGroup = 84;
+inline constexpr int kColourByValueEntry = 1; // "Colour by value…", the command and the dialog
+inline constexpr int kColourScaleEntry = 2;   // "Colour scale", then "Rule": the two ways
+inline constexpr int kColourRuleEntry = 3;
+inline constexpr int kLowestEntry = 4; // "Lowest", "Middle", "Highest": the scale's colours
+inline constexpr int kMiddleEntry = 5;
+inline constexpr int kHighestEntry = 6;
+inline constexpr int kNoMiddleEntry = 7; // "No middle colour", "At the median", "At the value"
+inline constexpr int kAtMedianEntry = 8;
+inline constexpr int kAtValueEntry = 9;
+inline constexpr int kGreaterEntry = 10; // the comparisons: greater, less, between, equal
+inline constexpr int kAndEntry = 14;     // "and", between the two values of Between
+inline constexpr int kFillEntry = 15;
+inline constexpr int kTextColourEntry = 16;
+inline constexpr int kReadableTextEntry = 17; // "Black or white, whichever reads better"
+inline constexpr int kCustomScaleEntry = 18;
+inline constexpr int kFirstScaleNameEntry = 19; // the built-in scales' names, in their order
+inline constexpr int kNoNumbersEntry = 24;      // "No numbers to colour: select cells ..."
+inline constexpr int kCellsColouredEntry = 25;  // "Cells coloured: " + count
+
 // One message g.e in the seven languages, in language order (Spanish first).
 struct MessageText {
     int group;

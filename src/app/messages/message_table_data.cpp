@@ -18,7 +18,7 @@ constexpr MessageGroup kGroups[] = {
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
-    {81, 100}, {82, 200}, {90, 100},
+    {81, 100}, {82, 200}, {84, 100}, {90, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -370,6 +370,32 @@ constexpr MessageText kTexts[] = {
 
 {82, 1, {u"Versión ", u"Versão ", u"Version ", u"Version ", u"Version ", u"Versione ", u"Versió "}},
 {82, 2, {u"Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Se ofrece sin ninguna garantía.", u"Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior. É fornecido sem qualquer garantia.", u"Logiciel libre sous la Licence publique générale GNU, version 3 ou ultérieure. Il est fourni sans aucune garantie.", u"Freie Software unter der GNU General Public License, Version 3 oder später. Sie wird ohne jede Gewährleistung bereitgestellt.", u"Free software under the GNU General Public License, version 3 or later. It comes with no warranty.", u"Software libero sotto la GNU General Public License, versione 3 o successiva. È fornito senza alcuna garanzia.", u"Programari lliure sota la Llicència Pública General de GNU, versió 3 o posterior. S'ofereix sense cap garantia."}},
+
+{84, 1, {u"Color según el valor…", u"Cor pelo valor…", u"Couleur selon la valeur…", u"Farbe nach Wert…", u"Colour by value…", u"Colore in base al valore…", u"Color segons el valor…"}},
+{84, 2, {u"Escala de colores", u"Escala de cores", u"Échelle de couleurs", u"Farbskala", u"Colour scale", u"Scala di colori", u"Escala de colors"}},
+{84, 3, {u"Regla", u"Regra", u"Règle", u"Regel", u"Rule", u"Regola", u"Regla"}},
+{84, 4, {u"Mínimo", u"Mínimo", u"Minimum", u"Kleinster Wert", u"Lowest", u"Minimo", u"Mínim"}},
+{84, 5, {u"Medio", u"Meio", u"Milieu", u"Mitte", u"Middle", u"Medio", u"Mig"}},
+{84, 6, {u"Máximo", u"Máximo", u"Maximum", u"Größter Wert", u"Highest", u"Massimo", u"Màxim"}},
+{84, 7, {u"Sin color medio", u"Sem cor do meio", u"Sans couleur du milieu", u"Ohne mittlere Farbe", u"No middle colour", u"Senza colore medio", u"Sense color del mig"}},
+{84, 8, {u"En la mediana", u"Na mediana", u"À la médiane", u"Beim Median", u"At the median", u"Alla mediana", u"A la mediana"}},
+{84, 9, {u"En el valor", u"No valor", u"À la valeur", u"Beim Wert", u"At the value", u"Al valore", u"Al valor"}},
+{84, 10, {u"Mayor que", u"Maior que", u"Supérieur à", u"Größer als", u"Greater than", u"Maggiore di", u"Més gran que"}},
+{84, 11, {u"Menor que", u"Menor que", u"Inférieur à", u"Kleiner als", u"Less than", u"Minore di", u"Més petit que"}},
+{84, 12, {u"Entre", u"Entre", u"Entre", u"Zwischen", u"Between", u"Tra", u"Entre"}},
+{84, 13, {u"Igual a", u"Igual a", u"Égal à", u"Gleich", u"Equal to", u"Uguale a", u"Igual a"}},
+{84, 14, {u"y", u"e", u"et", u"und", u"and", u"e", u"i"}},
+{84, 15, {u"Relleno", u"Preenchimento", u"Remplissage", u"Füllung", u"Fill", u"Riempimento", u"Emplenament"}},
+{84, 16, {u"Color del texto", u"Cor do texto", u"Couleur du texte", u"Textfarbe", u"Text colour", u"Colore del testo", u"Color del text"}},
+{84, 17, {u"Negro o blanco, el más legible", u"Preto ou branco, o mais legível", u"Noir ou blanc, le plus lisible", u"Schwarz oder Weiß, das besser lesbare", u"Black or white, whichever reads better", u"Nero o bianco, il più leggibile", u"Negre o blanc, el més llegible"}},
+{84, 18, {u"Personalizada", u"Personalizada", u"Personnalisée", u"Eigene", u"Custom", u"Personalizzata", u"Personalitzada"}},
+{84, 19, {u"Rojo – amarillo – verde", u"Vermelho – amarelo – verde", u"Rouge – jaune – vert", u"Rot – Gelb – Grün", u"Red – yellow – green", u"Rosso – giallo – verde", u"Vermell – groc – verd"}},
+{84, 20, {u"Verde – amarillo – rojo", u"Verde – amarelo – vermelho", u"Vert – jaune – rouge", u"Grün – Gelb – Rot", u"Green – yellow – red", u"Verde – giallo – rosso", u"Verd – groc – vermell"}},
+{84, 21, {u"Azul – blanco – rojo", u"Azul – branco – vermelho", u"Bleu – blanc – rouge", u"Blau – Weiß – Rot", u"Blue – white – red", u"Blu – bianco – rosso", u"Blau – blanc – vermell"}},
+{84, 22, {u"Azul – naranja (apta para daltónicos)", u"Azul – laranja (adequada a daltônicos)", u"Bleu – orange (adaptée aux daltoniens)", u"Blau – Orange (für Farbenblinde)", u"Blue – orange (colour-blind safe)", u"Blu – arancione (adatta ai daltonici)", u"Blau – taronja (apta per a daltònics)"}},
+{84, 23, {u"Viridis (apta para daltónicos)", u"Viridis (adequada a daltônicos)", u"Viridis (adaptée aux daltoniens)", u"Viridis (für Farbenblinde)", u"Viridis (colour-blind safe)", u"Viridis (adatta ai daltonici)", u"Viridis (apta per a daltònics)"}},
+{84, 24, {u"No hay números que colorear: seleccione celdas con números.", u"Não há números para colorir: selecione células com números.", u"Aucun nombre à colorer : sélectionnez des cellules avec des nombres.", u"Keine Zahlen zum Einfärben: Zellen mit Zahlen auswählen.", u"No numbers to colour: select cells that hold numbers.", u"Nessun numero da colorare: selezionare celle con numeri.", u"No hi ha nombres per acolorir: seleccioneu cel·les amb nombres."}},
+{84, 25, {u"Celdas coloreadas: ", u"Células coloridas: ", u"Cellules colorées : ", u"Gefärbte Zellen: ", u"Cells coloured: ", u"Celle colorate: ", u"Cel·les acolorides: "}},
 
 {90, 1, {u"Haga clic en un tamaño para empezar una tabla nueva", u"Clique em um tamanho para começar uma tabela nova", u"Cliquez sur une taille pour commencer un nouveau tableau", u"Klicken Sie auf eine Größe, um eine neue Tabelle zu beginnen", u"Click a size to start a new table", u"Fai clic su una dimensione per iniziare una nuova tabella", u"Feu clic en una mida per començar una taula nova"}},
 };

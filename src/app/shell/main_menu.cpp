@@ -92,6 +92,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
            QKeySequence(QStringLiteral("Ctrl+1")));
     b.Item(*edit, command::kAutoSum, m.Message(kCellEditGroup, kAutoSumEntry), 0,
            QKeySequence(QStringLiteral("Alt+=")));
+    b.Item(*edit, command::kColourByValue, m.Message(kColourGroup, kColourByValueEntry));
     QMenu* numberFormat = edit->addMenu(m.Message(kCellEditGroup, kNumberFormatEntry));
     b.Item(*numberFormat, command::kNumberFormatText, m.Message(kCellEditGroup, kTextLabelEntry));
     for (int format = 1; format <= 7; ++format) {

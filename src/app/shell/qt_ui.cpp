@@ -5,6 +5,7 @@
 #include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
+#include "app/dialogs/colour_by_value_dialog.h"
 #include "app/dialogs/colour_capture_window.h"
 #include "app/dialogs/configuration_dialog.h"
 #include "app/dialogs/favourite_colours_window.h"
@@ -155,6 +156,13 @@ std::optional<GalleryChoice> QtUi::RunStyleGallery(const std::vector<GalleryStyl
                                                    int current) {
     StyleGalleryDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), styles,
                               current);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<ColourByValueChoice> QtUi::RunColourByValue(const std::vector<long double>& numbers) {
+    ColourByValueDialog dialog(parent_, *this, MessageTable(state_.settings.currentLanguage),
+                               numbers);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }

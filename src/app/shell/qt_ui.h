@@ -27,6 +27,8 @@ public:
     std::optional<QString> AskText(const QString& prompt, const QString& proposed) override;
     std::optional<GalleryChoice> RunStyleGallery(const std::vector<GalleryStyle>& styles,
                                                  int current) override;
+    std::optional<ColourByValueChoice>
+    RunColourByValue(const std::vector<long double>& numbers) override;
     QString AskWorkFilePassword() override;
     bool RunNewTableDialog(TableSettings& settings, AppState& state) override;
     bool RunConfigurationDialog(TableSettings& settings, AppState& state) override;

@@ -119,6 +119,10 @@ const TableCommand kCommands[] = {
      [](CommandUndoTest& t) {
          t.ui.galleryChoices = {GalleryChoice{GalleryAction::Apply, 2}};
      }},
+    {"ColourByValue", command::kColourByValue,
+     [](CommandUndoTest& t) {
+         t.ui.colourByValueChoices = {ColourScale{0x0000FF, std::nullopt, 0xFF0000, {}}};
+     }},
     {"NumberFormatText", command::kNumberFormatText, CursorAt(2, 0)},
     {"NumberFormat1", command::kFirstNumberFormat, CursorAt(1, 0)},
     {"NumberFormat2", command::kFirstNumberFormat + 1, CursorAt(1, 0)},
