@@ -2,9 +2,11 @@
 #include "cli/cli_colour.h"
 
 #include "cli/password_source.h"
+#include "content/clock.h"
 #include "content/colour_by_value.h"
 #include "content/colour_text.h"
 #include "content/table_extent.h"
+#include "content/table_settle.h"
 #include "model/work_file.h"
 
 #include <QCommandLineParser>
@@ -159,6 +161,7 @@ CliResult RunColour(const QStringList& arguments, const QString& usage,
     const QString answer = password.password;
     const Status loaded = LoadAnyWorkFile(options.file, document, [&answer] { return answer; });
     if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
+    SettleTable(document, SystemClock()); // the numbers the editor would colour
     const CellRange range = options.range.value_or(TableBodyRange(document));
     const int coloured = options.scale ? ColourByScale(document, range, *options.scale)
                                        : ColourByRule(document, range, *options.rule);
