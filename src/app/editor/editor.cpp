@@ -242,6 +242,27 @@ void Editor::ShowViewAndRulers() {
     shell_.ShowPictures();
 }
 
+void Editor::Edit(EditRedraw redraw, EditSelection selection, const std::function<bool()>& change) {
+    const QString password = ProtectingPassword(document_.settings);
+    Snapshot();
+    const bool done = change();
+    DropSnapshotIfUnchanged();
+    if (ProtectingPassword(document_.settings) != password) MarkChanged();
+    if (!done) return;
+    if (selection == EditSelection::UsedUp) ClearSelection(document_, state_.selection);
+    switch (redraw) {
+    case EditRedraw::Table:
+        Redraw();
+        break;
+    case EditRedraw::View:
+        RedrawView();
+        break;
+    case EditRedraw::Done:
+        break;
+    }
+    UpdateStatusCaption();
+}
+
 void Editor::Snapshot() {
     SnapshotForUndo(document_);
     UpdateUndoCommands();

@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,15 @@ struct RecoveryCopy;
 class EditorShell;
 class MessageTable;
 class Ui;
+
+// What a change of the table needs drawn after it.
+enum class EditRedraw {
+    Table, // operations and series recomputed, the table drawn again
+    View,  // only the view: nothing computed moved
+    Done,  // the change drew the table itself
+};
+// Whether a change used up the selection it acted on.
+enum class EditSelection { Kept, UsedUp };
 
 inline constexpr int kViewWidth = 1122;
 inline constexpr int kViewHeight = 936;
@@ -195,8 +205,11 @@ private:
     void DrawTableView();
     void ShowViewAndRulers();
     void DrawRulers();
-    // Every change of the table: Snapshot before it; DropSnapshotIfUnchanged after a dialog
-    // or a command that may have changed nothing.
+    // Every change of the table goes through here: the table before it kept as an undo step,
+    // dropped again when nothing changed; a new or removed password, which undo steps leave
+    // out, marked as a change; the selection used up when asked; the redraw and the caption.
+    // `change` returns false when it was refused or cancelled: nothing more is done then.
+    void Edit(EditRedraw redraw, EditSelection selection, const std::function<bool()>& change);
     void Snapshot();
     void DropSnapshotIfUnchanged();
     // The table differs from its file although no undo step says so (a new password, cells

@@ -97,19 +97,18 @@ void Editor::EditCells(CellPosition at) {
 
 void Editor::StoreCellEdit(const std::vector<CellPosition>& cells, const CellEditFields& opened,
                            const CellEditFields& accepted) {
-    Snapshot();
-    if (cells.size() > 1) {
-        // Each cell keeps what the user left alone in the dialog.
-        for (const CellPosition& cell : cells)
-            WriteChangedCellEditFields(opened, accepted, document_.cell(cell.column, cell.row));
-    } else {
-        WriteCellEditFields(accepted, document_.cell(cells.front().column, cells.front().row));
-    }
-    DropSnapshotIfUnchanged();
-    // The edit used the selection up, as the other commands that act on it do; the next
+    // The edit uses the selection up, as the other commands that act on it do; the next
     // double-click starts afresh instead of joining this cell.
-    ClearSelection(document_, state_.selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        if (cells.size() > 1) {
+            // Each cell keeps what the user left alone in the dialog.
+            for (const CellPosition& cell : cells)
+                WriteChangedCellEditFields(opened, accepted, document_.cell(cell.column, cell.row));
+        } else {
+            WriteCellEditFields(accepted, document_.cell(cells.front().column, cells.front().row));
+        }
+        return true;
+    });
 }
 
 void Editor::InsertImage(int column, int row) {
@@ -120,13 +119,14 @@ void Editor::InsertImage(int column, int row) {
         TrimSpaces(ui_.ChooseFile(FileDialogKind::Image, FileDialogMode::Open, shown.path))
             .toString();
     if (path.isEmpty()) return;
-    Snapshot();
-    // A cell that already shows an image keeps the colour under it, not the image marker.
-    const int32_t background =
-        cell.backColour == kImageCellMarker ? shown.background : cell.backColour;
-    cell.imageSpec = path + QLatin1Char('*') + QString::number(background);
-    cell.backColour = kImageCellMarker;
-    RedrawView();
+    Edit(EditRedraw::View, EditSelection::Kept, [&] {
+        // A cell that already shows an image keeps the colour under it, not the image marker.
+        const int32_t background =
+            cell.backColour == kImageCellMarker ? shown.background : cell.backColour;
+        cell.imageSpec = path + QLatin1Char('*') + QString::number(background);
+        cell.backColour = kImageCellMarker;
+        return true;
+    });
 }
 
 void Editor::InsertIcon(int column, int row) {
@@ -136,9 +136,10 @@ void Editor::InsertIcon(int column, int row) {
         TrimSpaces(ui_.ChooseFile(FileDialogKind::Icon, FileDialogMode::Open, cell.iconPath))
             .toString();
     if (path.isEmpty()) return;
-    Snapshot();
-    cell.iconPath = path;
-    RedrawView();
+    Edit(EditRedraw::View, EditSelection::Kept, [&] {
+        cell.iconPath = path;
+        return true;
+    });
 }
 
 void Editor::RightClick(int x, int y) {

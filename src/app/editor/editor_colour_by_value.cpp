@@ -38,12 +38,11 @@ void Editor::ColourByValue() {
     const std::optional<ColourByValueChoice> choice = ui_.RunColourByValue(numbers);
     dialogOpen_ = false;
     if (!choice) return;
-    Snapshot();
-    if (const auto* scale = std::get_if<ColourScale>(&*choice))
-        ColourByScale(document_, range, *scale);
-    else
-        ColourByRule(document_, range, std::get<ColourRule>(*choice));
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, state_.selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        if (const auto* scale = std::get_if<ColourScale>(&*choice))
+            ColourByScale(document_, range, *scale);
+        else
+            ColourByRule(document_, range, std::get<ColourRule>(*choice));
+        return true;
+    });
 }

@@ -256,12 +256,11 @@ bool Editor::WriteWorkFile(const QString& path) {
 void Editor::Configuration() {
     if (dialogOpen_) return;
     dialogOpen_ = true;
-    const QString password = ProtectingPassword(document_.settings);
-    Snapshot();
-    const bool accepted = ui_.RunConfigurationDialog(document_.settings, state_);
-    dialogOpen_ = false;
-    const TableSettings& s = document_.settings;
-    if (accepted) {
+    Edit(EditRedraw::Table, EditSelection::Kept, [this] {
+        const bool accepted = ui_.RunConfigurationDialog(document_.settings, state_);
+        dialogOpen_ = false;
+        if (!accepted) return false;
+        const TableSettings& s = document_.settings;
         for (int row = 0; row < s.rowCount; ++row) {
             for (int column = 0; column < s.columnCount; ++column) {
                 CellRecord& cell = document_.cell(column, row);
@@ -271,13 +270,8 @@ void Editor::Configuration() {
                 cell.separatorPixels = s.separatorPixels;
             }
         }
-    }
-    DropSnapshotIfUnchanged();
-    // Undo steps leave the password out: only this tells that the table now differs.
-    if (ProtectingPassword(s) != password) MarkChanged();
-    if (!accepted) return;
-    Redraw();
-    UpdateStatusCaption();
+        return true;
+    });
 }
 
 void Editor::Exit() {
@@ -323,13 +317,12 @@ void Editor::PasteCell() {
         ResetRun(selection);
         return;
     }
-    Snapshot();
-    selection.selectAllOn = 0;
-    PasteIntoSelection(document_, state_.settings, state_.copyBuffer.copySourceColumn,
-                       state_.copyBuffer.copySourceRow);
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        selection.selectAllOn = 0;
+        PasteIntoSelection(document_, state_.settings, state_.copyBuffer.copySourceColumn,
+                           state_.copyBuffer.copySourceRow);
+        return true;
+    });
 }
 
 void Editor::ClearCell() {
@@ -338,12 +331,11 @@ void Editor::ClearCell() {
         Tell(62, 1, 62, 2);
         return;
     }
-    Snapshot();
-    selection.selectAllOn = 0;
-    ClearSelectedCells(document_);
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        selection.selectAllOn = 0;
+        ClearSelectedCells(document_);
+        return true;
+    });
 }
 
 void Editor::SelectAll() {
@@ -359,9 +351,11 @@ void Editor::SelectAll() {
 
 void Editor::ToUpdate() {
     shell_.SetCommandEnabled(command::kToUpdate, false);
-    Snapshot();
-    Redraw();
-    DropSnapshotIfUnchanged();
+    // The redraw itself is the change: series evaluated anew, today's dates.
+    Edit(EditRedraw::Done, EditSelection::Kept, [this] {
+        Redraw();
+        return true;
+    });
     shell_.SetCommandEnabled(command::kToUpdate, true);
     shell_.FocusTableView();
 }
@@ -397,21 +391,21 @@ void Editor::SetLeftMouseMode(int32_t mode) {
 }
 
 void Editor::Merge(bool horizontal) {
-    Snapshot();
-    switch (MergeRun(document_, state_.selection, horizontal)) {
-    case MergeOutcome::Joined:
-        document_.settings.tableRetouched = 1;
-        break;
-    case MergeOutcome::NotARun:
-        Tell(horizontal ? 40 : 39, 1, 40, 2);
-        break;
-    case MergeOutcome::NotAllowed:
-        ui_.ShowMessage(Messages().Message(kTrustGroup, kJoinNotAllowedEntry));
-        break;
-    }
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, state_.selection);
-    Redraw();
+    // A refused join uses the selection up too: the next click starts a new run.
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        switch (MergeRun(document_, state_.selection, horizontal)) {
+        case MergeOutcome::Joined:
+            document_.settings.tableRetouched = 1;
+            break;
+        case MergeOutcome::NotARun:
+            Tell(horizontal ? 40 : 39, 1, 40, 2);
+            break;
+        case MergeOutcome::NotAllowed:
+            ui_.ShowMessage(Messages().Message(kTrustGroup, kJoinNotAllowedEntry));
+            break;
+        }
+        return true;
+    });
 }
 
 void Editor::CancelOrStop(int32_t cellState) {
@@ -424,23 +418,19 @@ void Editor::CancelOrStop(int32_t cellState) {
         ResetRun(selection);
         return;
     }
-    Snapshot();
-    document_.settings.tableRetouched = 1;
-    SetStateOfSelectedCells(document_, cellState);
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        document_.settings.tableRetouched = 1;
+        SetStateOfSelectedCells(document_, cellState);
+        return true;
+    });
 }
 
 void Editor::InsertLine(bool column) {
-    Snapshot();
-    if (!(column ? InsertColumn(document_) : InsertRow(document_))) {
-        DropSnapshotIfUnchanged();
+    Edit(EditRedraw::Table, EditSelection::Kept, [&] {
+        if (column ? InsertColumn(document_) : InsertRow(document_)) return true;
         Tell(column ? 38 : 37, 1, 38, 2);
-        return;
-    }
-    UpdateStatusCaption();
-    Redraw();
+        return false;
+    });
 }
 
 void Editor::RemoveLine(bool column) {
@@ -448,31 +438,28 @@ void Editor::RemoveLine(bool column) {
         Tell(26, 1, 27, 2);
         return;
     }
-    Snapshot();
-    if (!(column ? RemoveLastColumn(document_) : RemoveLastRow(document_))) {
-        DropSnapshotIfUnchanged();
+    Edit(EditRedraw::Table, EditSelection::Kept, [&] {
+        if (column ? RemoveLastColumn(document_) : RemoveLastRow(document_)) return true;
         Tell(column ? 27 : 28, 1, 27, 2);
-        return;
-    }
-    UpdateStatusCaption();
-    Redraw();
+        return false;
+    });
 }
 
 void Editor::ResetTable() {
-    Snapshot();
-    ResetTableTexts(document_);
-    DropSnapshotIfUnchanged();
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::Kept, [this] {
+        ResetTableTexts(document_);
+        return true;
+    });
 }
 
 void Editor::TitleBar() {
     if (dialogOpen_) return;
     dialogOpen_ = true;
-    Snapshot();
-    ui_.RunTitleBarDialog(document_.settings, state_);
-    DropSnapshotIfUnchanged();
-    dialogOpen_ = false;
-    RedrawView();
+    Edit(EditRedraw::View, EditSelection::Kept, [this] {
+        ui_.RunTitleBarDialog(document_.settings, state_);
+        dialogOpen_ = false;
+        return true;
+    });
 }
 
 void Editor::ViewCommands() {

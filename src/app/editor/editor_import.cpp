@@ -98,21 +98,16 @@ void Editor::ImportData() {
 void Editor::RefreshData() {
     const std::optional<DelimitedText> data = ChooseAndReadData();
     if (!data || !AcceptDataCut(*data, kGridCapacity, kGridCapacity)) return;
-    Snapshot();
-    RefreshPlacement placement;
-    RefreshOutcome outcome = RefreshTableData(document_, *data, placement);
-    if (outcome.refused) {
-        if (!ui_.AskYesNo(Messages().Message(kDataGroup, kAddRowsEntry))) {
-            DropSnapshotIfUnchanged();
-            return;
-        }
+    RefreshOutcome outcome;
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        RefreshPlacement placement;
+        outcome = RefreshTableData(document_, *data, placement);
+        if (!outcome.refused) return true;
+        if (!ui_.AskYesNo(Messages().Message(kDataGroup, kAddRowsEntry))) return false;
         placement.grow = true;
         outcome = RefreshTableData(document_, *data, placement);
-    }
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, state_.selection);
-    UpdateStatusCaption();
-    Redraw();
+        return true;
+    });
     if (outcome.fieldsLeftOut > 0)
         ui_.ShowMessage(CountLine(Messages(), kLeftOutEntry, outcome.fieldsLeftOut).mid(2));
 }
@@ -130,13 +125,13 @@ void Editor::PasteData() {
         ui_.ShowMessage(Messages().Message(kDataGroup, kNoClipboardEntry));
         return;
     }
-    Snapshot();
-    selection.selectAllOn = 0;
-    const DataFill fill =
-        FillCellsFromData(document_, data, selection.selectionColumn, selection.selectionRow);
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, selection);
-    Redraw();
+    DataFill fill;
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        selection.selectAllOn = 0;
+        fill =
+            FillCellsFromData(document_, data, selection.selectionColumn, selection.selectionRow);
+        return true;
+    });
     const MessageTable messages = Messages();
     QString report;
     if (fill.cellsOutside > 0) report += CountLine(messages, kOutsideEntry, fill.cellsOutside);

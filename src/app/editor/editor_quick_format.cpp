@@ -17,18 +17,18 @@ void Editor::AutoSumAtCursor() {
         ui_.ShowMessage(Messages().Message(kCellEditGroup, kNothingToSumEntry));
         return;
     }
-    Snapshot();
-    CellRecord& cell = document_.cell(at.column, at.row);
-    cell.operationDescriptor = sum->descriptor;
-    // The total reads like the numbers it adds up, and stands in line with them.
-    const CellRecord& summed = document_.cell(sum->column, sum->row);
-    cell.alignment = summed.alignment;
-    if (summed.numericAllowed == 1) {
-        cell.numericAllowed = 1;
-        cell.numberFormat = summed.numberFormat;
-    }
-    DropSnapshotIfUnchanged();
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::Kept, [&] {
+        CellRecord& cell = document_.cell(at.column, at.row);
+        cell.operationDescriptor = sum->descriptor;
+        // The total reads like the numbers it adds up, and stands in line with them.
+        const CellRecord& summed = document_.cell(sum->column, sum->row);
+        cell.alignment = summed.alignment;
+        if (summed.numericAllowed == 1) {
+            cell.numericAllowed = 1;
+            cell.numberFormat = summed.numberFormat;
+        }
+        return true;
+    });
 }
 
 // Format 0 shows the text as typed; 1..7 are the number formats. A number format passes over
@@ -37,14 +37,14 @@ void Editor::SetNumberFormat(int16_t format) {
     if (state_.tableLoaded != 1) return;
     std::vector<CellPosition> cells = MarkedCells(document_);
     if (cells.empty()) cells = {CursorCell(document_, state_.cursor)};
-    Snapshot();
-    for (const CellPosition& at : cells) {
-        CellRecord& cell = document_.cell(at.column, at.row);
-        if (format > 0 && !TrimSpaces(cell.text).isEmpty() && !IsStoredNumber(cell.text)) continue;
-        cell.numericAllowed = format > 0 ? 1 : 0;
-        if (format > 0) cell.numberFormat = format;
-    }
-    DropSnapshotIfUnchanged();
-    ClearSelection(document_, state_.selection);
-    Redraw();
+    Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+        for (const CellPosition& at : cells) {
+            CellRecord& cell = document_.cell(at.column, at.row);
+            if (format > 0 && !TrimSpaces(cell.text).isEmpty() && !IsStoredNumber(cell.text))
+                continue;
+            cell.numericAllowed = format > 0 ? 1 : 0;
+            if (format > 0) cell.numberFormat = format;
+        }
+        return true;
+    });
 }

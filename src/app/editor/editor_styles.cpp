@@ -57,14 +57,13 @@ void Editor::TableStyles() {
         if (!choice || choice->index < 0 || size_t(choice->index) >= styles.size()) break;
         current = choice->index;
         if (choice->action == GalleryAction::Apply) {
-            Snapshot();
-            if (AnyCellSelected(document_))
-                ApplyStyleToSelection(document_, styles[size_t(current)]);
-            else
-                ApplyTableStyle(document_, styles[size_t(current)]);
-            DropSnapshotIfUnchanged();
-            ClearSelection(document_, state_.selection);
-            Redraw();
+            Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
+                if (AnyCellSelected(document_))
+                    ApplyStyleToSelection(document_, styles[size_t(current)]);
+                else
+                    ApplyTableStyle(document_, styles[size_t(current)]);
+                return true;
+            });
             break;
         }
         if (!gallery[size_t(current)].deletable) continue;
