@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "content/table_sort.h"
 #include "render/export_cut.h"
 #include "render/message_sink.h"
 
@@ -41,6 +42,17 @@ enum class GalleryAction { Apply, Delete };
 struct GalleryChoice {
     GalleryAction action = GalleryAction::Apply;
     int index = 0;
+};
+
+// The Sort dialog's choices: one or two keys, and whether the first row stays as a header.
+struct SortChoice {
+    std::vector<SortKey> keys;
+    bool header = false;
+};
+// What the Sort dialog offers: the table's columns, the header box (not for a selection).
+struct SortOffer {
+    int columnCount = 0;
+    bool headerOffered = false;
 };
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
@@ -96,4 +108,7 @@ public:
     // The favourite-colours window; may change state.capturedColour.
     virtual void RunFavouriteColours(AppState& state) = 0;
     virtual void ShowAbout(AppState& state) = 0;
+    // The Sort dialog, opened on `proposed`; nothing when cancelled.
+    virtual std::optional<SortChoice> RunSortDialog(const SortOffer& offer,
+                                                    const SortChoice& proposed) = 0;
 };

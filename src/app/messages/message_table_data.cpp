@@ -19,6 +19,8 @@ constexpr MessageGroup kGroups[] = {
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
     {81, 100}, {82, 200},
+    {84, 200},
+    {85, 200},
 };
 
 constexpr MessageText kTexts[] = {
@@ -370,6 +372,34 @@ constexpr MessageText kTexts[] = {
 
 {82, 1, {u"Versión ", u"Versão ", u"Version ", u"Version ", u"Version ", u"Versione ", u"Versió "}},
 {82, 2, {u"Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior. Se ofrece sin ninguna garantía.", u"Software livre sob a Licença Pública Geral GNU, versão 3 ou posterior. É fornecido sem qualquer garantia.", u"Logiciel libre sous la Licence publique générale GNU, version 3 ou ultérieure. Il est fourni sans aucune garantie.", u"Freie Software unter der GNU General Public License, Version 3 oder später. Sie wird ohne jede Gewährleistung bereitgestellt.", u"Free software under the GNU General Public License, version 3 or later. It comes with no warranty.", u"Software libero sotto la GNU General Public License, versione 3 o successiva. È fornito senza alcuna garanzia.", u"Programari lliure sota la Llicència Pública General de GNU, versió 3 o posterior. S'ofereix sense cap garantia."}},
+
+{84, 1, {u"Ordenar…", u"Ordenar…", u"Trier…", u"Sortieren…", u"Sort…", u"Ordina…", u"Ordena…"}},
+{84, 2, {u"Ordenar por", u"Ordenar por", u"Trier par", u"Sortieren nach", u"Sort by", u"Ordina per", u"Ordena per"}},
+{84, 3, {u"Después por", u"Depois por", u"Puis par", u"Dann nach", u"Then by", u"Poi per", u"Després per"}},
+{84, 4, {u"Ascendente", u"Crescente", u"Croissant", u"Aufsteigend", u"Ascending", u"Crescente", u"Ascendent"}},
+{84, 5, {u"Descendente", u"Decrescente", u"Décroissant", u"Absteigend", u"Descending", u"Decrescente", u"Descendent"}},
+{84, 6, {u"(ninguna)", u"(nenhuma)", u"(aucune)", u"(keine)", u"(none)", u"(nessuna)", u"(cap)"}},
+{84, 7, {u"Columna ", u"Coluna ", u"Colonne ", u"Spalte ", u"Column ", u"Colonna ", u"Columna "}},
+{84, 8, {u"La primera fila es un encabezado", u"A primeira linha é um cabeçalho", u"La première ligne est un en-tête", u"Die erste Zeile ist eine Kopfzeile", u"The first row is a header", u"La prima riga è un'intestazione", u"La primera fila és una capçalera"}},
+{84, 9, {u"No se ordenó: un bloque unido ata filas que el orden separaría. Empieza en la columna ", u"Não foi ordenado: um bloco unido prende linhas que a ordenação separaria. Começa na coluna ", u"Rien n'a été trié : un bloc fusionné lie des lignes que le tri séparerait. Il commence à la colonne ", u"Nicht sortiert: ein verbundener Block hält Zeilen zusammen, die das Sortieren trennen würde. Er beginnt in Spalte ", u"Not sorted: a joined block ties rows that the sort would move apart. It starts at column ", u"Non ordinato: un blocco unito lega righe che l'ordinamento separerebbe. Inizia alla colonna ", u"No s'ha ordenat: un bloc unit lliga files que l'ordenació separaria. Comença a la columna "}},
+{84, 10, {u", fila ", u", linha ", u", ligne ", u", Zeile ", u", row ", u", riga ", u", fila "}},
+{84, 11, {u"No hay dos filas que ordenar.", u"Não há duas linhas para ordenar.", u"Il n'y a pas deux lignes à trier.", u"Es gibt keine zwei Zeilen zu sortieren.", u"There are not two rows to sort.", u"Non ci sono due righe da ordinare.", u"No hi ha dues files per ordenar."}},
+
+{85, 1, {u"Buscar…", u"Localizar…", u"Rechercher…", u"Suchen…", u"Find…", u"Trova…", u"Cerca…"}},
+{85, 2, {u"Reemplazar…", u"Substituir…", u"Remplacer…", u"Ersetzen…", u"Replace…", u"Sostituisci…", u"Substitueix…"}},
+{85, 3, {u"Buscar siguiente", u"Localizar próxima", u"Suivant", u"Weitersuchen", u"Find next", u"Trova successivo", u"Cerca el següent"}},
+{85, 4, {u"Buscar anterior", u"Localizar anterior", u"Précédent", u"Rückwärts suchen", u"Find previous", u"Trova precedente", u"Cerca l'anterior"}},
+{85, 5, {u"Buscar:", u"Localizar:", u"Rechercher :", u"Suchen:", u"Find:", u"Trova:", u"Cerca:"}},
+{85, 6, {u"Reemplazar por:", u"Substituir por:", u"Remplacer par :", u"Ersetzen durch:", u"Replace with:", u"Sostituisci con:", u"Substitueix per:"}},
+{85, 7, {u"Mayúsculas y minúsculas", u"Diferenciar maiúsculas", u"Respecter la casse", u"Groß-/Kleinschreibung", u"Match case", u"Maiuscole/minuscole", u"Majúscules i minúscules"}},
+{85, 8, {u"Solo la celda entera", u"Somente a célula inteira", u"Cellule entière seulement", u"Nur ganze Zelle", u"Whole cell only", u"Solo cella intera", u"Només la cel·la sencera"}},
+{85, 9, {u"Reemplazar", u"Substituir", u"Remplacer", u"Ersetzen", u"Replace", u"Sostituisci", u"Substitueix"}},
+{85, 10, {u"Reemplazar todo", u"Substituir tudo", u"Tout remplacer", u"Alle ersetzen", u"Replace all", u"Sostituisci tutto", u"Substitueix-ho tot"}},
+{85, 11, {u"Busca los textos guardados: órdenes de series y números tal como se escribieron.", u"Procura os textos guardados: comandos de séries e números como foram digitados.", u"Cherche les textes enregistrés : commandes de séries et nombres tels que saisis.", u"Durchsucht die gespeicherten Texte: Reihenbefehle und Zahlen wie eingegeben.", u"Searches the stored texts: series commands and numbers as typed.", u"Cerca i testi memorizzati: comandi di serie e numeri come digitati.", u"Cerca els textos desats: ordres de sèries i nombres tal com s'han escrit."}},
+{85, 12, {u"No encontrado: ", u"Não encontrado: ", u"Introuvable : ", u"Nicht gefunden: ", u"Not found: ", u"Non trovato: ", u"No s'ha trobat: "}},
+{85, 13, {u"Celdas cambiadas: ", u"Células alteradas: ", u"Cellules modifiées : ", u"Geänderte Zellen: ", u"Cells changed: ", u"Celle modificate: ", u"Cel·les canviades: "}},
+{85, 14, {u"Celdas sin cambiar, el texto nuevo pasaría de 273 caracteres: ", u"Células não alteradas, o novo texto passaria de 273 caracteres: ", u"Cellules laissées telles quelles, le nouveau texte dépasserait 273 caractères : ", u"Unveränderte Zellen, der neue Text wäre länger als 273 Zeichen: ", u"Cells left unchanged, the new text would be longer than 273 characters: ", u"Celle lasciate invariate, il nuovo testo supererebbe 273 caratteri: ", u"Cel·les sense canviar, el text nou passaria de 273 caràcters: "}},
+{85, 15, {u"Cerrar", u"Fechar", u"Fermer", u"Schließen", u"Close", u"Chiudi", u"Tanca"}},
 };
 // clang-format on
 

@@ -22,6 +22,7 @@ struct GroupShape {
 };
 
 // Every assigned group with its entry count and field size, and the added groups after them.
+// clang-format off
 constexpr GroupShape kShapes[] = {
     {1, 4, 120},   {2, 6, 120},   {3, 6, 120},   {4, 1, 120},   {5, 1, 120},  {6, 4, 120},
     {7, 4, 120},   {8, 1, 120},   {9, 1, 120},   {10, 1, 150},  {11, 1, 100}, {12, 2, 100},
@@ -36,7 +37,10 @@ constexpr GroupShape kShapes[] = {
     {68, 11, 100}, {69, 9, 100},  {70, 7, 100},  {71, 11, 100}, {72, 2, 100}, {73, 5, 200},
     {74, 2, 100},  {75, 10, 100}, {76, 5, 120},  {77, 17, 100}, {78, 2, 100}, {79, 1, 100},
     {80, 7, 100},  {81, 21, 100}, {82, 2, 200},
+    {84, 11, 200},
+    {85, 15, 200},
 };
+// clang-format on
 
 struct EnglishText {
     int group;
