@@ -75,6 +75,11 @@ FindBar::FindBar(QWidget* parent)
     });
     for (QPushButton* button : {previous_, next_, replaceOne_, replaceAll_, close_})
         button->setAutoDefault(false);
+    // Tab goes from the text to find to its replacement, then to the buttons.
+    QWidget* order[] = {findBox_,    replaceBox_, next_,      previous_, replaceOne_,
+                        replaceAll_, matchCase_,  wholeCell_, close_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void FindBar::SetTexts(const MessageTable& m) {
