@@ -150,6 +150,11 @@ TEST_F(FindSortTest, FindMovesTheCursorAndScrollsToEachMatch) {
     EXPECT_EQ(state.cursor.row, 10);
     EXPECT_EQ(Note(), Message(kFindGroup, kNotFoundEntry) + QStringLiteral("1,234"));
     EXPECT_FALSE(window->isWindowModified());
+
+    // Tab goes on to the replacement; Escape closes the bar.
+    EXPECT_EQ(Bar<QLineEdit>("findBox")->nextInFocusChain(), Bar<QLineEdit>("replaceBox"));
+    QTest::keyClick(Bar<QLineEdit>("findBox"), Qt::Key_Escape);
+    EXPECT_FALSE(window->findBar()->isVisibleTo(window.get()));
 }
 
 TEST_F(FindSortTest, ReplaceAllIsOneStepOverCommandsAndTellsItsCounts) {
