@@ -58,6 +58,8 @@ TEST(FindReplace, ReplacesInCommandsAndNumbersAndLeavesTooLongCells) {
     EXPECT_EQ(ReplaceInCell(document, 0, 1, {QStringLiteral("f5")}, QString()),
               ReplaceResult::NoMatch);
 
+    // A cell beyond the table's columns is no part of it.
+    document.cell(3, 2).text = QStringLiteral("apple");
     // Every occurrence in a cell, any case; a number stays a typed number.
     const ReplaceCounts counts =
         ReplaceEverywhere(document, {QStringLiteral("APPLE")}, QStringLiteral("pear"));
@@ -66,6 +68,7 @@ TEST(FindReplace, ReplacesInCommandsAndNumbersAndLeavesTooLongCells) {
     EXPECT_EQ(document.cell(0, 0).text, QStringLiteral("pear pie"));
     EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("pinepear"));
     EXPECT_TRUE(document.commands.at(0, 0).isEmpty());
+    EXPECT_EQ(document.cell(3, 2).text, QStringLiteral("apple"));
     EXPECT_EQ(ReplaceEverywhere(document, {QStringLiteral("34"), false, false}, QStringLiteral("0"))
                   .changed,
               1);

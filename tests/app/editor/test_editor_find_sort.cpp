@@ -151,8 +151,10 @@ TEST_F(FindSortTest, FindMovesTheCursorAndScrollsToEachMatch) {
     EXPECT_EQ(Note(), Message(kFindGroup, kNotFoundEntry) + QStringLiteral("1,234"));
     EXPECT_FALSE(window->isWindowModified());
 
-    // Tab goes on to the replacement; Escape closes the bar.
+    // Tab goes on to the replacement; a key the box leaves alone keeps the bar, Escape closes it.
     EXPECT_EQ(Bar<QLineEdit>("findBox")->nextInFocusChain(), Bar<QLineEdit>("replaceBox"));
+    QTest::keyClick(Bar<QLineEdit>("findBox"), Qt::Key_F5);
+    EXPECT_TRUE(window->findBar()->isVisibleTo(window.get()));
     QTest::keyClick(Bar<QLineEdit>("findBox"), Qt::Key_Escape);
     EXPECT_FALSE(window->findBar()->isVisibleTo(window.get()));
 }
@@ -184,15 +186,27 @@ TEST_F(FindSortTest, ReplaceAllIsOneStepOverCommandsAndTellsItsCounts) {
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("fish"));
     Bar<QLineEdit>("replaceBox")->setText(QStringLiteral("Cod"));
     state.cursor = {0, 1, 0, 1};
+    const qsizetype told = ui.messages.size();
     Bar<QPushButton>("replaceOne")->click();
     EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("Cod"));
+    EXPECT_EQ(ui.messages.size(), told);
     Run(command::kUndo);
     EXPECT_EQ(TableBytes(), before);
+    // At a cell the replacement would overfill: left, and told; the cursor goes on.
+    Bar<QLineEdit>("findBox")->setText(QStringLiteral("f5"));
+    Bar<QLineEdit>("replaceBox")->setText(QStringLiteral("f10"));
+    state.cursor = {2, 1, 2, 1};
+    Bar<QPushButton>("replaceOne")->click();
+    EXPECT_EQ(TableBytes(), before);
+    ASSERT_EQ(ui.messages.size(), told + 1);
+    EXPECT_EQ(ui.messages.last(), Message(kFindGroup, kTooLongEntry) + QStringLiteral("1"));
+    EXPECT_EQ(state.cursor.row, 0);
     const size_t steps = document().undo.undoSteps.size();
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("nowhere"));
     Bar<QPushButton>("replaceAll")->click();
     EXPECT_EQ(Note(), Message(kFindGroup, kCellsChangedEntry) + QStringLiteral("0"));
     EXPECT_EQ(document().undo.undoSteps.size(), steps);
+    EXPECT_EQ(ui.messages.size(), told + 1); // nothing too long: no message
 }
 
 } // namespace
