@@ -52,7 +52,7 @@ struct SortChoice {
 // What the Sort dialog offers: the table's columns, the header box (not for a selection).
 struct SortOffer {
     int columnCount = 0;
-    bool headerOffered = false;
+    bool headerOffered = true;
 };
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt

@@ -31,8 +31,11 @@ TEST(SortDialog, OpensOnTheProposalAndGivesBackWhatItsControlsShow) {
     EXPECT_EQ(Keys(dialog.choice()), (std::vector<std::pair<int, bool>>{{2, true}}));
     EXPECT_FALSE(dialog.choice().header);
 
-    // For a selection there is no header to keep.
-    SortDialog selection(nullptr, MessageTable(kEnglish), SortOffer{3, false}, proposed);
+    // One key proposed: no second one; for a selection there is no header to keep.
+    SortDialog selection(nullptr, MessageTable(kEnglish), SortOffer{3, false},
+                         SortChoice{{{1, false}}, true});
+    EXPECT_EQ(selection.windowTitle(), QStringLiteral("Sort"));
+    EXPECT_EQ(Keys(selection.choice()), (std::vector<std::pair<int, bool>>{{1, false}}));
     EXPECT_FALSE(
         selection.findChild<QCheckBox*>(QStringLiteral("header"))->isVisibleTo(&selection));
     EXPECT_FALSE(selection.choice().header);
