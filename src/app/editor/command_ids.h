@@ -61,15 +61,15 @@ inline constexpr int kFormatCell = 2191;
 // The selection, or the whole table, on the clipboard as tab-separated text and as HTML.
 inline constexpr int kCopyAsText = 2192;
 // The rows of the selection or of the table's body in the order of one or two columns.
-inline constexpr int kSort = 2200;
+inline constexpr int kSort = 2210;
 // The find bar alone or with its replace row; a step to the next or previous match of its
 // text; the match at the cursor or every match replaced.
-inline constexpr int kFind = 2201;
-inline constexpr int kReplace = 2202;
-inline constexpr int kFindNext = 2203;
-inline constexpr int kFindPrevious = 2204;
-inline constexpr int kReplaceOne = 2205;
-inline constexpr int kReplaceAll = 2206;
+inline constexpr int kFind = 2211;
+inline constexpr int kReplace = 2212;
+inline constexpr int kFindNext = 2213;
+inline constexpr int kFindPrevious = 2214;
+inline constexpr int kReplaceOne = 2215;
+inline constexpr int kReplaceAll = 2216;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).
@@ -87,5 +87,5 @@ inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 101
                                          1025, 1050, 1088, 1023, 1024, 1031, 1032, 2015, 2016, 2017,
                                          2018, 2076, 2170, 2171, 2180, 2181, 2182, 2183, 2184, 2185,
                                          2186, 2187, 2188, 2190, 2191, 2192, 2162,
-                                         2200, 2201, 2202, 2203, 2204, 2205, 2206};
+                                         2210, 2211, 2212, 2213, 2214, 2215, 2216};
 // clang-format on

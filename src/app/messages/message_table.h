@@ -54,7 +54,7 @@ inline constexpr int kAboutGroup = 82;
 inline constexpr int kVersionEntry = 1; // "Version " + the program's version
 inline constexpr int kLicenceEntry = 2; // "Free software under the GNU GPL, version 3 or later..."
 // Messages of the Sort dialog.
-inline constexpr int kSortGroup = 84;
+inline constexpr int kSortGroup = 86;
 inline constexpr int kSortEntry = 1;        // "Sort…", the command and the dialog's title
 inline constexpr int kSortByEntry = 2;      // "Sort by"
 inline constexpr int kThenByEntry = 3;      // "Then by"
@@ -67,7 +67,7 @@ inline constexpr int kJoinRefusesEntry = 9; // "Not sorted: a joined block ... c
 inline constexpr int kJoinRowEntry = 10;    // ", row " + r
 inline constexpr int kNoRowsEntry = 11;     // "There are not two rows to sort."
 // Messages of Find and Replace.
-inline constexpr int kFindGroup = 85;
+inline constexpr int kFindGroup = 87;
 inline constexpr int kFindEntry = 1;          // "Find…"
 inline constexpr int kReplaceEntry = 2;       // "Replace…"
 inline constexpr int kFindNextEntry = 3;      // "Find next"
