@@ -33,6 +33,7 @@ public:
     void PlaceInPlaceEditor(const QRect&) override {}
     QString InPlaceEditorText() const override { return {}; }
     void CloseInPlaceEditor() override {}
+    void ShowFindBar(bool) override {}
 };
 
 constexpr int kCells = 109;

@@ -64,6 +64,14 @@ protected:
         Click(column, row);
         Run(command::kCellSelector);
     }
+    // What a save writes, but for the selection marks (no part of an undo step).
+    QByteArray TableBytes() {
+        Document table = document();
+        for (int row = 0; row < table.settings.rowCount; ++row)
+            for (int column = 0; column < table.settings.columnCount; ++column)
+                table.cell(column, row).selected = 0;
+        return WorkFileBytes(table);
+    }
     QString Message(int g, int e) const { return MessageIn(kEnglish, g, e); }
     QString Pair(int g1, int e1, int g2, int e2) const {
         return Message(g1, e1) + QStringLiteral("\r\n") + Message(g2, e2);

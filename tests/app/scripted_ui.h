@@ -58,6 +58,9 @@ public:
     std::function<bool(TableSettings&, AppState&)> titleBar;
     std::function<bool(CellEditFields&, AppState&)> cellEditing;
     std::vector<CellEditOpening> cellEditOpenings;
+    // The Sort dialog: what each one offered, and the answers (unanswered: cancelled).
+    std::vector<SortOffer> sortOffers;
+    std::deque<std::optional<SortChoice>> sortChoices;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
     bool AskYesNo(const QString& text) override {
@@ -129,6 +132,10 @@ public:
     void ShowCapturedColour(int32_t colour) override { capturedColoursShown.push_back(colour); }
     void RunFavouriteColours(AppState&) override { Dialog("favourite colours"); }
     void ShowAbout(AppState&) override { Dialog("about"); }
+    std::optional<SortChoice> RunSortDialog(const SortOffer& offer, const SortChoice&) override {
+        sortOffers.push_back(offer);
+        return Next(sortChoices, std::optional<SortChoice>());
+    }
 
 private:
     template <typename T> static T Next(std::deque<T>& queue, T otherwise) {

@@ -35,3 +35,8 @@ QString TwoDigitItem(int number, const QString& text) {
 int TwoDigitItemNumber(const QString& item) {
     return item.left(2).toInt();
 }
+
+QString TitleOf(QString commandText) {
+    if (commandText.endsWith(u'…')) commandText.chop(1);
+    return commandText;
+}

@@ -32,3 +32,6 @@ T* AddControl(QWidget* parent, int id, const QRect& geometry, Args&&... args) {
 // number back from its first two characters.
 QString TwoDigitItem(int number, const QString& text);
 int TwoDigitItemNumber(const QString& item);
+
+// A menu command's text as a window title: "Table style…" without its ellipsis.
+QString TitleOf(QString commandText);

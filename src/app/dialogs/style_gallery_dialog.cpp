@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/style_gallery_dialog.h"
 
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_fit.h"
 #include "app/messages/message_table.h"
 
@@ -39,12 +40,6 @@ QIcon TileIcon(const QImage& preview) {
     QIcon icon(QPixmap::fromImage(tile));
     icon.addPixmap(QPixmap::fromImage(tile), QIcon::Selected);
     return icon;
-}
-
-// "Table style…" as a window title.
-QString TitleOf(QString text) {
-    if (text.endsWith(u'…')) text.chop(1);
-    return text;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "content/colour_by_value.h"
+#include "content/table_sort.h"
 #include "render/export_cut.h"
 #include "render/message_sink.h"
 
@@ -47,6 +48,16 @@ struct GalleryChoice {
 
 // What Colour by value applies: a scale or a rule.
 using ColourByValueChoice = std::variant<ColourScale, ColourRule>;
+// The Sort dialog's choices: one or two keys, and whether the first row stays as a header.
+struct SortChoice {
+    std::vector<SortKey> keys;
+    bool header = false;
+};
+// What the Sort dialog offers: the table's columns, the header box (not for a selection).
+struct SortOffer {
+    int columnCount = 0;
+    bool headerOffered = true;
+};
 
 // Every prompt to the user and every dialog the commands open. The editor uses the Qt
 // implementation; tests script the answers.
@@ -105,4 +116,7 @@ public:
     // The favourite-colours window; may change state.capturedColour.
     virtual void RunFavouriteColours(AppState& state) = 0;
     virtual void ShowAbout(AppState& state) = 0;
+    // The Sort dialog, opened on `proposed`; nothing when cancelled.
+    virtual std::optional<SortChoice> RunSortDialog(const SortOffer& offer,
+                                                    const SortChoice& proposed) = 0;
 };

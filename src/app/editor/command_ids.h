@@ -62,6 +62,16 @@ inline constexpr int kFormatCell = 2191;
 inline constexpr int kCopyAsText = 2192;
 // Fills and text colours of number cells from their values.
 inline constexpr int kColourByValue = 2200;
+// The rows of the selection or of the table's body in the order of one or two columns.
+inline constexpr int kSort = 2210;
+// The find bar alone or with its replace row; a step to the next or previous match of its
+// text; the match at the cursor or every match replaced.
+inline constexpr int kFind = 2211;
+inline constexpr int kReplace = 2212;
+inline constexpr int kFindNext = 2213;
+inline constexpr int kFindPrevious = 2214;
+inline constexpr int kReplaceOne = 2215;
+inline constexpr int kReplaceAll = 2216;
 } // namespace command
 
 // The copy-configurator items in the order of the settings keys (CopyFlag).
@@ -73,8 +83,12 @@ inline constexpr int kCopyFlagCommands[] = {1072, 1073, 1074, 1075, 1076, 1077, 
 inline constexpr int kCharacterSetCodes[] = {0,   128, 129, 130, 136, 161, 162,
                                              177, 178, 186, 204, 222, 238, 255};
 
-// Disabled while no table is shown.
+// Disabled while no table is shown. One line per change, so that parallel additions merge.
+// clang-format off
 inline constexpr int kTableCommands[] = {1104, 1006, 1012, 1013, 1014, 1010, 1011, 1051, 1021, 1020,
                                          1025, 1050, 1088, 1023, 1024, 1031, 1032, 2015, 2016, 2017,
                                          2018, 2076, 2170, 2171, 2180, 2181, 2182, 2183, 2184, 2185,
-                                         2186, 2187, 2188, 2190, 2191, 2192, 2162, 2200};
+                                         2186, 2187, 2188, 2190, 2191, 2192, 2162,
+                                         2200,
+                                         2210, 2211, 2212, 2213, 2214, 2215, 2216};
+// clang-format on

@@ -4,6 +4,7 @@
 #include "app/dialogs/app_state.h"
 #include "app/editor/cell_cursor.h"
 #include "app/editor/recovery_keeper.h"
+#include "content/find_replace.h"
 #include "model/delimited_text.h"
 #include "model/document.h"
 #include "render/export_cut.h"
@@ -95,6 +96,10 @@ public:
     // Escape: the cell keeps its text.
     void CancelInPlace();
 
+    // What Find next, Find previous and the replacements look for, as the find bar holds it.
+    void SetSearch(const FindQuery& query, const QString& replacement);
+    const FindQuery& search() const { return search_; }
+
     // Marks and enabled states of the menu from the state (after the menu is rebuilt).
     void ApplyMenuState();
     // Writes the preferences; a failure is shown.
@@ -162,6 +167,16 @@ private:
     void SaveAsStyle();
     // Colour by value over the selected cells, or the table without its title bars.
     void ColourByValue();
+    // The Sort dialog, then the rows sorted in one undo step or the refusal told.
+    void SortRows();
+    // The cursor to the next or previous match of the search, the view scrolled to it.
+    void FindStep(bool backward);
+    // The match at the cursor replaced, then the next one found; every match replaced in one
+    // undo step, the count told in the status line. Cells the new text would overfill are
+    // left and told.
+    void ReplaceAtCursor();
+    void ReplaceAll();
+    void TellTooLong(int cells);
     // A table that replaced the open one: selection and image reports start afresh.
     void ShowReplacedTable();
     void SetLeftMouseMode(int32_t mode);
@@ -260,6 +275,8 @@ private:
     };
     std::optional<TabRun> tabRun_;
     bool dialogOpen_ = false;
+    FindQuery search_;
+    QString replacement_;
 };
 
 // The text after the last "/" of a path.

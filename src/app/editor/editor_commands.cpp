@@ -76,6 +76,19 @@ void Editor::Command(int id) {
         return CopyPicture();
     case kCopyAsText:
         return CopyAsText();
+    case kSort:
+        return SortRows();
+    case kFind:
+    case kReplace:
+        if (state_.tableLoaded == 1) shell_.ShowFindBar(id == kReplace);
+        return;
+    case kFindNext:
+    case kFindPrevious:
+        return FindStep(id == kFindPrevious);
+    case kReplaceOne:
+        return ReplaceAtCursor();
+    case kReplaceAll:
+        return ReplaceAll();
     case kPasteCell:
         return PasteCell();
     case kClearCell:

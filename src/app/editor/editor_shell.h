@@ -44,4 +44,6 @@ public:
     virtual QString InPlaceEditorText() const = 0;
     // Hidden, the keyboard back to the table view.
     virtual void CloseInPlaceEditor() = 0;
+    // The find bar, with its replace row or without, the keyboard in its text box.
+    virtual void ShowFindBar(bool replace) = 0;
 };

@@ -56,6 +56,36 @@ inline constexpr int kLicenceEntry = 2; // "Free software under the GNU GPL, ver
 // The window's start before any table is open.
 inline constexpr int kStartGroup = 90;
 inline constexpr int kPickSizeEntry = 1; // "Click a size to start a new table"
+// Messages of the Sort dialog.
+inline constexpr int kSortGroup = 86;
+inline constexpr int kSortEntry = 1;        // "Sort…", the command and the dialog's title
+inline constexpr int kSortByEntry = 2;      // "Sort by"
+inline constexpr int kThenByEntry = 3;      // "Then by"
+inline constexpr int kAscendingEntry = 4;   // "Ascending"
+inline constexpr int kDescendingEntry = 5;  // "Descending"
+inline constexpr int kNoKeyEntry = 6;       // "(none)", no second key
+inline constexpr int kColumnEntry = 7;      // "Column " + its number
+inline constexpr int kHeaderRowEntry = 8;   // "The first row is a header"
+inline constexpr int kJoinRefusesEntry = 9; // "Not sorted: a joined block ... column " + c
+inline constexpr int kJoinRowEntry = 10;    // ", row " + r
+inline constexpr int kNoRowsEntry = 11;     // "There are not two rows to sort."
+// Messages of Find and Replace.
+inline constexpr int kFindGroup = 87;
+inline constexpr int kFindEntry = 1;          // "Find…"
+inline constexpr int kReplaceEntry = 2;       // "Replace…"
+inline constexpr int kFindNextEntry = 3;      // "Find next"
+inline constexpr int kFindPreviousEntry = 4;  // "Find previous"
+inline constexpr int kFindLabelEntry = 5;     // "Find:"
+inline constexpr int kReplaceLabelEntry = 6;  // "Replace with:"
+inline constexpr int kMatchCaseEntry = 7;     // "Match case"
+inline constexpr int kWholeCellEntry = 8;     // "Whole cell only"
+inline constexpr int kReplaceOneEntry = 9;    // "Replace"
+inline constexpr int kReplaceAllEntry = 10;   // "Replace all"
+inline constexpr int kStoredTextsEntry = 11;  // "Searches the stored texts: ..."
+inline constexpr int kNotFoundEntry = 12;     // "Not found: " + the text
+inline constexpr int kCellsChangedEntry = 13; // "Cells changed: " + count
+inline constexpr int kTooLongEntry = 14;      // "Cells left unchanged, ... 273 characters: " + n
+inline constexpr int kCloseEntry = 15;        // "Close"
 // Messages of undo, unsaved work and refusals that used to pass without a word.
 inline constexpr int kTrustGroup = 73;
 inline constexpr int kRedoEntry = 1;

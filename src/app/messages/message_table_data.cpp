@@ -18,7 +18,7 @@ constexpr MessageGroup kGroups[] = {
     {57, 100}, {58, 100}, {59, 100}, {60, 100}, {61, 100}, {62, 100}, {63, 100}, {64, 100},
     {65, 100}, {66, 100}, {67, 100}, {68, 100}, {69, 100}, {70, 100}, {71, 100}, {72, 100},
     {73, 200}, {74, 100}, {75, 100}, {76, 120}, {77, 100}, {78, 100}, {79, 100}, {80, 100},
-    {81, 100}, {82, 200}, {84, 100}, {90, 100},
+    {81, 100}, {82, 200}, {84, 100}, {86, 200}, {87, 200}, {90, 100},
 };
 
 constexpr MessageText kTexts[] = {
@@ -396,6 +396,34 @@ constexpr MessageText kTexts[] = {
 {84, 23, {u"Viridis (apta para daltónicos)", u"Viridis (adequada a daltônicos)", u"Viridis (adaptée aux daltoniens)", u"Viridis (für Farbenblinde)", u"Viridis (colour-blind safe)", u"Viridis (adatta ai daltonici)", u"Viridis (apta per a daltònics)"}},
 {84, 24, {u"No hay números que colorear: seleccione celdas con números.", u"Não há números para colorir: selecione células com números.", u"Aucun nombre à colorer : sélectionnez des cellules avec des nombres.", u"Keine Zahlen zum Einfärben: Zellen mit Zahlen auswählen.", u"No numbers to colour: select cells that hold numbers.", u"Nessun numero da colorare: selezionare celle con numeri.", u"No hi ha nombres per acolorir: seleccioneu cel·les amb nombres."}},
 {84, 25, {u"Celdas coloreadas: ", u"Células coloridas: ", u"Cellules colorées : ", u"Gefärbte Zellen: ", u"Cells coloured: ", u"Celle colorate: ", u"Cel·les acolorides: "}},
+
+{86, 1, {u"Ordenar…", u"Ordenar…", u"Trier…", u"Sortieren…", u"Sort…", u"Ordina…", u"Ordena…"}},
+{86, 2, {u"Ordenar por", u"Ordenar por", u"Trier par", u"Sortieren nach", u"Sort by", u"Ordina per", u"Ordena per"}},
+{86, 3, {u"Después por", u"Depois por", u"Puis par", u"Dann nach", u"Then by", u"Poi per", u"Després per"}},
+{86, 4, {u"Ascendente", u"Crescente", u"Croissant", u"Aufsteigend", u"Ascending", u"Crescente", u"Ascendent"}},
+{86, 5, {u"Descendente", u"Decrescente", u"Décroissant", u"Absteigend", u"Descending", u"Decrescente", u"Descendent"}},
+{86, 6, {u"(ninguna)", u"(nenhuma)", u"(aucune)", u"(keine)", u"(none)", u"(nessuna)", u"(cap)"}},
+{86, 7, {u"Columna ", u"Coluna ", u"Colonne ", u"Spalte ", u"Column ", u"Colonna ", u"Columna "}},
+{86, 8, {u"La primera fila es un encabezado", u"A primeira linha é um cabeçalho", u"La première ligne est un en-tête", u"Die erste Zeile ist eine Kopfzeile", u"The first row is a header", u"La prima riga è un'intestazione", u"La primera fila és una capçalera"}},
+{86, 9, {u"No se ordenó: un bloque unido ata filas que el orden separaría. Empieza en la columna ", u"Não foi ordenado: um bloco unido prende linhas que a ordenação separaria. Começa na coluna ", u"Rien n'a été trié : un bloc fusionné lie des lignes que le tri séparerait. Il commence à la colonne ", u"Nicht sortiert: ein verbundener Block hält Zeilen zusammen, die das Sortieren trennen würde. Er beginnt in Spalte ", u"Not sorted: a joined block ties rows that the sort would move apart. It starts at column ", u"Non ordinato: un blocco unito lega righe che l'ordinamento separerebbe. Inizia alla colonna ", u"No s'ha ordenat: un bloc unit lliga files que l'ordenació separaria. Comença a la columna "}},
+{86, 10, {u", fila ", u", linha ", u", ligne ", u", Zeile ", u", row ", u", riga ", u", fila "}},
+{86, 11, {u"No hay dos filas que ordenar.", u"Não há duas linhas para ordenar.", u"Il n'y a pas deux lignes à trier.", u"Es gibt keine zwei Zeilen zu sortieren.", u"There are not two rows to sort.", u"Non ci sono due righe da ordinare.", u"No hi ha dues files per ordenar."}},
+
+{87, 1, {u"Buscar…", u"Localizar…", u"Rechercher…", u"Suchen…", u"Find…", u"Trova…", u"Cerca…"}},
+{87, 2, {u"Reemplazar…", u"Substituir…", u"Remplacer…", u"Ersetzen…", u"Replace…", u"Sostituisci…", u"Substitueix…"}},
+{87, 3, {u"Buscar siguiente", u"Localizar próxima", u"Suivant", u"Weitersuchen", u"Find next", u"Trova successivo", u"Cerca el següent"}},
+{87, 4, {u"Buscar anterior", u"Localizar anterior", u"Précédent", u"Rückwärts suchen", u"Find previous", u"Trova precedente", u"Cerca l'anterior"}},
+{87, 5, {u"Buscar:", u"Localizar:", u"Rechercher :", u"Suchen:", u"Find:", u"Trova:", u"Cerca:"}},
+{87, 6, {u"Reemplazar por:", u"Substituir por:", u"Remplacer par :", u"Ersetzen durch:", u"Replace with:", u"Sostituisci con:", u"Substitueix per:"}},
+{87, 7, {u"Mayúsculas y minúsculas", u"Diferenciar maiúsculas", u"Respecter la casse", u"Groß-/Kleinschreibung", u"Match case", u"Maiuscole/minuscole", u"Majúscules i minúscules"}},
+{87, 8, {u"Solo la celda entera", u"Somente a célula inteira", u"Cellule entière seulement", u"Nur ganze Zelle", u"Whole cell only", u"Solo cella intera", u"Només la cel·la sencera"}},
+{87, 9, {u"Reemplazar", u"Substituir", u"Remplacer", u"Ersetzen", u"Replace", u"Sostituisci", u"Substitueix"}},
+{87, 10, {u"Reemplazar todo", u"Substituir tudo", u"Tout remplacer", u"Alle ersetzen", u"Replace all", u"Sostituisci tutto", u"Substitueix-ho tot"}},
+{87, 11, {u"Busca los textos guardados: órdenes de series y números tal como se escribieron.", u"Procura os textos guardados: comandos de séries e números como foram digitados.", u"Cherche les textes enregistrés : commandes de séries et nombres tels que saisis.", u"Durchsucht die gespeicherten Texte: Reihenbefehle und Zahlen wie eingegeben.", u"Searches the stored texts: series commands and numbers as typed.", u"Cerca i testi memorizzati: comandi di serie e numeri come digitati.", u"Cerca els textos desats: ordres de sèries i nombres tal com s'han escrit."}},
+{87, 12, {u"No encontrado: ", u"Não encontrado: ", u"Introuvable : ", u"Nicht gefunden: ", u"Not found: ", u"Non trovato: ", u"No s'ha trobat: "}},
+{87, 13, {u"Celdas cambiadas: ", u"Células alteradas: ", u"Cellules modifiées : ", u"Geänderte Zellen: ", u"Cells changed: ", u"Celle modificate: ", u"Cel·les canviades: "}},
+{87, 14, {u"Celdas sin cambiar, el texto nuevo pasaría de 273 caracteres: ", u"Células não alteradas, o novo texto passaria de 273 caracteres: ", u"Cellules laissées telles quelles, le nouveau texte dépasserait 273 caractères : ", u"Unveränderte Zellen, der neue Text wäre länger als 273 Zeichen: ", u"Cells left unchanged, the new text would be longer than 273 characters: ", u"Celle lasciate invariate, il nuovo testo supererebbe 273 caratteri: ", u"Cel·les sense canviar, el text nou passaria de 273 caràcters: "}},
+{87, 15, {u"Cerrar", u"Fechar", u"Fermer", u"Schließen", u"Close", u"Chiudi", u"Tanca"}},
 
 {90, 1, {u"Haga clic en un tamaño para empezar una tabla nueva", u"Clique em um tamanho para começar uma tabela nova", u"Cliquez sur une taille pour commencer un nouveau tableau", u"Klicken Sie auf eine Größe, um eine neue Tabelle zu beginnen", u"Click a size to start a new table", u"Fai clic su una dimensione per iniziare una nuova tabella", u"Feu clic en una mida per començar una taula nova"}},
 };

@@ -87,6 +87,15 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     edit->addSeparator();
     b.Item(*edit, 1050, m.Message(70, 5), 820, QKeySequence::SelectAll);
     edit->addSeparator();
+    b.Item(*edit, command::kFind, m.Message(kFindGroup, kFindEntry), 0,
+           QKeySequence(QStringLiteral("Ctrl+F")));
+    b.Item(*edit, command::kFindNext, m.Message(kFindGroup, kFindNextEntry), 0,
+           QKeySequence(QStringLiteral("F3")));
+    b.Item(*edit, command::kFindPrevious, m.Message(kFindGroup, kFindPreviousEntry), 0,
+           QKeySequence(QStringLiteral("Shift+F3")));
+    b.Item(*edit, command::kReplace, m.Message(kFindGroup, kReplaceEntry), 0,
+           QKeySequence(QStringLiteral("Ctrl+H")));
+    edit->addSeparator();
     // Typing edits over the cell; the dialog is for the look.
     b.Item(*edit, command::kFormatCell, m.Message(kCellEditGroup, kFormatCellEntry), 0,
            QKeySequence(QStringLiteral("Ctrl+1")));
@@ -126,6 +135,8 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     table->addSeparator();
     b.Item(*table, 1031, m.Message(68, 7), 807);
     b.Item(*table, 1032, m.Message(68, 8), 808);
+    table->addSeparator();
+    b.Item(*table, command::kSort, m.Message(kSortGroup, kSortEntry), 0);
     table->addSeparator();
     b.Item(*table, 2015, m.Message(68, 9), 823);
     table->addSeparator();

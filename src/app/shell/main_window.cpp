@@ -4,6 +4,7 @@
 #include "app/dialogs/dialog_fit.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
+#include "app/shell/find_bar.h"
 #include "app/shell/in_place_editor.h"
 #include "app/shell/main_menu.h"
 #include "app/shell/picture_widget.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QWindow>
 
 namespace {
@@ -84,6 +86,21 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
         ShowTableScroll();
     };
     setCentralWidget(viewArea_);
+    findBar_ = new FindBar(this);
+    findBar_->onChange = [this] { editor_.SetSearch(findBar_->query(), findBar_->replacement()); };
+    findBar_->onCommand = [this](int id) { editor_.Command(id); };
+    findBar_->onClose = [this] {
+        findArea_->hide();
+        FocusTableView();
+    };
+    findArea_ = new QToolBar(this);
+    findArea_->setMovable(false);
+    findArea_->setFloatable(false);
+    // Opened by its commands only, not from the window's toolbar menu.
+    findArea_->toggleViewAction()->setVisible(false);
+    findArea_->addWidget(findBar_);
+    addToolBar(Qt::BottomToolBarArea, findArea_);
+    findArea_->hide();
     // Made now, so that the first note does not shift the view.
     statusBar()->setSizeGripEnabled(false);
 
@@ -102,6 +119,7 @@ void MainWindow::RebuildMenu() {
     InstallQtTranslation(qtTranslation_, language);
     actions_ = BuildMainMenu(*menuBar(), MessageTable(language));
     startPanel_->SetLanguage(language);
+    findBar_->SetTexts(MessageTable(language));
     for (QAction* action : std::as_const(actions_)) {
         const int id = action->data().toInt();
         connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
@@ -166,6 +184,11 @@ QString MainWindow::InPlaceEditorText() const {
 
 void MainWindow::CloseInPlaceEditor() {
     inPlaceEditor_->Close(tableView_);
+}
+
+void MainWindow::ShowFindBar(bool replace) {
+    findArea_->show();
+    findBar_->Open(replace);
 }
 
 void MainWindow::CloseWindow() {

@@ -8,11 +8,13 @@
 #include <QMainWindow>
 #include <QTranslator>
 
+class FindBar;
 class InPlaceEditor;
 class PictureWidget;
 class QAction;
 class QPushButton;
 class StartPanel;
+class QToolBar;
 class TableViewArea;
 
 // The one main window: menu bar, table view, the two rulers and the ruler button. It opens
@@ -26,6 +28,7 @@ public:
     Editor& editor() { return editor_; }
     PictureWidget* tableView() const { return tableView_; }
     InPlaceEditor* inPlaceEditor() const { return inPlaceEditor_; }
+    FindBar* findBar() const { return findBar_; }
     QAction* action(int command) const { return actions_.value(command); }
     TableViewArea* viewArea() const { return viewArea_; }
     StartPanel* startPanel() const { return startPanel_; }
@@ -49,6 +52,7 @@ public:
     void PlaceInPlaceEditor(const QRect& place) override;
     QString InPlaceEditorText() const override;
     void CloseInPlaceEditor() override;
+    void ShowFindBar(bool replace) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,5 +74,8 @@ private:
     PictureWidget* columnRuler_ = nullptr;
     PictureWidget* rowRuler_ = nullptr;
     QPushButton* rulerButton_ = nullptr;
+    // Under the view, hidden until Find or Replace.
+    QToolBar* findArea_ = nullptr;
+    FindBar* findBar_ = nullptr;
     bool closedByCommand_ = false;
 };

@@ -11,6 +11,7 @@
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
+#include "app/dialogs/sort_dialog.h"
 #include "app/dialogs/style_gallery_dialog.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
@@ -163,6 +164,12 @@ std::optional<GalleryChoice> QtUi::RunStyleGallery(const std::vector<GalleryStyl
 std::optional<ColourByValueChoice> QtUi::RunColourByValue(const std::vector<long double>& numbers) {
     ColourByValueDialog dialog(parent_, *this, MessageTable(state_.settings.currentLanguage),
                                numbers);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<SortChoice> QtUi::RunSortDialog(const SortOffer& offer, const SortChoice& proposed) {
+    SortDialog dialog(parent_, MessageTable(state_.settings.currentLanguage), offer, proposed);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }

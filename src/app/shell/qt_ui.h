@@ -38,6 +38,8 @@ public:
     void ShowCapturedColour(int32_t colour) override;
     void RunFavouriteColours(AppState& state) override;
     void ShowAbout(AppState& state) override;
+    std::optional<SortChoice> RunSortDialog(const SortOffer& offer,
+                                            const SortChoice& proposed) override;
 
 private:
     QWidget* parent_;

@@ -37,6 +37,9 @@ std::optional<QString> CommandLineAnswer(const QStringList& arguments) {
                               "when given.\n\n"
                               "  -h, --help  show this help and exit\n"
                               "  --version   show the version and exit\n\n"
+                              "In the window, Table > Sort... orders the rows by one or two "
+                              "columns; Ctrl+F finds a text (F3 next, Shift+F3 previous) and "
+                              "Ctrl+H replaces it.\n"
                               "quadrivel-cli reads and exports work files without a display. "
                               "See quadrivel(1).\n");
     return std::nullopt;

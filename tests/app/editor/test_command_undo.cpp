@@ -33,15 +33,6 @@ public:
     using EditorTest::folder;
     using EditorTest::state;
     using EditorTest::ui;
-
-    // What a save writes, but for the selection marks (no part of an undo step).
-    QByteArray TableBytes() {
-        Document table = document();
-        for (int row = 0; row < table.settings.rowCount; ++row)
-            for (int column = 0; column < table.settings.columnCount; ++column)
-                table.cell(column, row).selected = 0;
-        return WorkFileBytes(table);
-    }
 };
 
 Step CursorAt(int column, int row) {
@@ -142,6 +133,18 @@ const TableCommand kCommands[] = {
      ClickAt(2, 2)},
     {"InsertImage", command::kInsertImage, PictureFile(QStringLiteral("p.png")), ClickAt(2, 2)},
     {"InsertIcon", command::kInsertIcon, PictureFile(QStringLiteral("i.ico")), ClickAt(2, 2)},
+    // Column 2 descending: "4" above "3".
+    {"Sort", command::kSort,
+     [](CommandUndoTest& t) {
+         t.ui.sortChoices.push_back(SortChoice{{{1, true}}, false});
+     }},
+    {"ReplaceOne", command::kReplaceOne,
+     [](CommandUndoTest& t) {
+         t.state.cursor = {1, 1, 1, 1};
+         t.editor().SetSearch({QStringLiteral("4")}, QStringLiteral("x"));
+     }},
+    {"ReplaceAll", command::kReplaceAll,
+     [](CommandUndoTest& t) { t.editor().SetSearch({QStringLiteral("9")}, QStringLiteral("19")); }},
 };
 
 } // namespace
