@@ -2,11 +2,10 @@
 #include "cli/cli_colour.h"
 
 #include "cli/password_source.h"
-#include "content/clock.h"
+#include "cli/work_file_change.h"
 #include "content/colour_by_value.h"
 #include "content/colour_text.h"
 #include "content/table_extent.h"
-#include "content/table_settle.h"
 #include "model/work_file.h"
 
 #include <QCommandLineParser>
@@ -157,19 +156,14 @@ CliResult RunColour(const QStringList& arguments, const QString& usage,
         ChosenPassword(options.password, options.passwordFile, passwordVariable);
     if (!password.problem.isEmpty()) return Failure(kExitInputUnreadable, password.problem);
 
-    Document document;
-    const QString answer = password.password;
-    const Status loaded = LoadAnyWorkFile(options.file, document, [&answer] { return answer; });
-    if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
-    SettleTable(document, SystemClock()); // the numbers the editor would colour
-    const CellRange range = options.range.value_or(TableBodyRange(document));
-    const int coloured = options.scale ? ColourByScale(document, range, *options.scale)
-                                       : ColourByRule(document, range, *options.rule);
-    const Status written = SaveWorkFile(options.out, document);
-    if (!written.ok()) return Failure(ExitCodeFor(written.code), written.detail);
-    CliResult result;
-    if (coloured == 0)
-        result.messages.append(options.file +
-                               QStringLiteral(": no number cell of the range was coloured"));
-    return result;
+    return ChangeWorkFile(options.file, options.out, password.password, [&](Document& document) {
+        const CellRange range = options.range.value_or(TableBodyRange(document));
+        const int coloured = options.scale ? ColourByScale(document, range, *options.scale)
+                                           : ColourByRule(document, range, *options.rule);
+        CliResult result;
+        if (coloured == 0)
+            result.messages.append(options.file +
+                                   QStringLiteral(": no number cell of the range was coloured"));
+        return result;
+    });
 }

@@ -4,6 +4,7 @@
 #include "cli/batch_export.h"
 #include "cli/cli_colour.h"
 #include "cli/cli_import.h"
+#include "cli/cli_replace.h"
 #include "cli/cli_sort.h"
 #include "cli/cli_style.h"
 #include "cli/password_source.h"
@@ -51,6 +52,8 @@ const QString kUsage = QStringLiteral(
     "       quadrivel-cli fill TABLE.qdvl DATA OUT.qdvl [--at COL,ROW] [--rows N]\n"
     "                                 [--columns LIST] [--delimiter C] [--grow] [--clear-rest]\n"
     "       quadrivel-cli sort FILE OUT.qdvl --by COL[:desc] [--by COL[:desc]] [--header]\n"
+    "       quadrivel-cli replace FILE OUT.qdvl --find TEXT --with TEXT [--match-case]\n"
+    "                                 [--whole-cell]\n"
     "       quadrivel-cli style FILE OUT.qdvl --style NAME [--password PW | --password-file FILE]\n"
     "       quadrivel-cli styles\n"
     "       quadrivel-cli colour FILE OUT.qdvl [--cells C1:R1-C2:R2] (--scale LOW[,MID],HIGH\n"
@@ -94,6 +97,9 @@ const QString kUsage = QStringLiteral(
     "style writes FILE with the table style NAME to OUT.qdvl; import --style NAME styles the\n"
     "new table. styles lists the names: the built-in ones, then the user's own from\n"
     "$XDG_DATA_HOME/quadrivel/styles. An unknown NAME is a usage error that lists them.\n"
+    "replace changes TEXT into the --with text wherever a cell stores it (a series command,\n"
+    "a number as typed), as the editor's Replace all; --whole-cell takes only cells that hold\n"
+    "TEXT alone. A cell the new text would take past 273 characters stays as it was.\n"
     "colour fills the number cells of the range (from 1, as COL:ROW-COL:ROW; unless given, the\n"
     "table without its title bars) by value; other cells are left as they are. --scale mixes\n"
     "LOW to HIGH (#RRGGBB), through MID at the median or at --middle N; or names a built-in\n"
@@ -446,6 +452,8 @@ CliResult RunCommand(const QStringList& arguments, const ProgramSettings& settin
         return RunImport(arguments, kUsage, environment.stylesFolder, environment.passwordVariable);
     if (arguments.value(0) == QStringLiteral("sort"))
         return RunSort(arguments, kUsage, environment.passwordVariable);
+    if (arguments.value(0) == QStringLiteral("replace"))
+        return RunReplace(arguments, kUsage, environment.passwordVariable);
     if (arguments.value(0) == QStringLiteral("colour"))
         return RunColour(arguments, kUsage, environment.passwordVariable);
     if (arguments == QStringList{QStringLiteral("styles")})

@@ -2,9 +2,8 @@
 #include "cli/cli_import.h"
 
 #include "cli/cli_style.h"
-#include "content/clock.h"
+#include "cli/work_file_change.h"
 #include "content/table_from_data.h"
-#include "content/table_settle.h"
 #include "model/delimited_text.h"
 #include "model/file_problem.h"
 #include "model/status.h"
@@ -180,29 +179,24 @@ QString Refusal(const DelimitedText& data, const ImportOptions& options) {
 
 // The table refreshed with the data, written to options.out.
 CliResult Fill(const ImportOptions& options, const DelimitedText& data, const QString& password) {
-    Document document;
-    const Status loaded =
-        LoadAnyWorkFile(options.table, document, [&password] { return password; });
-    if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
-    SettleTable(document, SystemClock()); // the cells the editor would fill
-    const RefreshOutcome outcome = RefreshTableData(document, data, options.placement);
-    if (outcome.refused)
-        return {kExitNotATable,
-                {},
+    return ChangeWorkFile(options.table, options.out, password, [&](Document& document) {
+        const RefreshOutcome outcome = RefreshTableData(document, data, options.placement);
+        if (outcome.refused)
+            return Failure(
+                kExitNotATable,
                 options.data +
                     QStringLiteral(": %1 rows of data, the table has %2 from row %3: "
                                    "add rows with --grow")
                         .arg(outcome.rowsNeeded)
                         .arg(std::max(0, int(document.settings.rowCount) - options.placement.row))
-                        .arg(options.placement.row + 1),
-                {}};
-    QStringList messages;
-    if (outcome.fieldsLeftOut > 0)
-        messages.append(options.data + QStringLiteral(": %1 fields found no cell and were left out")
-                                           .arg(outcome.fieldsLeftOut));
-    const Status written = SaveWorkFile(options.out, document);
-    if (!written.ok()) return {kExitOutputNotWritten, {}, written.detail, messages};
-    return {kExitSuccess, {}, {}, messages};
+                        .arg(options.placement.row + 1));
+        CliResult result;
+        if (outcome.fieldsLeftOut > 0)
+            result.messages.append(options.data +
+                                   QStringLiteral(": %1 fields found no cell and were left out")
+                                       .arg(outcome.fieldsLeftOut));
+        return result;
+    });
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_sort.h"
 
-#include "content/clock.h"
+#include "cli/work_file_change.h"
 #include "content/table_extent.h"
-#include "content/table_settle.h"
 #include "content/table_sort.h"
-#include "model/work_file.h"
 
 #include <QCollator>
 #include <QCommandLineParser>
@@ -46,31 +44,29 @@ CliResult RunSort(const QStringList& arguments, const QString& usage, const QStr
         keys.push_back(*key);
     }
 
-    Document document;
-    const Status loaded = LoadAnyWorkFile(file, document, [&password] { return password; });
-    if (!loaded.ok()) return Failure(ExitCodeFor(loaded.code), loaded.detail);
-    SettleTable(document, SystemClock()); // the texts the editor would sort
-    QCollator collator;
-    collator.setNumericMode(true);
-    const int firstRow = TableBody(document.settings).firstRow + (parser.isSet(header) ? 1 : 0);
-    const SortOutcome outcome =
-        SortTableRows(document, firstRow, TableRowCount(document) - 1, keys, collator);
-    switch (outcome.problem) {
-    case SortProblem::ColumnOutside:
-        return Failure(kExitUsage, QStringLiteral("--by %1: the table has %2 columns")
-                                       .arg(outcome.column + 1)
-                                       .arg(TableColumnCount(document)));
-    case SortProblem::JoinCrosses:
-        return Failure(kExitNotATable,
-                       file + QStringLiteral(": the joined block at column %1, row %2 ties rows "
-                                             "that the sort would move apart")
-                                  .arg(outcome.column + 1)
-                                  .arg(outcome.row + 1));
-    case SortProblem::NoRows:
-    case SortProblem::None:
-        break;
-    }
-    const Status written = SaveWorkFile(out, document);
-    if (!written.ok()) return Failure(kExitOutputNotWritten, written.detail);
-    return {};
+    const bool headerRow = parser.isSet(header);
+    return ChangeWorkFile(file, out, password, [&](Document& document) {
+        QCollator collator;
+        collator.setNumericMode(true);
+        const int firstRow = TableBody(document.settings).firstRow + (headerRow ? 1 : 0);
+        const SortOutcome outcome =
+            SortTableRows(document, firstRow, TableRowCount(document) - 1, keys, collator);
+        switch (outcome.problem) {
+        case SortProblem::ColumnOutside:
+            return Failure(kExitUsage, QStringLiteral("--by %1: the table has %2 columns")
+                                           .arg(outcome.column + 1)
+                                           .arg(TableColumnCount(document)));
+        case SortProblem::JoinCrosses:
+            return Failure(kExitNotATable,
+                           file +
+                               QStringLiteral(": the joined block at column %1, row %2 ties rows "
+                                              "that the sort would move apart")
+                                   .arg(outcome.column + 1)
+                                   .arg(outcome.row + 1));
+        case SortProblem::NoRows:
+        case SortProblem::None:
+            break;
+        }
+        return CliResult{};
+    });
 }
