@@ -11,6 +11,7 @@
 #include "render/table_text.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -36,9 +37,14 @@ ExportLook Editor::ChosenExportLook() const {
 
 void Editor::Export(bool bitmap) {
     const ExportKind kind = bitmap ? ExportKind::Bitmap : ExportKind::Jpeg;
-    const std::optional<ExportTarget> target =
-        ui_.ChooseExportTarget(bitmap ? FileDialogKind::Bitmap : FileDialogKind::Jpeg,
-                               state_.lastFolder, ChosenExportLook());
+    // A table with a file proposes the picture beside it, named after it; the chosen format
+    // gives the extension.
+    const QFileInfo workFile(document_.workFilePath);
+    const QString start = document_.workFilePath.isEmpty()
+                              ? state_.lastFolder
+                              : workFile.dir().filePath(workFile.completeBaseName());
+    const std::optional<ExportTarget> target = ui_.ChooseExportTarget(
+        bitmap ? FileDialogKind::Bitmap : FileDialogKind::Jpeg, start, ChosenExportLook());
     if (!target) return;
     const QString path = target->path.trimmed();
     if (path.isEmpty()) return;

@@ -583,6 +583,14 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     ASSERT_EQ(exported.size(), QSize(129 * 2, 45 * 2));
     EXPECT_EQ(qAlpha(exported.pixel(2 * 42, 10)), 0); // a separator
 
+    // A table with no file starts in the last folder; one with a file proposes the picture
+    // beside it, under its name.
+    EXPECT_EQ(ui.fileRequests.back().startPath, state.lastFolder);
+    ui.files.push_back(folder.Path(QStringLiteral("prices.v2.qdvl")));
+    Run(command::kRecordFile);
+    Run(command::kJpegExport);
+    EXPECT_EQ(ui.fileRequests.back().startPath, folder.Path(QStringLiteral("prices.v2")));
+
     // A cancelled dialog writes nothing and keeps the look.
     const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
     ui.files.push_back(cancelled);
