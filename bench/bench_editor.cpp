@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A cell edit in the editor on a full table, from the dialog's Accept to the new view: the
-// Editor driven through its canvas with a scripted Ui, no screen.
+// A cell edit in the editor on a full table, from the dialog's Accept to the new view, and the
+// opening of a full table of long texts: the Editor driven with a scripted Ui, no screen.
 #include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/editor/editor.h"
@@ -83,5 +83,45 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
     ReportAgainstGoal(state, "cpu_ms", fastest, kGoalMs);
 }
 BENCHMARK(BM_CellEditOnFullTable)->Unit(benchmark::kMillisecond);
+
+constexpr int kFullCells = 111;
+constexpr double kOpenGoalMs = 150;
+
+// A full table of 111 x 111 cells, each holding a text of the longest length, opened in the
+// editor as from its command line: the file read, the table laid out and drawn, the view and
+// rulers shown. The process's own start (Qt and fontconfig) is not in it.
+void BM_OpenFullTableOfLongTexts(benchmark::State& state) {
+    EnsureGuiApplication();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.qdvl"));
+    {
+        Document document;
+        document.settings.gridCellWidth = 100;
+        document.settings.gridCellHeight = 32;
+        CreateTable(document, kFullCells, kFullCells, 2, 2, 0);
+        const QString text = QStringLiteral("Lorem ipsum dolor sit amet, consectetur adipiscing "
+                                            "elit, sed do eiusmod tempor incididunt ")
+                                 .repeated(3)
+                                 .left(kTextMaxUnits);
+        for (int row = 0; row < kFullCells; ++row)
+            for (int column = 0; column < kFullCells; ++column)
+                document.cell(column, row).text = text;
+        if (!SaveWorkFile(path, document).ok()) state.SkipWithError("the table was not saved");
+    }
+    ScriptedUi ui;
+    NoWindow window;
+    const FixedClock clock(QDate(2025, 6, 15));
+    bool opened = true;
+    const double fastest = FastestRunMs(state, [&] {
+        AppState appState;
+        appState.settingsPath = folder.filePath(QStringLiteral("Quadrivel.ini"));
+        Editor editor(ui, clock, window, appState);
+        editor.Initialise(path);
+        opened = opened && appState.tableLoaded == 1;
+    });
+    if (!opened) state.SkipWithError("the table was not opened");
+    ReportAgainstGoal(state, "cpu_ms", fastest, kOpenGoalMs);
+}
+BENCHMARK(BM_OpenFullTableOfLongTexts)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace

@@ -110,6 +110,7 @@ TEST(CliColour, RangesRulesAndUsageErrors) {
     EXPECT_EQ(exitOf({scale, QStringLiteral("rainbow")}), kExitUsage);
     EXPECT_EQ(exitOf({scale, QStringLiteral("#000000")}), kExitUsage);
     EXPECT_EQ(exitOf({rule, QStringLiteral(">0")}), kExitUsage); // no fill
+    EXPECT_EQ(exitOf({rule, QStringLiteral("0..x"), fill, QStringLiteral("#FF0000")}), kExitUsage);
     EXPECT_EQ(exitOf({rule, QStringLiteral(">0"), fill, QStringLiteral("red")}), kExitUsage);
     EXPECT_EQ(exitOf({rule, QStringLiteral(">0"), fill, QStringLiteral("#FF0000"), scale,
                       QStringLiteral("viridis")}),

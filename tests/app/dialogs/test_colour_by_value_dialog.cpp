@@ -81,8 +81,10 @@ TEST_F(ColourByValueDialogTest, RuleChoicesAndTheirPreview) {
     Click("ruleMode");
     auto* comparison = Control<QComboBox>("comparison");
     EXPECT_EQ(comparison->count(), 4);
-    comparison->setCurrentIndex(int(RuleComparison::Between));
     auto* upper = Control<QLineEdit>("upper");
+    EXPECT_TRUE(upper->isHidden()); // a second value only for "between"
+    comparison->setCurrentIndex(int(RuleComparison::Between));
+    EXPECT_FALSE(upper->isHidden());
     QTest::keyClicks(upper, QStringLiteral("4"));
     ui.colours = {0x800000};
     Click("fill");

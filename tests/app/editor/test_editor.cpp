@@ -628,6 +628,7 @@ TEST_F(EditorTest, RefreshDataKeepsTheLookAndAsksBeforeAddingRows) {
     EXPECT_EQ(document().cell(1, 2).numericAllowed, 1); // the added row is made like the last
     EXPECT_EQ(document().cell(0, 2).text, QStringLiteral("New"));
     EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(ui.messages.isEmpty()); // every field found its cell
 
     // Fields beyond the row's cells are told.
     ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), "a,b,c,d\n"));

@@ -89,6 +89,20 @@ TEST_F(FindSortTest, SortIsOneStepOfTheBodyOrTheSelectedRows) {
     EXPECT_TRUE(MarkedCells(document()).empty());
 }
 
+// Texts follow the order of the interface's language: Spanish puts "ñ" after "n", Portuguese
+// beside it.
+TEST_F(FindSortTest, SortFollowsTheInterfaceLanguage) {
+    NewTable(1, 2);
+    for (const auto& [language, first] : {std::pair{kSpanish, QStringLiteral("nz")},
+                                          std::pair{kPortuguese, QStringLiteral("ñu")}}) {
+        SetColumn(0, {QStringLiteral("ñu"), QStringLiteral("nz")});
+        state.settings.currentLanguage = language;
+        ui.sortChoices.push_back(Keys({{0, false}}));
+        Run(command::kSort);
+        EXPECT_EQ(document().cell(0, 0).text, first) << language;
+    }
+}
+
 TEST_F(FindSortTest, SortRefusalNamesTheJoinedBlockAndChangesNothing) {
     NewTable(3, 4);
     SetColumn(0,
