@@ -36,6 +36,20 @@ public:
     void ShowFindBar(bool) override {}
 };
 
+// A square table of `cells` x `cells` cells of the given size, each with the text `textAt`
+// gives it, saved as a work file; false when it was not saved.
+template <typename TextAt>
+bool SaveFullTable(const QString& path, int cells, QSize cellSize, TextAt textAt) {
+    Document document;
+    document.settings.gridCellWidth = int16_t(cellSize.width());
+    document.settings.gridCellHeight = int16_t(cellSize.height());
+    CreateTable(document, cells, cells, 2, 2, 0);
+    for (int row = 0; row < cells; ++row)
+        for (int column = 0; column < cells; ++column)
+            document.cell(column, row).text = textAt(column, row);
+    return SaveWorkFile(path, document).ok();
+}
+
 constexpr int kCells = 109;
 constexpr int kCellSize = 10;
 constexpr double kGoalMs = 50;
@@ -46,16 +60,9 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
     EnsureGuiApplication();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("full.qdvl"));
-    {
-        Document document;
-        document.settings.gridCellWidth = kCellSize;
-        document.settings.gridCellHeight = kCellSize;
-        CreateTable(document, kCells, kCells, 2, 2, 0);
-        for (int row = 0; row < kCells; ++row)
-            for (int column = 0; column < kCells; ++column)
-                document.cell(column, row).text = QString::number((column + row) % 100);
-        if (!SaveWorkFile(path, document).ok()) state.SkipWithError("the table was not saved");
-    }
+    if (!SaveFullTable(path, kCells, QSize(kCellSize, kCellSize),
+                       [](int column, int row) { return QString::number((column + row) % 100); }))
+        state.SkipWithError("the table was not saved");
     ScriptedUi ui;
     NoWindow window;
     AppState appState;
@@ -94,20 +101,12 @@ void BM_OpenFullTableOfLongTexts(benchmark::State& state) {
     EnsureGuiApplication();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("long.qdvl"));
-    {
-        Document document;
-        document.settings.gridCellWidth = 100;
-        document.settings.gridCellHeight = 32;
-        CreateTable(document, kFullCells, kFullCells, 2, 2, 0);
-        const QString text = QStringLiteral("Lorem ipsum dolor sit amet, consectetur adipiscing "
-                                            "elit, sed do eiusmod tempor incididunt ")
-                                 .repeated(3)
-                                 .left(kTextMaxUnits);
-        for (int row = 0; row < kFullCells; ++row)
-            for (int column = 0; column < kFullCells; ++column)
-                document.cell(column, row).text = text;
-        if (!SaveWorkFile(path, document).ok()) state.SkipWithError("the table was not saved");
-    }
+    const QString text = QStringLiteral("Lorem ipsum dolor sit amet, consectetur adipiscing elit, "
+                                        "sed do eiusmod tempor incididunt ")
+                             .repeated(3)
+                             .left(kTextMaxUnits);
+    if (!SaveFullTable(path, kFullCells, QSize(100, 32), [&text](int, int) { return text; }))
+        state.SkipWithError("the table was not saved");
     ScriptedUi ui;
     NoWindow window;
     const FixedClock clock(QDate(2025, 6, 15));
