@@ -27,7 +27,7 @@ namespace {
 // Enough of the view to find one's way in it.
 constexpr QSize kSmallestClient(200, 150);
 // Inside the view's margin, where the first cell of a table will be.
-constexpr QPoint kStartPlace(40, 40);
+constexpr QPoint kStartPlace(24, 16);
 
 } // namespace
 

@@ -10,9 +10,9 @@
 // and rows. A table has at least two of each, so the first square already means 2 x 2.
 class TableSizePicker final : public QWidget {
 public:
-    static constexpr int kColumns = 12;
-    static constexpr int kRows = 12;
-    static constexpr int kSquare = 18;
+    static constexpr int kColumns = 10;
+    static constexpr int kRows = 10;
+    static constexpr int kSquare = 16;
 
     explicit TableSizePicker(QWidget* parent);
 
