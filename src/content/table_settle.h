@@ -9,6 +9,7 @@ enum class SeriesShown { Evaluated, AsCommands };
 
 // The state a table takes before it is drawn, which a command working on a table just read
 // from its file must see too, as the editor does: the corner cell under both title bars is
-// cancelled and the series are evaluated.
+// cancelled, a table with a joined or cancelled cell is marked retouched, and the series are
+// evaluated.
 void SettleTable(Document& document, const Clock& clock,
                  SeriesShown series = SeriesShown::Evaluated);

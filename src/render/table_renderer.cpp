@@ -3,8 +3,8 @@
 
 #include "content/number_format.h"
 #include "content/operations.h"
-#include "content/table_settle.h"
 #include "content/table_extent.h"
+#include "content/table_settle.h"
 #include "model/document.h"
 #include "render/cell_font_cache.h"
 #include "render/cell_icon.h"
@@ -199,7 +199,7 @@ private:
 // One redraw's drawing of cells and title bars, with the fonts and files it has loaded.
 class TablePainter {
 public:
-    TablePainter(DrawingSurface& surface, Document& document, const TableGeometry& geometry,
+    TablePainter(DrawingSurface& surface, const Document& document, const TableGeometry& geometry,
                  const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports,
                  QSize pictureSize)
         : surface_(surface), document_(document), geometry_(geometry), options_(options),
@@ -214,10 +214,7 @@ public:
         for (int row = firstRow; row < geometry_.rows(); ++row) {
             for (int column = firstColumn; column < geometry_.columns(); ++column) {
                 const CellRecord& cell = document_.cell(column, row);
-                if (cell.cellState == kCellCancelled || cell.joinState != kJoinNone) {
-                    document_.settings.tableRetouched = 1;
-                    continue;
-                }
+                if (cell.cellState == kCellCancelled || cell.joinState != kJoinNone) continue;
                 const DrawnRect rect = geometry_.Cell(column, row);
                 if (!MayShow(rect)) continue;
                 // An unseen redraw needs the table's state, not its lines.
@@ -318,7 +315,7 @@ private:
     }
 
     DrawingSurface& surface_;
-    Document& document_;
+    const Document& document_;
     const TableGeometry& geometry_;
     const RenderOptions& options_;
     MessageSink& messages_;
