@@ -68,14 +68,17 @@ SortOutcome SortTableRows(Document& document, int firstRow, int lastRow,
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        for (size_t k = 0; k < keys.size(); ++k) {
-            const SortValue& va = values[size_t(a)][k];
-            const SortValue& vb = values[size_t(b)][k];
-            int compared = Compare(va, vb, collator);
+        const std::vector<SortValue>& rowA = values[size_t(a)];
+        const std::vector<SortValue>& rowB = values[size_t(b)];
+        auto vb = rowB.begin();
+        for (auto va = rowA.begin(); va != rowA.end(); ++va, ++vb) {
+            int compared = Compare(*va, *vb, collator);
             // Empty cells stay last when descending too.
-            if (keys[k].descending && va.kind != ValueKind::Empty && vb.kind != ValueKind::Empty)
+            const bool descending = keys[size_t(va - rowA.begin())].descending;
+            if (descending && va->kind != ValueKind::Empty && vb->kind != ValueKind::Empty)
                 compared = -compared;
-            if (compared != 0) return compared < 0;
+            if (compared < 0) return true;
+            if (compared > 0) return false;
         }
         return false;
     });

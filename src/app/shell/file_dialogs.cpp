@@ -84,7 +84,7 @@ void PrepareFileDialog(QFileDialog& dialog, const FileDialogSetup& setup,
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, setup](const QString& filter) {
                          const qsizetype dot = filter.indexOf(QStringLiteral("(*."));
-                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot < 0
+                         dialog.setDefaultSuffix(filter == setup.nameFilters.value(0) || dot == -1
                                                      ? setup.defaultExtension
                                                      : filter.mid(dot + 3).chopped(1));
                      });

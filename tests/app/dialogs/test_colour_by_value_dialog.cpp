@@ -75,6 +75,7 @@ TEST(ColourByValuePreview, SamplesSpreadFromTheLowestToTheHighest) {
         numbers.push_back(i);
     EXPECT_EQ(PreviewSamples(numbers, 8), (std::vector<long double>{0, 2, 5, 8, 10, 13, 16, 19}));
     EXPECT_EQ(PreviewSamples({2, 1, 1}, 8), (std::vector<long double>{1, 2}));
+    EXPECT_EQ(PreviewSamples(numbers, 2), (std::vector<long double>{0, 19})); // the two ends
 }
 
 TEST_F(ColourByValueDialogTest, RuleChoicesAndTheirPreview) {

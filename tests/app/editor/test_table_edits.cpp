@@ -154,6 +154,7 @@ TEST(TableEdits, MergeRuns) {
 TEST(TableEdits, InsertAndRemoveLimits) {
     Document document = MakeTable(3, 2, 40, 20);
     document.settings.lineColour = 0x0000FF;
+    document.settings.password = QStringLiteral("pw"); // not set: the new cells hold none
     ASSERT_TRUE(InsertColumn(document));
     EXPECT_EQ(document.settings.columnCount, 4);
     // The new column lines up like a created one in every row.
@@ -166,9 +167,14 @@ TEST(TableEdits, InsertAndRemoveLimits) {
         EXPECT_EQ(cell.column, 3);
         EXPECT_EQ(cell.lineColour, 0x0000FF);
         EXPECT_EQ(cell.fontName, QStringLiteral("Times New Roman"));
+        EXPECT_EQ(cell.password, QString());
     }
     EXPECT_EQ(document.cell(0, 1).columnCount, 4);
+    document.settings.passwordSet = 1;
+    const CellRecord outside = document.cell(4, 2); // beyond the table's columns
     ASSERT_TRUE(InsertRow(document));
+    EXPECT_EQ(document.cell(2, 2).password, QStringLiteral("pw"));
+    EXPECT_EQ(document.cell(4, 2), outside);
     EXPECT_EQ(document.cell(2, 2).top, 42);
     EXPECT_EQ(document.cell(2, 2).left, 82);
     EXPECT_EQ(document.cell(2, 2).bottom, 62);
