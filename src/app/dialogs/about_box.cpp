@@ -30,7 +30,7 @@ QLabel* AddText(QBoxLayout* column, const QString& objectName, const QString& te
 } // namespace
 
 AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(parent) {
-    setWindowTitle(messages.Message(71, 9));
+    setWindowTitle(messages.Message(msg::kAuthor));
 
     // Laid out rather than placed: the texts take the room their language and font need, so
     // nothing is cut on a small or scaled screen.
@@ -47,12 +47,12 @@ AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(pare
 
     auto* texts = new QVBoxLayout;
     top->addLayout(texts, 1);
-    AddText(texts, QStringLiteral("1019"), messages.Message(21, 1));
+    AddText(texts, QStringLiteral("1019"), messages.Message(msg::kVelmoraThanksUsingProgram));
     AddText(texts, QStringLiteral("version"),
             messages.Message(kAboutGroup, kVersionEntry) + QStringLiteral(QUADRIVEL_VERSION));
     AddText(texts, QStringLiteral("licence"), messages.Message(kAboutGroup, kLicenceEntry));
 
-    auto* getOut = new QPushButton(messages.Message(45, 1));
+    auto* getOut = new QPushButton(messages.Message(msg::kGetOut));
     getOut->setObjectName(QStringLiteral("1017"));
     getOut->setDefault(true);
     connect(getOut, &QPushButton::clicked, this, &QDialog::accept);

@@ -63,7 +63,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
                                      AppState& state, const CellEditOpening& opening)
     : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
-    QString title = messages.Message(30, 2);
+    QString title = messages.Message(msg::kTextProperties);
     if (opening.cellCount > 1)
         title += QStringLiteral(" - ") + QString::number(opening.cellCount) + QStringLiteral(" ") +
                  messages.Message(kCellEditGroup, kCellsEditedEntry);
@@ -114,7 +114,8 @@ void CellEditingDialog::BuildLookControls() {
     const QFont font = DialogFont(10);
     CellLook& look = fields_.currentLook;
 
-    AddControl<QLabel>(page_, 10090, QRect(8, 7, 304, 17), messages.Message(30, 3))->setFont(font);
+    AddControl<QLabel>(page_, 10090, QRect(8, 7, 304, 17), messages.Message(msg::kTypeSource))
+        ->setFont(font);
     auto* faces = AddControl<QComboBox>(page_, 10100, QRect(8, 24, 304, 24));
     faces->setFont(font);
     FillFaceList(faces);
@@ -126,7 +127,7 @@ void CellEditingDialog::BuildLookControls() {
         ShowLook();
     });
 
-    AddControl<QLabel>(page_, 10110, QRect(314, 7, 120, 17), messages.Message(30, 4))
+    AddControl<QLabel>(page_, 10110, QRect(314, 7, 120, 17), messages.Message(msg::kSize))
         ->setFont(font);
     auto* sizes = AddControl<QComboBox>(page_, 10120, QRect(314, 24, 120, 24));
     sizes->setFont(font);
@@ -141,7 +142,7 @@ void CellEditingDialog::BuildLookControls() {
         ShowLook();
     });
 
-    AddControl<QGroupBox>(page_, 10190, QRect(8, 56, 136, 144), messages.Message(30, 9))
+    AddControl<QGroupBox>(page_, 10190, QRect(8, 56, 136, 144), messages.Message(msg::kStyles))
         ->setFont(font);
     for (const StyleBox& style : kStyleBoxes) {
         const QString text =
@@ -156,8 +157,9 @@ void CellEditingDialog::BuildLookControls() {
         });
     }
 
-    preview_ = AddControl<CellTextPreview>(page_, 10200, QRect(152, 64, 280, 136),
-                                           messages.Message(30, 1), state_.settings.characterSet);
+    preview_ =
+        AddControl<CellTextPreview>(page_, 10200, QRect(152, 64, 280, 136),
+                                    messages.Message(msg::kTest), state_.settings.characterSet);
 }
 
 void CellEditingDialog::BuildColourControls() {
@@ -189,12 +191,12 @@ void CellEditingDialog::BuildColourControls() {
                 [this, colour = row.colour, swatch] { ChooseColour(colour, swatch); });
     }
 
-    auto* cancel =
-        AddControl<QPushButton>(page_, 10270, QRect(256, 208, 102, 32), messages.Message(52, 4));
+    auto* cancel = AddControl<QPushButton>(page_, 10270, QRect(256, 208, 102, 32),
+                                           messages.Message(msg::kCancel));
     cancel->setFont(DialogFont(10));
     connect(cancel, &QPushButton::clicked, this, &CellEditingDialog::Cancel);
-    auto* accept =
-        AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32), messages.Message(52, 3));
+    auto* accept = AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32),
+                                           messages.Message(msg::kAccept));
     accept->setFont(DialogFont(10));
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
 }
@@ -244,8 +246,8 @@ void CellEditingDialog::BuildNumberControls() {
         fields_.touched |= touched::kNumberFormat;
     });
 
-    auto* display =
-        AddControl<QCheckBox>(page_, 10364, QRect(5, 702, 310, 18), messages.Message(20, 1));
+    auto* display = AddControl<QCheckBox>(page_, 10364, QRect(5, 702, 310, 18),
+                                          messages.Message(msg::kNumberFormat));
     display->setFont(DialogFont(10));
     display->setChecked(fields_.numberDisplay == 1);
     connect(display, &QCheckBox::toggled, this, [this](bool on) {
@@ -254,12 +256,14 @@ void CellEditingDialog::BuildNumberControls() {
         ShowNumberDisplay();
     });
 
-    AddControl<QLabel>(page_, 10398, QRect(5, 922, 250, 18), messages.Message(12, 1))
+    AddControl<QLabel>(page_, 10398, QRect(5, 922, 250, 18),
+                       messages.Message(msg::kTotalNumberDecimalPlaces))
         ->setFont(DialogFont(10));
     decimals_ = AddControl<QComboBox>(page_, 10399, QRect(257, 922, 140, 24));
     decimals_->setFont(DialogFont(7));
     for (int places = kFewestDecimals; places <= kMostDecimals; ++places)
-        decimals_->addItem(QString::number(places) + QStringLiteral(" ") + messages.Message(12, 2));
+        decimals_->addItem(QString::number(places) + QStringLiteral(" ") +
+                           messages.Message(msg::kDecimals));
     const int places = state_.settings.decimalPlaces;
     decimals_->setCurrentIndex(
         places >= kFewestDecimals && places <= kMostDecimals ? places - kFewestDecimals : -1);

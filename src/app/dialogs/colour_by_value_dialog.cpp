@@ -105,7 +105,7 @@ ColourByValueDialog::ColourByValueDialog(QWidget* parent, Ui& ui, const MessageT
     textRow->addWidget(readableText_);
     textRow->addWidget(textButton_);
     ruleForm->addRow(text(kTextColourEntry), textRow);
-    bold_ = named(new QCheckBox(messages.Message(30, 5), ruleBox), "bold");
+    bold_ = named(new QCheckBox(messages.Message(msg::kBold), ruleBox), "bold");
     ruleForm->addRow(bold_);
     connect(fillButton_, &QPushButton::clicked, this,
             [this] { PickRuleColour(fillButton_, fill_); });
@@ -115,8 +115,8 @@ ColourByValueDialog::ColourByValueDialog(QWidget* parent, Ui& ui, const MessageT
     preview_ = named(new ColourByValuePreview(this), "preview");
     count_ = named(new QLabel(this), "count");
     auto* buttons = new QDialogButtonBox(this);
-    accept_ = buttons->addButton(messages.Message(52, 3), QDialogButtonBox::AcceptRole);
-    buttons->addButton(messages.Message(52, 4), QDialogButtonBox::RejectRole);
+    accept_ = buttons->addButton(messages.Message(msg::kAccept), QDialogButtonBox::AcceptRole);
+    buttons->addButton(messages.Message(msg::kCancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

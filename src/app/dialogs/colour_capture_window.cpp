@@ -17,7 +17,7 @@ QString CapturedColourText(int32_t colour) {
 ColourCaptureWindow::ColourCaptureWindow(QWidget* parent, const MessageTable& messages,
                                          int32_t colour)
     : QDialog(parent) {
-    setWindowTitle(messages.Message(36, 1));
+    setWindowTitle(messages.Message(msg::kColorCaught));
     setFixedSize(302, 170);
 
     auto* swatch =
@@ -30,8 +30,8 @@ ColourCaptureWindow::ColourCaptureWindow(QWidget* parent, const MessageTable& me
     label->setAlignment(Qt::AlignCenter);
     label->setFont(DialogFont(14));
 
-    auto* accept =
-        AddControl<QPushButton>(this, 21004, QRect(202, 136, 94, 24), messages.Message(52, 3));
+    auto* accept = AddControl<QPushButton>(this, 21004, QRect(202, 136, 94, 24),
+                                           messages.Message(msg::kAccept));
     accept->setFont(DialogFont(10));
     accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &QDialog::accept);

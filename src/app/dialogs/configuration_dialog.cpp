@@ -23,7 +23,7 @@ constexpr int kBottomMargin = 7;
 ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
                                          const AppState& state)
     : QDialog(parent), ui_(ui), settings_(settings), language_(state.settings.currentLanguage) {
-    setWindowTitle(MessageTable(state.settings.currentLanguage).Message(71, 8));
+    setWindowTitle(MessageTable(state.settings.currentLanguage).Message(msg::kConfiguration));
     look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});
     setFixedSize(421, look_->Bottom() + kBottomMargin);
     if (settings.passwordSet == 1 && !settings.password.isEmpty()) {

@@ -33,7 +33,7 @@ FavouriteColoursWindow::FavouriteColoursWindow(QWidget* parent, Ui& ui, AppState
     palette_ = LoadPalette(palettePath, &warning);
     if (!warning.isEmpty())
         ui_.ShowMessage(messages.Message(kUnreadableGroup, kOwnFileIgnoredEntry) + warning);
-    setWindowTitle(messages.Message(47, 1));
+    setWindowTitle(messages.Message(msg::kFavoriteColorsLoadThem));
     setFixedSize(344, 334);
 
     picture_ = new PalettePicture(palette_, this);
@@ -41,21 +41,21 @@ FavouriteColoursWindow::FavouriteColoursWindow(QWidget* parent, Ui& ui, AppState
     connect(picture_, &PalettePicture::swatchClicked, this, &FavouriteColoursWindow::EditSwatch);
     connect(picture_, &PalettePicture::colourPicked, this, &FavouriteColoursWindow::PickColour);
 
-    selected_ = new QLabel(messages.Message(51, 1), this);
+    selected_ = new QLabel(messages.Message(msg::kSelectedColor), this);
     selected_->setGeometry(4, 266, 336, 28);
     selected_->setAlignment(Qt::AlignCenter);
     selected_->setFont(DialogFont(12));
     selected_->setAutoFillBackground(true);
     ShowSelectedColour();
 
-    file_ = new QPushButton(messages.Message(46, 1), this);
+    file_ = new QPushButton(messages.Message(msg::kFile), this);
     file_->setGeometry(4, 300, 108, 28);
     file_->setEnabled(false);
     connect(file_, &QPushButton::clicked, this, &FavouriteColoursWindow::File);
-    auto* getOut = new QPushButton(messages.Message(45, 1), this);
+    auto* getOut = new QPushButton(messages.Message(msg::kGetOut), this);
     getOut->setGeometry(118, 300, 108, 28);
     connect(getOut, &QPushButton::clicked, this, &FavouriteColoursWindow::GetOut);
-    auto* reset = new QPushButton(messages.Message(44, 1), this);
+    auto* reset = new QPushButton(messages.Message(msg::kReset), this);
     reset->setGeometry(232, 300, 108, 28);
     connect(reset, &QPushButton::clicked, this, &FavouriteColoursWindow::Reset);
     RememberFocus(this);
@@ -83,12 +83,15 @@ void FavouriteColoursWindow::File() {
     if (!Save()) return;
     modified_ = false;
     file_->setEnabled(false);
-    ui_.ShowMessage(MessageTable(state_.settings.currentLanguage).Message(50, 1));
+    ui_.ShowMessage(
+        MessageTable(state_.settings.currentLanguage).Message(msg::kMyFavoriteColorsFiled));
 }
 
 void FavouriteColoursWindow::GetOut() {
     // After a failed save the window stays open, so the changes are not lost unnoticed.
-    if (modified_ && ui_.AskYesNo(MessageTable(state_.settings.currentLanguage).Message(49, 1)) &&
+    if (modified_ &&
+        ui_.AskYesNo(MessageTable(state_.settings.currentLanguage)
+                         .Message(msg::kSaveChangesBeforeExiting)) &&
         !Save())
         return;
     accept();
@@ -96,7 +99,8 @@ void FavouriteColoursWindow::GetOut() {
 
 void FavouriteColoursWindow::Reset() {
     const MessageTable messages(state_.settings.currentLanguage);
-    if (!ui_.AskYesNo(messages.Message(48, 1) + QStringLiteral("\r\n") + messages.Message(48, 2)))
+    if (!ui_.AskYesNo(messages.Message(msg::kResetReallyWant) + QStringLiteral("\r\n") +
+                      messages.Message(msg::kAllFavoriteColorsWill)))
         return;
     DeletePaletteFile(path_);
     palette_ = DefaultPalette();

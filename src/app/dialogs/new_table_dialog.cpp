@@ -45,9 +45,10 @@ constexpr int kBottomMargin = 12;
 QString TableTooLargeMessage(int language, int width, int height) {
     const MessageTable messages(language);
     const QString crlf = QStringLiteral("\r\n");
-    return messages.Message(35, 1) + crlf + messages.Message(35, 2) +
+    return messages.Message(msg::kTableExceedsMaximumSize) + crlf +
+           messages.Message(msg::kMaximumSize) +
            QStringLiteral("%1x%2").arg(kLargestPictureSide).arg(kLargestPictureSide) + crlf +
-           messages.Message(35, 3) + QStringLiteral("%1x%2").arg(width).arg(height);
+           messages.Message(msg::kSizeRequesting) + QStringLiteral("%1x%2").arg(width).arg(height);
 }
 
 bool RefuseTooLargeTable(Ui& ui, int language, const TableSettings& settings) {
@@ -62,21 +63,21 @@ bool RefuseTooLargeTable(Ui& ui, int language, const TableSettings& settings) {
 NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state)
     : QDialog(parent), ui_(ui), settings_(settings), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
-    setWindowTitle(messages.Message(31, 3));
+    setWindowTitle(messages.Message(msg::kNewTable));
     look_ = new TableLookControls(this, ui, settings, state, {11000, 20, false});
 
-    AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(31, 6))
+    AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(msg::kColumns))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(31, 5))
+    AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(msg::kRows))
         ->setAlignment(Qt::AlignCenter);
     AddControl<QLabel>(this, 11005, QRect(274, 32, 14, 20), QStringLiteral("x"));
     columns_ = AddNumberBox(11006, QRect(192, 56, 72, 24));
     rows_ = AddNumberBox(11007, QRect(286, 56, 72, 24));
 
     AddControl<QLabel>(this, 11018, QRect(280, 209, 14, 24), QStringLiteral("x"));
-    AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(31, 1))
+    AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(msg::kWidth))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11020, QRect(294, 210, 74, 23), messages.Message(31, 2))
+    AddControl<QLabel>(this, 11020, QRect(294, 210, 74, 23), messages.Message(msg::kHeight))
         ->setAlignment(Qt::AlignCenter);
     cellWidth_ = AddNumberBox(11021, QRect(200, 233, 72, 24));
     cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
@@ -140,7 +141,8 @@ void NewTableDialog::Accept() {
                           rows >= kFewestNewTableLines && rows <= kMostNewTableLines &&
                           width >= 10 && height >= 10;
     if (!complete) {
-        ui_.ShowMessage(messages.Message(34, 1) + QStringLiteral("\r\n") + messages.Message(34, 2));
+        ui_.ShowMessage(messages.Message(msg::kMustCompleteAllFields) + QStringLiteral("\r\n") +
+                        messages.Message(msg::kThank));
         return;
     }
     // The counts change only for a table that will be created, so a refused entry never

@@ -17,7 +17,7 @@ bool IsAcceptablePassword(const QString& first, const QString& second) {
 }
 
 PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : QDialog(parent) {
-    setWindowTitle(messages.Message(3, 1));
+    setWindowTitle(messages.Message(msg::kAccessPassword));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     // Taller than the classic 84 pixels: each box gets a label above it, so that the user
     // knows the password is typed twice.

@@ -65,7 +65,7 @@ StyleGalleryDialog::StyleGalleryDialog(QWidget* parent, const MessageTable& mess
     apply->setDefault(true);
     delete_ = buttons->addButton(messages.Message(kStyleGroup, kDeleteStyleEntry),
                                  QDialogButtonBox::DestructiveRole);
-    buttons->addButton(messages.Message(52, 4), QDialogButtonBox::RejectRole);
+    buttons->addButton(messages.Message(msg::kCancel), QDialogButtonBox::RejectRole);
     connect(apply, &QPushButton::clicked, this, [this] { Choose(GalleryAction::Apply); });
     connect(delete_, &QPushButton::clicked, this, [this] { Choose(GalleryAction::Delete); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

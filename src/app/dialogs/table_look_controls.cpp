@@ -35,25 +35,26 @@ TableLookControls::TableLookControls(QDialog* dialog, Ui& ui, TableSettings& set
     const int base = options.idBase;
 
     preview_ = AddControl<ApproximateViewControl>(dialog, base + 1, QRect(8, 8, 150, 150));
-    AddControl<QLabel>(dialog, base + 2, QRect(8, 160, 152, 24), messages.Message(31, 4))
+    AddControl<QLabel>(dialog, base + 2, QRect(8, 160, 152, 24),
+                       messages.Message(msg::kApproximateVista))
         ->setAlignment(Qt::AlignCenter);
 
-    AddColourControls(messages.Message(31, 7), base + 8, base + 9, base + 12, 96, 192, 104, 103,
-                      &TableSettings::pageColour);
-    AddColourControls(messages.Message(31, 8), base + 14, base + 13, base + 15, 139, 162, 142, 146,
-                      &TableSettings::lineColour);
+    AddColourControls(messages.Message(msg::kColorPaper), base + 8, base + 9, base + 12, 96, 192,
+                      104, 103, &TableSettings::pageColour);
+    AddColourControls(messages.Message(msg::kColorLines), base + 14, base + 13, base + 15, 139, 162,
+                      142, 146, &TableSettings::lineColour);
     const int listsBottom = AddLists(options.largestSeparator);
 
     // Below the lists, in the classic spacing: the buttons 6 pixels lower, the password 46.
     const int buttonsTop = listsBottom + 6;
     cancel_ = AddControl<QPushButton>(dialog, base + 23, QRect(8, buttonsTop, 92, 24),
-                                      messages.Message(52, 4));
+                                      messages.Message(msg::kCancel));
     accept_ = AddControl<QPushButton>(dialog, base + 24, QRect(319, buttonsTop, 92, 24),
-                                      messages.Message(52, 3));
+                                      messages.Message(msg::kAccept));
     accept_->setDefault(true);
 
     passwordSwitch_ = AddControl<QCheckBox>(dialog, base + 27, QRect(8, buttonsTop + 46, 150, 20),
-                                            messages.Message(4, 1));
+                                            messages.Message(msg::kPassword));
     passwordBox_ = AddControl<QLineEdit>(dialog, base + 28, QRect(8, buttonsTop + 66, 200, 20));
     passwordBox_->setEchoMode(QLineEdit::Password);
     passwordSwitch_->setChecked(settings.passwordSet == 1);
@@ -110,10 +111,11 @@ int TableLookControls::AddLists(int largestSeparator) {
     const MessageTable messages(state_.settings.currentLanguage);
     const int base = options_.idBase;
 
-    AddControl<QLabel>(dialog, base + 16, QRect(8, 192, 164, 24), messages.Message(31, 9));
+    AddControl<QLabel>(dialog, base + 16, QRect(8, 192, 164, 24),
+                       messages.Message(msg::kThicknessLines));
     auto* thickness = AddControl<QListWidget>(dialog, base + 17, QRect(8, 216, 182, 72));
     for (int value = 1; value <= kThickest; ++value)
-        thickness->addItem(TwoDigitItem(value, messages.Message(33, 1)));
+        thickness->addItem(TwoDigitItem(value, messages.Message(msg::kThickness)));
     ShowRows(thickness, 216, kListRows);
     if (settings_.lineThickness >= 1 && settings_.lineThickness <= kThickest)
         thickness->setCurrentRow(settings_.lineThickness - 1);
@@ -125,10 +127,11 @@ int TableLookControls::AddLists(int largestSeparator) {
 
     // The separator label and list follow the thickness list instead of overlapping it.
     const int labelTop = thickness->geometry().bottom() + 1;
-    AddControl<QLabel>(dialog, base + 26, QRect(8, labelTop, 250, 24), messages.Message(31, 10));
+    AddControl<QLabel>(dialog, base + 26, QRect(8, labelTop, 250, 24),
+                       messages.Message(msg::kChooseSeparatorPixels));
     auto* separator = AddControl<QListWidget>(dialog, base + 25, QRect(8, labelTop + 24, 172, 42));
     for (int value = 0; value <= largestSeparator; ++value)
-        separator->addItem(TwoDigitItem(value, messages.Message(32, 1)));
+        separator->addItem(TwoDigitItem(value, messages.Message(msg::kSeparator)));
     ShowRows(separator, labelTop + 24, kListRows);
     if (settings_.separatorPixels >= 0 && settings_.separatorPixels <= largestSeparator)
         separator->setCurrentRow(settings_.separatorPixels);

@@ -71,11 +71,11 @@ TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
                                const AppState& state)
     : QDialog(parent) {
     const MessageTable messages(state.settings.currentLanguage);
-    setWindowTitle(messages.Message(2, 1));
+    setWindowTitle(messages.Message(msg::kTitleBar));
     setFixedSize(302, 320);
 
-    AddControl<QLabel>(this, 10010, QRect(0, 0, 192, 24), messages.Message(2, 2));
-    AddControl<QLabel>(this, 10090, QRect(0, 128, 192, 24), messages.Message(2, 5));
+    AddControl<QLabel>(this, 10010, QRect(0, 0, 192, 24), messages.Message(msg::kHorizontal));
+    AddControl<QLabel>(this, 10090, QRect(0, 128, 192, 24), messages.Message(msg::kVertical));
 
     for (const ColourRow& row : kRows) {
         int32_t& colour = settings.*row.colour;
@@ -105,7 +105,7 @@ TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     }
 
     auto* exit =
-        AddControl<QPushButton>(this, 10150, QRect(97, 256, 112, 40), messages.Message(2, 6));
+        AddControl<QPushButton>(this, 10150, QRect(97, 256, 112, 40), messages.Message(msg::kExit));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     RememberFocus(this);
 }

@@ -53,13 +53,13 @@ MessageTable Editor::Messages() const {
     return MessageTable(state_.settings.currentLanguage);
 }
 
-QString Editor::Pair(int g1, int e1, int g2, int e2) const {
+QString Editor::Pair(MessageId first, MessageId second) const {
     const MessageTable messages = Messages();
-    return messages.Message(g1, e1) + QStringLiteral("\r\n") + messages.Message(g2, e2);
+    return messages.Message(first) + QStringLiteral("\r\n") + messages.Message(second);
 }
 
-void Editor::Tell(int g1, int e1, int g2, int e2) {
-    ui_.ShowMessage(Pair(g1, e1, g2, e2));
+void Editor::Tell(MessageId first, MessageId second) {
+    ui_.ShowMessage(Pair(first, second));
 }
 
 void Editor::TellUnopened(const QString& detail) {
@@ -85,8 +85,8 @@ void Editor::Initialise(const QString& commandLine) {
     // Only a name that names nothing is "not there"; a folder or a FIFO says what it is.
     const FileProblem problem = RegularFileProblem(path);
     if (problem.missing) {
-        ui_.ShowMessage(Messages().Message(64, 1) + QStringLiteral("\r\n") + path +
-                        QStringLiteral("\r\n") + Messages().Message(64, 2));
+        ui_.ShowMessage(Messages().Message(msg::kWorkFile) + QStringLiteral("\r\n") + path +
+                        QStringLiteral("\r\n") + Messages().Message(msg::kExist));
         return;
     }
     if (!problem.none()) {
@@ -95,19 +95,20 @@ void Editor::Initialise(const QString& commandLine) {
     }
     const bool current = IsWorkFile(path);
     if (!current && !IsPreviousWorkFile(path)) {
-        Tell(42, 1, 41, 1);
+        Tell(msg::kWrongFormatFile, msg::kTryWorkFileFrom);
         return;
     }
     LoadAndShow(path, !current);
 }
 
 QString Editor::Title() const {
-    if (state_.tableLoaded == 0) return Messages().Message(17, 1);
+    if (state_.tableLoaded == 0) return Messages().Message(msg::kQuadrivel);
     const MessageTable m = Messages();
     const TableSettings& s = document_.settings;
-    return m.Message(65, 1) + QString::number(s.gridCellWidth) + m.Message(65, 2) +
-           QString::number(s.gridCellHeight) + m.Message(65, 3) + QString::number(s.rowCount) +
-           m.Message(65, 4) + QString::number(s.columnCount) + m.Message(65, 5) +
+    return m.Message(msg::kWidth65) + QString::number(s.gridCellWidth) + m.Message(msg::kHeight65) +
+           QString::number(s.gridCellHeight) + m.Message(msg::kRows65) +
+           QString::number(s.rowCount) + m.Message(msg::kColumns65) +
+           QString::number(s.columnCount) + m.Message(msg::kSeparation) +
            QString::number(s.separatorPixels) + QStringLiteral(" - ") +
            FileNameOf(document_.workFilePath) + QStringLiteral(" - ");
 }
@@ -175,7 +176,7 @@ bool Editor::LoadAndShow(const QString& path, bool previousFormat,
     case StatusCode::WrongLength:
     case StatusCode::NotATable:
     case StatusCode::WriteFailed:
-        Tell(42, 1, 41, 1);
+        Tell(msg::kWrongFormatFile, msg::kTryWorkFileFrom);
         return false;
     }
     // Before the drawing, so that images are looked for beside the file the table belongs to.

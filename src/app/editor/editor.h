@@ -23,6 +23,7 @@ struct CellEditFields;
 struct RecoveryCopy;
 class EditorShell;
 class MessageTable;
+struct MessageId;
 class Ui;
 
 // What a change of the table needs drawn after it.
@@ -241,11 +242,11 @@ private:
     void UpdateStatusCaption();
 
     MessageTable Messages() const;
-    // Message a.b, a line break, message c.d, in a message box.
-    void Tell(int g1, int e1, int g2, int e2);
+    // Two messages, a line break between them, in a message box.
+    void Tell(MessageId first, MessageId second);
     // "The work file could not be opened: " and the name with the reason.
     void TellUnopened(const QString& detail);
-    QString Pair(int g1, int e1, int g2, int e2) const;
+    QString Pair(MessageId first, MessageId second) const;
 
     Ui& ui_;
     const Clock& clock_;

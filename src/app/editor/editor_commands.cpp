@@ -246,7 +246,8 @@ bool Editor::RecordFile() {
         ui_.ShowMessage(Messages().Message(kFailureGroup, kSaveFailedEntry) + refused.detail);
         return false;
     }
-    if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(58, 1, 58, 2))) return false;
+    if (QFileInfo::exists(path) && !ui_.AskYesNo(Pair(msg::kFileExists, msg::kOverwrite)))
+        return false;
     return WriteWorkFile(path);
 }
 
@@ -312,7 +313,7 @@ void Editor::AfterUndoOrRedo() {
 void Editor::CopyCell() {
     SelectionState& selection = state_.selection;
     if (selection.selectionCount != 1) {
-        Tell(60, 1, 62, 2);
+        Tell(msg::kCopyCell, msg::kSelectCell);
         ResetRun(selection);
         return;
     }
@@ -326,7 +327,7 @@ void Editor::CopyCell() {
 void Editor::PasteCell() {
     SelectionState& selection = state_.selection;
     if (selection.selectionCount < 1) {
-        Tell(61, 1, 62, 2);
+        Tell(msg::kPasteCell, msg::kSelectCell);
         ResetRun(selection);
         return;
     }
@@ -341,7 +342,7 @@ void Editor::PasteCell() {
 void Editor::ClearCell() {
     SelectionState& selection = state_.selection;
     if (selection.selectionCount < 1) {
-        Tell(62, 1, 62, 2);
+        Tell(msg::kClearCell, msg::kSelectCell);
         return;
     }
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
@@ -411,7 +412,8 @@ void Editor::Merge(bool horizontal) {
             document_.settings.tableRetouched = 1;
             break;
         case MergeOutcome::NotARun:
-            Tell(horizontal ? 40 : 39, 1, 40, 2);
+            Tell(horizontal ? msg::kCannotJoinHorizontally : msg::kCannotJoinVertically,
+                 msg::kHasBeenChosenCorrection);
             break;
         case MergeOutcome::NotAllowed:
             ui_.ShowMessage(Messages().Message(kTrustGroup, kJoinNotAllowedEntry));
@@ -425,9 +427,9 @@ void Editor::CancelOrStop(int32_t cellState) {
     SelectionState& selection = state_.selection;
     if (selection.selectionCount < 1) {
         if (cellState == kCellCancelled)
-            Tell(59, 1, 62, 2);
+            Tell(msg::kOverrideCell, msg::kSelectCell);
         else
-            Tell(57, 1, 62, 2);
+            Tell(msg::kBlockCell, msg::kSelectCell);
         ResetRun(selection);
         return;
     }
@@ -441,19 +443,21 @@ void Editor::CancelOrStop(int32_t cellState) {
 void Editor::InsertLine(bool column) {
     Edit(EditRedraw::Table, EditSelection::Kept, [&] {
         if (column ? InsertColumn(document_) : InsertRow(document_)) return true;
-        Tell(column ? 38 : 37, 1, 38, 2);
+        Tell(column ? msg::kHaveReachedLimitColumns38 : msg::kHaveReachedLimitRows37,
+             msg::kCannotInsert);
         return false;
     });
 }
 
 void Editor::RemoveLine(bool column) {
     if (document_.settings.tableRetouched == 1) {
-        Tell(26, 1, 27, 2);
+        Tell(msg::kTableHasBeenRetouched, msg::kCannotDelete);
         return;
     }
     Edit(EditRedraw::Table, EditSelection::Kept, [&] {
         if (column ? RemoveLastColumn(document_) : RemoveLastRow(document_)) return true;
-        Tell(column ? 27 : 28, 1, 27, 2);
+        Tell(column ? msg::kHaveReachedLimitColumns : msg::kHaveReachedLimitRows,
+             msg::kCannotDelete);
         return false;
     });
 }

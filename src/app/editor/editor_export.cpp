@@ -22,9 +22,9 @@ namespace {
 // The classic texts name the bitmap and the JPEG; the other formats of the picture export
 // are named by their file.
 QString ExportedMessage(const MessageTable& messages, bool bitmap, const QString& path) {
-    if (bitmap) return messages.Message(54, 1);
+    if (bitmap) return messages.Message(msg::kExportedCutBitmap);
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"jpg" || suffix == u"jpeg") return messages.Message(9, 1);
+    if (suffix == u"jpg" || suffix == u"jpeg") return messages.Message(msg::kExportedJpegCut);
     return messages.Message(kCellEditGroup, kPictureExportedEntry) + path;
 }
 
@@ -50,7 +50,7 @@ void Editor::Export(bool bitmap) {
     if (path.isEmpty()) return;
     const MessageTable messages = Messages();
     if (IsSameFile(path, document_.workFilePath)) {
-        ui_.ShowMessage(messages.Message(76, 5) + path);
+        ui_.ShowMessage(messages.Message(msg::kExportCannotOverwriteOpen) + path);
         return;
     }
     if (const Status refused = RefusedOutput(path); !refused.ok()) {

@@ -115,7 +115,7 @@ void Editor::RefreshData() {
 void Editor::PasteData() {
     SelectionState& selection = state_.selection;
     if (selection.selectionCount < 1) {
-        Tell(61, 1, 62, 2);
+        Tell(msg::kPasteCell, msg::kSelectCell);
         ResetRun(selection);
         return;
     }

@@ -118,7 +118,8 @@ void Editor::Key(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text
         return;
     }
     case Qt::Key_Escape:
-        if (ui_.AskYesNoDefaultNo(Messages().Message(24, 1)) && MayLeaveTable())
+        if (ui_.AskYesNoDefaultNo(Messages().Message(msg::kReallyWantExitProgram)) &&
+            MayLeaveTable())
             shell_.CloseWindow();
         return;
     default:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/messages/message_names.h"
+
 #include <QString>
 #include <array>
 #include <span>
@@ -116,7 +118,7 @@ inline constexpr int kSkippedEntry = 10;        // "Joined, cancelled or stopped
 inline constexpr int kNoClipboardEntry = 11;    // "The clipboard holds no text to paste."
 inline constexpr int kDataBrowserEntry = 12;    // "File browser for data"
 inline constexpr int kDataFilesEntry = 13;      // "Data"
-inline constexpr int kNotTextEntry = 14; // "The file is not text, ... NUL byte on line " + line
+inline constexpr int kNotTextEntry = 14;     // "The file is not text, ... NUL byte on line " + line
 inline constexpr int kRefreshDataEntry = 15; // "Refresh data from CSV…"
 inline constexpr int kAddRowsEntry = 16;     // "The data has more rows than the table. Add ...?"
 inline constexpr int kLeftOutEntry = 17;     // "Fields that found no cell, left out: " + count
@@ -190,6 +192,7 @@ public:
     QString Message(int group, int entry = 1) const {
         return MessageIn(currentLanguage_, group, entry);
     }
+    QString Message(MessageId id) const { return Message(id.group, id.entry); }
 
 private:
     int currentLanguage_;

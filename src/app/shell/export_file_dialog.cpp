@@ -15,7 +15,7 @@ ExportFileDialog::ExportFileDialog(QWidget* parent, const MessageTable& messages
                                    const FileDialogSetup& setup, const QString& startPath,
                                    ExportKind kind, const ExportLook& proposed)
     : QFileDialog(parent, setup.caption), kind_(kind), scale_(new QComboBox(this)),
-      transparent_(new QCheckBox(messages.Message(76, 4), this)),
+      transparent_(new QCheckBox(messages.Message(msg::kTransparentBackground), this)),
       wantsTransparent_(proposed.transparent) {
     // Only Qt's own dialog can hold the look's controls.
     setOption(QFileDialog::DontUseNativeDialog);
@@ -25,7 +25,7 @@ ExportFileDialog::ExportFileDialog(QWidget* parent, const MessageTable& messages
     scale_->setCurrentIndex(std::clamp(proposed.scale, 1, kMaxExportScale) - 1);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(messages.Message(76, 3), this), row, 0);
+        grid->addWidget(new QLabel(messages.Message(msg::kScale), this), row, 0);
         auto* look = new QHBoxLayout;
         look->addWidget(scale_);
         look->addWidget(transparent_);

@@ -23,28 +23,28 @@ FileDialogSetup DescribeFileDialog(FileDialogKind kind, FileDialogMode mode,
                                    const MessageTable& messages) {
     FileDialogSetup setup;
     setup.open = mode == FileDialogMode::Open;
-    const QString allFiles = NameFilter(messages.Message(66, 2), QStringLiteral("*.*"));
+    const QString allFiles = NameFilter(messages.Message(msg::kAllFiles), QStringLiteral("*.*"));
     switch (kind) {
     case FileDialogKind::Bitmap:
-        setup.caption = messages.Message(66, 1);
+        setup.caption = messages.Message(msg::kBitmapFileBrowser);
         setup.nameFilters = {NameFilter(QStringLiteral("Bitmap"), QStringLiteral("*.bmp"))};
         if (setup.open) setup.nameFilters.append(allFiles);
         setup.defaultExtension = QStringLiteral("bmp");
         break;
     case FileDialogKind::Image:
-        setup.caption = messages.Message(8, 1);
+        setup.caption = messages.Message(msg::kFileBrowserImagePhoto);
         setup.nameFilters = {
-            NameFilter(messages.Message(18, 4), QStringLiteral("*.jpg;*.png;*.gif;*.bmp")),
+            NameFilter(messages.Message(msg::kImage), QStringLiteral("*.jpg;*.png;*.gif;*.bmp")),
             NameFilter(QStringLiteral("All Files"), QStringLiteral("*.*"))};
         setup.defaultExtension = QStringLiteral("jpg");
         break;
     case FileDialogKind::Icon:
-        setup.caption = messages.Message(5, 1);
-        setup.nameFilters = {NameFilter(messages.Message(18, 12), QStringLiteral("*.ico"))};
+        setup.caption = messages.Message(msg::kFileBrowserIcons);
+        setup.nameFilters = {NameFilter(messages.Message(msg::kIcon), QStringLiteral("*.ico"))};
         setup.defaultExtension = QStringLiteral("Ico");
         break;
     case FileDialogKind::Jpeg:
-        setup.caption = messages.Message(11, 1);
+        setup.caption = messages.Message(msg::kFileBrowserJpeg);
         setup.nameFilters = {NameFilter(QStringLiteral("Jpeg"), QStringLiteral("*.jpg"))};
         if (setup.open)
             setup.nameFilters.append(allFiles);
@@ -63,7 +63,7 @@ FileDialogSetup DescribeFileDialog(FileDialogKind kind, FileDialogMode mode,
         setup.defaultExtension = QStringLiteral("csv");
         break;
     case FileDialogKind::WorkFile:
-        setup.nameFilters = {NameFilter(messages.Message(68, 1), QStringLiteral("*.qdvl"))};
+        setup.nameFilters = {NameFilter(messages.Message(msg::kTable), QStringLiteral("*.qdvl"))};
         setup.defaultExtension = QStringLiteral("qdvl");
         break;
     }

@@ -38,12 +38,12 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     QHash<int, QAction*> actions;
     MenuBuilder b{actions};
 
-    QMenu* operations = menuBar.addMenu(m.Message(71, 1));
-    b.Item(*operations, 1003, m.Message(71, 2), 800, QKeySequence::New);
+    QMenu* operations = menuBar.addMenu(m.Message(msg::kOperations));
+    b.Item(*operations, 1003, m.Message(msg::kNew), 800, QKeySequence::New);
     operations->addSeparator();
-    b.Item(*operations, 1007, m.Message(71, 3), 801, QKeySequence::Open);
+    b.Item(*operations, 1007, m.Message(msg::kReadFile), 801, QKeySequence::Open);
     operations->addSeparator();
-    b.Item(*operations, 1027, m.Message(71, 4), 801);
+    b.Item(*operations, 1027, m.Message(msg::kReadFormatPrevious), 801);
     operations->addSeparator();
     b.Item(*operations, command::kImportData, m.Message(kDataGroup, kImportDataEntry), 801);
     b.Item(*operations, command::kRefreshData, m.Message(kDataGroup, kRefreshDataEntry), 0);
@@ -58,34 +58,37 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*operations, command::kRecordFile, m.Message(kCellEditGroup, kSaveAsEntry), 802,
            QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     operations->addSeparator();
-    b.Item(*operations, 1104, m.Message(71, 11), 816, QKeySequence(QStringLiteral("Ctrl+E")));
+    b.Item(*operations, 1104, m.Message(msg::kExportCutJpeg), 816,
+           QKeySequence(QStringLiteral("Ctrl+E")));
     operations->addSeparator();
-    b.Item(*operations, 1023, m.Message(71, 7), 816);
+    b.Item(*operations, 1023, m.Message(msg::kBitmapExportCut), 816);
     operations->addSeparator();
-    b.Item(*operations, 1024, m.Message(71, 8), 811);
+    b.Item(*operations, 1024, m.Message(msg::kConfiguration), 811);
     operations->addSeparator();
-    b.Item(*operations, 1005, m.Message(71, 9), 804);
+    b.Item(*operations, 1005, m.Message(msg::kAuthor), 804);
     operations->addSeparator();
-    b.Item(*operations, 1002, m.Message(71, 10), 810, QKeySequence(QStringLiteral("Ctrl+Q")));
+    b.Item(*operations, 1002, m.Message(msg::kExitProgram), 810,
+           QKeySequence(QStringLiteral("Ctrl+Q")));
 
-    QMenu* edit = menuBar.addMenu(m.Message(70, 1));
-    b.Item(*edit, 1051, m.Message(70, 6), 821, QKeySequence::Undo);
+    QMenu* edit = menuBar.addMenu(m.Message(msg::kEdit));
+    b.Item(*edit, 1051, m.Message(msg::kUndo), 821, QKeySequence::Undo);
     b.Item(*edit, command::kRedo, m.Message(kTrustGroup, kRedoEntry))
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     edit->addSeparator();
-    b.Item(*edit, 1020, m.Message(70, 2), 812, QKeySequence::Copy);
-    b.Item(*edit, 2076, m.Message(76, 2), 812, QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    b.Item(*edit, 1020, m.Message(msg::kCopyCell70), 812, QKeySequence::Copy);
+    b.Item(*edit, 2076, m.Message(msg::kCopyPicture), 812,
+           QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     b.Item(*edit, command::kCopyAsText, m.Message(kCellEditGroup, kCopyAsTextEntry), 0,
            QKeySequence(QStringLiteral("Ctrl+Alt+C")));
     edit->addSeparator();
-    b.Item(*edit, 1021, m.Message(70, 3), 813, QKeySequence::Paste);
+    b.Item(*edit, 1021, m.Message(msg::kPasteCell70), 813, QKeySequence::Paste);
     b.Item(*edit, command::kPasteData, m.Message(kDataGroup, kPasteDataEntry), 813,
            QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     edit->addSeparator();
-    b.Item(*edit, 1025, m.Message(70, 4), 814, QKeySequence::Delete);
+    b.Item(*edit, 1025, m.Message(msg::kClearCell70), 814, QKeySequence::Delete);
     edit->addSeparator();
-    b.Item(*edit, 1050, m.Message(70, 5), 820, QKeySequence::SelectAll);
+    b.Item(*edit, 1050, m.Message(msg::kSelectAll), 820, QKeySequence::SelectAll);
     edit->addSeparator();
     b.Item(*edit, command::kFind, m.Message(kFindGroup, kFindEntry), 0,
            QKeySequence(QStringLiteral("Ctrl+F")));
@@ -112,41 +115,41 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
                shortcut);
     }
     edit->addSeparator();
-    b.Item(*edit, 1088, m.Message(70, 7), 822);
+    b.Item(*edit, 1088, m.Message(msg::kUpdate), 822);
 
-    QMenu* mouse = menuBar.addMenu(m.Message(69, 1));
-    QMenu* left = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(69, 2));
-    b.Checkable(*left, 1008, m.Message(69, 3));
-    b.Checkable(*left, 1009, m.Message(69, 4));
-    b.Checkable(*left, 1022, m.Message(69, 5));
-    b.Checkable(*left, 1112, m.Message(69, 9));
-    QMenu* right = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(69, 6));
-    b.Checkable(*right, 1015, m.Message(69, 7));
-    b.Checkable(*right, 1016, m.Message(69, 8));
+    QMenu* mouse = menuBar.addMenu(m.Message(msg::kMouse));
+    QMenu* left = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kLeft));
+    b.Checkable(*left, 1008, m.Message(msg::kCellSelector));
+    b.Checkable(*left, 1009, m.Message(msg::kEditTextColors));
+    b.Checkable(*left, 1022, m.Message(msg::kInsertImage));
+    b.Checkable(*left, 1112, m.Message(msg::kInsertIcon));
+    QMenu* right = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kRight));
+    b.Checkable(*right, 1015, m.Message(msg::kCapturingColor));
+    b.Checkable(*right, 1016, m.Message(msg::kMyFavoriteColors));
 
-    QMenu* table = menuBar.addMenu(m.Message(68, 1));
-    b.Item(*table, 1010, m.Message(68, 2), 805);
-    b.Item(*table, 1011, m.Message(68, 3), 815);
+    QMenu* table = menuBar.addMenu(m.Message(msg::kTable));
+    b.Item(*table, 1010, m.Message(msg::kMergeCellsHorizontal), 805);
+    b.Item(*table, 1011, m.Message(msg::kVerticalMergeCells), 815);
     table->addSeparator();
-    b.Item(*table, 1012, m.Message(68, 4), 806);
+    b.Item(*table, 1012, m.Message(msg::kCancelCell), 806);
     table->addSeparator();
-    b.Item(*table, 1013, m.Message(68, 5), 807);
-    b.Item(*table, 1014, m.Message(68, 6), 808);
+    b.Item(*table, 1013, m.Message(msg::kInsertColumn), 807);
+    b.Item(*table, 1014, m.Message(msg::kInsertRow), 808);
     table->addSeparator();
-    b.Item(*table, 1031, m.Message(68, 7), 807);
-    b.Item(*table, 1032, m.Message(68, 8), 808);
+    b.Item(*table, 1031, m.Message(msg::kRemoveLastColumn), 807);
+    b.Item(*table, 1032, m.Message(msg::kRemoveLastRow), 808);
     table->addSeparator();
     b.Item(*table, command::kSort, m.Message(kSortGroup, kSortEntry), 0);
     table->addSeparator();
-    b.Item(*table, 2015, m.Message(68, 9), 823);
+    b.Item(*table, 2015, m.Message(msg::kResetTable), 823);
     table->addSeparator();
     b.Item(*table, 2016, QStringLiteral("Stop"), 824);
     table->addSeparator();
-    b.Item(*table, 2017, m.Message(68, 10), 825);
+    b.Item(*table, 2017, m.Message(msg::kTitleBar68), 825);
     table->addSeparator();
-    b.Checkable(*table, 2018, m.Message(68, 11));
+    b.Checkable(*table, 2018, m.Message(msg::kViewCommands));
 
-    QMenu* languages = menuBar.addMenu(m.Message(67, 1));
+    QMenu* languages = menuBar.addMenu(m.Message(msg::kLanguages));
     const struct {
         int id;
         const char16_t* text;
@@ -160,29 +163,43 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
         action->setIcon(QIcon(QStringLiteral(":/flags/%1.png").arg(item.flag)));
     }
 
-    QMenu* copy = menuBar.addMenu(m.Message(18, 1));
-    b.Item(*copy, 1070, m.Message(18, 2));
+    QMenu* copy = menuBar.addMenu(m.Message(msg::kCopyConfigurator));
+    b.Item(*copy, 1070, m.Message(msg::kSelectAllFields));
     copy->addSeparator();
-    const QString copyTexts[] = {
-        m.Message(30, 10),         m.Message(30, 11), m.Message(30, 3),  m.Message(30, 4),
-        m.Message(30, 5),          m.Message(30, 6),  m.Message(30, 7),  m.Message(30, 8),
-        QStringLiteral("Leading"), m.Message(18, 3),  m.Message(18, 4),  m.Message(18, 12),
-        m.Message(18, 5),          m.Message(18, 6),  m.Message(18, 7),  m.Message(18, 9),
-        m.Message(18, 10),         m.Message(18, 11), m.Message(18, 13), m.Message(18, 14)};
+    const QString copyTexts[] = {m.Message(msg::kBackgroundColor),
+                                 m.Message(msg::kFontColor),
+                                 m.Message(msg::kTypeSource),
+                                 m.Message(msg::kSize),
+                                 m.Message(msg::kBold),
+                                 m.Message(msg::kItalic),
+                                 m.Message(msg::kUnderline),
+                                 m.Message(msg::kStrikeout),
+                                 QStringLiteral("Leading"),
+                                 m.Message(msg::kText),
+                                 m.Message(msg::kImage),
+                                 m.Message(msg::kIcon),
+                                 m.Message(msg::kAlignment),
+                                 m.Message(msg::kNumericFormatAllowed),
+                                 m.Message(msg::kNumberFormatType),
+                                 m.Message(msg::kSummation),
+                                 m.Message(msg::kSubtraction),
+                                 m.Message(msg::kPercentages),
+                                 m.Message(msg::kMultiplication),
+                                 m.Message(msg::kDivision)};
     const int copyIds[] = {1072, 1073, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081,
                            1082, 1110, 1083, 1084, 1085, 1086, 1087, 1089, 1114, 1115};
     for (size_t i = 0; i < std::size(copyIds); ++i)
         b.Checkable(*copy, copyIds[i], copyTexts[i]);
     copy->addSeparator();
-    b.Item(*copy, 1071, m.Message(18, 8));
+    b.Item(*copy, 1071, m.Message(msg::kDeselectAllFields));
 
-    QMenu* characterSets = menuBar.addMenu(m.Message(13, 11));
+    QMenu* characterSets = menuBar.addMenu(m.Message(msg::kCharacterSet));
     const QString setTexts[] = {
-        QStringLiteral("ANSI"),  QStringLiteral("Shiftjis"), m.Message(13, 1),
-        QStringLiteral("Johab"), m.Message(13, 2),           m.Message(13, 3),
-        m.Message(13, 4),        m.Message(13, 5),           m.Message(13, 6),
-        m.Message(13, 7),        m.Message(13, 8),           m.Message(13, 9),
-        m.Message(13, 10),       QStringLiteral("OEM")};
+        QStringLiteral("ANSI"),         QStringLiteral("Shiftjis"), m.Message(msg::kHangeul),
+        QStringLiteral("Johab"),        m.Message(msg::kChinese),   m.Message(msg::kGreek),
+        m.Message(msg::kTurkish),       m.Message(msg::kHebrew),    m.Message(msg::kArab),
+        m.Message(msg::kBaltic),        m.Message(msg::kRussian),   m.Message(msg::kThai),
+        m.Message(msg::kEasternEurope), QStringLiteral("OEM")};
     for (int i = 0; i < 14; ++i)
         b.Checkable(*characterSets, command::kFirstCharacterSet + i, setTexts[i]);
     return actions;

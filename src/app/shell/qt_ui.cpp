@@ -43,7 +43,7 @@ QtUi::QtUi(QWidget* parent, const AppState& state) : parent_(parent), state_(sta
 
 void QtUi::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Information,
-                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageTable(state_.settings.currentLanguage).Message(msg::kProgrammer),
                     MessageBoxText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
@@ -61,18 +61,19 @@ bool AskYesNoTitled(QWidget* parent, const QString& title, const QString& text,
 } // namespace
 
 bool QtUi::AskYesNo(const QString& text) {
-    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
-                          text);
+    return AskYesNoTitled(
+        parent_, MessageTable(state_.settings.currentLanguage).Message(msg::kProgrammer), text);
 }
 
 bool QtUi::AskYesNoDefaultNo(const QString& text) {
-    return AskYesNoTitled(parent_, MessageTable(state_.settings.currentLanguage).Message(63, 1),
+    return AskYesNoTitled(parent_,
+                          MessageTable(state_.settings.currentLanguage).Message(msg::kProgrammer),
                           text, QMessageBox::No);
 }
 
 SaveChoice QtUi::AskSaveChanges(const QString& text) {
     QMessageBox box(QMessageBox::Warning,
-                    MessageTable(state_.settings.currentLanguage).Message(63, 1),
+                    MessageTable(state_.settings.currentLanguage).Message(msg::kProgrammer),
                     MessageBoxText(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Save);
@@ -89,7 +90,7 @@ SaveChoice QtUi::AskSaveChanges(const QString& text) {
 
 RecoveryChoice QtUi::AskRecovery(const QString& text) {
     const MessageTable messages(state_.settings.currentLanguage);
-    QMessageBox box(QMessageBox::Question, messages.Message(63, 1), MessageBoxText(text),
+    QMessageBox box(QMessageBox::Question, messages.Message(msg::kProgrammer), MessageBoxText(text),
                     QMessageBox::NoButton, parent_);
     QPushButton* restore =
         box.addButton(messages.Message(kRecoveryGroup, kRestoreEntry), QMessageBox::AcceptRole);
@@ -146,7 +147,7 @@ std::optional<ExportTarget> QtUi::ChooseExportTarget(FileDialogKind kind, const 
 
 std::optional<QString> QtUi::AskText(const QString& prompt, const QString& proposed) {
     QInputDialog dialog(parent_);
-    dialog.setWindowTitle(MessageTable(state_.settings.currentLanguage).Message(63, 1));
+    dialog.setWindowTitle(MessageTable(state_.settings.currentLanguage).Message(msg::kProgrammer));
     dialog.setLabelText(prompt);
     dialog.setTextValue(proposed);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

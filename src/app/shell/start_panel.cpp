@@ -41,8 +41,8 @@ StartPanel::StartPanel(QWidget* parent, int language)
 void StartPanel::SetLanguage(int language) {
     const MessageTable messages(language);
     heading_->setText(messages.Message(kStartGroup, kPickSizeEntry));
-    keys_->setText(PlainEntry(messages.Message(71, 2)) + QStringLiteral(": Ctrl+N    ") +
-                   PlainEntry(messages.Message(71, 3)) + QStringLiteral(": Ctrl+O"));
+    keys_->setText(PlainEntry(messages.Message(msg::kNew)) + QStringLiteral(": Ctrl+N    ") +
+                   PlainEntry(messages.Message(msg::kReadFile)) + QStringLiteral(": Ctrl+O"));
 }
 
 // Columns by rows, as the New Table dialog asks for them; a blank line keeps the panel still.

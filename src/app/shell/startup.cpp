@@ -88,7 +88,8 @@ int RunEditor(int argc, char* argv[]) {
         InstallQtTranslation(qtTranslation, state.settings.currentLanguage);
         // Exports need the JPEG writer; without it the program cannot do its job.
         if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
-            ui.ShowMessage(MessageTable(state.settings.currentLanguage).Message(10, 1));
+            ui.ShowMessage(
+                MessageTable(state.settings.currentLanguage).Message(msg::kGraphicsStartFailed));
             return 1;
         }
         const XdgFolders folders = XdgFoldersFrom(environment);

@@ -347,6 +347,18 @@ TEST(MessageTable, GroupsHaveTheirEntriesAndFieldSizes) {
     }
 }
 
+// Every name the code uses stands for a message of the table, and no two names for one.
+TEST(MessageTable, EveryNamedMessageIsInTheTableOnce) {
+    std::set<std::pair<int, int>> named;
+    for (const MessageId& id : msg::kAll) {
+        EXPECT_FALSE(MessageIn(kEnglish, id.group, id.entry).isEmpty())
+            << id.group << "." << id.entry;
+        EXPECT_TRUE(named.insert({id.group, id.entry}).second) << id.group << "." << id.entry;
+    }
+    EXPECT_EQ(MessageTable(kEnglish).Message(msg::kCannotJoinHorizontally),
+              MessageIn(kEnglish, 40, 1));
+}
+
 TEST(MessageTable, EveryTextFitsItsFieldInWindows1252AndKeepsTheEnglishShape) {
     for (const MessageText& text : MessageTexts()) {
         const int fieldSize = MessageFieldSize(text.group);
