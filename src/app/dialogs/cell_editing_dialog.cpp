@@ -145,8 +145,9 @@ void CellEditingDialog::BuildLookControls() {
     AddControl<QGroupBox>(page_, 10190, QRect(8, 56, 136, 144), messages.Message(msg::kStyles))
         ->setFont(font);
     for (const StyleBox& style : kStyleBoxes) {
-        const QString text =
-            style.entry == 0 ? QStringLiteral("Leading") : messages.Message(30, style.entry);
+        const QString text = style.entry == 0
+                                 ? QStringLiteral("Leading")
+                                 : messages.Message(msg::kTextPropertyGroup, style.entry);
         auto* box = AddControl<QCheckBox>(page_, style.id, QRect(13, style.y, 126, 24), text);
         box->setFont(font);
         box->setChecked(fields_.resultLook.*style.flag == 1);
@@ -175,7 +176,7 @@ void CellEditingDialog::BuildColourControls() {
     };
     for (const ColourControls& row : rows) {
         auto* label = AddControl<QLabel>(page_, row.labelId, QRect(0, row.labelY, 151, 24),
-                                         messages.Message(30, row.labelEntry));
+                                         messages.Message(msg::kTextPropertyGroup, row.labelEntry));
         label->setFont(DialogFont(12));
         label->setAlignment(Qt::AlignCenter);
         auto* button = AddControl<QPushButton>(page_, row.buttonId, QRect(151, row.y, 56, 32),
@@ -212,9 +213,9 @@ void CellEditingDialog::BuildAlignmentControls() {
                                        {10360, 472, 210}, {10361, 492, 310}, {10362, 512, 310}};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < int(std::size(buttons)); ++i) {
-        auto* radio = AddControl<QRadioButton>(page_, buttons[i].id,
-                                               QRect(5, buttons[i].y, buttons[i].width, 18),
-                                               messages.Message(30, 12 + i));
+        auto* radio = AddControl<QRadioButton>(
+            page_, buttons[i].id, QRect(5, buttons[i].y, buttons[i].width, 18),
+            messages.Message(msg::kTextPropertyGroup, msg::kFirstAlignmentEntry + i));
         radio->setFont(DialogFont(10));
         group->addButton(radio, i);
         radio->setChecked(fields_.alignmentFlags[size_t(i)] == 1);
@@ -236,7 +237,7 @@ void CellEditingDialog::BuildNumberControls() {
         const int k = format - 1;
         auto* radio = AddControl<QRadioButton>(page_, 10365 + k,
                                                QRect(10, 542 + 20 * k, k == 0 ? 310 : 400, 18),
-                                               messages.Message(19, format));
+                                               messages.Message(msg::kNumberFormatGroup, format));
         radio->setFont(DialogFont(10));
         formats_->addButton(radio, format);
         radio->setChecked(fields_.numberFormat == format);

@@ -96,7 +96,7 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     for (size_t i = 0; i < std::size(kLayoutSwitches); ++i, y += kSwitchPitch) {
         const LayoutSwitch& item = kLayoutSwitches[i];
         switches[i] = AddControl<QCheckBox>(this, item.id, QRect(8, y, 350, kSwitchHeight),
-                                            messages.Message(1, item.entry));
+                                            messages.Message(msg::kNewTableLookGroup, item.entry));
         switches[i]->setChecked(settings.*item.setting == 1);
     }
     setFixedSize(421, y - kSwitchPitch + kSwitchHeight + kBottomMargin);

@@ -48,8 +48,9 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
     };
     for (const Button& button : buttons) {
         if (button.separatorBefore) toolbar->addSeparator();
-        QAction* action = toolbar->addAction(QIcon(DialogPicture(button.picture)),
-                                             messages.Message(3, button.entry));
+        QAction* action =
+            toolbar->addAction(QIcon(DialogPicture(button.picture)),
+                               messages.Message(msg::kPasswordButtonGroup, button.entry));
         toolbar->widgetForAction(action)->setObjectName(QString::number(button.id));
         connect(action, &QAction::triggered, this, button.command);
     }

@@ -88,7 +88,8 @@ TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
         auto* button =
             AddControl<QPushButton>(this, row.buttonId, row.button, QStringLiteral("..."));
         button->setEnabled(barOn);
-        AddControl<QLabel>(this, row.labelId, row.label, messages.Message(2, row.labelEntry));
+        AddControl<QLabel>(this, row.labelId, row.label,
+                           messages.Message(msg::kTitleBarGroup, row.labelEntry));
 
         // A disabled widget gets no mouse presses, so an off bar's swatch never reaches here.
         connect(swatch, &ColourSwatch::clicked, this, [&colour, &state, swatch] {

@@ -8,6 +8,14 @@ struct MessageId {
 };
 
 namespace msg {
+// Groups whose entries the code picks by an index of its own.
+inline constexpr int kNewTableLookGroup = 1;    // the New Table dialog's look check boxes
+inline constexpr int kTitleBarGroup = 2;        // the title bar dialog's labels
+inline constexpr int kPasswordButtonGroup = 3;  // the password dialog's buttons
+inline constexpr int kNumberFormatGroup = 19;   // the number formats, 1 to 7
+inline constexpr int kTextPropertyGroup = 30;   // the cell editing dialog's text properties
+inline constexpr int kFirstAlignmentEntry = 12; // its six alignments from here on
+
 inline constexpr MessageId kTitleBar{2, 1};                  // "Title bar"
 inline constexpr MessageId kHorizontal{2, 2};                // "Horizontal"
 inline constexpr MessageId kVertical{2, 5};                  // "Vertical"

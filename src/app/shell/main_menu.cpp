@@ -39,11 +39,11 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     MenuBuilder b{actions};
 
     QMenu* operations = menuBar.addMenu(m.Message(msg::kOperations));
-    b.Item(*operations, 1003, m.Message(msg::kNew), 800, QKeySequence::New);
+    b.Item(*operations, command::kNew, m.Message(msg::kNew), 800, QKeySequence::New);
     operations->addSeparator();
-    b.Item(*operations, 1007, m.Message(msg::kReadFile), 801, QKeySequence::Open);
+    b.Item(*operations, command::kReadFile, m.Message(msg::kReadFile), 801, QKeySequence::Open);
     operations->addSeparator();
-    b.Item(*operations, 1027, m.Message(msg::kReadFormatPrevious), 801);
+    b.Item(*operations, command::kReadPrevious, m.Message(msg::kReadFormatPrevious), 801);
     operations->addSeparator();
     b.Item(*operations, command::kImportData, m.Message(kDataGroup, kImportDataEntry), 801);
     b.Item(*operations, command::kRefreshData, m.Message(kDataGroup, kRefreshDataEntry), 0);
@@ -58,37 +58,37 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
     b.Item(*operations, command::kRecordFile, m.Message(kCellEditGroup, kSaveAsEntry), 802,
            QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     operations->addSeparator();
-    b.Item(*operations, 1104, m.Message(msg::kExportCutJpeg), 816,
+    b.Item(*operations, command::kJpegExport, m.Message(msg::kExportCutJpeg), 816,
            QKeySequence(QStringLiteral("Ctrl+E")));
     operations->addSeparator();
-    b.Item(*operations, 1023, m.Message(msg::kBitmapExportCut), 816);
+    b.Item(*operations, command::kBitmapExport, m.Message(msg::kBitmapExportCut), 816);
     operations->addSeparator();
-    b.Item(*operations, 1024, m.Message(msg::kConfiguration), 811);
+    b.Item(*operations, command::kConfiguration, m.Message(msg::kConfiguration), 811);
     operations->addSeparator();
-    b.Item(*operations, 1005, m.Message(msg::kAuthor), 804);
+    b.Item(*operations, command::kAuthor, m.Message(msg::kAuthor), 804);
     operations->addSeparator();
-    b.Item(*operations, 1002, m.Message(msg::kExitProgram), 810,
+    b.Item(*operations, command::kExit, m.Message(msg::kExitProgram), 810,
            QKeySequence(QStringLiteral("Ctrl+Q")));
 
     QMenu* edit = menuBar.addMenu(m.Message(msg::kEdit));
-    b.Item(*edit, 1051, m.Message(msg::kUndo), 821, QKeySequence::Undo);
+    b.Item(*edit, command::kUndo, m.Message(msg::kUndo), 821, QKeySequence::Undo);
     b.Item(*edit, command::kRedo, m.Message(kTrustGroup, kRedoEntry))
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     edit->addSeparator();
-    b.Item(*edit, 1020, m.Message(msg::kCopyCell70), 812, QKeySequence::Copy);
-    b.Item(*edit, 2076, m.Message(msg::kCopyPicture), 812,
+    b.Item(*edit, command::kCopyCell, m.Message(msg::kCopyCell70), 812, QKeySequence::Copy);
+    b.Item(*edit, command::kCopyPicture, m.Message(msg::kCopyPicture), 812,
            QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     b.Item(*edit, command::kCopyAsText, m.Message(kCellEditGroup, kCopyAsTextEntry), 0,
            QKeySequence(QStringLiteral("Ctrl+Alt+C")));
     edit->addSeparator();
-    b.Item(*edit, 1021, m.Message(msg::kPasteCell70), 813, QKeySequence::Paste);
+    b.Item(*edit, command::kPasteCell, m.Message(msg::kPasteCell70), 813, QKeySequence::Paste);
     b.Item(*edit, command::kPasteData, m.Message(kDataGroup, kPasteDataEntry), 813,
            QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     edit->addSeparator();
-    b.Item(*edit, 1025, m.Message(msg::kClearCell70), 814, QKeySequence::Delete);
+    b.Item(*edit, command::kClearCell, m.Message(msg::kClearCell70), 814, QKeySequence::Delete);
     edit->addSeparator();
-    b.Item(*edit, 1050, m.Message(msg::kSelectAll), 820, QKeySequence::SelectAll);
+    b.Item(*edit, command::kSelectAll, m.Message(msg::kSelectAll), 820, QKeySequence::SelectAll);
     edit->addSeparator();
     b.Item(*edit, command::kFind, m.Message(kFindGroup, kFindEntry), 0,
            QKeySequence(QStringLiteral("Ctrl+F")));
@@ -111,60 +111,60 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
         // The first shortcut a spreadsheet user knows for two decimals.
         const QKeySequence shortcut =
             format == 1 ? QKeySequence(QStringLiteral("Ctrl+Shift+1")) : QKeySequence();
-        b.Item(*numberFormat, command::kNumberFormatText + format, m.Message(19, format), 0,
-               shortcut);
+        b.Item(*numberFormat, command::kNumberFormatText + format,
+               m.Message(msg::kNumberFormatGroup, format), 0, shortcut);
     }
     edit->addSeparator();
-    b.Item(*edit, 1088, m.Message(msg::kUpdate), 822);
+    b.Item(*edit, command::kToUpdate, m.Message(msg::kUpdate), 822);
 
     QMenu* mouse = menuBar.addMenu(m.Message(msg::kMouse));
     QMenu* left = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kLeft));
-    b.Checkable(*left, 1008, m.Message(msg::kCellSelector));
-    b.Checkable(*left, 1009, m.Message(msg::kEditTextColors));
-    b.Checkable(*left, 1022, m.Message(msg::kInsertImage));
-    b.Checkable(*left, 1112, m.Message(msg::kInsertIcon));
+    b.Checkable(*left, command::kCellSelector, m.Message(msg::kCellSelector));
+    b.Checkable(*left, command::kEditTextAndColours, m.Message(msg::kEditTextColors));
+    b.Checkable(*left, command::kInsertImage, m.Message(msg::kInsertImage));
+    b.Checkable(*left, command::kInsertIcon, m.Message(msg::kInsertIcon));
     QMenu* right = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kRight));
-    b.Checkable(*right, 1015, m.Message(msg::kCapturingColor));
-    b.Checkable(*right, 1016, m.Message(msg::kMyFavoriteColors));
+    b.Checkable(*right, command::kCapturingColour, m.Message(msg::kCapturingColor));
+    b.Checkable(*right, command::kFavouriteColours, m.Message(msg::kMyFavoriteColors));
 
     QMenu* table = menuBar.addMenu(m.Message(msg::kTable));
-    b.Item(*table, 1010, m.Message(msg::kMergeCellsHorizontal), 805);
-    b.Item(*table, 1011, m.Message(msg::kVerticalMergeCells), 815);
+    b.Item(*table, command::kMergeHorizontal, m.Message(msg::kMergeCellsHorizontal), 805);
+    b.Item(*table, command::kMergeVertical, m.Message(msg::kVerticalMergeCells), 815);
     table->addSeparator();
-    b.Item(*table, 1012, m.Message(msg::kCancelCell), 806);
+    b.Item(*table, command::kCancelCell, m.Message(msg::kCancelCell), 806);
     table->addSeparator();
-    b.Item(*table, 1013, m.Message(msg::kInsertColumn), 807);
-    b.Item(*table, 1014, m.Message(msg::kInsertRow), 808);
+    b.Item(*table, command::kInsertColumn, m.Message(msg::kInsertColumn), 807);
+    b.Item(*table, command::kInsertRow, m.Message(msg::kInsertRow), 808);
     table->addSeparator();
-    b.Item(*table, 1031, m.Message(msg::kRemoveLastColumn), 807);
-    b.Item(*table, 1032, m.Message(msg::kRemoveLastRow), 808);
+    b.Item(*table, command::kRemoveLastColumn, m.Message(msg::kRemoveLastColumn), 807);
+    b.Item(*table, command::kRemoveLastRow, m.Message(msg::kRemoveLastRow), 808);
     table->addSeparator();
     b.Item(*table, command::kSort, m.Message(kSortGroup, kSortEntry), 0);
     table->addSeparator();
-    b.Item(*table, 2015, m.Message(msg::kResetTable), 823);
+    b.Item(*table, command::kResetTable, m.Message(msg::kResetTable), 823);
     table->addSeparator();
-    b.Item(*table, 2016, QStringLiteral("Stop"), 824);
+    b.Item(*table, command::kStop, QStringLiteral("Stop"), 824);
     table->addSeparator();
-    b.Item(*table, 2017, m.Message(msg::kTitleBar68), 825);
+    b.Item(*table, command::kTitleBar, m.Message(msg::kTitleBar68), 825);
     table->addSeparator();
-    b.Checkable(*table, 2018, m.Message(msg::kViewCommands));
+    b.Checkable(*table, command::kViewCommands, m.Message(msg::kViewCommands));
 
     QMenu* languages = menuBar.addMenu(m.Message(msg::kLanguages));
+    // In the order of the language numbers, from command::kFirstLanguage on.
     const struct {
-        int id;
         const char16_t* text;
         int flag;
-    } languageItems[] = {{2006, u"Español", 300},  {2007, u"Portugues", 301},
-                         {2008, u"FranÇais", 302}, {2009, u"Deutsch", 303},
-                         {2010, u"English", 304},  {2011, u"Italiano", 305},
-                         {2012, u"Català", 300}};
+    } languageItems[] = {{u"Español", 300}, {u"Portugues", 301}, {u"FranÇais", 302},
+                         {u"Deutsch", 303}, {u"English", 304},   {u"Italiano", 305},
+                         {u"Català", 300}};
+    int languageCommand = command::kFirstLanguage;
     for (const auto& item : languageItems) {
-        QAction* action = b.Checkable(*languages, item.id, QString::fromUtf16(item.text));
+        QAction* action = b.Checkable(*languages, languageCommand++, QString::fromUtf16(item.text));
         action->setIcon(QIcon(QStringLiteral(":/flags/%1.png").arg(item.flag)));
     }
 
     QMenu* copy = menuBar.addMenu(m.Message(msg::kCopyConfigurator));
-    b.Item(*copy, 1070, m.Message(msg::kSelectAllFields));
+    b.Item(*copy, command::kSelectAllFields, m.Message(msg::kSelectAllFields));
     copy->addSeparator();
     const QString copyTexts[] = {m.Message(msg::kBackgroundColor),
                                  m.Message(msg::kFontColor),
@@ -186,12 +186,11 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
                                  m.Message(msg::kPercentages),
                                  m.Message(msg::kMultiplication),
                                  m.Message(msg::kDivision)};
-    const int copyIds[] = {1072, 1073, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081,
-                           1082, 1110, 1083, 1084, 1085, 1086, 1087, 1089, 1114, 1115};
-    for (size_t i = 0; i < std::size(copyIds); ++i)
-        b.Checkable(*copy, copyIds[i], copyTexts[i]);
+    static_assert(std::size(copyTexts) == std::size(kCopyFlagCommands));
+    for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
+        b.Checkable(*copy, kCopyFlagCommands[i], copyTexts[i]);
     copy->addSeparator();
-    b.Item(*copy, 1071, m.Message(msg::kDeselectAllFields));
+    b.Item(*copy, command::kDeselectAllFields, m.Message(msg::kDeselectAllFields));
 
     QMenu* characterSets = menuBar.addMenu(m.Message(msg::kCharacterSet));
     const QString setTexts[] = {
@@ -200,7 +199,7 @@ QHash<int, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& m) {
         m.Message(msg::kTurkish),       m.Message(msg::kHebrew),    m.Message(msg::kArab),
         m.Message(msg::kBaltic),        m.Message(msg::kRussian),   m.Message(msg::kThai),
         m.Message(msg::kEasternEurope), QStringLiteral("OEM")};
-    for (int i = 0; i < 14; ++i)
+    for (int i = 0; i < int(std::size(setTexts)); ++i)
         b.Checkable(*characterSets, command::kFirstCharacterSet + i, setTexts[i]);
     return actions;
 }
