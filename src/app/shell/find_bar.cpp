@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,22 +35,30 @@ FindBar::FindBar(QWidget* parent)
     findLabel_->setBuddy(findBox_);
     replaceLabel_->setBuddy(replaceBox_);
     storedNote_->setEnabled(false); // a quiet hint, not a control
+    // Three short rows rather than two long ones: the bar keeps every control in a window
+    // as narrow as a 1366 x 768 screen at twice the scale.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
     grid->addWidget(findLabel_, 0, 0);
     grid->addWidget(findBox_, 0, 1);
     grid->addWidget(previous_, 0, 2);
     grid->addWidget(next_, 0, 3);
-    grid->addWidget(matchCase_, 0, 4);
-    grid->addWidget(wholeCell_, 0, 5);
-    grid->addWidget(close_, 0, 7);
+    grid->addWidget(close_, 0, 5);
     grid->addWidget(replaceLabel_, 1, 0);
     grid->addWidget(replaceBox_, 1, 1);
     grid->addWidget(replaceOne_, 1, 2);
     grid->addWidget(replaceAll_, 1, 3);
-    grid->addWidget(storedNote_, 1, 4, 1, 3);
+    auto* options = new QHBoxLayout;
+    options->addWidget(matchCase_);
+    options->addWidget(wholeCell_);
+    options->addWidget(storedNote_, 1);
+    grid->addLayout(options, 2, 1, 1, 5);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(6, 1);
+    grid->setColumnStretch(4, 1);
+    const int boxWidth = fontMetrics().averageCharWidth() * 16;
+    findBox_->setMinimumWidth(boxWidth);
+    replaceBox_->setMinimumWidth(boxWidth);
+    storedNote_->setWordWrap(true);
 
     const auto changed = [this] {
         if (onChange) onChange();
