@@ -89,3 +89,47 @@ TEST(PngWriter, AFailedWriteIsTold) {
     EXPECT_EQ(WritePng(Mottled(4, 4, QImage::Format_RGB32), readOnly),
               QStringLiteral("the picture could not be written"));
 }
+
+TEST(PngWriter, ARowEqualToTheOneAboveIsFilteredToZeros) {
+    // Rows 0 and 1 equal, row 2 different, row 3 equal to row 2.
+    QImage picture(5, 4, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(qRgba(64, 32, 16, 128));
+    for (int x = 0; x < 5; ++x) {
+        picture.setPixel(x, 2, qRgba(x * 40, 200, 0, 255));
+        picture.setPixel(x, 3, qRgba(x * 40, 200, 0, 255));
+    }
+    const QByteArray png = PngBytes(picture);
+    const int rowBytes = 1 + 5 * 4;
+    QByteArray sized(4, '\0');
+    qToBigEndian<quint32>(quint32(rowBytes * 4), sized.data());
+    const QByteArray rows = qUncompress(sized + ChunkData(png, "IDAT"));
+    ASSERT_EQ(rows.size(), rowBytes * 4);
+    EXPECT_EQ(rows[0], 0);
+    EXPECT_EQ(rows.mid(rowBytes, rowBytes), QByteArray(1, 2) + QByteArray(rowBytes - 1, '\0'));
+    EXPECT_EQ(rows[2 * rowBytes], 0);
+    EXPECT_EQ(rows.mid(3 * rowBytes, rowBytes), QByteArray(1, 2) + QByteArray(rowBytes - 1, '\0'));
+    // Straight alpha on every row, the filtered ones included.
+    const QImage back = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(back, picture.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(back.pixel(0, 1), qRgba(127, 64, 32, 128));
+}
+
+TEST(PngWriter, OtherPixelFormatsAreConvertedAndEndsAreWhole) {
+    QImage picture(3, 2, QImage::Format_RGB888);
+    picture.fill(qRgb(1, 2, 3));
+    picture.setPixel(2, 1, qRgb(250, 128, 7));
+    const QByteArray png = PngBytes(picture);
+    EXPECT_EQ(ChunkData(png, "IHDR")[9], 2);
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB888), picture);
+    EXPECT_TRUE(png.endsWith(QByteArray::fromHex("0000000049454e44ae426082")));
+}
+
+TEST(PngWriter, APictureLargerThanOneChunkStreamsOverSeveral) {
+    const QImage picture = Mottled(300, 300, QImage::Format_RGB32);
+    const QByteArray png = PngBytes(picture);
+    int chunks = 0;
+    for (qsizetype at = png.indexOf("IDAT"); at >= 0; at = png.indexOf("IDAT", at + 4))
+        ++chunks;
+    EXPECT_GE(chunks, 2);
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), picture);
+}
