@@ -6,6 +6,7 @@
 #include <QHash>
 #include <algorithm>
 #include <atomic>
+#include <malloc.h>
 #include <thread>
 #include <vector>
 
@@ -20,6 +21,11 @@ void ExportAll(const QStringList& inputs, const QStringList& outputs, int jobs,
             if (results[size_t(i)].exitCode == kExitSuccess)
                 results[size_t(i)] = exportOne(inputs[i], outputs[i]);
     };
+    // A table's grid and picture, once freed, stay with the process for the next table instead
+    // of going back to the kernel and being faulted in again: a tenth of a batch's time.
+    constexpr int kLargestReused = 32 << 20; // glibc's ceiling
+    mallopt(M_MMAP_THRESHOLD, kLargestReused);
+    mallopt(M_TRIM_THRESHOLD, 4 * kLargestReused);
     const int threads = int(std::min<qsizetype>(jobs, inputs.size()));
     if (threads <= 1) {
         work();
