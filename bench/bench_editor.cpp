@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A cell edit in the editor on a full table, from the dialog's Accept to the new view, and the
 // opening of a full table of long texts: the Editor driven with a scripted Ui, no screen.
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
+#include "app/editor/editor_state.h"
 #include "app/scripted_ui.h"
 #include "bench_goal.h"
 #include "content/clock.h"
@@ -65,16 +65,16 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
         state.SkipWithError("the table was not saved");
     ScriptedUi ui;
     NoWindow window;
-    AppState appState;
+    EditorState appState;
     appState.settingsPath = folder.filePath(QStringLiteral("Quadrivel.ini"));
     const FixedClock clock(QDate(2025, 6, 15));
     Editor editor(ui, clock, window, appState);
     editor.Initialise(path);
     if (appState.tableLoaded != 1) state.SkipWithError("the table was not opened");
-    appState.settings.leftMouseMode = kLeftModeEdit;
+    appState.settings.leftMouseMode = LeftMouseMode::EditCell;
 
     int edits = 0;
-    ui.cellEditing = [&edits](CellEditFields& fields, AppState&) {
+    ui.cellEditing = [&edits](CellEditFields& fields, ProgramState&) {
         fields.text = QString::number(++edits);
         fields.result = 1;
         return true;
@@ -112,7 +112,7 @@ void BM_OpenFullTableOfLongTexts(benchmark::State& state) {
     const FixedClock clock(QDate(2025, 6, 15));
     bool opened = true;
     const double fastest = FastestRunMs(state, [&] {
-        AppState appState;
+        EditorState appState;
         appState.settingsPath = folder.filePath(QStringLiteral("Quadrivel.ini"));
         Editor editor(ui, clock, window, appState);
         editor.Initialise(path);

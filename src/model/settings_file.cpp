@@ -136,7 +136,8 @@ ProgramSettings ReadSettings(const QByteArray& bytes) {
         int16_t(ReadInt(values, kGeneral, u"caracteres", defaults.characterSet));
     settings.rulerKind = ReadInt(values, kGeneral, u"Regleta", defaults.rulerKind);
     settings.currentLanguage = ReadInt(values, kGeneral, u"Idioma", defaults.currentLanguage);
-    settings.leftMouseMode = ReadInt(values, kGeneral, u"RatonIzquierdo", defaults.leftMouseMode);
+    settings.leftMouseMode = LeftMouseMode(
+        ReadInt(values, kGeneral, u"RatonIzquierdo", int32_t(defaults.leftMouseMode)));
     for (int i = 0; i < kCopyFlagCount; ++i) {
         settings.copyFlags[size_t(i)] =
             ReadInt(values, kCopySection, kCopyKeys[i], defaults.copyFlags[size_t(i)]);
@@ -165,7 +166,7 @@ QByteArray SettingsBytes(const ProgramSettings& settings) {
     AppendKey(bytes, QStringLiteral("caracteres"), settings.characterSet);
     AppendKey(bytes, QStringLiteral("Regleta"), settings.rulerKind);
     AppendKey(bytes, QStringLiteral("Idioma"), settings.currentLanguage);
-    AppendKey(bytes, QStringLiteral("RatonIzquierdo"), settings.leftMouseMode);
+    AppendKey(bytes, QStringLiteral("RatonIzquierdo"), int32_t(settings.leftMouseMode));
     AppendLine(bytes, u'[' + QStringView(kCopySection).toString() + u']');
     for (int i = 0; i < kCopyFlagCount; ++i)
         AppendKey(bytes, QStringView(kCopyKeys[i]).toString(), settings.copyFlags[size_t(i)]);

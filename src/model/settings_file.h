@@ -36,14 +36,23 @@ enum class CopyFlag {
 };
 inline constexpr int kCopyFlagCount = 20;
 
+// What a left click on a cell of the table does, as the settings file numbers it.
+enum class LeftMouseMode : int32_t {
+    SelectCells = 1,
+    EditCell = 2,
+    InsertImage = 3,
+    InsertIcon = 4
+};
+
 // The preferences that outlive a table, with the values a missing key stands for.
 struct ProgramSettings {
     int16_t decimalPlaces = 2;
     int16_t characterSet = 0;
     int32_t rulerKind = 1;
     int32_t currentLanguage = 1;
-    // What a left click on the table does (1 to 4); kept so that it outlives a restart.
-    int32_t leftMouseMode = 1;
+    // What a left click on the table does; kept so that it outlives a restart. A hand-edited
+    // file may hold any number here: the editor falls back to selecting.
+    LeftMouseMode leftMouseMode = LeftMouseMode::SelectCells;
     // 1 = on, anything else = off.
     std::array<int32_t, kCopyFlagCount> copyFlags = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                                      1, 1, 1, 1, 1, 1, 1, 1, 1, 1};

@@ -29,7 +29,7 @@ protected:
     EditorTest() {
         state.settings.currentLanguage = kEnglish;
         state.settingsPath = folder.Path(QStringLiteral("Quadrivel.ini"));
-        ui.newTable = [this](TableSettings& s, AppState&) {
+        ui.newTable = [this](TableSettings& s, ProgramState&) {
             s.columnCount = int16_t(columns);
             s.rowCount = int16_t(rows);
             s.gridCellWidth = 40;
@@ -56,7 +56,7 @@ protected:
     }
     // Opens the cell editing dialog on a cell in the edit mode and types a text into it.
     void EditText(int column, int row, const QString& text) {
-        ui.cellEditing = [text](CellEditFields& fields, AppState&) {
+        ui.cellEditing = [text](CellEditFields& fields, ProgramState&) {
             fields.text = text;
             return true;
         };
@@ -80,7 +80,7 @@ protected:
     TempFolder folder;
     ScriptedUi ui;
     FixedClock clock{QDate(2026, 12, 7)};
-    AppState state;
+    EditorState state;
     std::unique_ptr<MainWindow> window;
     int columns = 5;
     int rows = 4;

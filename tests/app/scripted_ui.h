@@ -53,10 +53,10 @@ public:
     std::vector<int32_t> capturedColoursShown;
     // Stand-ins for the New Table, Configuration, title bar and cell editing dialogs: edit
     // what the dialog would.
-    std::function<bool(TableSettings&, AppState&)> newTable;
-    std::function<bool(TableSettings&, AppState&)> configuration;
-    std::function<bool(TableSettings&, AppState&)> titleBar;
-    std::function<bool(CellEditFields&, AppState&)> cellEditing;
+    std::function<bool(TableSettings&, ProgramState&)> newTable;
+    std::function<bool(TableSettings&, ProgramState&)> configuration;
+    std::function<bool(TableSettings&, ProgramState&)> titleBar;
+    std::function<bool(CellEditFields&, ProgramState&)> cellEditing;
     std::vector<CellEditOpening> cellEditOpenings;
     // The Sort dialog: what each one offered, and the answers (unanswered: cancelled).
     std::vector<SortOffer> sortOffers;
@@ -113,16 +113,16 @@ public:
         dialogsRun.append(QStringLiteral("password"));
         return Next(passwords, QString());
     }
-    bool RunNewTableDialog(TableSettings& settings, AppState& state) override {
+    bool RunNewTableDialog(TableSettings& settings, ProgramState& state) override {
         return SettingsDialog("new table", newTable, settings, state);
     }
-    bool RunConfigurationDialog(TableSettings& settings, AppState& state) override {
+    bool RunConfigurationDialog(TableSettings& settings, ProgramState& state) override {
         return SettingsDialog("configuration", configuration, settings, state);
     }
-    void RunTitleBarDialog(TableSettings& settings, AppState& state) override {
+    void RunTitleBarDialog(TableSettings& settings, ProgramState& state) override {
         SettingsDialog("title bar", titleBar, settings, state);
     }
-    bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+    bool RunCellEditingDialog(CellEditFields& fields, ProgramState& state,
                               const CellEditOpening& opening) override {
         cellEditOpenings.push_back(opening);
         if (!cellEditing) return Dialog("cell editing");
@@ -130,8 +130,8 @@ public:
         return cellEditing(fields, state);
     }
     void ShowCapturedColour(int32_t colour) override { capturedColoursShown.push_back(colour); }
-    void RunFavouriteColours(AppState&) override { Dialog("favourite colours"); }
-    void ShowAbout(AppState&) override { Dialog("about"); }
+    void RunFavouriteColours(ProgramState&) override { Dialog("favourite colours"); }
+    void ShowAbout(ProgramState&) override { Dialog("about"); }
     std::optional<SortChoice> RunSortDialog(const SortOffer& offer, const SortChoice&) override {
         sortOffers.push_back(offer);
         return Next(sortChoices, std::optional<SortChoice>());
@@ -149,8 +149,8 @@ private:
         return Next(dialogAnswers, false);
     }
     bool SettingsDialog(const char* name,
-                        const std::function<bool(TableSettings&, AppState&)>& standIn,
-                        TableSettings& settings, AppState& state) {
+                        const std::function<bool(TableSettings&, ProgramState&)>& standIn,
+                        TableSettings& settings, ProgramState& state) {
         if (!standIn) return Dialog(name);
         dialogsRun.append(QString::fromLatin1(name));
         return standIn(settings, state);

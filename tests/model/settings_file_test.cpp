@@ -26,7 +26,7 @@ ProgramSettings Unusual() {
     s.characterSet = 204;
     s.rulerKind = 3;
     s.currentLanguage = 7;
-    s.leftMouseMode = 2;
+    s.leftMouseMode = LeftMouseMode::EditCell;
     for (int i = 0; i < kCopyFlagCount; ++i)
         s.copyFlags[size_t(i)] = i % 3 == 0 ? 1 : 0;
     s.copyFlag(CopyFlag::Division) = -4;
@@ -110,6 +110,10 @@ TEST(SettingsFile, ValuesAreReadAsAWindowsAtoi) {
     EXPECT_EQ(ruler("\"3\""), 3); // a profile reader drops matching quotes
     EXPECT_EQ(ruler("99999999999999999999"), 2147483647);
     EXPECT_EQ(ruler("-99999999999999999999"), -2147483647 - 1);
+    // A left mouse mode the program does not know is kept as the number it was.
+    const ProgramSettings unknownMode = ReadSettings("[General]\nRatonIzquierdo=9\n");
+    EXPECT_EQ(int32_t(unknownMode.leftMouseMode), 9);
+    EXPECT_TRUE(SettingsBytes(unknownMode).contains("RatonIzquierdo=9\r\n"));
     // The 16-bit settings keep the low 16 bits.
     EXPECT_EQ(ReadSettings("[General]\ndecimales=70000\ncaracteres=-1\n").decimalPlaces, 4464);
     EXPECT_EQ(ReadSettings("[General]\ndecimales=70000\ncaracteres=-1\n").characterSet, -1);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/cell_editing_dialog.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_text_preview.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/dialog_controls.h"
@@ -9,6 +8,7 @@
 #include "app/dialogs/face_list.h"
 #include "app/dialogs/focus_memory.h"
 #include "app/dialogs/operation_rows.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/ui.h"
 #include "app/messages/message_table.h"
 #include "content/number_format.h"
@@ -60,7 +60,7 @@ const StyleBox kStyleBoxes[] = {
 } // namespace
 
 CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields,
-                                     AppState& state, const CellEditOpening& opening)
+                                     ProgramState& state, const CellEditOpening& opening)
     : QDialog(parent), ui_(ui), fields_(fields), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
     QString title = messages.Message(msg::kTextProperties);

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-struct AppState;
+struct ProgramState;
 class CellTextPreview;
 class ColourSwatch;
 class OperationRows;
@@ -24,7 +24,7 @@ class CellEditingDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state,
+    CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, ProgramState& state,
                       const CellEditOpening& opening = CellEditOpening());
 
     void Accept();
@@ -56,7 +56,7 @@ private:
     CellEditFields& fields_;
     QWidget* page_ = nullptr;
     QScrollArea* area_ = nullptr;
-    AppState& state_;
+    ProgramState& state_;
     CellTextPreview* preview_ = nullptr;
     ColourSwatch* backgroundSwatch_ = nullptr;
     ColourSwatch* textSwatch_ = nullptr;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/configuration_dialog.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/focus_memory.h"
 #include "app/dialogs/new_table_dialog.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/table_look_controls.h"
 #include "app/messages/message_table.h"
 #include "model/table_settings.h"
@@ -21,7 +21,7 @@ constexpr int kBottomMargin = 7;
 } // namespace
 
 ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
-                                         const AppState& state)
+                                         const ProgramState& state)
     : QDialog(parent), ui_(ui), settings_(settings), language_(state.settings.currentLanguage) {
     setWindowTitle(MessageTable(state.settings.currentLanguage).Message(msg::kConfiguration));
     look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-struct AppState;
+struct ProgramState;
 struct TableSettings;
 class TableLookControls;
 class Ui;
@@ -16,7 +16,8 @@ class ConfigurationDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings, const AppState& state);
+    ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
+                        const ProgramState& state);
 
     void Accept();
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/favourite_colours_window.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/focus_memory.h"
 #include "app/dialogs/palette_picture.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/ui.h"
 #include "app/messages/message_table.h"
 #include "render/colour.h"
@@ -25,7 +25,7 @@ void DeletePaletteFile(const QString& path) {
 
 } // namespace
 
-FavouriteColoursWindow::FavouriteColoursWindow(QWidget* parent, Ui& ui, AppState& state,
+FavouriteColoursWindow::FavouriteColoursWindow(QWidget* parent, Ui& ui, ProgramState& state,
                                                const QString& palettePath)
     : QDialog(parent), ui_(ui), state_(state), path_(palettePath) {
     const MessageTable messages(state.settings.currentLanguage);

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QString>
 
-struct AppState;
+struct ProgramState;
 class PalettePicture;
 class QLabel;
 class QPushButton;
@@ -19,7 +19,8 @@ class FavouriteColoursWindow : public QDialog {
 
 public:
     // palettePath is the palette file ("Mis Colores.log" in the program's own folder).
-    FavouriteColoursWindow(QWidget* parent, Ui& ui, AppState& state, const QString& palettePath);
+    FavouriteColoursWindow(QWidget* parent, Ui& ui, ProgramState& state,
+                           const QString& palettePath);
 
     const FavouritePalette& palette() const { return palette_; }
     bool modified() const { return modified_; }
@@ -40,7 +41,7 @@ private:
     void ShowSelectedColour();
 
     Ui& ui_;
-    AppState& state_;
+    ProgramState& state_;
     QString path_;
     FavouritePalette palette_;
     bool modified_ = false;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/new_table_dialog.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/focus_memory.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/table_look_controls.h"
 #include "app/dialogs/ui.h"
 #include "app/messages/message_table.h"
@@ -60,7 +60,8 @@ bool RefuseTooLargeTable(Ui& ui, int language, const TableSettings& settings) {
     return true;
 }
 
-NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state)
+NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
+                               ProgramState& state)
     : QDialog(parent), ui_(ui), settings_(settings), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
     setWindowTitle(messages.Message(msg::kNewTable));
@@ -160,6 +161,5 @@ void NewTableDialog::Accept() {
     if (settings_.passwordSet == 1) {
         if (const auto password = look_->TypedPassword()) settings_.password = *password;
     }
-    state_.tableLoaded = 1;
     accept();
 }

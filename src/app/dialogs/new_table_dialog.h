@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QString>
 
-struct AppState;
+struct ProgramState;
 struct TableSettings;
 class QLineEdit;
 class TableLookControls;
@@ -21,7 +21,7 @@ class NewTableDialog : public QDialog {
     Q_OBJECT
 
 public:
-    NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, AppState& state);
+    NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, ProgramState& state);
 
     void Accept();
 
@@ -30,7 +30,7 @@ private:
 
     Ui& ui_;
     TableSettings& settings_;
-    AppState& state_;
+    ProgramState& state_;
     TableLookControls* look_;
     QLineEdit* columns_;
     QLineEdit* rows_;

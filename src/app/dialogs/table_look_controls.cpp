@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/table_look_controls.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/approximate_view_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/dialog_controls.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/ui.h"
 #include "app/messages/message_table.h"
 #include "model/cell_record.h"
@@ -29,7 +29,7 @@ constexpr int kPasswordBoxKeeps = kPasswordMaxUnits + 1;
 } // namespace
 
 TableLookControls::TableLookControls(QDialog* dialog, Ui& ui, TableSettings& settings,
-                                     const AppState& state, const Options& options)
+                                     const ProgramState& state, const Options& options)
     : QObject(dialog), ui_(ui), settings_(settings), state_(state), options_(options) {
     const MessageTable messages(state.settings.currentLanguage);
     const int base = options.idBase;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-struct AppState;
+struct ProgramState;
 struct TableSettings;
 class ApproximateViewControl;
 class ColourSwatch;
@@ -30,7 +30,7 @@ public:
         bool swatchesTakeCapturedColour;
     };
 
-    TableLookControls(QDialog* dialog, Ui& ui, TableSettings& settings, const AppState& state,
+    TableLookControls(QDialog* dialog, Ui& ui, TableSettings& settings, const ProgramState& state,
                       const Options& options);
 
     QPushButton* cancelButton() const { return cancel_; }
@@ -56,7 +56,7 @@ private:
 
     Ui& ui_;
     TableSettings& settings_;
-    const AppState& state_;
+    const ProgramState& state_;
     Options options_;
     ApproximateViewControl* preview_ = nullptr;
     QCheckBox* passwordSwitch_ = nullptr;

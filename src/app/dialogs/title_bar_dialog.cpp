@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/title_bar_dialog.h"
 
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/focus_memory.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/ui.h"
 #include "app/messages/message_table.h"
 #include "model/table_settings.h"
@@ -68,7 +68,7 @@ const ColourRow kRows[] = {
 } // namespace
 
 TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
-                               const AppState& state)
+                               const ProgramState& state)
     : QDialog(parent) {
     const MessageTable messages(state.settings.currentLanguage);
     setWindowTitle(messages.Message(msg::kTitleBar));

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-struct AppState;
+struct ProgramState;
 struct TableSettings;
 class Ui;
 
@@ -13,5 +13,5 @@ class TitleBarDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings, const AppState& state);
+    TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings, const ProgramState& state);
 };

@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-struct AppState;
+struct ProgramState;
 struct CellEditFields;
 struct CellEditOpening;
 struct TableSettings;
@@ -103,19 +103,19 @@ public:
 
     // The New Table dialog: edits the settings (counts, cell size, colours, thickness,
     // separator, password, title bars, line styles); true when accepted.
-    virtual bool RunNewTableDialog(TableSettings& settings, AppState& state) = 0;
+    virtual bool RunNewTableDialog(TableSettings& settings, ProgramState& state) = 0;
     // The Configuration dialog: changes the settings at once; true when accepted.
-    virtual bool RunConfigurationDialog(TableSettings& settings, AppState& state) = 0;
+    virtual bool RunConfigurationDialog(TableSettings& settings, ProgramState& state) = 0;
     // The title-bar dialog: edits the four title-bar colours.
-    virtual void RunTitleBarDialog(TableSettings& settings, AppState& state) = 0;
+    virtual void RunTitleBarDialog(TableSettings& settings, ProgramState& state) = 0;
     // The cell editing dialog over the working fields; true when accepted (decimals and the
     // decimal mask in the state may change).
-    virtual bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+    virtual bool RunCellEditingDialog(CellEditFields& fields, ProgramState& state,
                                       const CellEditOpening& opening) = 0;
     virtual void ShowCapturedColour(int32_t colour) = 0;
     // The favourite-colours window; may change state.capturedColour.
-    virtual void RunFavouriteColours(AppState& state) = 0;
-    virtual void ShowAbout(AppState& state) = 0;
+    virtual void RunFavouriteColours(ProgramState& state) = 0;
+    virtual void ShowAbout(ProgramState& state) = 0;
     // The Sort dialog, opened on `proposed`; nothing when cancelled.
     virtual std::optional<SortChoice> RunSortDialog(const SortOffer& offer,
                                                     const SortChoice& proposed) = 0;

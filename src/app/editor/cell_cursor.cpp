@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/editor/cell_cursor.h"
 
-#include "app/editor/selection_run.h"
+#include "content/selection_run.h"
 #include "render/table_renderer.h"
 
 #include <algorithm>
@@ -79,8 +79,8 @@ void SelectRectangle(Document& document, SelectionState& selection, CellPosition
     const bool line = (firstColumn == lastColumn || firstRow == lastRow) && length > 1;
     if (line && singleCells) {
         selection.selectionCount = int16_t(length);
-        selection.runHorizontal = firstRow == lastRow ? 1 : 0;
-        selection.runVertical = firstColumn == lastColumn ? 1 : 0;
+        selection.runHorizontal = firstRow == lastRow;
+        selection.runVertical = firstColumn == lastColumn;
     } else {
         selection.selectionCount = int16_t(marked);
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/dialogs/app_state.h"
+#include "app/editor/editor_state.h"
 #include "model/document.h"
 
 #include <QRect>

@@ -4,10 +4,10 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/command_ids.h"
 #include "app/editor/editor_shell.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "content/clock.h"
 #include "content/number_format.h"
+#include "content/selection_run.h"
 #include "model/file_problem.h"
 #include "model/work_file.h"
 #include "render/cell_image.h"
@@ -19,7 +19,7 @@ QString FileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state)
+Editor::Editor(Ui& ui, const Clock& clock, EditorShell& shell, EditorState& state)
     : ui_(ui), clock_(clock), shell_(shell), state_(state),
       recovery_(document_,
                 [this](RecoveryTrouble trouble, const QString& detail) {
@@ -43,7 +43,7 @@ void Editor::SetPixelRatio(qreal ratio) {
     viewPicture_ = MakePicture(kPictureSize, kPictureSize, 0xFFFFFF, ratio);
     columnRuler_ = MakePicture(kPictureSize, kRulerThickness, 0xFFFFFF, ratio);
     rowRuler_ = MakePicture(kRulerThickness, kPictureSize, 0xFFFFFF, ratio);
-    if (state_.tableLoaded == 1)
+    if (state_.tableLoaded)
         RedrawView();
     else
         ShowViewAndRulers();
@@ -69,9 +69,9 @@ void Editor::TellUnopened(const QString& detail) {
 void Editor::Initialise(const QString& commandLine) {
     if (state_.settings.rulerKind > 3) state_.settings.rulerKind = 1;
     // A hand-edited settings file may name a mode that does not exist.
-    if (state_.settings.leftMouseMode < kLeftModeSelect ||
-        state_.settings.leftMouseMode > kLeftModeIcon)
-        state_.settings.leftMouseMode = kLeftModeSelect;
+    if (state_.settings.leftMouseMode < LeftMouseMode::SelectCells ||
+        state_.settings.leftMouseMode > LeftMouseMode::InsertIcon)
+        state_.settings.leftMouseMode = LeftMouseMode::SelectCells;
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
     ApplyMenuState();
     shell_.SetTitle(Title());
@@ -102,7 +102,7 @@ void Editor::Initialise(const QString& commandLine) {
 }
 
 QString Editor::Title() const {
-    if (state_.tableLoaded == 0) return Messages().Message(msg::kQuadrivel);
+    if (!state_.tableLoaded) return Messages().Message(msg::kQuadrivel);
     const MessageTable m = Messages();
     const TableSettings& s = document_.settings;
     return m.Message(msg::kWidth65) + QString::number(s.gridCellWidth) + m.Message(msg::kHeight65) +
@@ -124,31 +124,35 @@ void Editor::ApplyMenuState() {
     for (int language = 1; language <= kLanguageCount; ++language)
         shell_.SetCommandChecked(command::kFirstLanguage + language - 1,
                                  state_.settings.currentLanguage == language);
-    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
+    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView);
     for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
         shell_.SetCommandChecked(kCopyFlagCommands[i], state_.settings.copyFlags[i] != 0);
-    const int leftModes[] = {command::kCellSelector, command::kEditTextAndColours,
-                             command::kInsertImage, command::kInsertIcon};
-    for (int mode = 1; mode <= 4; ++mode)
-        shell_.SetCommandChecked(leftModes[mode - 1], state_.settings.leftMouseMode == mode);
-    shell_.SetCommandChecked(command::kCapturingColour, state_.rightMouseMode == kRightModeCapture);
+    const std::pair<int, LeftMouseMode> leftModes[] = {
+        {command::kCellSelector, LeftMouseMode::SelectCells},
+        {command::kEditTextAndColours, LeftMouseMode::EditCell},
+        {command::kInsertImage, LeftMouseMode::InsertImage},
+        {command::kInsertIcon, LeftMouseMode::InsertIcon}};
+    for (const auto& [id, mode] : leftModes)
+        shell_.SetCommandChecked(id, state_.settings.leftMouseMode == mode);
+    shell_.SetCommandChecked(command::kCapturingColour,
+                             state_.rightMouseMode == RightMouseMode::CaptureColour);
     shell_.SetCommandChecked(command::kFavouriteColours,
-                             state_.rightMouseMode == kRightModeFavourites);
+                             state_.rightMouseMode == RightMouseMode::FavouriteColours);
     for (int id : kTableCommands)
-        shell_.SetCommandEnabled(id, state_.tableLoaded == 1);
+        shell_.SetCommandEnabled(id, state_.tableLoaded);
     UpdateUndoCommands();
     shell_.SetCommandEnabled(command::kPasteCell,
-                             state_.tableLoaded == 1 && state_.copyBuffer.copyBufferFull == 1);
+                             state_.tableLoaded && state_.copyBuffer.copyBufferFull);
 }
 
 // After New or a successful read: the table commands but Undo and Paste come alive.
 void Editor::TableShown() {
-    state_.tableLoaded = 1;
+    state_.tableLoaded = true;
     shell_.HideStart();
     for (int id : kTableCommands)
         shell_.SetCommandEnabled(id, true);
     UpdateUndoCommands();
-    shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull == 1);
+    shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull);
     UpdateStatusCaption();
     shell_.FocusTableView();
 }
@@ -202,7 +206,7 @@ void Editor::ShowReplacedTable() {
 
 RenderOptions Editor::RenderSettings() const {
     RenderOptions options;
-    options.commandsView = state_.commandsView == 1;
+    options.commandsView = state_.commandsView;
     options.decimalMask = state_.decimalMask;
     options.characterSet = state_.settings.characterSet;
     options.workFileFolder = WorkFileFolder(document_.workFilePath);
@@ -230,9 +234,9 @@ void Editor::DrawTableView() {
 }
 
 void Editor::ShowViewAndRulers() {
-    const int32_t page = state_.tableLoaded == 1 ? document_.settings.pageColour : 0xFFFFFF;
+    const int32_t page = state_.tableLoaded ? document_.settings.pageColour : 0xFFFFFF;
     ClearPicture(surface_, viewPicture_, page);
-    if (state_.tableLoaded == 1) {
+    if (state_.tableLoaded) {
         if (ScrollOffset() != drawnScroll_) DrawTableView();
         ShowView(surface_, viewPicture_, tablePicture_, 0, 0);
         DrawCursorFrame();
@@ -280,7 +284,7 @@ void Editor::MarkChanged() {
 }
 
 void Editor::UpdateUndoCommands() {
-    const bool loaded = state_.tableLoaded == 1;
+    const bool loaded = state_.tableLoaded;
     shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
     shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
     shell_.SetModified(loaded && document_.undo.Modified());
@@ -288,7 +292,7 @@ void Editor::UpdateUndoCommands() {
 }
 
 bool Editor::MayLeaveTable() {
-    if (state_.tableLoaded != 1 || !document_.undo.Modified()) return true;
+    if (!state_.tableLoaded || !document_.undo.Modified()) return true;
     switch (ui_.AskSaveChanges(Messages().Message(kTrustGroup, kSaveChangesEntry))) {
     case SaveChoice::Save:
         return Save();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/dialogs/app_state.h"
 #include "app/editor/cell_cursor.h"
+#include "app/editor/editor_state.h"
 #include "app/editor/recovery_keeper.h"
 #include "content/find_replace.h"
 #include "model/delimited_text.h"
@@ -44,10 +44,10 @@ inline constexpr int kViewHeight = 936;
 class Editor {
 public:
     // The state belongs to the caller (the prompts read its language too).
-    Editor(Ui& ui, const Clock& clock, EditorShell& shell, AppState& state);
+    Editor(Ui& ui, const Clock& clock, EditorShell& shell, EditorState& state);
 
     Document& document() { return document_; }
-    AppState& state() { return state_; }
+    EditorState& state() { return state_; }
     // Off until the shell gives it a timer and a folder; the window drops the copy on closing.
     RecoveryKeeper& recovery() { return recovery_; }
     const QImage& viewPicture() const { return viewPicture_; }
@@ -180,7 +180,7 @@ private:
     void TellTooLong(int cells);
     // A table that replaced the open one: selection and image reports start afresh.
     void ShowReplacedTable();
-    void SetLeftMouseMode(int32_t mode);
+    void SetLeftMouseMode(LeftMouseMode mode);
 
     // Canvas actions.
     // The cell editing dialog for the cell, or for every selected cell when several are.
@@ -251,7 +251,7 @@ private:
     Ui& ui_;
     const Clock& clock_;
     EditorShell& shell_;
-    AppState& state_;
+    EditorState& state_;
     Document document_;
     RecoveryKeeper recovery_;
     ImageReportMemory imageReports_;

@@ -4,8 +4,8 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
+#include "content/selection_run.h"
 #include "model/space_trim.h"
 #include "render/cell_image.h"
 #include "render/colour.h"
@@ -22,7 +22,7 @@ int FloorDivide(int value, int divisor) {
 } // namespace
 
 bool Editor::CellAt(int x, int y, int& column, int& row) const {
-    if (state_.tableLoaded != 1) return false;
+    if (!state_.tableLoaded) return false;
     const TableSettings& s = document_.settings;
     const int pitchX = s.gridCellWidth + s.separatorPixels;
     const int pitchY = s.gridCellHeight + s.separatorPixels;
@@ -44,7 +44,7 @@ void Editor::LeftClick(int x, int y, Qt::KeyboardModifiers modifiers) {
         return;
     }
     PlaceCursor(BlockOwner(document_, {column, row}));
-    if (state_.settings.leftMouseMode == kLeftModeSelect) {
+    if (state_.settings.leftMouseMode == LeftMouseMode::SelectCells) {
         ClickCell(document_, state_.selection, column, row);
         RedrawView();
         return;
@@ -52,12 +52,12 @@ void Editor::LeftClick(int x, int y, Qt::KeyboardModifiers modifiers) {
     // The cursor's frame moves before a dialog opens over the view.
     ShowViewAndRulers();
     switch (state_.settings.leftMouseMode) {
-    case kLeftModeEdit:
+    case LeftMouseMode::EditCell:
         EditCells({column, row});
         return;
-    case kLeftModeImage:
+    case LeftMouseMode::InsertImage:
         return InsertImage(column, row);
-    case kLeftModeIcon:
+    case LeftMouseMode::InsertIcon:
         return InsertIcon(column, row);
     default:
         return;
@@ -147,7 +147,7 @@ void Editor::RightClick(int x, int y) {
     int column = 0;
     int row = 0;
     if (!CellAt(x, y, column, row)) return;
-    if (state_.rightMouseMode == kRightModeCapture) {
+    if (state_.rightMouseMode == RightMouseMode::CaptureColour) {
         // The picture may hold more pixels than the view has points.
         const QPoint pixel = (QPointF(x, y) * viewPicture_.devicePixelRatio()).toPoint();
         if (!viewPicture_.valid(pixel)) return;

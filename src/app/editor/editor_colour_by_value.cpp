@@ -3,9 +3,9 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/cell_cursor.h"
 #include "app/editor/editor.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "content/colour_by_value.h"
+#include "content/selection_run.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ CellRange ChosenRange(const Document& document) {
 } // namespace
 
 void Editor::ColourByValue() {
-    if (state_.tableLoaded != 1 || dialogOpen_) return;
+    if (!state_.tableLoaded || dialogOpen_) return;
     const CellRange range = ChosenRange(document_);
     const std::vector<long double> numbers = NumbersIn(document_, range);
     if (numbers.empty()) return ui_.ShowMessage(Messages().Message(kColourGroup, kNoNumbersEntry));

@@ -5,11 +5,11 @@
 #include "app/editor/command_ids.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
-#include "app/editor/selection_run.h"
-#include "app/editor/table_edits.h"
 #include "app/messages/message_table.h"
 #include "content/operations.h"
+#include "content/selection_run.h"
 #include "content/series_evaluation.h"
+#include "content/table_edits.h"
 #include "model/file_problem.h"
 #include "model/whole_file_write.h"
 #include "model/work_file.h"
@@ -50,7 +50,7 @@ void Editor::Command(int id) {
         RecordFile();
         return;
     case kFormatCell:
-        if (state_.tableLoaded == 1) EditCells(CursorCell(document_, state_.cursor));
+        if (state_.tableLoaded) EditCells(CursorCell(document_, state_.cursor));
         return;
     case kJpegExport:
         return Export(false);
@@ -80,7 +80,7 @@ void Editor::Command(int id) {
         return SortRows();
     case kFind:
     case kReplace:
-        if (state_.tableLoaded == 1) shell_.ShowFindBar(id == kReplace);
+        if (state_.tableLoaded) shell_.ShowFindBar(id == kReplace);
         return;
     case kFindNext:
     case kFindPrevious:
@@ -164,7 +164,7 @@ TableSettings Editor::PlannedNewTable() const {
     planned.password.clear();
     planned.columnCount = 0;
     planned.rowCount = 0;
-    if (state_.tableLoaded != 1) {
+    if (!state_.tableLoaded) {
         planned.gridCellWidth = kProposedCellWidth;
         planned.gridCellHeight = kProposedCellHeight;
     }
@@ -332,7 +332,7 @@ void Editor::PasteCell() {
         return;
     }
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
-        selection.selectAllOn = 0;
+        selection.selectAllOn = false;
         PasteIntoSelection(document_, state_.settings, state_.copyBuffer.copySourceColumn,
                            state_.copyBuffer.copySourceRow);
         return true;
@@ -346,7 +346,7 @@ void Editor::ClearCell() {
         return;
     }
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
-        selection.selectAllOn = 0;
+        selection.selectAllOn = false;
         ClearSelectedCells(document_);
         return true;
     });
@@ -354,8 +354,8 @@ void Editor::ClearCell() {
 
 void Editor::SelectAll() {
     SelectionState& selection = state_.selection;
-    selection.selectAllOn = 1 - selection.selectAllOn;
-    if (selection.selectAllOn == 1) {
+    selection.selectAllOn = !selection.selectAllOn;
+    if (selection.selectAllOn) {
         if (selection.selectionCount == 0) MarkAllCells(document_, selection);
     } else {
         ClearSelection(document_, selection);
@@ -378,18 +378,18 @@ void Editor::SetMouseMode(int id) {
     using namespace command;
     switch (id) {
     case kCellSelector:
-        return SetLeftMouseMode(kLeftModeSelect);
+        return SetLeftMouseMode(LeftMouseMode::SelectCells);
     case kEditTextAndColours:
-        return SetLeftMouseMode(kLeftModeEdit);
+        return SetLeftMouseMode(LeftMouseMode::EditCell);
     case kInsertImage:
-        return SetLeftMouseMode(kLeftModeImage);
+        return SetLeftMouseMode(LeftMouseMode::InsertImage);
     case kInsertIcon:
-        return SetLeftMouseMode(kLeftModeIcon);
+        return SetLeftMouseMode(LeftMouseMode::InsertIcon);
     case kCapturingColour:
-        state_.rightMouseMode = kRightModeCapture;
+        state_.rightMouseMode = RightMouseMode::CaptureColour;
         break;
     case kFavouriteColours:
-        state_.rightMouseMode = kRightModeFavourites;
+        state_.rightMouseMode = RightMouseMode::FavouriteColours;
         break;
     default:
         break;
@@ -398,7 +398,7 @@ void Editor::SetMouseMode(int id) {
 }
 
 // The left mouse mode is a preference: saved at once, it outlives New and a restart.
-void Editor::SetLeftMouseMode(int32_t mode) {
+void Editor::SetLeftMouseMode(LeftMouseMode mode) {
     state_.settings.leftMouseMode = mode;
     ApplyMenuState();
     SaveProgramSettings();
@@ -480,9 +480,9 @@ void Editor::TitleBar() {
 }
 
 void Editor::ViewCommands() {
-    state_.commandsView = 1 - state_.commandsView;
-    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
-    if (state_.commandsView == 1) RestoreCommands(document_);
+    state_.commandsView = !state_.commandsView;
+    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView);
+    if (state_.commandsView) RestoreCommands(document_);
     Redraw();
 }
 

@@ -99,7 +99,7 @@ void Editor::CopyAsText() {
 }
 
 void Editor::DrawRulers() {
-    const bool shown = state_.tableLoaded == 1;
+    const bool shown = state_.tableLoaded;
     ::DrawRulers(surface_, columnRuler_, rowRuler_, state_.settings.rulerKind,
                  shown ? &document_ : nullptr, shown ? ScrollOffset() : QPoint(),
                  shown ? document_.settings.pageColour : 0xFFFFFF);

@@ -11,7 +11,7 @@ void Editor::SetSearch(const FindQuery& query, const QString& replacement) {
 }
 
 void Editor::FindStep(bool backward) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     // F3 before anything was looked for opens the bar to type it.
     if (search_.text.isEmpty()) return shell_.ShowFindBar(false);
     const CellPosition from = CursorCell(document_, state_.cursor);
@@ -29,7 +29,7 @@ void Editor::TellTooLong(int cells) {
 }
 
 void Editor::ReplaceAtCursor() {
-    if (state_.tableLoaded != 1 || search_.text.isEmpty()) return;
+    if (!state_.tableLoaded || search_.text.isEmpty()) return;
     const CellPosition at = CursorCell(document_, state_.cursor);
     ReplaceResult result = ReplaceResult::NoMatch;
     Edit(EditRedraw::Table, EditSelection::Kept, [&] {
@@ -41,7 +41,7 @@ void Editor::ReplaceAtCursor() {
 }
 
 void Editor::ReplaceAll() {
-    if (state_.tableLoaded != 1 || search_.text.isEmpty()) return;
+    if (!state_.tableLoaded || search_.text.isEmpty()) return;
     ReplaceCounts counts;
     Edit(EditRedraw::Table, EditSelection::Kept, [&] {
         counts = ReplaceEverywhere(document_, search_, replacement_);

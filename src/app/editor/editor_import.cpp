@@ -5,8 +5,8 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
+#include "content/selection_run.h"
 #include "content/table_from_data.h"
 #include "model/delimited_text.h"
 #include "model/file_problem.h"
@@ -82,7 +82,7 @@ void Editor::ImportData() {
     if (!ui_.RunNewTableDialog(planned, state_)) return;
 
     // One undoable step: the open table is kept in the history of the new one.
-    const bool replacing = state_.tableLoaded == 1;
+    const bool replacing = state_.tableLoaded;
     if (replacing) Snapshot();
     UndoStore history = std::move(document_.undo);
     document_.settings = planned;
@@ -127,7 +127,7 @@ void Editor::PasteData() {
     }
     DataFill fill;
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
-        selection.selectAllOn = 0;
+        selection.selectAllOn = false;
         fill =
             FillCellsFromData(document_, data, selection.selectionColumn, selection.selectionRow);
         return true;

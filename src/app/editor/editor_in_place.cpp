@@ -34,7 +34,7 @@ InPlaceLook LookOf(const CellRecord& cell, const QRect& place, int16_t character
 } // namespace
 
 void Editor::OpenInPlace(CellPosition at, const QString& text) {
-    if (state_.tableLoaded != 1 || inPlaceCell_) return;
+    if (!state_.tableLoaded || inPlaceCell_) return;
     const CellRecord& cell = document_.cell(at.column, at.row);
     if (cell.cellState != kCellNormal) return;
     inPlaceCell_ = at;
@@ -64,7 +64,7 @@ void Editor::FinishInPlace() {
 }
 
 void Editor::MoveByEntryKey(int columnStep, int rowStep) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     const CellPosition from = CursorCell(document_, state_.cursor);
     const bool inRun = tabRun_ && tabRun_->reached == from;
     if (columnStep != 0) {

@@ -3,9 +3,9 @@
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
-#include "app/editor/selection_run.h"
 #include "app/editor/typed_key.h"
 #include "app/messages/message_table.h"
+#include "content/selection_run.h"
 #include "model/space_trim.h"
 
 #include <algorithm>
@@ -25,11 +25,10 @@ constexpr int kCursorMargin = 4;
 
 // The table's drawn bottom-right corner in the unscrolled view, with the room below it;
 // none without a table.
-std::optional<QPoint> TableEnd(const Document& document, const AppState& state) {
+std::optional<QPoint> TableEnd(const Document& document, const EditorState& state) {
     int right = 0;
     int bottom = 0;
-    if (state.tableLoaded != 1 ||
-        !DrawnTableExtent(document, kViewOrigin, kViewOrigin, right, bottom))
+    if (!state.tableLoaded || !DrawnTableExtent(document, kViewOrigin, kViewOrigin, right, bottom))
         return std::nullopt;
     return QPoint(right + kTableEndMargin, bottom + kTableEndMargin);
 }
@@ -48,7 +47,7 @@ void Editor::ScrollTo(int32_t x, int32_t y) {
     const QPoint lowest = LowestScroll();
     state_.scrollX = std::clamp(x, lowest.x(), 0);
     state_.scrollY = std::clamp(y, lowest.y(), 0);
-    if (state_.tableLoaded == 1) ShowViewAndRulers();
+    if (state_.tableLoaded) ShowViewAndRulers();
     shell_.FocusTableView();
 }
 
@@ -56,7 +55,7 @@ void Editor::SetShownHeight(int height) {
     shownHeight_ = std::clamp(height, 1, kViewHeight);
     const QPoint before = ScrollOffset();
     HoldScrollInTable();
-    if (state_.tableLoaded == 1 && ScrollOffset() != before) ShowViewAndRulers();
+    if (state_.tableLoaded && ScrollOffset() != before) ShowViewAndRulers();
 }
 
 // The rows of the view a lower window hides are reached by scrolling further, so the same
@@ -144,14 +143,14 @@ void Editor::PlaceCursor(CellPosition cell) {
 // A plain move leaves the selection behind; with Shift the selection spans from where the
 // moves began to the new cell.
 void Editor::MoveCursor(int columnStep, int rowStep, bool extendSelection) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     const CellPosition from = CursorCell(document_, state_.cursor);
     MoveCursorTo(NextStop(document_, from, columnStep, rowStep), extendSelection);
 }
 
 // Ctrl+Home and Ctrl+End: the first and the last cell of the table.
 void Editor::MoveCursorToCorner(bool last) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     const TableSettings& s = document_.settings;
     MoveCursorTo(BlockOwner(document_, last ? CellPosition{s.columnCount - 1, s.rowCount - 1}
                                             : CellPosition{0, 0}),
@@ -160,7 +159,7 @@ void Editor::MoveCursorToCorner(bool last) {
 
 // Shift+Space and Ctrl+Space: the cursor's whole row or column.
 void Editor::SelectCursorLine(bool row) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     const CellPosition at = CursorCell(document_, state_.cursor);
     const TableSettings& s = document_.settings;
     const CellPosition first = row ? CellPosition{0, at.row} : CellPosition{at.column, 0};

@@ -2,14 +2,14 @@
 // Formatting without the cell editing dialog: AutoSum and the number formats.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "content/auto_sum.h"
 #include "content/data_number.h"
+#include "content/selection_run.h"
 #include "model/space_trim.h"
 
 void Editor::AutoSumAtCursor() {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     const CellPosition at = CursorCell(document_, state_.cursor);
     if (document_.cell(at.column, at.row).cellState != kCellNormal) return;
     const std::optional<AutoSum> sum = AutoSumFor(document_, at.column, at.row);
@@ -34,7 +34,7 @@ void Editor::AutoSumAtCursor() {
 // Format 0 shows the text as typed; 1..7 are the number formats. A number format passes over
 // cells of words (a column's heading), which it would show as nothing.
 void Editor::SetNumberFormat(int16_t format) {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     std::vector<CellPosition> cells = MarkedCells(document_);
     if (cells.empty()) cells = {CursorCell(document_, state_.cursor)};
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {

@@ -2,8 +2,8 @@
 // Sort…: the rows of the selection, or of the table's body, in the order of one or two columns.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
+#include "content/selection_run.h"
 #include "content/table_extent.h"
 #include "content/table_sort.h"
 
@@ -28,7 +28,7 @@ QCollator CollatorFor(int language) {
 } // namespace
 
 void Editor::SortRows() {
-    if (state_.tableLoaded != 1) return;
+    if (!state_.tableLoaded) return;
     // A selection over several rows sorts those rows; else the body, below an optional header.
     const std::vector<CellPosition> marked = MarkedCells(document_);
     const bool rowsSelected = !marked.empty() && marked.back().row > marked.front().row;

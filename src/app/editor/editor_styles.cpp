@@ -2,9 +2,9 @@
 // Table styles: the gallery that applies them and the table's look kept as a style.
 #include "app/dialogs/ui.h"
 #include "app/editor/editor.h"
-#include "app/editor/selection_run.h"
 #include "app/messages/message_table.h"
 #include "content/built_in_styles.h"
+#include "content/selection_run.h"
 #include "content/style_file.h"
 #include "content/style_of_table.h"
 #include "render/export_cut.h"

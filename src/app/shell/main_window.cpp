@@ -31,7 +31,7 @@ constexpr QPoint kStartPlace(24, 16);
 
 } // namespace
 
-MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
+MainWindow::MainWindow(Ui& ui, const Clock& clock, EditorState& state)
     : editor_(ui, clock, *this, state) {
     setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
 

@@ -23,7 +23,7 @@ class TableViewArea;
 // and forwards.
 class MainWindow final : public QMainWindow, public EditorShell {
 public:
-    MainWindow(Ui& ui, const Clock& clock, AppState& state);
+    MainWindow(Ui& ui, const Clock& clock, EditorState& state);
 
     Editor& editor() { return editor_; }
     PictureWidget* tableView() const { return tableView_; }

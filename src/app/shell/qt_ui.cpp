@@ -2,7 +2,6 @@
 #include "app/shell/qt_ui.h"
 
 #include "app/dialogs/about_box.h"
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/colour_by_value_dialog.h"
@@ -11,6 +10,7 @@
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/sort_dialog.h"
 #include "app/dialogs/style_gallery_dialog.h"
 #include "app/dialogs/title_bar_dialog.h"
@@ -39,7 +39,7 @@ QString MessageBoxText(const QString& text) {
     return lines;
 }
 
-QtUi::QtUi(QWidget* parent, const AppState& state) : parent_(parent), state_(state) {}
+QtUi::QtUi(QWidget* parent, const ProgramState& state) : parent_(parent), state_(state) {}
 
 void QtUi::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Information,
@@ -181,22 +181,22 @@ QString QtUi::AskWorkFilePassword() {
     return dialog.password();
 }
 
-bool QtUi::RunNewTableDialog(TableSettings& settings, AppState& state) {
+bool QtUi::RunNewTableDialog(TableSettings& settings, ProgramState& state) {
     NewTableDialog dialog(parent_, *this, settings, state);
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtUi::RunConfigurationDialog(TableSettings& settings, AppState& state) {
+bool QtUi::RunConfigurationDialog(TableSettings& settings, ProgramState& state) {
     ConfigurationDialog dialog(parent_, *this, settings, state);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtUi::RunTitleBarDialog(TableSettings& settings, AppState& state) {
+void QtUi::RunTitleBarDialog(TableSettings& settings, ProgramState& state) {
     TitleBarDialog dialog(parent_, *this, settings, state);
     dialog.exec();
 }
 
-bool QtUi::RunCellEditingDialog(CellEditFields& fields, AppState& state,
+bool QtUi::RunCellEditingDialog(CellEditFields& fields, ProgramState& state,
                                 const CellEditOpening& opening) {
     TypeAhead typeAhead;
     CellEditingDialog dialog(parent_, *this, fields, state, opening);
@@ -210,14 +210,14 @@ void QtUi::ShowCapturedColour(int32_t colour) {
     window.exec();
 }
 
-void QtUi::RunFavouriteColours(AppState& state) {
+void QtUi::RunFavouriteColours(ProgramState& state) {
     const QString folder =
         SettingsFolder(state.programFolder, QProcessEnvironment::systemEnvironment());
     FavouriteColoursWindow window(parent_, *this, state, PaletteFilePath(folder));
     window.exec();
 }
 
-void QtUi::ShowAbout(AppState& state) {
+void QtUi::ShowAbout(ProgramState& state) {
     AboutBox box(parent_, MessageTable(state.settings.currentLanguage));
     box.exec();
 }

@@ -9,7 +9,7 @@ class QWidget;
 // come from the message table in the current language of the state.
 class QtUi : public Ui {
 public:
-    QtUi(QWidget* parent, const AppState& state);
+    QtUi(QWidget* parent, const ProgramState& state);
     // The window the prompts are modal over, once it exists.
     void SetParentWindow(QWidget* parent) { parent_ = parent; }
 
@@ -30,20 +30,20 @@ public:
     std::optional<ColourByValueChoice>
     RunColourByValue(const std::vector<long double>& numbers) override;
     QString AskWorkFilePassword() override;
-    bool RunNewTableDialog(TableSettings& settings, AppState& state) override;
-    bool RunConfigurationDialog(TableSettings& settings, AppState& state) override;
-    void RunTitleBarDialog(TableSettings& settings, AppState& state) override;
-    bool RunCellEditingDialog(CellEditFields& fields, AppState& state,
+    bool RunNewTableDialog(TableSettings& settings, ProgramState& state) override;
+    bool RunConfigurationDialog(TableSettings& settings, ProgramState& state) override;
+    void RunTitleBarDialog(TableSettings& settings, ProgramState& state) override;
+    bool RunCellEditingDialog(CellEditFields& fields, ProgramState& state,
                               const CellEditOpening& opening) override;
     void ShowCapturedColour(int32_t colour) override;
-    void RunFavouriteColours(AppState& state) override;
-    void ShowAbout(AppState& state) override;
+    void RunFavouriteColours(ProgramState& state) override;
+    void ShowAbout(ProgramState& state) override;
     std::optional<SortChoice> RunSortDialog(const SortOffer& offer,
                                             const SortChoice& proposed) override;
 
 private:
     QWidget* parent_;
-    const AppState& state_;
+    const ProgramState& state_;
 };
 
 // Message texts join their lines with "\r\n"; a message box wants "\n".

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/startup.h"
 
-#include "app/dialogs/app_state.h"
+#include "app/editor/editor_state.h"
 #include "app/messages/message_table.h"
 #include "app/shell/app_resources.h"
 #include "app/shell/file_association.h"
@@ -67,7 +67,7 @@ int RunEditor(int argc, char* argv[]) {
     QApplication application(argc, argv);
     InitAppResources();
 
-    AppState state;
+    EditorState state;
     state.programFolder = QApplication::applicationDirPath();
     state.lastFolder = state.programFolder;
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

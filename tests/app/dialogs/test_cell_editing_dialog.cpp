@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/cell_text_preview.h"
@@ -7,6 +6,7 @@
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/face_list.h"
 #include "app/dialogs/operation_rows.h"
+#include "app/dialogs/program_state.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
 #include "model/cell_record.h"
@@ -60,7 +60,7 @@ protected:
     }
 
     ScriptedUi ui;
-    AppState state;
+    ProgramState state;
     CellRecord cell;
     CellEditFields fields;
     std::unique_ptr<CellEditingDialog> dialog;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/configuration_dialog.h"
+#include "app/dialogs/program_state.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
 #include "model/table_settings.h"
@@ -38,7 +38,7 @@ protected:
 
     ScriptedUi ui;
     TableSettings settings;
-    AppState state;
+    ProgramState state;
     std::unique_ptr<ConfigurationDialog> dialog;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/favourite_colours_window.h"
 #include "app/dialogs/palette_picture.h"
+#include "app/dialogs/program_state.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
 #include "fixtures/fifo.h"
@@ -40,7 +40,7 @@ protected:
     TempFolder folder;
     QString path = PaletteFilePath(folder.Path(QString()));
     ScriptedUi ui;
-    AppState state;
+    ProgramState state;
     std::unique_ptr<FavouriteColoursWindow> window;
     PalettePicture* picture = nullptr;
 };

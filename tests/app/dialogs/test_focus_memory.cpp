@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/about_box.h"
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/colour_capture_window.h"
@@ -9,6 +8,7 @@
 #include "app/dialogs/focus_memory.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
@@ -72,7 +72,7 @@ TEST(FocusMemory, ForgetsAControlThatIsGoneOrDisabled) {
 // Every dialog of the program keeps its focused control across a deactivation.
 TEST(FocusMemory, EveryDialogRemembersItsFocus) {
     ScriptedUi ui;
-    AppState state;
+    ProgramState state;
     TableSettings settings;
     settings.horizontalTitleBar = 1;
     CellEditFields fields;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/approximate_view_control.h"
 #include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
 #include "app/dialogs/new_table_dialog.h"
+#include "app/dialogs/program_state.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
 #include "model/table_settings.h"
@@ -24,8 +24,8 @@ class NewTableDialogTest : public testing::Test {
 protected:
     NewTableDialogTest() { dialog.open(); }
 
-    static AppState EnglishState() {
-        AppState english;
+    static ProgramState EnglishState() {
+        ProgramState english;
         english.settings.currentLanguage = kEnglish;
         return english;
     }
@@ -49,13 +49,13 @@ protected:
 
     ScriptedUi ui;
     TableSettings settings;
-    AppState state = EnglishState();
+    ProgramState state = EnglishState();
     NewTableDialog dialog{nullptr, ui, settings, state};
 };
 
 TEST(NewTableDialog, ProposesTheCountsItIsGivenAndNoneOtherwise) {
     ScriptedUi ui;
-    AppState state;
+    ProgramState state;
     TableSettings imported;
     imported.columnCount = 7;
     imported.rowCount = 3;
@@ -82,7 +82,6 @@ TEST_F(NewTableDialogTest, IncompleteEntriesAreRefusedAndTheDialogStaysOpen) {
         EXPECT_EQ(ui.messages, QStringList{kIncomplete}) << entry.join(u',').toStdString();
         EXPECT_TRUE(dialog.isVisible());
     }
-    EXPECT_EQ(state.tableLoaded, 0);
     EXPECT_EQ(settings.columnCount, 0);
     EXPECT_EQ(settings.gridCellWidth, 0);
 }
@@ -104,7 +103,6 @@ TEST_F(NewTableDialogTest, ATableBeyondThePictureIsRefusedWithItsSize) {
                                          "The maximum size is 32767x32767\r\n"
                                          "The size you are requesting is 32920x422")});
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(state.tableLoaded, 0);
     EXPECT_EQ(settings.columnCount, 0);
 }
 
@@ -135,19 +133,19 @@ TEST_F(NewTableDialogTest, AcceptsOneHundredAndNineColumnsOfTenPixels) {
     EXPECT_EQ(ui.messages, QStringList());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(state.tableLoaded, 1);
     EXPECT_EQ(settings.columnCount, 109);
     EXPECT_EQ(settings.rowCount, 3);
     EXPECT_EQ(settings.gridCellWidth, 10);
     EXPECT_EQ(settings.gridCellHeight, 12);
 }
 
-TEST_F(NewTableDialogTest, CancelLeavesTableLoadedAsItWas) {
-    state.tableLoaded = 1;
+TEST_F(NewTableDialogTest, CancelLeavesTheSettingsAsTheyWere) {
+    Fill(QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("20"), QStringLiteral("20"));
     QTest::mouseClick(Control<QPushButton>(11023), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_EQ(settings.columnCount, 0);
+    EXPECT_EQ(settings.gridCellWidth, 0);
 }
 
 TEST_F(NewTableDialogTest, TheLineOnlyStylesExcludeEachOther) {
@@ -203,7 +201,7 @@ TEST_F(NewTableDialogTest, PasswordOfThirtyOneCharactersIsIgnored) {
     Fill(QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("20"), QStringLiteral("20"));
     Accept();
     EXPECT_EQ(settings.password, QString());
-    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(NewTableDialogTest, PasswordOfThirtyCharactersIsKept) {

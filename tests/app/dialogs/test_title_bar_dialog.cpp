@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/colour_swatch.h"
+#include "app/dialogs/program_state.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
@@ -31,7 +31,7 @@ protected:
 
     ScriptedUi ui;
     TableSettings settings;
-    AppState state;
+    ProgramState state;
 };
 
 TEST_F(TitleBarDialogTest, TheControlsOfABarThatIsOffAreDisabled) {

@@ -54,7 +54,7 @@ Step PictureFile(const QString& name) {
 const TableCommand kCommands[] = {
     {"Configuration", command::kConfiguration,
      [](CommandUndoTest& t) {
-         t.ui.configuration = [](TableSettings& s, AppState&) {
+         t.ui.configuration = [](TableSettings& s, ProgramState&) {
              s.lineThickness = 3;
              return true;
          };
@@ -85,7 +85,7 @@ const TableCommand kCommands[] = {
     {"ResetTable", command::kResetTable},
     {"TitleBar", command::kTitleBar,
      [](CommandUndoTest& t) {
-         t.ui.titleBar = [](TableSettings& s, AppState&) {
+         t.ui.titleBar = [](TableSettings& s, ProgramState&) {
              s.horizontalTitleBar = 1;
              return true;
          };
@@ -125,7 +125,7 @@ const TableCommand kCommands[] = {
     // The left mouse modes change the table on the click that follows.
     {"EditTextAndColours", command::kEditTextAndColours,
      [](CommandUndoTest& t) {
-         t.ui.cellEditing = [](CellEditFields& fields, AppState&) {
+         t.ui.cellEditing = [](CellEditFields& fields, ProgramState&) {
              fields.text = QStringLiteral("typed");
              return true;
          };

@@ -27,7 +27,7 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(window->action(command::kUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
 
     NewTable(5, 4);
-    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_TRUE(state.tableLoaded);
     EXPECT_EQ(
         window->windowTitle(),
         QStringLiteral("Width : 40 Height : 20 Rows : 4 Columns : 5 Separation : 0 -  - [*]"));
@@ -63,10 +63,10 @@ TEST_F(EditorTest, TheEmptyWindowStartsATableOfTheClickedSizeInOneClick) {
     pointAt(PickerSquare(TableSizePicker::kColumns, TableSizePicker::kRows));
     EXPECT_EQ(picker->pointed(), QSize(TableSizePicker::kColumns, TableSizePicker::kRows));
     QTest::mouseClick(picker, Qt::RightButton, {}, PickerSquare(4, 6));
-    EXPECT_EQ(state.tableLoaded, 0);
+    EXPECT_FALSE(state.tableLoaded);
 
     QTest::mouseClick(picker, Qt::LeftButton, {}, PickerSquare(4, 6));
-    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_TRUE(state.tableLoaded);
     EXPECT_EQ(document().settings.columnCount, 4);
     EXPECT_EQ(document().settings.rowCount, 6);
     // The cell size New proposes for a first table, and no file yet.
@@ -90,7 +90,7 @@ TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
     document().settings.password = QStringLiteral("old");
     document().cell(1, 1).text = QStringLiteral("kept");
     TableSettings offered;
-    ui.newTable = [&](TableSettings& s, AppState&) {
+    ui.newTable = [&](TableSettings& s, ProgramState&) {
         offered = s;
         return false;
     };
@@ -108,7 +108,7 @@ TEST_F(EditorTest, SelectionRunsByClicks) {
     for (int column = 2; column <= 5; ++column)
         Click(column, 1);
     EXPECT_EQ(state.selection.selectionCount, 4);
-    EXPECT_EQ(state.selection.runHorizontal, 1);
+    EXPECT_TRUE(state.selection.runHorizontal);
     // Selected cells are tinted dark blue.
     const QRgb tinted = editor().viewPicture().pixel(3 * 40 + 20, 30);
     EXPECT_LT(qRed(tinted), 255);
@@ -240,7 +240,7 @@ TEST_F(EditorTest, EndStopsWhereTheTableEnds) {
 class LargeTableTest : public EditorTest {
 protected:
     LargeTableTest() {
-        ui.newTable = [](TableSettings& s, AppState&) {
+        ui.newTable = [](TableSettings& s, ProgramState&) {
             s.columnCount = s.rowCount = 109;
             s.gridCellWidth = s.gridCellHeight = 300;
             return true;
@@ -746,7 +746,7 @@ TEST_F(EditorTest, CommandLineFiles) {
     editor().Initialise(missing);
     EXPECT_EQ(ui.messages.last(), Message(64, 1) + QStringLiteral("\r\n") + missing +
                                       QStringLiteral("\r\n") + Message(64, 2));
-    EXPECT_EQ(state.tableLoaded, 0);
+    EXPECT_FALSE(state.tableLoaded);
     // A folder is there: it is not called missing, the reason says what it is.
     const QString sub = folder.Path(QStringLiteral("sub.qdvl"));
     ASSERT_TRUE(QDir().mkpath(sub));
@@ -764,7 +764,7 @@ TEST_F(EditorTest, CommandLineFiles) {
     const QString spaced = folder.Path(QStringLiteral("with space.qdvl"));
     ASSERT_TRUE(SaveWorkFile(spaced, table).ok());
     editor().Initialise(QLatin1Char('"') + spaced + QLatin1Char('"'));
-    EXPECT_EQ(state.tableLoaded, 1);
+    EXPECT_TRUE(state.tableLoaded);
     EXPECT_EQ(document().settings.gridCellWidth, 30);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - with space.qdvl - [*]")));
 }
@@ -803,7 +803,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
 
     // Accepted: the dialog proposes the counts, the new table holds the data.
     TableSettings offered;
-    ui.newTable = [&](TableSettings& s, AppState&) {
+    ui.newTable = [&](TableSettings& s, ProgramState&) {
         offered = s;
         s.gridCellWidth = 10;
         s.gridCellHeight = 10;
@@ -828,7 +828,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     ui.files.push_back(folder.Write(QStringLiteral("long.csv"), rows));
     ui.answers.push_back(true);
     const qsizetype asked = ui.questions.size();
-    ui.newTable = [&](TableSettings& s, AppState&) {
+    ui.newTable = [&](TableSettings& s, ProgramState&) {
         offered = s;
         s.rowCount = 50;
         return true;
@@ -975,7 +975,7 @@ TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(state.selection.selectionCount, 3);
-    EXPECT_EQ(state.selection.runHorizontal, 1);
+    EXPECT_TRUE(state.selection.runHorizontal);
     EXPECT_EQ(document().cell(2, 2).selected, 1);
     Run(command::kMergeHorizontal); // a line of single cells is a run
     EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
@@ -983,10 +983,10 @@ TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
     // Up, then onto the block of (2, 0) and (3, 0): the rectangle takes the whole block.
     state.cursor = {1, 1, 1, 1};
     QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(state.selection.runVertical, 1);
+    EXPECT_TRUE(state.selection.runVertical);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(MarkedCells(document()).size(), 5u);
-    EXPECT_EQ(state.selection.runHorizontal + state.selection.runVertical, 0);
+    EXPECT_FALSE(state.selection.runHorizontal || state.selection.runVertical);
     EXPECT_EQ(document().cell(2, 0).selected, 1);
     EXPECT_EQ(document().cell(3, 0).selected, 0);
     EXPECT_EQ(document().cell(3, 1).selected, 1);
@@ -1001,7 +1001,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
         document().cell(column, 0).text = QString(QChar(u'A' + column));
     document().cell(1, 0).italic = 1;
     document().cell(2, 0).backColour = 0x00FF00;
-    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+    ui.cellEditing = [](CellEditFields& fields, ProgramState&) {
         fields.resultLook.bold = 1; // what Accept leaves after ticking Bold
         return true;
     };
@@ -1023,7 +1023,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     EXPECT_EQ(document().cell(1, 1).bold, 0);
 
     // A changed text goes to every cell; a new selection starts at the cursor, (2, 0).
-    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+    ui.cellEditing = [](CellEditFields& fields, ProgramState&) {
         fields.text = QStringLiteral("9.50");
         return true;
     };
@@ -1041,7 +1041,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     }
 
     // A colour set to the one the shown cell already has still goes to every cell.
-    ui.cellEditing = [](CellEditFields& fields, AppState&) {
+    ui.cellEditing = [](CellEditFields& fields, ProgramState&) {
         fields.touched |= touched::kBackground;
         return true;
     };
@@ -1055,17 +1055,25 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
 
 TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
     Run(command::kEditTextAndColours);
-    EXPECT_EQ(LoadSettings(state.settingsPath).leftMouseMode, kLeftModeEdit);
+    EXPECT_EQ(LoadSettings(state.settingsPath).leftMouseMode, LeftMouseMode::EditCell);
     NewTable(3, 3);
-    EXPECT_EQ(state.settings.leftMouseMode, kLeftModeEdit);
+    EXPECT_EQ(state.settings.leftMouseMode, LeftMouseMode::EditCell);
     EXPECT_TRUE(window->action(command::kEditTextAndColours)->isChecked());
 
-    AppState restarted;
+    EditorState restarted;
     restarted.settings = LoadSettings(state.settingsPath);
     MainWindow again(ui, clock, restarted);
     again.editor().Initialise(QString());
     EXPECT_TRUE(again.action(command::kEditTextAndColours)->isChecked());
     EXPECT_FALSE(again.action(command::kCellSelector)->isChecked());
+
+    // A mode beyond the known ones, from a hand-edited file, starts as the cell selector.
+    EditorState edited;
+    edited.settings.leftMouseMode = LeftMouseMode(5);
+    MainWindow third(ui, clock, edited);
+    third.editor().Initialise(QString());
+    EXPECT_EQ(edited.settings.leftMouseMode, LeftMouseMode::SelectCells);
+    EXPECT_TRUE(third.action(command::kCellSelector)->isChecked());
 }
 
 TEST_F(EditorTest, AnotherImageKeepsTheColourUnderTheFirst) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/selection_run.h"
 #include "app/editor_test_fixture.h"
+#include "content/selection_run.h"
 
 TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     NewTable(3, 5);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/selection_run.h"
 #include "app/editor_test_fixture.h"
 #include "content/built_in_styles.h"
+#include "content/selection_run.h"
 #include "content/style_file.h"
 
 namespace {

@@ -131,7 +131,7 @@ TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
             Run(command::kRecordFile);
             ASSERT_FALSE(window->isWindowModified());
             const int16_t separator = document().settings.separatorPixels;
-            ui.configuration = [set, accepted](TableSettings& s, AppState&) {
+            ui.configuration = [set, accepted](TableSettings& s, ProgramState&) {
                 s.passwordSet = set;
                 s.password = QStringLiteral("pw");
                 if (accepted) s.separatorPixels = int16_t(s.separatorPixels + 1);

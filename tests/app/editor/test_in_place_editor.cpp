@@ -201,7 +201,7 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
     NewTable(3, 4);
     document().cell(0, 0).numericAllowed = 1;
     QStringList texts{QStringLiteral("1,5"), QStringLiteral("c5c")};
-    ui.cellEditing = [&](CellEditFields& fields, AppState& appState) {
+    ui.cellEditing = [&](CellEditFields& fields, ProgramState& appState) {
         CellEditingDialog dialog(window.get(), ui, fields, appState);
         dialog.findChild<QPlainTextEdit*>(QStringLiteral("10310"))->setPlainText(texts.takeFirst());
         dialog.Accept();

@@ -78,7 +78,7 @@ protected:
 } // namespace
 
 TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
-    ui.newTable = [plain = ui.newTable](TableSettings& s, AppState& a) {
+    ui.newTable = [plain = ui.newTable](TableSettings& s, ProgramState& a) {
         s.passwordSet = 1;
         s.password = QStringLiteral("pw");
         return plain(s, a);

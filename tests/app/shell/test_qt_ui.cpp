@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialogs/app_state.h"
+#include "app/editor/editor_state.h"
 #include "app/messages/message_table.h"
 #include "app/shell/qt_ui.h"
 #include "fixtures/temp_folder.h"
@@ -35,7 +35,7 @@ class QtUiTest : public testing::Test {
 protected:
     QtUiTest() { state.settings.currentLanguage = kEnglish; }
 
-    AppState state;
+    EditorState state;
     QtUi ui{nullptr, state};
 };
 

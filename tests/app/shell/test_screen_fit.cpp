@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window fits a laptop screen, with no control over another and no text too small.
 #include "app/dialogs/about_box.h"
-#include "app/dialogs/app_state.h"
 #include "app/dialogs/cell_edit_fields.h"
 #include "app/dialogs/cell_editing_dialog.h"
 #include "app/dialogs/colour_capture_window.h"
@@ -13,6 +12,7 @@
 #include "app/dialogs/password_dialog.h"
 #include "app/dialogs/style_gallery_dialog.h"
 #include "app/dialogs/title_bar_dialog.h"
+#include "app/editor/editor_state.h"
 #include "app/messages/message_table.h"
 #include "app/scripted_ui.h"
 #include "app/shell/association_prompt.h"
@@ -86,7 +86,7 @@ protected:
     }
 
     ScriptedUi ui;
-    AppState state;
+    EditorState state;
     TableSettings settings;
     CellRecord cell;
     CellEditFields fields;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/selection_run.h"
+#include "content/selection_run.h"
 
 JoinExtent JoinExtentOf(const Document& document, int column, int row) {
     if (document.cell(column, row).joinState != kJoinNone) return {-1, -1};
@@ -17,8 +17,8 @@ void ResetRun(SelectionState& selection) {
     selection.selectionCount = 0;
     selection.selectionColumn = 0;
     selection.selectionRow = 0;
-    selection.runHorizontal = 0;
-    selection.runVertical = 0;
+    selection.runHorizontal = false;
+    selection.runVertical = false;
 }
 
 void ClearSelection(Document& document, SelectionState& selection) {
@@ -39,8 +39,8 @@ bool FitsRun(const Document& document, SelectionState& selection, int column, in
         return true;
     }
     if (selection.selectionCount == 2) {
-        selection.runVertical = column == selection.selectionColumn ? 1 : 0;
-        selection.runHorizontal = row == selection.selectionRow ? 1 : 0;
+        selection.runVertical = column == selection.selectionColumn;
+        selection.runHorizontal = row == selection.selectionRow;
         const JoinExtent extent = JoinExtentOf(document, column, row);
         selection.runSpanRight = int16_t(extent.right);
         selection.runSpanDown = int16_t(extent.down);
@@ -48,10 +48,10 @@ bool FitsRun(const Document& document, SelectionState& selection, int column, in
     const int step = selection.selectionCount - 1;
     int previousColumn = column;
     int previousRow = row;
-    if (selection.runHorizontal == 1 && row == selection.selectionRow &&
+    if (selection.runHorizontal && row == selection.selectionRow &&
         column == selection.selectionColumn + step) {
         previousColumn = column - 1;
-    } else if (selection.runVertical == 1 && column == selection.selectionColumn &&
+    } else if (selection.runVertical && column == selection.selectionColumn &&
                row == selection.selectionRow + step) {
         previousRow = row - 1;
     } else {

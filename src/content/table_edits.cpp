@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/table_edits.h"
+#include "content/table_edits.h"
 
-#include "app/editor/selection_run.h"
+#include "content/selection_run.h"
 #include "model/space_trim.h"
 
 namespace {
@@ -65,8 +65,7 @@ void SetStateOfSelectedCells(Document& document, int32_t cellState) {
 }
 
 MergeOutcome MergeRun(Document& document, const SelectionState& selection, bool horizontal) {
-    const bool rightDirection =
-        horizontal ? selection.runHorizontal == 1 : selection.runVertical == 1;
+    const bool rightDirection = horizontal ? selection.runHorizontal : selection.runVertical;
     if (!rightDirection || selection.selectionCount <= 1) return MergeOutcome::NotARun;
 
     const int count = selection.selectionCount;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/selection_run.h"
+#include "content/selection_run.h"
 #include "fixtures/table_builder.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +22,8 @@ TEST(SelectionRun, HorizontalRunAndRejectedClick) {
     for (int column = 2; column <= 5; ++column)
         EXPECT_EQ(ClickCell(document, selection, column, 1), ClickOutcome::Accepted) << column;
     EXPECT_EQ(selection.selectionCount, 4);
-    EXPECT_EQ(selection.runHorizontal, 1);
-    EXPECT_EQ(selection.runVertical, 0);
+    EXPECT_TRUE(selection.runHorizontal);
+    EXPECT_FALSE(selection.runVertical);
     EXPECT_EQ(selection.selectionColumn, 2);
     EXPECT_EQ(MarkedCount(document), 4);
 
@@ -38,7 +38,7 @@ TEST(SelectionRun, VerticalRunDirectionAndUnmark) {
     SelectionState selection;
     ClickCell(document, selection, 1, 1);
     ClickCell(document, selection, 1, 2);
-    EXPECT_EQ(selection.runVertical, 1);
+    EXPECT_TRUE(selection.runVertical);
     EXPECT_EQ(ClickCell(document, selection, 2, 3), ClickOutcome::Rejected); // off the column
 
     ClickCell(document, selection, 1, 1);

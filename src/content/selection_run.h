@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/dialogs/app_state.h"
 #include "content/table_extent.h"
+#include "content/table_selection.h"
 #include "model/document.h"
 
 // How many cells a cell has absorbed to its right and below; -1, -1 for an absorbed cell.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/editor/selection_run.h"
-#include "app/editor/table_edits.h"
+#include "content/selection_run.h"
+#include "content/table_edits.h"
 #include "fixtures/table_builder.h"
 
 #include <functional>

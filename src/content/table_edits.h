@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/dialogs/app_state.h"
 #include "content/table_lines.h"
+#include "content/table_selection.h"
 #include "model/document.h"
+#include "model/settings_file.h"
 
 // The editing operations of the commands, on the model only. Undo snapshots, messages and
 // redraws are the command handler's.
