@@ -89,6 +89,8 @@ MergeOutcome MergeRun(Document& document, const SelectionState& selection, bool 
     else
         owner.bottom = runCell(count - 1).bottom;
     ResetCellToDefaults(owner);
+    // Joined cells no longer line up with the grid: rows and columns can no longer be removed.
+    document.settings.tableRetouched = 1;
     return MergeOutcome::Joined;
 }
 

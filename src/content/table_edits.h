@@ -21,8 +21,8 @@ void ClearSelectedCells(Document& document);
 void SetStateOfSelectedCells(Document& document, int32_t cellState);
 
 enum class MergeOutcome { Joined, NotARun, NotAllowed };
-// Joins the run of the selection (horizontal or vertical). Nothing is joined while a title
-// bar or a line-only grid style is on.
+// Joins the run of the selection (horizontal or vertical) and marks the table retouched.
+// Nothing is joined while a title bar or a line-only grid style is on.
 MergeOutcome MergeRun(Document& document, const SelectionState& selection, bool horizontal);
 
 // Empties the text and the stored series command of every plain cell of the body.

@@ -129,12 +129,14 @@ TEST(TableEdits, MergeRuns) {
     EXPECT_EQ(document.cell(2, 1).joinState, kJoinedLeft);
     EXPECT_EQ(document.cell(3, 1).joinState, kJoinedLeft);
     EXPECT_EQ(document.cell(1, 1).selected, 0);
+    EXPECT_EQ(document.settings.tableRetouched, 1);
 
     Document vertical = MakeTable(3, 4);
     SelectionState column;
     ClickCell(vertical, column, 0, 1);
     ClickCell(vertical, column, 0, 2);
     EXPECT_EQ(MergeRun(vertical, column, true), MergeOutcome::NotARun);
+    EXPECT_EQ(vertical.settings.tableRetouched, 0);
     EXPECT_EQ(MergeRun(vertical, column, false), MergeOutcome::Joined);
     EXPECT_EQ(vertical.cell(0, 1).bottom, 62);
     EXPECT_EQ(vertical.cell(0, 2).joinState, kJoinedAbove);
@@ -149,6 +151,7 @@ TEST(TableEdits, MergeRuns) {
     EXPECT_EQ(barred.cell(2, 2).joinState, kJoinNone);
     EXPECT_EQ(barred.cell(1, 2).selected, 0);
     EXPECT_EQ(barred.cell(2, 2).selected, 0);
+    EXPECT_EQ(barred.settings.tableRetouched, 0);
 }
 
 TEST(TableEdits, InsertAndRemoveLimits) {

@@ -409,7 +409,6 @@ void Editor::Merge(bool horizontal) {
     Edit(EditRedraw::Table, EditSelection::UsedUp, [&] {
         switch (MergeRun(document_, state_.selection, horizontal)) {
         case MergeOutcome::Joined:
-            document_.settings.tableRetouched = 1;
             break;
         case MergeOutcome::NotARun:
             Tell(horizontal ? msg::kCannotJoinHorizontally : msg::kCannotJoinVertically,
