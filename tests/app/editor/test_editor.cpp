@@ -1076,6 +1076,23 @@ TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
     EXPECT_TRUE(third.action(command::kCellSelector)->isChecked());
 }
 
+TEST_F(EditorTest, TheRightMouseModesCheckOneAnother) {
+    Run(command::kFavouriteColours);
+    EXPECT_TRUE(window->action(command::kFavouriteColours)->isChecked());
+    EXPECT_FALSE(window->action(command::kCapturingColour)->isChecked());
+    Run(command::kCapturingColour);
+    EXPECT_TRUE(window->action(command::kCapturingColour)->isChecked());
+    EXPECT_FALSE(window->action(command::kFavouriteColours)->isChecked());
+}
+
+TEST_F(EditorTest, AClickBeforeAnyTableOpensNothing) {
+    Run(command::kEditTextAndColours);
+    Click(0, 0);
+    Click(1, 1, Qt::RightButton);
+    EXPECT_EQ(ui.dialogsRun, QStringList());
+    EXPECT_EQ(ui.messages, QStringList());
+}
+
 TEST_F(EditorTest, AnotherImageKeepsTheColourUnderTheFirst) {
     NewTable(3, 3);
     document().cell(1, 1).backColour = 0x123456;
