@@ -80,9 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ImageReportMemory reports;
     RenderOptions options;
     options.originX = options.originY = 0;
+    SettleForDrawing(document, options, clock);
     const QString failure =
         WriteVectorCut(buffer, VectorFormat::Svg, QSize(columns * 44, rows * 24), false, document,
-                       options, clock, sink, reports);
+                       options, sink, reports);
     if (!failure.isEmpty()) abort();
     CheckSvg(buffer.data());
     return 0;

@@ -21,7 +21,6 @@
 #include "render/export_cut.h"
 #include "render/image_report_memory.h"
 #include "render/message_sink.h"
-#include "render/null_drawing_surface.h"
 #include "render/opening_view.h"
 #include "render/picture_encoders.h"
 #include "render/picture_file.h"
@@ -331,14 +330,13 @@ RenderOptions OpeningOptions(const Options& options, const QString& decimalMask)
     return render;
 }
 
-// Brings the document to the state the editor holds right after opening the file (the
-// operations recomputed, then the window's redraw) without drawing pixels nobody sees.
-void OpenLikeTheEditor(Document& document, const RenderOptions& render, const Clock& clock,
-                       MessageSink& messages, ImageReportMemory& reports) {
+// Brings the document to the state the editor holds right after opening the file: the
+// operations recomputed on reading and again by the window's first redraw (an operation over
+// another's result settles only then), then settled as that redraw settles it.
+void OpenLikeTheEditor(Document& document, const RenderOptions& render, const Clock& clock) {
     RecomputeOperations(document);
-    NullDrawingSurface unseen;
-    QImage noPicture;
-    RedrawTablePicture(unseen, noPicture, document, render, clock, messages, reports);
+    RecomputeOperations(document);
+    SettleForView(document, render, clock);
 }
 
 Status WritePicture(const Options& options, Document& document, const RenderOptions& render,
@@ -350,7 +348,7 @@ Status WritePicture(const Options& options, Document& document, const RenderOpti
     // The export command as chosen in the editor after opening: the image reports are
     // shared, so an unreadable image is told once.
     ImageReportMemory reports;
-    OpenLikeTheEditor(document, render, *options.clock, messages, reports);
+    OpenLikeTheEditor(document, render, *options.clock);
     QtDrawingSurface surface;
     const EncoderChoice choice = CutWriter(options.kind, options.out, surface, document, render,
                                            *options.clock, messages, reports, options.look);
@@ -409,10 +407,7 @@ CliResult RunOnFile(const Options& options, const std::optional<TableStyle>& sty
         result.messages = messages.texts;
         return result;
     }
-    if (!options.raw) {
-        ImageReportMemory reports;
-        OpenLikeTheEditor(document, render, *options.clock, messages, reports);
-    }
+    if (!options.raw) OpenLikeTheEditor(document, render, *options.clock);
     if (text)
         return {kExitSuccess,
                 TableText(document, render.decimalMask, options.textFormat).toUtf8(),

@@ -6,7 +6,6 @@
 #include "model/document.h"
 #include "render/bitmap_writer.h"
 #include "render/drawing_surface.h"
-#include "render/null_drawing_surface.h"
 #include "render/picture.h"
 #include "render/qt_drawing_surface.h"
 #include "render/raster_limit.h"
@@ -73,20 +72,17 @@ QImage RenderCutPicture(ExportKind kind, DrawingSurface& surface, Document& docu
     RecomputeOperations(document);
     const int scale = Scale(look);
     const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
+    const RenderOptions atExport = AtExportOrigin(options, frame, look);
+    SettleForDrawing(document, atExport, clock);
     // The cut is known before drawing, so the table is drawn on a picture of just its size.
     const QSize cut = CutSize(document, frame, scale);
-    QImage picture;
-    if (!cut.isEmpty())
-        picture = look.transparent
-                      ? MakeTransparentPicture(cut.width(), cut.height())
-                      : MakePicture(cut.width(), cut.height(), document.settings.pageColour);
-    // Drawn even without a picture: drawing evaluates the series and records what it finds.
-    NullDrawingSurface unseen;
+    if (cut.isEmpty()) return {};
+    QImage picture = look.transparent
+                         ? MakeTransparentPicture(cut.width(), cut.height())
+                         : MakePicture(cut.width(), cut.height(), document.settings.pageColour);
     std::optional<QtDrawingSurface> scaled;
-    DrawingSurface& drawOn =
-        picture.isNull() ? unseen : (scale == 1 ? surface : scaled.emplace(scale));
-    RenderTable(drawOn, picture, document, AtExportOrigin(options, frame, look), clock, messages,
-                reports);
+    DrawingSurface& drawOn = scale == 1 ? surface : scaled.emplace(scale);
+    RenderTable(drawOn, picture, document, atExport, messages, reports);
     drawOn.ReleaseTarget();
     if (picture.isNull()) return picture;
     // Shown at the size of the plain picture by programs that read the resolution.
@@ -116,20 +112,17 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
                 {}};
     if (WriterDrawsFromDocument(kind, fileName)) {
         const VectorFormat vector = VectorFormatFor(fileName);
-        // The extent is known only once the table has been laid out.
         RecomputeOperations(document);
         const ExportFrame frame = ExportFrameFor(document.settings.lineThickness, kind);
         const RenderOptions atExport = AtExportOrigin(options, frame, look);
-        QImage unused;
-        NullDrawingSurface layout;
-        RenderTable(layout, unused, document, atExport, clock, messages, reports);
+        SettleForDrawing(document, atExport, clock);
         const QSize cut = CutSize(document, frame, 1);
         if (cut.isEmpty())
             return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")),
                     {}};
         return {Status::Success(), [=, &document, &clock, &messages, &reports](QIODevice& device) {
                     return WriteVectorCut(device, vector, cut, look.transparent, document, atExport,
-                                          clock, messages, reports);
+                                          messages, reports);
                 }};
     }
 

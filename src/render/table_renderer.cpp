@@ -348,12 +348,19 @@ void DrawPageFrame(DrawingSurface& surface, QImage& picture, QPoint offset) {
     surface.SetPenStyle(PenStyle::Solid);
 }
 
-void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
-                 const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                 ImageReportMemory& reports) {
-    surface.SelectTarget(picture);
+void SettleForDrawing(Document& document, const RenderOptions& options, const Clock& clock) {
     SettleTable(document, clock,
                 options.commandsView ? SeriesShown::AsCommands : SeriesShown::Evaluated);
+    int right = 0;
+    int bottom = 0;
+    if (!DrawnTableExtent(document, options.originX, options.originY, right, bottom)) return;
+    document.extentRight = ClampedInt16(right);
+    document.extentBottom = ClampedInt16(bottom);
+}
+
+void RenderTable(DrawingSurface& surface, QImage& picture, const Document& document,
+                 const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports) {
+    surface.SelectTarget(picture);
     const TableSpans spans = ComputeSpans(document);
     const TableGeometry geometry(document, spans, options.originX, options.originY);
     if (geometry.columns() < 1 || geometry.rows() < 1) return;
@@ -366,10 +373,6 @@ void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
     painter.DrawCellPass();
     if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
     if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();
-
-    const DrawnRect last = LastCell(geometry);
-    document.extentRight = ClampedInt16(last.x2);
-    document.extentBottom = ClampedInt16(last.y2);
 }
 
 bool DrawnTableExtent(const Document& document, int originX, int originY, int& right, int& bottom) {
@@ -382,29 +385,31 @@ bool DrawnTableExtent(const Document& document, int originX, int originY, int& r
     return true;
 }
 
-void RenderTableView(DrawingSurface& surface, QImage& tablePicture, Document& document,
-                     const RenderOptions& options, const Clock& clock, MessageSink& messages,
+void SettleForView(Document& document, const RenderOptions& options, const Clock& clock) {
+    // The table's extent is where the table lies, wherever the view shows it.
+    RenderOptions atView = options;
+    atView.originX = kViewOrigin;
+    atView.originY = kViewOrigin;
+    SettleForDrawing(document, atView, clock);
+}
+
+void RenderTableView(DrawingSurface& surface, QImage& tablePicture, const Document& document,
+                     const RenderOptions& options, MessageSink& messages,
                      ImageReportMemory& reports, QPoint scroll) {
     ClearPicture(surface, tablePicture, document.settings.pageColour);
     DrawPageFrame(surface, tablePicture, scroll);
     RenderOptions atView = options;
     atView.originX = kViewOrigin + scroll.x();
     atView.originY = kViewOrigin + scroll.y();
-    RenderTable(surface, tablePicture, document, atView, clock, messages, reports);
-    // The table's extent is where the table lies, wherever the view shows it.
-    int right = 0;
-    int bottom = 0;
-    if (!scroll.isNull() && DrawnTableExtent(document, kViewOrigin, kViewOrigin, right, bottom)) {
-        document.extentRight = ClampedInt16(right);
-        document.extentBottom = ClampedInt16(bottom);
-    }
+    RenderTable(surface, tablePicture, document, atView, messages, reports);
 }
 
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports, QPoint scroll) {
     RecomputeOperations(document);
-    RenderTableView(surface, tablePicture, document, options, clock, messages, reports, scroll);
+    SettleForView(document, options, clock);
+    RenderTableView(surface, tablePicture, document, options, messages, reports, scroll);
 }
 
 void DrawNewTable(DrawingSurface& surface, QImage& picture, const Document& document, int originX,

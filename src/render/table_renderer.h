@@ -40,29 +40,35 @@ void ClearPicture(DrawingSurface& surface, QImage& picture, int32_t colour);
 // The page frame and the two dotted red page marks, moved by `offset` (the view's scroll).
 void DrawPageFrame(DrawingSurface& surface, QImage& picture, QPoint offset = {});
 
-// Draws the table: series first (unless the options show commands), then the cells row by
-// row, then the horizontal and the vertical title bar. Leaves in the document what drawing
-// finds: tableRetouched when it meets a joined or cancelled cell, cell (0, 0) cancelled when
-// both title bars are on, and the drawn extent of the bottom-right cell. An image file that
-// cannot be read is reported through `messages`, once, as `reports` remembers.
-void RenderTable(DrawingSurface& surface, QImage& picture, Document& document,
-                 const RenderOptions& options, const Clock& clock, MessageSink& messages,
-                 ImageReportMemory& reports);
+// What a drawing of the table shows, fixed in the document before it is drawn: the settling
+// step (series as the options show them, the corner under both title bars cancelled,
+// tableRetouched) and the drawn extent of the bottom-right cell at the options' origin, which
+// the work file keeps.
+void SettleForDrawing(Document& document, const RenderOptions& options, const Clock& clock);
 
-// The drawn right and bottom edge of the bottom-right cell at this origin, as RenderTable
-// leaves it in the document but not held to 16 bits; drawing does not move cells, so it is
+// Draws a settled table: the cells row by row, then the horizontal and the vertical title
+// bar. An image file that cannot be read is reported through `messages`, once, as `reports`
+// remembers. The table is left as it is: drawing it twice gives the same picture.
+void RenderTable(DrawingSurface& surface, QImage& picture, const Document& document,
+                 const RenderOptions& options, MessageSink& messages, ImageReportMemory& reports);
+
+// The drawn right and bottom edge of the bottom-right cell at this origin, as SettleForDrawing
+// keeps it in the document but not held to 16 bits; drawing does not move cells, so it is
 // known before drawing. False when the table has no cells.
 bool DrawnTableExtent(const Document& document, int originX, int originY, int& right, int& bottom);
 
-// The view's picture of the page: cleared with the page colour, the page frame and the table
-// at the view origin (2, 2), all moved by `scroll` (0 or negative), so that the picture shows
-// the part of the page the view shows; the table's extent stays that of the unmoved table.
-void RenderTableView(DrawingSurface& surface, QImage& tablePicture, Document& document,
-                     const RenderOptions& options, const Clock& clock, MessageSink& messages,
+// SettleForDrawing at the view origin (2, 2), where the view draws the table unscrolled.
+void SettleForView(Document& document, const RenderOptions& options, const Clock& clock);
+
+// The view's picture of the page: cleared with the page colour, the page frame and the
+// settled table at the view origin (2, 2), all moved by `scroll` (0 or negative), so that the
+// picture shows the part of the page the view shows.
+void RenderTableView(DrawingSurface& surface, QImage& tablePicture, const Document& document,
+                     const RenderOptions& options, MessageSink& messages,
                      ImageReportMemory& reports, QPoint scroll);
 
 // What every change to the table ends with, on the table picture: operations recomputed,
-// then RenderTableView.
+// SettleForView, then RenderTableView.
 void RedrawTablePicture(DrawingSurface& surface, QImage& tablePicture, Document& document,
                         const RenderOptions& options, const Clock& clock, MessageSink& messages,
                         ImageReportMemory& reports, QPoint scroll = {});

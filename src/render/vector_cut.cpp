@@ -49,7 +49,7 @@ VectorFormat VectorFormatFor(const QString& fileName) {
 }
 
 QString WriteVectorCut(QIODevice& device, VectorFormat format, QSize cut, bool transparent,
-                       Document& document, const RenderOptions& atExport, const Clock& clock,
+                       const Document& document, const RenderOptions& atExport,
                        MessageSink& messages, ImageReportMemory& reports) {
     if (format == VectorFormat::None || cut.isEmpty())
         return QStringLiteral("no vector format for this name");
@@ -62,7 +62,7 @@ QString WriteVectorCut(QIODevice& device, VectorFormat format, QSize cut, bool t
     QImage unused;
     surface.SelectTarget(unused);
     if (!transparent) surface.FillTarget(document.settings.pageColour);
-    RenderTable(surface, unused, document, atExport, clock, messages, reports);
+    RenderTable(surface, unused, document, atExport, messages, reports);
     surface.ReleaseTarget(); // ends the page and writes the file
     if (format == VectorFormat::Svg && !sharing.Finish()) return device.errorString();
     return device.isOpen() ? QString() : QStringLiteral("the vector writer closed its output");

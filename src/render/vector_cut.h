@@ -21,5 +21,5 @@ VectorFormat VectorFormatFor(const QString& fileName);
 // images at their own resolution, and writes it to `device`. The page colour fills the page
 // unless `transparent`. An empty text on success, else the reason.
 QString WriteVectorCut(QIODevice& device, VectorFormat format, QSize cut, bool transparent,
-                       Document& document, const RenderOptions& atExport, const Clock& clock,
+                       const Document& document, const RenderOptions& atExport,
                        MessageSink& messages, ImageReportMemory& reports);

@@ -53,7 +53,8 @@ struct Renderer {
     const QImage& Draw(const RenderOptions& options = {}) {
         picture = MakePicture(kPictureSize, kPictureSize, document.settings.pageColour);
         surface.texts.clear();
-        RenderTable(surface, picture, document, options, clock, sink, memory);
+        SettleForDrawing(document, options, clock);
+        RenderTable(surface, picture, document, options, sink, memory);
         surface.ReleaseTarget();
         return picture;
     }

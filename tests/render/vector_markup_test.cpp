@@ -25,7 +25,8 @@ QByteArray VectorFile(Document& document, VectorFormat format, QSize cut) {
     ImageReportMemory reports;
     RenderOptions options;
     options.originX = options.originY = 0;
-    EXPECT_EQ(WriteVectorCut(buffer, format, cut, false, document, options, clock, sink, reports),
+    SettleForDrawing(document, options, clock);
+    EXPECT_EQ(WriteVectorCut(buffer, format, cut, false, document, options, sink, reports),
               QString());
     return buffer.data();
 }

@@ -229,8 +229,9 @@ void Editor::RedrawView() {
 
 void Editor::DrawTableView() {
     drawnScroll_ = ScrollOffset();
-    RenderTableView(surface_, tablePicture_, document_, RenderSettings(), clock_, ui_,
-                    imageReports_, drawnScroll_);
+    const RenderOptions options = RenderSettings();
+    SettleForView(document_, options, clock_);
+    RenderTableView(surface_, tablePicture_, document_, options, ui_, imageReports_, drawnScroll_);
 }
 
 void Editor::ShowViewAndRulers() {
