@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/clock.h"
 #include "render/image_report_memory.h"
+#include "render/picture.h"
+#include "render/qt_drawing_surface.h"
 #include "render/render_test_support.h"
-#include "render/svg_image_sharing.h"
+#include "render/svg_drawing_surface.h"
 #include "render/table_renderer.h"
 #include "render/vector_cut.h"
 #include "render/xml_text.h"
@@ -62,32 +64,81 @@ TEST(SvgMarkup, LeavesOutWhatXmlCannotHold) {
     document.cell(1, 0).text = QStringLiteral("g\u0008\u000Bh");
     const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {245, 22}));
     EXPECT_EQ(markup.error, QString());
-    // The tab parts the line in two runs.
-    EXPECT_EQ(markup.texts,
-              (QStringList{QStringLiteral("abcd"), QStringLiteral("ef"), QStringLiteral("gh")}))
+    EXPECT_EQ(markup.texts, (QStringList{QStringLiteral("abcd\tef"), QStringLiteral("gh")}))
         << markup.texts.join(u'|').toStdString();
 
     // A pair is kept whole; a high surrogate that ends the text is dropped, never paired with
-    // what lies past the end.
+    // what lies past the end; the line breaks survive as references.
     const QString paired = QStringLiteral("x") + QChar(0xD83D) + QChar(0xDE00);
-    EXPECT_EQ(XmlCharacters(paired), paired);
-    EXPECT_EQ(XmlCharacters(QStringView(paired).first(2)), QStringLiteral("x"));
+    QByteArray out;
+    AppendXmlText(out, paired);
+    EXPECT_EQ(out, paired.toUtf8());
+    out.clear();
+    AppendXmlText(out, QStringView(paired).first(2));
+    AppendXmlText(out, QStringLiteral("\r\n\u00E9\u20AC"));
+    EXPECT_EQ(out, QByteArray("x&#13;&#10;\xC3\xA9\xE2\x82\xAC"));
 }
 
-TEST(SvgMarkup, FontNamesStayInsideTheirAttribute) {
-    Document document = MakeTable(2, 1, 40, 20);
+// Whatever a cell's text or font name holds, the markup stays well-formed and gives it back.
+TEST(SvgMarkup, HostileTextAndFontNamesStayTheirOwn) {
+    Document document = MakeTable(2, 1, 200, 20);
     const QString injected = QStringLiteral("Arial\" onload=\"alert(1)");
+    const QString text = QStringLiteral("<b>&amp;\"]]></text><script>x</script>'");
     document.cell(0, 0).fontName = injected;
-    document.cell(0, 0).text = QStringLiteral("x");
-    document.cell(1, 0).fontName = QStringLiteral("<b>&'");
+    document.cell(0, 0).text = text;
+    document.cell(1, 0).fontName = QStringLiteral("<b>&'\t]]>");
     document.cell(1, 0).text = QStringLiteral("y");
-    const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {85, 22}));
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, {405, 22});
+    const Markup markup = ReadMarkup(svg);
     EXPECT_EQ(markup.error, QString());
-    EXPECT_TRUE(markup.fontFamilies.contains(injected))
-        << markup.fontFamilies.join(u'|').toStdString();
-    EXPECT_TRUE(markup.fontFamilies.contains(QStringLiteral("<b>&'")));
+    EXPECT_EQ(markup.texts, (QStringList{text, QStringLiteral("y")}));
+    EXPECT_EQ(markup.fontFamilies, (QStringList{injected, QStringLiteral("<b>&'\t]]>")}));
     for (const QString& name : markup.attributeNames)
         EXPECT_FALSE(name.startsWith(QLatin1String("on"))) << name.toStdString();
+    EXPECT_FALSE(svg.contains("<script"));
+}
+
+// Where the dark pixels of a picture lie, inside its outline of one pixel.
+QRect Ink(const QImage& picture) {
+    QRect ink;
+    for (int y = 1; y < picture.height() - 1; ++y)
+        for (int x = 1; x < picture.width() - 1; ++x)
+            if (qGray(picture.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// A rotated font reads downwards from the top-left corner of its line, where the picture
+// shows it.
+TEST(SvgMarkup, RotatedTextLiesWhereThePictureShowsIt) {
+    Document document = MakeTable(1, 1, 40, 100);
+    document.cell(0, 0).text = QStringLiteral("Turned");
+    document.cell(0, 0).alignment = kAlignRotatedTop;
+    const QSize cut(42, 102);
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, cut);
+    EXPECT_EQ(ReadMarkup(svg).texts, QStringList{QStringLiteral("Turned")});
+    EXPECT_EQ(svg.count(") rotate(90)\" x=\"0\" y="), 1) << svg.toStdString();
+
+    QImage drawn(cut, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    QImage picture = MakePicture(cut.width(), cut.height(), 0xFFFFFF);
+    QtDrawingSurface surface;
+    const FixedClock clock(QDate(2025, 6, 15));
+    RecordingSink sink;
+    ImageReportMemory reports;
+    RenderOptions options;
+    options.originX = options.originY = 0;
+    RenderTable(surface, picture, document, options, clock, sink, reports);
+    surface.ReleaseTarget();
+    const QRect svgInk = Ink(drawn), pictureInk = Ink(picture);
+    EXPECT_GT(svgInk.height(), 2 * svgInk.width());
+    for (const auto& [a, b] : {std::pair{svgInk.left(), pictureInk.left()},
+                               {svgInk.right(), pictureInk.right()},
+                               {svgInk.top(), pictureInk.top()},
+                               {svgInk.bottom(), pictureInk.bottom()}})
+        EXPECT_NEAR(a, b, 2);
 }
 
 TEST(VectorImages, OnePictureServesEveryCellThatShowsIt) {
@@ -125,26 +176,18 @@ TEST(VectorImages, OnePictureServesEveryCellThatShowsIt) {
     EXPECT_EQ(pdf.count("/Subtype /Image"), 1);
 }
 
-TEST(VectorImages, MarkupWithoutPicturesPassesAsWrittenWhateverTheWrites) {
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    SvgImageSharing sharing(out);
-    for (const char* piece : {"<svg><rect x=\"1\"/><ima", "ge-less/>", "<g/></svg>"})
-        ASSERT_EQ(sharing.write(piece), qint64(qstrlen(piece)));
-    ASSERT_TRUE(sharing.Finish());
-    EXPECT_EQ(out.data(), QByteArray("<svg><rect x=\"1\"/><image-less/><g/></svg>"));
-}
-
-// A target that takes nothing, as a full disk: the first refused write fails the sharing
-// instead of trying again for ever.
+// A target that takes nothing, as a full disk: the document is not written, and says why.
 TEST(VectorImages, ATargetThatTakesNothingFailsTheWrite) {
     class Full final : public QIODevice {
     protected:
         qint64 readData(char*, qint64) override { return -1; }
-        qint64 writeData(const char*, qint64) override { return 0; }
+        qint64 writeData(const char*, qint64) override {
+            setErrorString(QStringLiteral("full"));
+            return -1;
+        }
     } full;
     full.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    SvgImageSharing sharing(full);
-    EXPECT_EQ(sharing.write("<svg><g/></svg>"), -1);
-    EXPECT_FALSE(sharing.Finish());
+    SvgDrawingSurface surface(full, {10, 10});
+    surface.FillTarget(0);
+    EXPECT_EQ(surface.Finish(), QStringLiteral("full"));
 }
