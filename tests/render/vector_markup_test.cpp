@@ -75,8 +75,8 @@ TEST(SvgMarkup, LeavesOutWhatXmlCannotHold) {
     EXPECT_EQ(out, paired.toUtf8());
     out.clear();
     AppendXmlText(out, QStringView(paired).first(2));
-    AppendXmlText(out, QStringLiteral("\r\n\u00E9\u20AC"));
-    EXPECT_EQ(out, QByteArray("x&#13;&#10;\xC3\xA9\xE2\x82\xAC"));
+    AppendXmlText(out, QStringLiteral("\r\n\u007F\u0080\u07FF\u0800\u20AC"));
+    EXPECT_EQ(out, QByteArray("x&#13;&#10;\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC"));
 }
 
 // Whatever a cell's text or font name holds, the markup stays well-formed and gives it back.
@@ -190,4 +190,62 @@ TEST(VectorImages, ATargetThatTakesNothingFailsTheWrite) {
     SvgDrawingSurface surface(full, {10, 10});
     surface.FillTarget(0);
     EXPECT_EQ(surface.Finish(), QStringLiteral("full"));
+}
+
+// Boxes of every fill and pen width, dotted lines up to the edge, solid lines: the SVG surface
+// puts them on the pixels of the picture surface.
+TEST(SvgSurface, DrawsThePixelsOfThePictureSurface) {
+    const auto draw = [](DrawingSurface& surface) {
+        surface.FillTarget(0xFFFFFF);
+        surface.DrawBox(2, 2, 20, 12, 0xFF0000, BoxFill::Hollow());
+        surface.SetPenWidth(3);
+        surface.DrawBox(25, 2, 50, 20, 0x00FF00, BoxFill::Solid(0x0000FF));
+        surface.SetPenWidth(2);
+        surface.DrawBox(55, 2, 80, 20, 0x000000, BoxFill::Tint(0x00FFFF));
+        surface.DrawBox(84, 2, 85, 3, 0x808000, BoxFill::Solid(0x0000FF)); // no inside
+        surface.SetPenWidth(1);
+        surface.SetPenStyle(PenStyle::Dotted);
+        surface.DrawLine(1, 30, 99, 30, 0x000080);
+        surface.DrawLine(95, 59, 95, 24, 0x008000);
+        surface.SetPenStyle(PenStyle::Solid);
+        surface.DrawLine(60, 40, 2, 40, 0x123456);
+    };
+    const QSize size(100, 60);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SvgDrawingSurface svg(buffer, size);
+    draw(svg);
+    ASSERT_EQ(svg.Finish(), QString());
+    QImage drawn(size, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    QSvgRenderer(buffer.data()).render(&painter);
+    painter.end();
+
+    QImage picture = MakePicture(size.width(), size.height());
+    QtDrawingSurface raster;
+    raster.SelectTarget(picture);
+    draw(raster);
+    raster.ReleaseTarget();
+    int differing = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb a = drawn.pixel(x, y), b = picture.pixel(x, y);
+            differing += std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                         std::abs(qBlue(a) - qBlue(b)) > 2;
+        }
+    }
+    EXPECT_EQ(differing, 0) << buffer.data().toStdString();
+}
+
+TEST(SvgSurface, WritesTheFontsLook) {
+    Document document = MakeTable(2, 1, 60, 20);
+    document.cell(0, 0).text = QStringLiteral("a");
+    document.cell(0, 0).bold = document.cell(0, 0).italic = document.cell(0, 0).underline = 1;
+    document.cell(1, 0).text = QStringLiteral("b");
+    document.cell(1, 0).underline = document.cell(1, 0).strikeout = 1;
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, {125, 22});
+    EXPECT_TRUE(svg.contains(
+        " font-weight=\"700\" font-style=\"italic\" text-decoration=\"underline\" fill="))
+        << svg.toStdString();
+    EXPECT_TRUE(svg.contains("\" text-decoration=\"underline line-through\" fill="));
 }
