@@ -17,8 +17,10 @@ struct FormatPlugin {
 };
 
 constexpr FormatPlugin kFormatPlugins[] = {
-    {"jpg", "imageformats/qjpeg"},  {"jpeg", "imageformats/qjpeg"}, {"tif", "imageformats/qtiff"},
-    {"tiff", "imageformats/qtiff"}, {"webp", "imageformats/qwebp"},
+    {"jpg", "imageformats/qjpeg"},
+    {"jpeg", "imageformats/qjpeg"},
+    {"tif", "imageformats/qtiff"},
+    {"tiff", "imageformats/qtiff"},
 };
 
 // The handler of the format's own plugin for `device`; null when the format has none or the

@@ -7,7 +7,7 @@
 class QImage;
 class QIODevice;
 
-// Qt's image writing by format name ("jpg", "png", "webp" ...), as QImageWriter does it, but
+// Qt's image writing by format name ("jpg", "png", "tif" ...), as QImageWriter does it, but
 // a format with a plugin of its own loads that plugin alone: QImageWriter asks every image
 // plugin in turn whether it writes the format, loading each with its libraries.
 

@@ -5,6 +5,7 @@
 #include "render/image_format_writer.h"
 #include "render/picture_file.h"
 #include "render/png_writer.h"
+#include "render/webp_writer.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr int kJpegQuality = 100;
-// Qt's WebP writer encodes losslessly at its highest quality.
-constexpr int kWebpLossless = 100;
 
 struct ExtensionType {
     const char* extension;
@@ -46,6 +45,7 @@ QByteArray FindEncoder(const QString& mimeType) {
     // plugin there is, a fifth of a small export's time.
     if (wanted == "image/gif") return kGifEncoder;
     if (wanted == "image/png") return "png";
+    if (wanted == "image/webp") return kWebpEncoder;
     // Qt's own list of formats by MIME type would load every image plugin there is; the
     // type's first extension is also the name Qt knows its format by.
     for (const ExtensionType& entry : kEncoderTable) {
@@ -79,11 +79,12 @@ EncoderChoice PictureEncoderFor(const QImage& picture, const QString& fileName) 
     if (mimeType == QLatin1String("image/png"))
         return {Status::Success(),
                 [picture](QIODevice& device) { return WritePng(picture, device); }};
-    // Only JPEG and WebP have a quality to choose; for the others Qt reads it as a compression
-    // level.
-    const int quality = mimeType == QLatin1String("image/jpeg")   ? kJpegQuality
-                        : mimeType == QLatin1String("image/webp") ? kWebpLossless
-                                                                  : -1;
+    // Qt's WebP writer holds three copies of the picture and a slow encoder's tables.
+    if (encoder == kWebpEncoder)
+        return {Status::Success(),
+                [picture](QIODevice& device) { return WriteWebp(picture, device); }};
+    // Only JPEG has a quality to choose; for the others Qt reads it as a compression level.
+    const int quality = mimeType == QLatin1String("image/jpeg") ? kJpegQuality : -1;
     return {Status::Success(), [picture, encoder, quality](QIODevice& device) {
                 return WriteImageFormat(picture, encoder, quality, device);
             }};

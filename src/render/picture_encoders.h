@@ -11,6 +11,8 @@ class QImage;
 
 // The encoder for the GIF MIME type, which Qt's image writers lack.
 inline constexpr char kGifEncoder[] = "gif";
+// The encoder for WebP: libwebp itself, which Qt's writer uses with far more memory.
+inline constexpr char kWebpEncoder[] = "webp";
 
 // The MIME type of a picture file by the lower-cased extension of its name: ".png", ".jpg"
 // (also ".jpeg"), ".gif", ".tif" (also ".tiff"), ".bmp", ".webp"; empty for any other
@@ -21,7 +23,7 @@ QString MimeTypeForPictureFile(const QString& fileName);
 bool KeepsTransparency(const QString& mimeType);
 
 // The encoder that writes `mimeType` (compared without regard to case): a Qt image format
-// name, or kGifEncoder; empty when no encoder writes it.
+// name, kGifEncoder or kWebpEncoder; empty when no encoder writes it.
 QByteArray FindEncoder(const QString& mimeType);
 
 // The writer of the picture in the format `fileName`'s extension chooses: JPEG at quality

@@ -3,7 +3,7 @@
 
 #include "render/colour.h"
 #include "render/picture.h"
-#include "render/xml_text.h"
+#include "render/surface_shapes.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -48,10 +48,6 @@ bool IsDirectFormat(QImage::Format format) {
            format == QImage::Format_ARGB32_Premultiplied;
 }
 
-int Mod8(int value) {
-    return ((value % 8) + 8) % 8;
-}
-
 QImage DiagonalCrossTile(QRgb colour) {
     QImage tile(8, 8, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < 8; ++y) {
@@ -60,17 +56,6 @@ QImage DiagonalCrossTile(QRgb colour) {
     }
     return tile;
 }
-
-// Pixels of the extra justification width that the space number `index` receives: an equal
-// share each, the remainder one by one to the first spaces.
-int ShareOfBreak(int extra, int breaks, int index) {
-    const int remainder = extra % breaks;
-    const int sign = remainder < 0 ? -1 : 1;
-    return extra / breaks + (index < std::abs(remainder) ? sign : 0);
-}
-
-// A tint covers about a third: dark text under a dark tint stays readable.
-constexpr int kTintAlpha = 80;
 
 // Fonts whose measures are kept at most; a table uses a handful.
 constexpr size_t kMaxMeasuredFonts = 64;
@@ -129,8 +114,7 @@ QtDrawingSurface::QtDrawingSurface(int scale) : scale_(std::max(1, scale)) {
 }
 
 QtDrawingSurface::QtDrawingSurface(QPaintDevice& device, QSize size)
-    : vectorDevice_(&device), vectorSize_(size),
-      svgMarkup_(device.paintEngine() && device.paintEngine()->type() == QPaintEngine::SVG) {
+    : vectorDevice_(&device), vectorSize_(size) {
     SelectFont(font_);
 }
 
@@ -154,7 +138,7 @@ void QtDrawingSurface::SelectTarget(QImage& picture) {
                         IsDirectFormat(picture.format());
     raster_ = painter_.isActive() && direct ? &picture : nullptr;
     pixels_ = raster_ ? raster_->bits() : nullptr;
-    painter_.setFont(PainterFont());
+    painter_.setFont(font_.font);
     painter_.setPen(textColour_);
 }
 
@@ -224,20 +208,12 @@ void QtDrawingSurface::DrawDottedRun(int along1, int along2, PixelSpan across, b
                                      QRgb colour) {
     if (!painter_.isActive()) return;
     const int limit = (horizontal ? area_.width() : area_.height()) - 1;
-    const int low = std::max(std::min(along1, along2), 0);
-    const int high = std::min(std::max(along1, along2), limit);
-    int runStart = -1;
-    for (int p = low; p <= high + 1; ++p) {
-        const bool on = p <= high && DottedPixel(std::abs(p - along1));
-        if (on && runStart < 0) runStart = p;
-        if (!on && runStart >= 0) {
-            if (horizontal)
-                FillPixels(runStart, across.first, p - 1, across.last, colour);
-            else
-                FillPixels(across.first, runStart, across.last, p - 1, colour);
-            runStart = -1;
-        }
-    }
+    ForEachDottedRun(along1, along2, limit, [&](int first, int last) {
+        if (horizontal)
+            FillPixels(first, across.first, last, across.last, colour);
+        else
+            FillPixels(across.first, first, across.last, last, colour);
+    });
 }
 
 void QtDrawingSurface::DrawLine(double x1, double y1, double x2, double y2, int32_t colour) {
@@ -273,18 +249,15 @@ void QtDrawingSurface::DrawLine(double x1, double y1, double x2, double y2, int3
 
 void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32_t outline,
                                BoxFill fill) {
-    int left = RoundCoordinate(x1), right = RoundCoordinate(x2);
-    int top = RoundCoordinate(y1), bottom = RoundCoordinate(y2);
-    if (right < left) std::swap(left, right);
-    if (bottom < top) std::swap(top, bottom);
+    const BoxPixels box(x1, y1, x2, y2, penWidth_);
     if (fill.kind == BoxFill::Kind::Solid && PenWidth(penWidth_) == 1 &&
-        DrawSolidBoxRows(left, top, right, bottom, RgbFromBgr(fill.colour), RgbFromBgr(outline)))
+        DrawSolidBoxRows(box.left, box.top, box.right, box.bottom, RgbFromBgr(fill.colour),
+                         RgbFromBgr(outline)))
         return;
-    const PixelSpan leftBand = PenSpan(left, penWidth_), rightBand = PenSpan(right, penWidth_);
-    const PixelSpan topBand = PenSpan(top, penWidth_), bottomBand = PenSpan(bottom, penWidth_);
-
-    const QRect inside(QPoint(leftBand.last + 1, topBand.last + 1),
-                       QPoint(rightBand.first - 1, bottomBand.first - 1));
+    const PixelSpan leftBand = box.leftBand, rightBand = box.rightBand;
+    const PixelSpan topBand = box.topBand, bottomBand = box.bottomBand;
+    const QRect inside(QPoint(box.insideLeft, box.insideTop),
+                       QPoint(box.insideRight, box.insideBottom));
     if (fill.kind == BoxFill::Kind::Solid) {
         FillPixels(inside.left(), inside.top(), inside.right(), inside.bottom(),
                    RgbFromBgr(fill.colour));
@@ -310,25 +283,13 @@ void QtDrawingSurface::DrawBox(double x1, double y1, double x2, double y2, int32
 // The hatch's pixels as lines through their centres, cut to the box by hand: vector formats
 // may lack pattern brushes and clipping.
 void QtDrawingSurface::DrawDiagonalCrossLines(const QRect& inside, QRgb colour) {
-    const int left = inside.left(), right = inside.right();
-    const int top = inside.top(), bottom = inside.bottom();
-    const auto segment = [this](int x1, int y1, int x2, int y2) {
-        painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
-    };
     painter_.save();
     painter_.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::SquareCap));
-    // x - y == d, d a multiple of 8: falling to the right.
-    for (int d = left - bottom; d <= right - top; ++d) {
-        if (Mod8(d) != 0) continue;
-        const int x1 = std::max(left, top + d), x2 = std::min(right, bottom + d);
-        if (x1 <= x2) segment(x1, x1 - d, x2, x2 - d);
-    }
-    // x + y == s, s one below a multiple of 8: rising to the right.
-    for (int s = left + top; s <= right + bottom; ++s) {
-        if (Mod8(s) != 7) continue;
-        const int x1 = std::max(left, s - bottom), x2 = std::min(right, s - top);
-        if (x1 <= x2) segment(x1, s - x1, x2, s - x2);
-    }
+    ForEachDiagonalCrossSegment(inside.left(), inside.top(), inside.right(), inside.bottom(),
+                                [this](int x1, int y1, int x2, int y2) {
+                                    painter_.drawLine(QPointF(x1 + 0.5, y1 + 0.5),
+                                                      QPointF(x2 + 0.5, y2 + 0.5));
+                                });
     painter_.restore();
 }
 
@@ -352,18 +313,7 @@ void QtDrawingSurface::SelectFont(const CellFont& font) {
     font_ = font;
     if (measures_.size() >= kMaxMeasuredFonts) measures_.clear();
     current_ = &measures_.try_emplace(font_.font, font_.font).first->second;
-    if (painter_.isActive()) painter_.setFont(PainterFont());
-}
-
-// The SVG writer puts the family names into attributes as they are: they go to it escaped.
-QFont QtDrawingSurface::PainterFont() const {
-    if (!svgMarkup_) return font_.font;
-    QFont font = font_.font;
-    QStringList families = font.families();
-    for (QString& family : families)
-        family = XmlAttributeValue(family);
-    font.setFamilies(families);
-    return font;
+    if (painter_.isActive()) painter_.setFont(font_.font);
 }
 
 void QtDrawingSurface::SetTextColour(int32_t colour) {
@@ -457,28 +407,14 @@ bool QtDrawingSurface::DrawClusterRuns(int x, int y, QStringView text) {
 
 void QtDrawingSurface::DrawTextRun(int x, int y, QStringView text) {
     if (DrawGlyphRun(x, y, text) || DrawClusterRuns(x, y, text)) return;
-    // The SVG writer escapes markup in text but lets through what XML cannot hold.
-    painter_.drawText(QPoint(x, y), svgMarkup_ ? XmlCharacters(text) : text.toString());
+    painter_.drawText(QPoint(x, y), text.toString());
 }
 
 void QtDrawingSurface::DrawTextRuns(int x, int y, const QString& text) {
-    if (justifyBreaks_ <= 0 || justifyExtra_ == 0) {
-        DrawTextRun(x, y, text);
-        return;
-    }
-    // Each run ends with a space that takes its share of the extra width.
-    int start = 0;
-    int shift = 0;
-    int breaks = 0;
-    for (int i = 0; i < text.size() && breaks < justifyBreaks_; ++i) {
-        if (text[i] != u' ') continue;
-        DrawTextRun(x + Width(text, start) + shift, y,
-                    QStringView(text).sliced(start, i - start + 1));
-        shift += ShareOfBreak(justifyExtra_, justifyBreaks_, breaks++);
-        start = i + 1;
-    }
-    if (start < text.size())
-        DrawTextRun(x + Width(text, start) + shift, y, QStringView(text).sliced(start));
+    ForEachJustifiedRun(text, justifyExtra_, justifyBreaks_,
+                        [&](qsizetype start, int shift, QStringView piece) {
+                            DrawTextRun(x + Width(text, start) + shift, y, piece);
+                        });
 }
 
 void QtDrawingSurface::DrawText(double x, double y, const QString& text) {
@@ -528,6 +464,10 @@ int QtDrawingSurface::FitCharacters(const QString& text, int width) const {
 void QtDrawingSurface::SetTextJustification(int extra, int breakCount) {
     justifyExtra_ = extra;
     justifyBreaks_ = breakCount;
+}
+
+int QtDrawingSurface::Ascent() const {
+    return current_->Ascent();
 }
 
 int QtDrawingSurface::LineHeight() const {

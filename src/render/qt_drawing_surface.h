@@ -23,7 +23,7 @@ public:
     // Needs a QGuiApplication (fonts). Every length is multiplied by `scale` on the selected
     // picture, whose size is then `scale` times the size the drawing code sees.
     explicit QtDrawingSurface(int scale = 1);
-    // Draws on `device` (an SVG or PDF generator at 96 dots per inch) whatever picture is
+    // Draws on `device` (a PDF writer at 96 dots per inch) whatever picture is
     // selected, within `size`; releasing the target ends the device's painting.
     QtDrawingSurface(QPaintDevice& device, QSize size);
     ~QtDrawingSurface() override;
@@ -50,6 +50,10 @@ public:
     int FitCharacters(const QString& text, int width) const override;
     void SetTextJustification(int extra, int breakCount) override;
     int LineHeight() const override;
+    // How far the baseline lies below the top of a line in the current font.
+    int Ascent() const;
+    // The width of the first `length` characters of `text` in the current font, as drawn.
+    int Width(const QString& text, qsizetype length) const;
     // A picture for a screen of more device pixels per unit gets images of that detail too.
     double DetailScale() const override { return vectorDevice_ ? 0 : scale_ * targetRatio_; }
 
@@ -66,10 +70,8 @@ private:
     bool DrawGlyphRun(int x, int y, QStringView text);
     bool DrawClusterRuns(int x, int y, QStringView text);
     int Advance(QChar c) const;
-    int Width(const QString& text, qsizetype length) const;
     bool CollectAdvances(QStringView text, QVarLengthArray<qint64, 64>& advances,
                          QVarLengthArray<qsizetype, 64>* clusterEnds = nullptr) const;
-    QFont PainterFont() const;
 
     QPainter painter_;
     QPaintDevice* target_ = nullptr;
@@ -77,8 +79,6 @@ private:
     int scale_ = 1;
     QPaintDevice* vectorDevice_ = nullptr;
     QSize vectorSize_;
-    // SVG keeps the text and the font names as they are given, in the markup.
-    bool svgMarkup_ = false;
     // The target picture and its pixels when solid fills may write them directly.
     QImage* raster_ = nullptr;
     qreal targetRatio_ = 1; // the target picture's device pixels per logical pixel

@@ -1,101 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/svg_image_sharing.h"
 
+#include "render/png_writer.h"
+
+#include <QBuffer>
 #include <QCryptographicHash>
-#include <algorithm>
+#include <QImage>
 
-namespace {
-
-constexpr QByteArrayView kImageStart = "<image ";
-constexpr QByteArrayView kElementEnd = "/>";
-
-// The value of the attribute `name` of an element the generator wrote: its values hold no
-// quotes.
-QByteArrayView Attribute(QByteArrayView element, QByteArrayView name) {
-    const QByteArray pattern = " " + name.toByteArray() + "=\"";
-    const qsizetype start = element.indexOf(pattern);
-    if (start < 0) return {};
-    const qsizetype from = start + pattern.size();
-    const qsizetype end = element.indexOf('"', from);
-    return end < 0 ? QByteArrayView() : element.sliced(from, end - from);
-}
-
-// The length of the longest end of `bytes` that may begin an <image> element in the next write.
-qsizetype PartialStart(QByteArrayView bytes) {
-    for (qsizetype keep = std::min(bytes.size(), kImageStart.size() - 1); keep > 0; --keep)
-        if (kImageStart.startsWith(bytes.last(keep))) return keep;
-    return 0;
-}
-
-} // namespace
-
-SvgImageSharing::SvgImageSharing(QIODevice& target) : target_(target) {
-    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-}
-
-bool SvgImageSharing::Pass(QByteArrayView bytes) {
-    for (qsizetype done = 0; !failed_ && done < bytes.size();) {
-        const qint64 count = target_.write(bytes.data() + done, bytes.size() - done);
-        failed_ = count <= 0;
-        done += count;
+QString SvgImageSharing::Append(QByteArray& out, const QImage& picture, int x, int y) {
+    const auto sameImage = byImage_.constFind(picture.cacheKey());
+    if (sameImage != byImage_.constEnd()) {
+        AppendUse(out, *sameImage, x, y);
+        return {};
     }
-    return !failed_;
-}
-
-qint64 SvgImageSharing::writeData(const char* data, qint64 size) {
-    if (failed_) return -1;
-    held_.append(data, size);
-    while (Step()) {
-    }
-    return failed_ ? -1 : size;
-}
-
-// Writes on what `held_` begins with: text up to the next <image> element, or that element
-// once it is complete. False when more bytes are needed.
-bool SvgImageSharing::Step() {
-    if (!inImage_) {
-        const qsizetype start = held_.indexOf(kImageStart);
-        const qsizetype passed = start >= 0 ? start : held_.size() - PartialStart(held_);
-        Pass(held_.first(passed));
-        held_.remove(0, passed);
-        if (start < 0 || failed_) return false;
-        inImage_ = true;
-        searched_ = 0;
-    }
-    // An end may straddle two writes: the search resumes one byte back.
-    const qsizetype end = held_.indexOf(kElementEnd, std::max<qsizetype>(searched_ - 1, 0));
-    if (end < 0) {
-        searched_ = held_.size();
-        return false;
-    }
-    const qsizetype after = end + kElementEnd.size();
-    Pass(Shared(held_.first(after)));
-    held_.remove(0, after);
-    inImage_ = false;
-    return !failed_;
-}
-
-QByteArray SvgImageSharing::Shared(QByteArrayView element) {
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    const QString failure = WritePng(picture, png);
+    if (!failure.isEmpty()) return failure;
+    const QSizeF size = picture.deviceIndependentSize();
+    const QByteArray width = QByteArray::number(size.width(), 'g', 10);
+    const QByteArray height = QByteArray::number(size.height(), 'g', 10);
     QCryptographicHash digest(QCryptographicHash::Sha256);
-    digest.addData(Attribute(element, "xlink:href"));
-    digest.addData(Attribute(element, "width"));
-    digest.addData(" ");
-    digest.addData(Attribute(element, "height"));
+    digest.addData(png.data());
+    digest.addData(width + ' ' + height);
     const QByteArray key = digest.result();
-    const double x = Attribute(element, "x").toDouble(), y = Attribute(element, "y").toDouble();
-    const auto found = shown_.constFind(key);
-    if (found == shown_.constEnd()) {
-        const Shown first{"picture" + QByteArray::number(shown_.size() + 1), x, y};
-        shown_.insert(key, first);
-        return "<image id=\"" + first.id + "\" " + element.sliced(kImageStart.size()).toByteArray();
+    const auto sameContent = byContent_.constFind(key);
+    if (sameContent != byContent_.constEnd()) {
+        byImage_.insert(picture.cacheKey(), *sameContent);
+        AppendUse(out, *sameContent, x, y);
+        return {};
     }
-    return "<use xlink:href=\"#" + found->id + "\" x=\"" +
-           QByteArray::number(x - found->x, 'g', 10) + "\" y=\"" +
-           QByteArray::number(y - found->y, 'g', 10) + "\"/>";
+    const Shown first{"picture" + QByteArray::number(byContent_.size() + 1), x, y};
+    byContent_.insert(key, first);
+    byImage_.insert(picture.cacheKey(), first);
+    out.append("<image id=\"" + first.id + "\" x=\"" + QByteArray::number(x) + "\" y=\"" +
+               QByteArray::number(y) + "\" width=\"" + width + "\" height=\"" + height +
+               "\" xlink:href=\"data:image/png;base64,");
+    out.append(png.data().toBase64());
+    out.append("\"/>\n");
+    return {};
 }
 
-bool SvgImageSharing::Finish() {
-    Pass(held_);
-    held_.clear();
-    return !failed_;
+void SvgImageSharing::AppendUse(QByteArray& out, const Shown& shown, int x, int y) const {
+    out.append("<use xlink:href=\"#" + shown.id + "\" x=\"" + QByteArray::number(x - shown.x) +
+               "\" y=\"" + QByteArray::number(y - shown.y) + "\"/>\n");
 }

@@ -3,35 +3,28 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QIODevice>
+#include <QString>
 
-// Passes the SVG document Qt's generator writes on to `target`, with each embedded picture
-// written once: the generator embeds every drawn copy, so a later <image> of the same data and
-// size becomes a <use> of the first, moved to its place.
-class SvgImageSharing final : public QIODevice {
+class QImage;
+
+// The markup that shows pictures in an SVG document, each picture embedded once: the first
+// showing is an <image> holding the picture as PNG; every later showing of the same picture
+// (the same image, or another of the same pixels and size) is a <use> of it moved to its place.
+class SvgImageSharing {
 public:
-    explicit SvgImageSharing(QIODevice& target);
-    // Writes what is still held; false when a write to the target failed.
-    bool Finish();
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override;
+    // Appends to `out` the element that shows `picture` with its top-left corner at (x, y), at
+    // its size in units (its pixels over its device pixel ratio). An empty text, else why the
+    // picture could not be encoded.
+    QString Append(QByteArray& out, const QImage& picture, int x, int y);
 
 private:
-    bool Step();
-    bool Pass(QByteArrayView bytes);
-    QByteArray Shared(QByteArrayView element);
-
     struct Shown {
         QByteArray id;
-        double x = 0;
-        double y = 0;
+        int x = 0;
+        int y = 0;
     };
-    QIODevice& target_;
-    QByteArray held_;        // what is not written on yet
-    bool inImage_ = false;   // `held_` begins with an <image> element not yet complete
-    qsizetype searched_ = 0; // how far `held_` is known to hold no end of that element
-    bool failed_ = false;
-    QHash<QByteArray, Shown> shown_; // by a digest of the data and the size
+    void AppendUse(QByteArray& out, const Shown& shown, int x, int y) const;
+
+    QHash<qint64, Shown> byImage_;       // by the image's cache key: nothing encoded again
+    QHash<QByteArray, Shown> byContent_; // by a digest of the encoded picture and its size
 };

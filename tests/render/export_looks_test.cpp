@@ -6,8 +6,10 @@
 #include "render/picture_file.h"
 #include "render/style_preview.h"
 #include "render/table_renderer.h"
+#include "render/webp_writer.h"
 #include "render_test_support.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -276,6 +278,24 @@ TEST(ExportLook, WebpIsLosslessOrNamesItsMissingEncoder) {
     ASSERT_TRUE(status.ok()) << status.detail.toStdString();
     EXPECT_EQ(QImage(webp).convertToFormat(QImage::Format_ARGB32),
               exporter.Cut(document, {2, true}).convertToFormat(QImage::Format_ARGB32));
+    // Opaque, with text: the same pixels, read back by Qt.
+    document.cell(1, 1).text = QStringLiteral("WebP");
+    ASSERT_TRUE(exporter.Export(document, webp).ok());
+    const QImage opaque = exporter.Cut(document, {});
+    const QImage read(webp);
+    EXPECT_FALSE(read.hasAlphaChannel());
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), opaque);
+
+    // The encoder clears hidden colours on pixels of its own, never on the picture it is given.
+    QImage hidden(2, 1, QImage::Format_ARGB32);
+    hidden.setPixel(0, 0, qRgba(10, 20, 30, 0));
+    hidden.setPixel(1, 0, qRgba(40, 50, 60, 255));
+    const QImage shared = hidden;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    EXPECT_EQ(WriteWebp(shared, out), QString());
+    EXPECT_EQ(hidden.pixel(0, 0), qRgba(10, 20, 30, 0));
+    EXPECT_EQ(QImage::fromData(out.data(), "WEBP").pixel(1, 0), qRgba(40, 50, 60, 255));
 }
 
 TEST(ExportLook, EveryFormatReportsAFailedWrite) {

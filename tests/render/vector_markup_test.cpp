@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/clock.h"
 #include "render/image_report_memory.h"
+#include "render/picture.h"
+#include "render/qt_drawing_surface.h"
 #include "render/render_test_support.h"
-#include "render/svg_image_sharing.h"
+#include "render/svg_drawing_surface.h"
 #include "render/table_renderer.h"
 #include "render/vector_cut.h"
 #include "render/xml_text.h"
@@ -63,32 +65,80 @@ TEST(SvgMarkup, LeavesOutWhatXmlCannotHold) {
     document.cell(1, 0).text = QStringLiteral("g\u0008\u000Bh");
     const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {245, 22}));
     EXPECT_EQ(markup.error, QString());
-    // The tab parts the line in two runs.
-    EXPECT_EQ(markup.texts,
-              (QStringList{QStringLiteral("abcd"), QStringLiteral("ef"), QStringLiteral("gh")}))
+    EXPECT_EQ(markup.texts, (QStringList{QStringLiteral("abcd\tef"), QStringLiteral("gh")}))
         << markup.texts.join(u'|').toStdString();
 
     // A pair is kept whole; a high surrogate that ends the text is dropped, never paired with
-    // what lies past the end.
+    // what lies past the end; the line breaks survive as references.
     const QString paired = QStringLiteral("x") + QChar(0xD83D) + QChar(0xDE00);
-    EXPECT_EQ(XmlCharacters(paired), paired);
-    EXPECT_EQ(XmlCharacters(QStringView(paired).first(2)), QStringLiteral("x"));
+    QByteArray out;
+    AppendXmlText(out, paired);
+    EXPECT_EQ(out, paired.toUtf8());
+    out.clear();
+    AppendXmlText(out, QStringView(paired).first(2));
+    AppendXmlText(out, QStringLiteral("\r\n\u007F\u0080\u07FF\u0800\u20AC"));
+    EXPECT_EQ(out, QByteArray("x&#13;&#10;\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC"));
 }
 
-TEST(SvgMarkup, FontNamesStayInsideTheirAttribute) {
-    Document document = MakeTable(2, 1, 40, 20);
+// Whatever a cell's text or font name holds, the markup stays well-formed and gives it back.
+TEST(SvgMarkup, HostileTextAndFontNamesStayTheirOwn) {
+    Document document = MakeTable(2, 1, 200, 20);
     const QString injected = QStringLiteral("Arial\" onload=\"alert(1)");
+    const QString text = QStringLiteral("<b>&amp;\"]]></text><script>x</script>'");
     document.cell(0, 0).fontName = injected;
-    document.cell(0, 0).text = QStringLiteral("x");
-    document.cell(1, 0).fontName = QStringLiteral("<b>&'");
+    document.cell(0, 0).text = text;
+    document.cell(1, 0).fontName = QStringLiteral("<b>&'\t]]>");
     document.cell(1, 0).text = QStringLiteral("y");
-    const Markup markup = ReadMarkup(VectorFile(document, VectorFormat::Svg, {85, 22}));
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, {405, 22});
+    const Markup markup = ReadMarkup(svg);
     EXPECT_EQ(markup.error, QString());
-    EXPECT_TRUE(markup.fontFamilies.contains(injected))
-        << markup.fontFamilies.join(u'|').toStdString();
-    EXPECT_TRUE(markup.fontFamilies.contains(QStringLiteral("<b>&'")));
+    EXPECT_EQ(markup.texts, (QStringList{text, QStringLiteral("y")}));
+    EXPECT_EQ(markup.fontFamilies, (QStringList{injected, QStringLiteral("<b>&'\t]]>")}));
     for (const QString& name : markup.attributeNames)
         EXPECT_FALSE(name.startsWith(QLatin1String("on"))) << name.toStdString();
+    EXPECT_FALSE(svg.contains("<script"));
+}
+
+// Where the dark pixels of a picture lie, inside its outline of one pixel.
+QRect Ink(const QImage& picture) {
+    QRect ink;
+    for (int y = 1; y < picture.height() - 1; ++y)
+        for (int x = 1; x < picture.width() - 1; ++x)
+            if (qGray(picture.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// A rotated font reads downwards from the top-left corner of its line, where the picture
+// shows it.
+TEST(SvgMarkup, RotatedTextLiesWhereThePictureShowsIt) {
+    Document document = MakeTable(1, 1, 40, 100);
+    document.cell(0, 0).text = QStringLiteral("Turned");
+    document.cell(0, 0).alignment = kAlignRotatedTop;
+    const QSize cut(42, 102);
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, cut);
+    EXPECT_EQ(ReadMarkup(svg).texts, QStringList{QStringLiteral("Turned")});
+    EXPECT_EQ(svg.count(") rotate(90)\" x=\"0\" y="), 1) << svg.toStdString();
+
+    QImage drawn(cut, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    QImage picture = MakePicture(cut.width(), cut.height(), 0xFFFFFF);
+    QtDrawingSurface surface;
+    RecordingSink sink;
+    ImageReportMemory reports;
+    RenderOptions options;
+    options.originX = options.originY = 0;
+    RenderTable(surface, picture, document, options, sink, reports); // settled by VectorFile
+    surface.ReleaseTarget();
+    const QRect svgInk = Ink(drawn), pictureInk = Ink(picture);
+    EXPECT_GT(svgInk.height(), 2 * svgInk.width());
+    for (const auto& [a, b] : {std::pair{svgInk.left(), pictureInk.left()},
+                               {svgInk.right(), pictureInk.right()},
+                               {svgInk.top(), pictureInk.top()},
+                               {svgInk.bottom(), pictureInk.bottom()}})
+        EXPECT_NEAR(a, b, 2);
 }
 
 TEST(VectorImages, OnePictureServesEveryCellThatShowsIt) {
@@ -126,26 +176,76 @@ TEST(VectorImages, OnePictureServesEveryCellThatShowsIt) {
     EXPECT_EQ(pdf.count("/Subtype /Image"), 1);
 }
 
-TEST(VectorImages, MarkupWithoutPicturesPassesAsWrittenWhateverTheWrites) {
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    SvgImageSharing sharing(out);
-    for (const char* piece : {"<svg><rect x=\"1\"/><ima", "ge-less/>", "<g/></svg>"})
-        ASSERT_EQ(sharing.write(piece), qint64(qstrlen(piece)));
-    ASSERT_TRUE(sharing.Finish());
-    EXPECT_EQ(out.data(), QByteArray("<svg><rect x=\"1\"/><image-less/><g/></svg>"));
-}
-
-// A target that takes nothing, as a full disk: the first refused write fails the sharing
-// instead of trying again for ever.
+// A target that takes nothing, as a full disk: the document is not written, and says why.
 TEST(VectorImages, ATargetThatTakesNothingFailsTheWrite) {
     class Full final : public QIODevice {
     protected:
         qint64 readData(char*, qint64) override { return -1; }
-        qint64 writeData(const char*, qint64) override { return 0; }
+        qint64 writeData(const char*, qint64) override {
+            setErrorString(QStringLiteral("full"));
+            return -1;
+        }
     } full;
     full.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    SvgImageSharing sharing(full);
-    EXPECT_EQ(sharing.write("<svg><g/></svg>"), -1);
-    EXPECT_FALSE(sharing.Finish());
+    SvgDrawingSurface surface(full, {10, 10});
+    surface.FillTarget(0);
+    EXPECT_EQ(surface.Finish(), QStringLiteral("full"));
+}
+
+// Boxes of every fill and pen width, dotted lines up to the edge, solid lines: the SVG surface
+// puts them on the pixels of the picture surface.
+TEST(SvgSurface, DrawsThePixelsOfThePictureSurface) {
+    const auto draw = [](DrawingSurface& surface) {
+        surface.FillTarget(0xFFFFFF);
+        surface.DrawBox(2, 2, 20, 12, 0xFF0000, BoxFill::Hollow());
+        surface.SetPenWidth(3);
+        surface.DrawBox(25, 2, 50, 20, 0x00FF00, BoxFill::Solid(0x0000FF));
+        surface.SetPenWidth(2);
+        surface.DrawBox(55, 2, 80, 20, 0x000000, BoxFill::Tint(0x00FFFF));
+        surface.DrawBox(84, 2, 85, 3, 0x808000, BoxFill::Solid(0x0000FF)); // no inside
+        surface.SetPenWidth(1);
+        surface.SetPenStyle(PenStyle::Dotted);
+        surface.DrawLine(1, 30, 99, 30, 0x000080);
+        surface.DrawLine(95, 59, 95, 24, 0x008000);
+        surface.SetPenStyle(PenStyle::Solid);
+        surface.DrawLine(60, 40, 2, 40, 0x123456);
+    };
+    const QSize size(100, 60);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SvgDrawingSurface svg(buffer, size);
+    draw(svg);
+    ASSERT_EQ(svg.Finish(), QString());
+    QImage drawn(size, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    QSvgRenderer(buffer.data()).render(&painter);
+    painter.end();
+
+    QImage picture = MakePicture(size.width(), size.height());
+    QtDrawingSurface raster;
+    raster.SelectTarget(picture);
+    draw(raster);
+    raster.ReleaseTarget();
+    int differing = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb a = drawn.pixel(x, y), b = picture.pixel(x, y);
+            differing += std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                         std::abs(qBlue(a) - qBlue(b)) > 2;
+        }
+    }
+    EXPECT_EQ(differing, 0) << buffer.data().toStdString();
+}
+
+TEST(SvgSurface, WritesTheFontsLook) {
+    Document document = MakeTable(2, 1, 60, 20);
+    document.cell(0, 0).text = QStringLiteral("a");
+    document.cell(0, 0).bold = document.cell(0, 0).italic = document.cell(0, 0).underline = 1;
+    document.cell(1, 0).text = QStringLiteral("b");
+    document.cell(1, 0).underline = document.cell(1, 0).strikeout = 1;
+    const QByteArray svg = VectorFile(document, VectorFormat::Svg, {125, 22});
+    EXPECT_TRUE(svg.contains(
+        " font-weight=\"700\" font-style=\"italic\" text-decoration=\"underline\" fill="))
+        << svg.toStdString();
+    EXPECT_TRUE(svg.contains("\" text-decoration=\"underline line-through\" fill="));
 }
