@@ -20,8 +20,8 @@ namespace {
 class NoWindow final : public EditorShell {
 public:
     void RebuildMenu() override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
+    void SetCommandEnabled(CommandId, bool) override {}
+    void SetCommandChecked(CommandId, bool) override {}
     void SetTitle(const QString&) override {}
     void SetModified(bool) override {}
     void ShowNote(const QString&) override {}

@@ -119,25 +119,26 @@ void Editor::UpdateStatusCaption() {
 
 void Editor::ApplyMenuState() {
     for (size_t i = 0; i < std::size(kCharacterSetCodes); ++i)
-        shell_.SetCommandChecked(command::kFirstCharacterSet + int(i),
+        shell_.SetCommandChecked(Nth(CommandId::FirstCharacterSet, int(i)),
                                  kCharacterSetCodes[i] == state_.settings.characterSet);
     for (int language = 1; language <= kLanguageCount; ++language)
-        shell_.SetCommandChecked(command::kFirstLanguage + language - 1,
+        shell_.SetCommandChecked(LanguageCommand(language),
                                  state_.settings.currentLanguage == language);
-    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView == 1);
+    shell_.SetCommandChecked(CommandId::ViewCommands, state_.commandsView == 1);
     for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
         shell_.SetCommandChecked(kCopyFlagCommands[i], state_.settings.copyFlags[i] != 0);
-    const int leftModes[] = {command::kCellSelector, command::kEditTextAndColours,
-                             command::kInsertImage, command::kInsertIcon};
+    const CommandId leftModes[] = {CommandId::CellSelector, CommandId::EditTextAndColours,
+                                   CommandId::InsertImage, CommandId::InsertIcon};
     for (int mode = 1; mode <= 4; ++mode)
         shell_.SetCommandChecked(leftModes[mode - 1], state_.settings.leftMouseMode == mode);
-    shell_.SetCommandChecked(command::kCapturingColour, state_.rightMouseMode == kRightModeCapture);
-    shell_.SetCommandChecked(command::kFavouriteColours,
+    shell_.SetCommandChecked(CommandId::CapturingColour,
+                             state_.rightMouseMode == kRightModeCapture);
+    shell_.SetCommandChecked(CommandId::FavouriteColours,
                              state_.rightMouseMode == kRightModeFavourites);
-    for (int id : kTableCommands)
+    for (CommandId id : kTableCommands)
         shell_.SetCommandEnabled(id, state_.tableLoaded == 1);
     UpdateUndoCommands();
-    shell_.SetCommandEnabled(command::kPasteCell,
+    shell_.SetCommandEnabled(CommandId::PasteCell,
                              state_.tableLoaded == 1 && state_.copyBuffer.copyBufferFull == 1);
 }
 
@@ -145,10 +146,10 @@ void Editor::ApplyMenuState() {
 void Editor::TableShown() {
     state_.tableLoaded = 1;
     shell_.HideStart();
-    for (int id : kTableCommands)
+    for (CommandId id : kTableCommands)
         shell_.SetCommandEnabled(id, true);
     UpdateUndoCommands();
-    shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull == 1);
+    shell_.SetCommandEnabled(CommandId::PasteCell, state_.copyBuffer.copyBufferFull == 1);
     UpdateStatusCaption();
     shell_.FocusTableView();
 }
@@ -281,8 +282,8 @@ void Editor::MarkChanged() {
 
 void Editor::UpdateUndoCommands() {
     const bool loaded = state_.tableLoaded == 1;
-    shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
-    shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
+    shell_.SetCommandEnabled(CommandId::Undo, loaded && document_.undo.CanUndo());
+    shell_.SetCommandEnabled(CommandId::Redo, loaded && document_.undo.CanRedo());
     shell_.SetModified(loaded && document_.undo.Modified());
     recovery_.Follow(loaded && document_.undo.Modified());
 }

@@ -70,10 +70,10 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     rowRuler_->setObjectName(QStringLiteral("1036"));
 
     rulerButton_ = new QPushButton(this);
-    rulerButton_->setObjectName(QStringLiteral("1111"));
+    rulerButton_->setObjectName(QString::number(int(CommandId::RulerButton)));
     rulerButton_->setFocusPolicy(Qt::NoFocus);
     connect(rulerButton_, &QPushButton::clicked, this,
-            [this] { editor_.Command(command::kRulerButton); });
+            [this] { editor_.Command(CommandId::RulerButton); });
 
     viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
     viewArea_->setMinimumSize(kSmallestClient);
@@ -88,7 +88,7 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     setCentralWidget(viewArea_);
     findBar_ = new FindBar(this);
     findBar_->onChange = [this] { editor_.SetSearch(findBar_->query(), findBar_->replacement()); };
-    findBar_->onCommand = [this](int id) { editor_.Command(id); };
+    findBar_->onCommand = [this](CommandId id) { editor_.Command(id); };
     findBar_->onClose = [this] {
         findArea_->hide();
         FocusTableView();
@@ -121,16 +121,16 @@ void MainWindow::RebuildMenu() {
     startPanel_->SetLanguage(language);
     findBar_->SetTexts(MessageTable(language));
     for (QAction* action : std::as_const(actions_)) {
-        const int id = action->data().toInt();
+        const auto id = CommandId(action->data().toInt());
         connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
     }
 }
 
-void MainWindow::SetCommandEnabled(int command, bool enabled) {
+void MainWindow::SetCommandEnabled(CommandId command, bool enabled) {
     if (QAction* a = actions_.value(command)) a->setEnabled(enabled);
 }
 
-void MainWindow::SetCommandChecked(int command, bool checked) {
+void MainWindow::SetCommandChecked(CommandId command, bool checked) {
     if (QAction* a = actions_.value(command)) a->setChecked(checked);
 }
 

@@ -174,7 +174,7 @@ TEST_F(InPlaceTest, EachCommitIsOneUndoStepAndMarksTheTableChanged) {
     QTest::keyClick(view(), Qt::Key_F2);
     Key(Qt::Key_Return); // the same text: no step
     EXPECT_EQ(document().undo.undoSteps.size(), steps + 1);
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().cell(0, 0).text, QString());
     EXPECT_FALSE(window->isWindowModified());
 }
@@ -185,7 +185,7 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
     const auto save = [&](const QString& name) {
         const QString path = folder.Path(name);
         ui.files.push_back(path);
-        Run(command::kSave);
+        Run(CommandId::Save);
         return TempFolder::Read(path);
     };
     NewTable(3, 4);
@@ -207,9 +207,9 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
         dialog.Accept();
         return fields.result == 1;
     };
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     state.cursor = {0, 1, 0, 1};
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     EXPECT_EQ(ui.cellEditOpenings.size(), 2u);
     EXPECT_EQ(save(QStringLiteral("dialog.qdvl")), typed);
 }
@@ -218,10 +218,10 @@ TEST_F(InPlaceTest, SaveWritesTheOwnFileAtOnceAndAsksWithoutOne) {
     NewTable(3, 3);
     const QString path = folder.Path(QStringLiteral("list.qdvl"));
     ui.files.push_back(path);
-    Run(command::kSave); // no file yet: asked for a name
+    Run(CommandId::Save); // no file yet: asked for a name
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     Type(QStringLiteral("c5c"));
-    Run(command::kSave); // the text being typed is saved too, without a question
+    Run(CommandId::Save); // the text being typed is saved too, without a question
     EXPECT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_FALSE(window->isWindowModified());
@@ -232,7 +232,7 @@ TEST_F(InPlaceTest, SaveWritesTheOwnFileAtOnceAndAsksWithoutOne) {
     // A file that is no work file is never written over without a name asked.
     const QString other = folder.Write(QStringLiteral("notes.txt"), QByteArray("notes"));
     document().workFilePath = other;
-    Run(command::kSave);
+    Run(CommandId::Save);
     EXPECT_EQ(ui.fileRequests.size(), 2u);
     EXPECT_EQ(TempFolder::Read(other), QByteArray("notes"));
 }
