@@ -19,7 +19,7 @@ CellRecord SampleCell() {
     cell.strikeout = 1;
     cell.leading = 1;
     cell.text = QStringLiteral("  twelve  ");
-    cell.alignment = kAlignRotatedTop;
+    cell.alignment = Alignment::RotatedTop;
     cell.numberFormat = 4;
     cell.numericAllowed = 1;
     return cell;
@@ -80,7 +80,7 @@ TEST(WriteCellEditFields, WritesTheResultLookTextAndAlignment) {
     expected.italic = 1;
     expected.backColour = 0x00FF00;
     expected.text = QStringLiteral("new text");
-    expected.alignment = kAlignCentred;
+    expected.alignment = Alignment::Centred;
     expected.numberFormat = 2;
     expected.numericAllowed = 0;
     WriteCellEditFields(fields, cell);
@@ -109,14 +109,14 @@ TEST(WriteCellEditFields, KeepsTheOperationWhenNoneIsTicked) {
 
 TEST(WriteCellEditFields, CutsTheTextAndKeepsAnUnknownAlignment) {
     CellRecord cell = SampleCell();
-    cell.alignment = 0;
+    cell.alignment = Alignment{};
     CellEditFields fields;
     FillCellEditFields(cell, fields);
     EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{}));
     fields.text = QString(300, u'z');
     WriteCellEditFields(fields, cell);
     EXPECT_EQ(cell.text, QString(kTextMaxUnits, u'z'));
-    EXPECT_EQ(cell.alignment, 0);
+    EXPECT_EQ(cell.alignment, Alignment{});
 }
 
 } // namespace
@@ -136,7 +136,7 @@ TEST(WriteChangedCellEditFields, TakesOnlyWhatDiffersFromTheOpenedFields) {
     other.text = QStringLiteral("other");
     WriteChangedCellEditFields(opened, accepted, other);
     EXPECT_EQ(other.backColour, 0x00FFFF);
-    EXPECT_EQ(other.alignment, kAlignCentred);
+    EXPECT_EQ(other.alignment, Alignment::Centred);
     EXPECT_EQ(other.text, QStringLiteral("other"));
     EXPECT_EQ(other.bold, 0);
     EXPECT_EQ(other.fontSize, 10);

@@ -306,7 +306,7 @@ TEST_F(CellEditingDialogTest, AlignmentFaceAndSizeFollowTheControls) {
     EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{0, 0, 0, 0, 0, 1}));
     Click(10280);
     WriteBackIfAccepted();
-    EXPECT_EQ(cell.alignment, kAlignRotatedCentred);
+    EXPECT_EQ(cell.alignment, Alignment::RotatedCentred);
     EXPECT_EQ(cell.fontName, QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(cell.fontSize, 18);
 }

@@ -879,7 +879,7 @@ TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
     ui.clipboard = QStringLiteral("3\t0.28\r\n4\t1\r\n");
     Run(CommandId::PasteData);
     EXPECT_EQ(document().cell(1, 1).numberFormat, kEnglishInteger);
-    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_EQ(document().cell(1, 1).alignment, Alignment::Right);
     EXPECT_EQ(ShownText(document().cell(2, 1), QStringLiteral(".00")), QStringLiteral("0.28"));
     Click(0, 0);
     ui.clipboard = QStringLiteral("a\tb") + QChar(0) + QStringLiteral("c");

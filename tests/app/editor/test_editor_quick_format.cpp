@@ -10,7 +10,7 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
         document().cell(1, row).text = column[row];
     document().cell(1, 3).numericAllowed = 1;
     document().cell(1, 3).numberFormat = 1;
-    document().cell(1, 3).alignment = kAlignRight;
+    document().cell(1, 3).alignment = Alignment::Right;
     document().cell(0, 4).text = QStringLiteral("Total");
     const QByteArray before = WorkFileBytes(document());
 
@@ -23,7 +23,7 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     EXPECT_EQ(total.text, QStringLiteral("19.75"));
     EXPECT_EQ(total.numericAllowed, 1);
     EXPECT_EQ(total.numberFormat, 1);
-    EXPECT_EQ(total.alignment, kAlignRight);
+    EXPECT_EQ(total.alignment, Alignment::Right);
     Run(CommandId::Undo);
     EXPECT_EQ(WorkFileBytes(document()), before);
 

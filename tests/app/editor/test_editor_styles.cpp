@@ -38,7 +38,7 @@ TEST_F(StylesTest, ApplyingAStyleIsOneStepThatUndoTakesBackToTheSavedBytes) {
     EXPECT_FALSE(ui.galleries[0][2].deletable);
     EXPECT_FALSE(ui.galleries[0][2].preview.isNull());
     EXPECT_EQ(document().settings.horizontalLinesWithCellAreas, 1);
-    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_EQ(document().cell(1, 1).alignment, Alignment::Right);
     EXPECT_NE(WorkFileBytes(document()), before);
 
     Run(CommandId::Undo);

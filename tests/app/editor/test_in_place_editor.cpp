@@ -116,7 +116,7 @@ TEST_F(InPlaceTest, TheBoxTakesTheCellsPlaceAndLook) {
     cell.bold = 1;
     cell.textColour = 0x0000FF;
     cell.backColour = 0x00FF00;
-    cell.alignment = kAlignRight;
+    cell.alignment = Alignment::Right;
     state.cursor = {1, 1, 1, 1};
     Type(QStringLiteral("7"));
     EXPECT_EQ(box()->geometry(), QRect(QPoint(45, 25), QPoint(83, 43)));
