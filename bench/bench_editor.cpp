@@ -76,7 +76,7 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
     int edits = 0;
     ui.cellEditing = [&edits](CellEditFields& fields, AppState&) {
         fields.text = QString::number(++edits);
-        fields.result = 1;
+        fields.accepted = true;
         return true;
     };
     int cell = 0;

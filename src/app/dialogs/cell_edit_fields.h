@@ -53,11 +53,11 @@ struct CellEditFields {
     QString text;
     CellLook resultLook;
     CellLook currentLook;
-    std::array<int32_t, kAlignmentCodes.size()> alignmentFlags{}; // exactly one is 1
-    int16_t numberFormat = 0;                                     // 1 to 7
-    int32_t numberDisplay = 0;                                    // numericAllowed
+    std::array<bool, kAlignmentCodes.size()> alignmentFlags{}; // at most one is set
+    int16_t numberFormat = 0;                                  // 1 to 7
+    int32_t numberDisplay = 0;                                 // numericAllowed
     OperationSettings operations;
-    int32_t result = 0;   // 1 after Accept
+    bool accepted = false;
     uint32_t touched = 0; // touched:: bits
 
     bool operator==(const CellEditFields&) const = default;

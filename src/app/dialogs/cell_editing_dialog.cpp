@@ -87,7 +87,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildAlignmentControls();
     BuildNumberControls();
     operations_ = new OperationRows(page_, kOperationsTop, messages, fields.operations);
-    fields.result = 0;
+    fields.accepted = false;
     ShowLook();
     area_ = AddScrollingPage(this, page_);
     // Enter in any box accepts, rather than opening the first button's colour chooser. Set
@@ -218,11 +218,11 @@ void CellEditingDialog::BuildAlignmentControls() {
             messages.Message(msg::kTextPropertyGroup, msg::kFirstAlignmentEntry + i));
         radio->setFont(DialogFont(10));
         group->addButton(radio, i);
-        radio->setChecked(fields_.alignmentFlags[size_t(i)] == 1);
+        radio->setChecked(fields_.alignmentFlags[size_t(i)]);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int chosen) {
         for (size_t i = 0; i < fields_.alignmentFlags.size(); ++i)
-            fields_.alignmentFlags[i] = int(i) == chosen ? 1 : 0;
+            fields_.alignmentFlags[i] = int(i) == chosen;
         fields_.touched |= touched::kAlignment;
     });
 }
@@ -312,7 +312,7 @@ void CellEditingDialog::Accept() {
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
     fields_.resultLook = fields_.currentLook;
     fields_.text = AcceptedCellText(text_->toPlainText());
-    fields_.result = 1;
+    fields_.accepted = true;
     accept();
 }
 
@@ -329,7 +329,7 @@ bool CellEditingDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CellEditingDialog::Cancel() {
-    fields_.result = 0;
+    fields_.accepted = false;
     QDialog::reject();
 }
 

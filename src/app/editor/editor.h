@@ -145,7 +145,7 @@ private:
     void ViewCommands();
     void ChangeLanguage(int language);
     void ChangeCharacterSet(CommandId id);
-    void SetAllCopyFlags(int32_t value);
+    void SetAllCopyFlags(bool value);
     void ToggleCopyFlag(int index);
     void CycleRuler();
     void SetMouseMode(CommandId id);

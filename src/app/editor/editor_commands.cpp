@@ -126,9 +126,9 @@ void Editor::Command(CommandId id) {
     case CommandId::ViewCommands:
         return ViewCommands();
     case CommandId::SelectAllFields:
-        return SetAllCopyFlags(1);
+        return SetAllCopyFlags(true);
     case CommandId::DeselectAllFields:
-        return SetAllCopyFlags(0);
+        return SetAllCopyFlags(false);
     case CommandId::RulerButton:
         return CycleRuler();
     case CommandId::RefreshData:
@@ -498,7 +498,7 @@ void Editor::ChangeCharacterSet(CommandId id) {
     ApplyMenuState();
 }
 
-void Editor::SetAllCopyFlags(int32_t value) {
+void Editor::SetAllCopyFlags(bool value) {
     state_.settings.copyFlags.fill(value);
     ApplyMenuState();
 }

@@ -28,7 +28,7 @@ CellRecord SampleCell() {
 TEST(FillCellEditFields, TakesBothLooksTheTrimmedTextAndTheAlignmentFlag) {
     const CellRecord cell = SampleCell();
     CellEditFields fields;
-    fields.result = 1;
+    fields.accepted = true;
     FillCellEditFields(cell, fields);
 
     CellLook look;
@@ -42,11 +42,12 @@ TEST(FillCellEditFields, TakesBothLooksTheTrimmedTextAndTheAlignmentFlag) {
     EXPECT_EQ(fields.resultLook, look);
     EXPECT_EQ(fields.currentLook, look);
     EXPECT_EQ(fields.text, QStringLiteral("twelve"));
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(fields.alignmentFlags,
+              (std::array<bool, 6>{false, false, false, false, true, false}));
     EXPECT_EQ(fields.numberFormat, 4);
     EXPECT_EQ(fields.numberDisplay, 1);
     EXPECT_EQ(fields.operations, OperationSettings());
-    EXPECT_EQ(fields.result, 0);
+    EXPECT_FALSE(fields.accepted);
 }
 
 TEST(FillCellEditFields, DecodesTheOperation) {
@@ -70,7 +71,7 @@ TEST(WriteCellEditFields, WritesTheResultLookTextAndAlignment) {
     fields.resultLook.background = 0x00FF00;
     fields.currentLook.background = 0x0000FF; // only the result counts
     fields.text = QStringLiteral("new text");
-    fields.alignmentFlags = {0, 0, 1, 0, 0, 0};
+    fields.alignmentFlags = {false, false, true, false, false, false};
     fields.numberFormat = 2;
     fields.numberDisplay = 0;
 
@@ -112,7 +113,7 @@ TEST(WriteCellEditFields, CutsTheTextAndKeepsAnUnknownAlignment) {
     cell.alignment = Alignment{};
     CellEditFields fields;
     FillCellEditFields(cell, fields);
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{}));
+    EXPECT_EQ(fields.alignmentFlags, (std::array<bool, 6>{}));
     fields.text = QString(300, u'z');
     WriteCellEditFields(fields, cell);
     EXPECT_EQ(cell.text, QString(kTextMaxUnits, u'z'));
@@ -129,7 +130,7 @@ TEST(WriteChangedCellEditFields, TakesOnlyWhatDiffersFromTheOpenedFields) {
     CellEditFields accepted = opened;
     accepted.text = QStringLiteral("1.5");
     accepted.resultLook.background = 0x00FFFF;
-    accepted.alignmentFlags = {0, 0, 1, 0, 0, 0};
+    accepted.alignmentFlags = {false, false, true, false, false, false};
 
     CellRecord other;
     ResetCellToDefaults(other);

@@ -56,7 +56,7 @@ protected:
     }
     // What the canvas handler does after the dialog closes.
     void WriteBackIfAccepted() {
-        if (fields.result == 1) WriteCellEditFields(fields, cell);
+        if (fields.accepted) WriteCellEditFields(fields, cell);
     }
 
     ScriptedUi ui;
@@ -78,7 +78,7 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     QTest::keyClick(text, Qt::Key_Tab); // to the next control, no tab in the text
     EXPECT_NE(dialog->focusWidget(), text);
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.text, QStringLiteral("hello world"));
 
     // Opened for three cells: the title counts them.
@@ -94,14 +94,14 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     cell.text = QStringLiteral("a");
     Open();
     QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.text, QStringLiteral("a"));
     Open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     Click(10374); // column sum, which enables its operands
     Type(10376, QStringLiteral("2"));
     QTest::keyClick(Control(10376), Qt::Key_Return);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_TRUE(ui.colourRequests.empty());
 }
 
@@ -142,7 +142,7 @@ TEST_F(CellEditingDialogTest, OperandsAreShownAndReadBack) {
     Type(10410, QStringLiteral("12abc"));
     Type(10412, QStringLiteral("x7"));
     Click(10280);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.operations.columnDivision, (OperandPairSetting{1, 12, 0}));
 }
 
@@ -277,7 +277,7 @@ TEST_F(CellEditingDialogTest, CancelLeavesTheCellUnchanged) {
     Control<QComboBox>(10399)->setCurrentIndex(4);
     Click(10270);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(fields.result, 0);
+    EXPECT_FALSE(fields.accepted);
     EXPECT_EQ(state.settings.decimalPlaces, 2);
     WriteBackIfAccepted();
     EXPECT_EQ(cell, before);
@@ -303,7 +303,8 @@ TEST_F(CellEditingDialogTest, AlignmentFaceAndSizeFollowTheControls) {
     faces->setCurrentIndex(faces->findText(QStringLiteral("DejaVu Sans")));
     EXPECT_EQ(fields.currentLook.face, QStringLiteral("DejaVu Sans"));
     Click(10362);
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(fields.alignmentFlags,
+              (std::array<bool, 6>{false, false, false, false, false, true}));
     Click(10280);
     WriteBackIfAccepted();
     EXPECT_EQ(cell.alignment, Alignment::RotatedCentred);

@@ -205,7 +205,7 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
         CellEditingDialog dialog(window.get(), ui, fields, appState);
         dialog.findChild<QPlainTextEdit*>(QStringLiteral("10310"))->setPlainText(texts.takeFirst());
         dialog.Accept();
-        return fields.result == 1;
+        return fields.accepted;
     };
     Run(CommandId::FormatCell);
     state.cursor = {0, 1, 0, 1};
