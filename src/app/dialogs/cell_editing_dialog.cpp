@@ -74,7 +74,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildLookControls();
     BuildColourControls();
 
-    text_ = AddControl<QPlainTextEdit>(page_, 10310, QRect(5, 290, 320, 120));
+    text_ = AddControl<QPlainTextEdit>(page_, kTextControl, QRect(5, 290, 320, 120));
     text_->setPlainText(fields.text);
     text_->moveCursor(QTextCursor::End);
     // A cell's text is one line: Tab moves on to the next control.
@@ -92,7 +92,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     area_ = AddScrollingPage(this, page_);
     // Enter in any box accepts, rather than opening the first button's colour chooser. Set
     // once the page is inside the dialog: only then does the dialog know its default button.
-    page_->findChild<QPushButton*>(QStringLiteral("10280"))->setDefault(true);
+    page_->findChild<QPushButton*>(ControlName(kAcceptControl))->setDefault(true);
     FitInto(AvailableScreenArea(parent));
     RememberFocus(this);
 
@@ -192,11 +192,11 @@ void CellEditingDialog::BuildColourControls() {
                 [this, colour = row.colour, swatch] { ChooseColour(colour, swatch); });
     }
 
-    auto* cancel = AddControl<QPushButton>(page_, 10270, QRect(256, 208, 102, 32),
+    auto* cancel = AddControl<QPushButton>(page_, kCancelControl, QRect(256, 208, 102, 32),
                                            messages.Message(msg::kCancel));
     cancel->setFont(DialogFont(10));
     connect(cancel, &QPushButton::clicked, this, &CellEditingDialog::Cancel);
-    auto* accept = AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32),
+    auto* accept = AddControl<QPushButton>(page_, kAcceptControl, QRect(256, 250, 102, 32),
                                            messages.Message(msg::kAccept));
     accept->setFont(DialogFont(10));
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);

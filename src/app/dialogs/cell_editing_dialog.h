@@ -24,6 +24,11 @@ class CellEditingDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids: the Cancel and Accept buttons, the cell's text box.
+    static constexpr int kCancelControl = 10270;
+    static constexpr int kAcceptControl = 10280;
+    static constexpr int kTextControl = 10310;
+
     CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, AppState& state,
                       const CellEditOpening& opening = CellEditOpening());
 

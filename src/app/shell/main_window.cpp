@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/main_window.h"
 
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_fit.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
@@ -36,7 +37,7 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
 
     tableView_ = new PictureWidget(editor_.viewPicture(), this);
-    tableView_->setObjectName(QStringLiteral("1001"));
+    tableView_->setObjectName(ControlName(kTableViewControl));
     tableView_->setFocusPolicy(Qt::StrongFocus);
     tableView_->onLeftClick = [this](QPoint p, Qt::KeyboardModifiers modifiers) {
         editor_.LeftClick(p.x(), p.y(), modifiers);
@@ -65,12 +66,12 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, AppState& state)
     };
 
     columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
-    columnRuler_->setObjectName(QStringLiteral("1035"));
+    columnRuler_->setObjectName(ControlName(kColumnRulerControl));
     rowRuler_ = new PictureWidget(editor_.rowRulerPicture(), this);
-    rowRuler_->setObjectName(QStringLiteral("1036"));
+    rowRuler_->setObjectName(ControlName(kRowRulerControl));
 
     rulerButton_ = new QPushButton(this);
-    rulerButton_->setObjectName(QString::number(int(CommandId::RulerButton)));
+    rulerButton_->setObjectName(ControlName(int(CommandId::RulerButton)));
     rulerButton_->setFocusPolicy(Qt::NoFocus);
     connect(rulerButton_, &QPushButton::clicked, this,
             [this] { editor_.Command(CommandId::RulerButton); });

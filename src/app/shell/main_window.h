@@ -24,6 +24,11 @@ class TableViewArea;
 // and forwards.
 class MainWindow final : public QMainWindow, public EditorShell {
 public:
+    // Control ids of the table view and the rulers.
+    static constexpr int kTableViewControl = 1001;
+    static constexpr int kColumnRulerControl = 1035;
+    static constexpr int kRowRulerControl = 1036;
+
     MainWindow(Ui& ui, const Clock& clock, AppState& state);
 
     Editor& editor() { return editor_; }

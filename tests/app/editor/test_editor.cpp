@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/dialog_controls.h"
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "app/shell/start_panel.h"
@@ -351,8 +352,9 @@ TEST_F(EditorTest, TheViewScrollsSidewaysInsideANarrowWindowWithItsRulers) {
     TableViewArea* area = window->viewArea();
     ASSERT_LT(area->viewport()->width(), kViewWidth);
     area->horizontalScrollBar()->setValue(200);
-    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
-    auto* columnRuler = window->findChild<PictureWidget*>(QStringLiteral("1035"));
+    auto* rowRuler = window->findChild<PictureWidget*>(ControlName(MainWindow::kRowRulerControl));
+    auto* columnRuler =
+        window->findChild<PictureWidget*>(ControlName(MainWindow::kColumnRulerControl));
     // The rulers stay beside the view and show the part of their pictures beside its shown part.
     EXPECT_EQ(rowRuler->geometry().topLeft(), QPoint(1, 22));
     EXPECT_EQ(columnRuler->geometry().topLeft(), QPoint(22, 1));
@@ -380,7 +382,7 @@ TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
     EXPECT_EQ(bar->pageStep(), shown);
     EXPECT_EQ(bar->value(), 0);
     // The row ruler as long as the shown view and one pixel more.
-    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    auto* rowRuler = window->findChild<PictureWidget*>(ControlName(MainWindow::kRowRulerControl));
     EXPECT_EQ(rowRuler->height(), shown + 1);
 
     QTest::keyClick(window->tableView(), Qt::Key_PageDown);
@@ -469,6 +471,7 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     document().cell(2, 1).text = QStringLiteral("Hola");
     Run(CommandId::ToUpdate); // the series fills the column and moves the command away
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
+    EXPECT_TRUE(window->action(CommandId::ToUpdate)->isEnabled()); // ready for the next one
     const QString path = folder.Path(QStringLiteral("table.qdvl"));
     ui.files.push_back(path);
     Run(CommandId::RecordFile);

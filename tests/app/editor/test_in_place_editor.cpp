@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/cell_editing_dialog.h"
+#include "app/dialogs/dialog_controls.h"
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "render/cell_font.h"
@@ -203,7 +204,8 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
     QStringList texts{QStringLiteral("1,5"), QStringLiteral("c5c")};
     ui.cellEditing = [&](CellEditFields& fields, AppState& appState) {
         CellEditingDialog dialog(window.get(), ui, fields, appState);
-        dialog.findChild<QPlainTextEdit*>(QStringLiteral("10310"))->setPlainText(texts.takeFirst());
+        dialog.findChild<QPlainTextEdit*>(ControlName(CellEditingDialog::kTextControl))
+            ->setPlainText(texts.takeFirst());
         dialog.Accept();
         return fields.accepted;
     };
