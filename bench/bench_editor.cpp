@@ -20,8 +20,8 @@ namespace {
 class NoWindow final : public EditorShell {
 public:
     void RebuildMenu() override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
+    void SetCommandEnabled(CommandId, bool) override {}
+    void SetCommandChecked(CommandId, bool) override {}
     void SetTitle(const QString&) override {}
     void SetModified(bool) override {}
     void ShowNote(const QString&) override {}
@@ -76,7 +76,7 @@ void BM_CellEditOnFullTable(benchmark::State& state) {
     int edits = 0;
     ui.cellEditing = [&edits](CellEditFields& fields, ProgramState&) {
         fields.text = QString::number(++edits);
-        fields.result = 1;
+        fields.accepted = true;
         return true;
     };
     int cell = 0;

@@ -68,7 +68,7 @@ void BM_RedrawJustifiedTexts(benchmark::State& state) {
             CellRecord& cell = document.cell(column, row);
             cell.text =
                 QStringLiteral("Tax %1 of the total in a long cell text").arg(row * 40 + column);
-            cell.alignment = kAlignJustified;
+            cell.alignment = Alignment::Justified;
             cell.fontSize = 6;
         }
     }

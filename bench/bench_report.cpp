@@ -41,7 +41,7 @@ Document ReportTable() {
                 cell.text = QStringLiteral("Item %1").arg(row);
             } else {
                 cell.text = QString::number((row * 37 + column * 101) % 10000 / 100.0, 'f', 2);
-                cell.alignment = kAlignRight;
+                cell.alignment = Alignment::Right;
                 cell.backColour = row % 2 == 0 ? 0xF8F2EE : 0xFFFFFF;
             }
         }

@@ -16,7 +16,8 @@ constexpr int32_t kNavy = 0x800000;
 constexpr int32_t kPaleBlue = 0xF5E6D2;
 constexpr int32_t kPaleGreen = 0xDDF2DD;
 
-void Text(Document& document, int column, int row, const QString& text, int16_t alignment = 131) {
+void Text(Document& document, int column, int row, const QString& text,
+          Alignment alignment = Alignment::Left) {
     CellRecord& cell = document.cell(column, row);
     cell.text = text;
     cell.alignment = alignment;
@@ -69,7 +70,7 @@ Document SampleTable() {
     s.verticalBarBorder = 0x006400;
     CreateTable(document, 9, 14, 2, 2, s.lineColour);
 
-    Text(document, 1, 0, QStringLiteral("Quadrivel sample"), kAlignCentred);
+    Text(document, 1, 0, QStringLiteral("Quadrivel sample"), Alignment::Centred);
     Join(document, 1, 0, 4);
     CellRecord& title = document.cell(1, 0);
     title.bold = 1;
@@ -77,10 +78,10 @@ Document SampleTable() {
     title.fontName = QStringLiteral("Arial");
     title.textColour = kNavy;
 
-    Text(document, 5, 0, QStringLiteral("fweekf"), kAlignCentred);
+    Text(document, 5, 0, QStringLiteral("fweekf"), Alignment::Centred);
     Text(document, 0, 1, QStringLiteral("cmonthsc"));
-    Text(document, 1, 1, QStringLiteral("c100c"), kAlignRight);
-    Text(document, 2, 1, QStringLiteral("c8:00:30cm"), kAlignCentred);
+    Text(document, 1, 1, QStringLiteral("c100c"), Alignment::Right);
+    Text(document, 2, 1, QStringLiteral("c8:00:30cm"), Alignment::Centred);
     Text(document, 3, 1, QStringLiteral("c1/1/2027cen"));
     for (int row = 1; row < 14; ++row)
         document.cell(3, row).fontSize = 7;
@@ -91,7 +92,7 @@ Document SampleTable() {
         int16_t format;
     } numbers[] = {{"1234567.891", 1}, {"250.5", 4}, {"1000", 2}, {"99.25", 3}};
     for (int row = 1; row <= 4; ++row) {
-        Text(document, 5, row, QString::fromLatin1(numbers[row - 1].text), kAlignRight);
+        Text(document, 5, row, QString::fromLatin1(numbers[row - 1].text), Alignment::Right);
         document.cell(5, row).numericAllowed = 1;
         document.cell(5, row).numberFormat = numbers[row - 1].format;
     }
@@ -101,12 +102,12 @@ Document SampleTable() {
             row == 5 ? QStringLiteral("1020500000") : QStringLiteral("3025.00060");
         cell.numericAllowed = 1;
         cell.numberFormat = 1;
-        cell.alignment = kAlignRight;
+        cell.alignment = Alignment::Right;
         cell.bold = 1;
         cell.backColour = kPaleGreen;
     }
     Text(document, 6, 1, QStringLiteral("Four number formats, their sum and 25 % of the sum"),
-         kAlignJustified);
+         Alignment::Justified);
     document.cell(6, 1).bottom = document.cell(6, 4).bottom;
     document.cell(6, 1).right = document.cell(7, 1).right;
     for (int row = 1; row <= 4; ++row) {
@@ -129,9 +130,9 @@ Document SampleTable() {
             document.cell(column, row).joinState = row == 6 ? kJoinedLeft : kJoinedAbove;
         }
     }
-    Text(document, 8, 6, QStringLiteral("Icon"), kAlignRight);
+    Text(document, 8, 6, QStringLiteral("Icon"), Alignment::Right);
     document.cell(8, 6).iconPath = QStringLiteral("sample-icon.ico");
-    Text(document, 8, 8, QStringLiteral("Rotated"), kAlignRotatedCentred);
+    Text(document, 8, 8, QStringLiteral("Rotated"), Alignment::RotatedCentred);
     document.cell(8, 8).bottom = document.cell(8, 10).bottom;
     document.cell(8, 9).joinState = kJoinedAbove;
     document.cell(8, 10).joinState = kJoinedAbove;

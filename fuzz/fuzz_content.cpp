@@ -51,13 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         document.cell(4 - row, row).operationDescriptor = text.left(11);
         document.cell(0, row).text = QString::number(row * 7) + text.right(2);
     }
-    const int kind = ClassifySeries(text);
-    if (kind < 0 || kind > kLastSeriesKind) abort();
+    const SeriesKind kind = ClassifySeries(text);
+    if (kind < SeriesKind::OrdinaryText || kind > kLastSeriesKind) abort();
     EvaluateNewSeries(document, clock);
     ReevaluateSeries(document, clock);
     RecomputeOperations(document);
     RestoreCommands(document);
-    if (kind >= 2 && document.cell(1, 1).text != text) abort();
+    if (Generates(kind) && document.cell(1, 1).text != text) abort();
 
     // Numbers that do not fit their positions are changed once by encoding; from then on a
     // descriptor and its settings stay the same.

@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CellRecord& cell = document.cell(int(i / 2 % columns), int(i / 2 / columns % rows));
         if (i % 2 == 0) {
             cell.text = fields[i].left(273);
-            cell.alignment = int16_t(kAlignLeft + i / 2 % 6);
+            cell.alignment = Alignment(int(Alignment::Left) + i / 2 % 6);
         } else {
             cell.fontName = fields[i].left(31);
         }

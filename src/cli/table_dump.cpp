@@ -28,7 +28,7 @@ void DumpCell(JsonWriter& json, const Document& document, const QString& decimal
     json.Field("imageSpec", cell.imageSpec);
     json.Field("text", cell.text);
     json.Field("shownText", ShownText(cell, decimalMask));
-    json.Field("alignment", cell.alignment);
+    json.Field("alignment", int(cell.alignment));
     json.Field("joinState", cell.joinState);
     json.Field("cellState", cell.cellState);
     json.Field("numberFormat", cell.numberFormat);

@@ -8,7 +8,7 @@ namespace {
 constexpr int32_t kBlack = 0;
 
 PartLook Look(int32_t back, int32_t text = kBlack, int32_t bold = 0,
-              int16_t alignment = kAlignLeft) {
+              Alignment alignment = Alignment::Left) {
     PartLook look;
     look.backColour = back;
     look.textColour = text;
@@ -19,7 +19,7 @@ PartLook Look(int32_t back, int32_t text = kBlack, int32_t bold = 0,
 
 // A header row of bold, centred white text.
 PartLook Header(int32_t back) {
-    return Look(back, kWhite, 1, kAlignCentred);
+    return Look(back, kWhite, 1, Alignment::Centred);
 }
 
 // White odd rows; `evenFill` bands the even ones.
@@ -49,7 +49,7 @@ std::vector<TableStyle> MakeBuiltInStyles() {
     styles.push_back(headerColumn);
 
     styles.push_back(Style("minimal", StyleLines::Rows, CellColourOf(0xBFBFBF),
-                           Look(kWhite, kBlack, 1, kAlignCentred)));
+                           Look(kWhite, kBlack, 1, Alignment::Centred)));
     styles.push_back(Style("dark-header", StyleLines::Grid, CellColourOf(0x808080),
                            Header(CellColourOf(0x262626))));
 

@@ -87,7 +87,7 @@ bool IsCommandCharacter(char16_t c) {
     return c == u':' || (MayStartCommand(c) && !(c >= u'0' && c <= u'9'));
 }
 
-// One "." and otherwise digits, as the A.B field of kinds 6 to 11.
+// One "." and otherwise digits, as the A.B field of the labelled kinds.
 bool IsStepField(QStringView field) {
     qsizetype points = 0;
     for (const QChar c : field) {
@@ -101,18 +101,18 @@ bool IsStepField(QStringView field) {
 
 } // namespace
 
-int ClassifySeries(const QString& text) {
+SeriesKind ClassifySeries(const QString& text) {
     const QStringView trimmed = TrimSpaces(text);
     if (trimmed.isEmpty() ||
         std::none_of(trimmed.begin(), trimmed.end(),
                      [](QChar c) { return IsCommandCharacter(c.unicode()); }) ||
         (!MayStartCommand(trimmed.front().unicode()) && !trimmed.contains(u'#')))
-        return 0;
+        return SeriesKind::OrdinaryText;
     return ClassifyWorkingForm(SeriesWorkingForm(text));
 }
 
-int ClassifyWorkingForm(QStringView s) {
-    if (s.isEmpty()) return 0;
+SeriesKind ClassifyWorkingForm(QStringView s) {
+    if (s.isEmpty()) return SeriesKind::OrdinaryText;
     const Census census(s);
     auto n = [&census](char16_t c) { return census.n(c); };
     auto only = [&census](std::u16string_view others) { return census.OnlyDigitsAnd(others); };
@@ -121,8 +121,8 @@ int ClassifyWorkingForm(QStringView s) {
 
     // Every test is evaluated; the last one that holds decides. Each test checks its counts
     // before the costlier whole-text conditions.
-    int kind = 0;
-    auto test = [&kind](int k, bool holds) {
+    SeriesKind kind = SeriesKind::OrdinaryText;
+    auto test = [&kind](SeriesKind k, bool holds) {
         if (holds) kind = k;
     };
     auto enclosed = [&](char16_t letter, std::u16string_view others) {
@@ -132,49 +132,53 @@ int ClassifyWorkingForm(QStringView s) {
         return first == letter && n(letter) == 2 && s.endsWith(ending) && only(others);
     };
 
-    test(1, enclosed(u'%', u"%"));
-    test(2, enclosed(u'f', u"f"));
-    test(3, enclosed(u'c', u"c"));
-    test(4, enclosed(u'f', u"f.") && n(u'.') == 1);
-    test(5, enclosed(u'c', u"c.") && n(u'.') == 1);
+    test(SeriesKind::Inert, enclosed(u'%', u"%"));
+    test(SeriesKind::CounterAlongRow, enclosed(u'f', u"f"));
+    test(SeriesKind::CounterDownColumn, enclosed(u'c', u"c"));
+    test(SeriesKind::SteppedAlongRow, enclosed(u'f', u"f.") && n(u'.') == 1);
+    test(SeriesKind::SteppedDownColumn, enclosed(u'c', u"c.") && n(u'.') == 1);
     if (n(u'#') == 4) {
         const bool step = IsStepField(SeriesField(s, u'#', 3));
-        test(6, step && last == u'c');
-        test(7, step && last == u'f');
+        test(SeriesKind::LabelledDownColumn, step && last == u'c');
+        test(SeriesKind::LabelledAlongRow, step && last == u'f');
     }
     if (n(u'#') == 3) {
         const bool stepThird = IsStepField(SeriesField(s, u'#', 3));
         const bool stepSecond = IsStepField(SeriesField(s, u'#', 2));
-        test(8, stepThird && last == u'c');
-        test(9, stepThird && last == u'f');
-        test(10, stepSecond && last == u'c');
-        test(11, stepSecond && last == u'f');
+        test(SeriesKind::PrefixedDownColumn, stepThird && last == u'c');
+        test(SeriesKind::PrefixedAlongRow, stepThird && last == u'f');
+        test(SeriesKind::SuffixedDownColumn, stepSecond && last == u'c');
+        test(SeriesKind::SuffixedAlongRow, stepSecond && last == u'f');
     }
-    test(12, n(u':') == 2 && suffixed(u'f', u"f:m", u"fm"));
-    test(13, n(u':') == 2 && suffixed(u'f', u"f:h", u"fh"));
-    test(14, n(u':') == 2 && suffixed(u'c', u"c:m", u"cm"));
-    test(15, n(u':') == 2 && suffixed(u'c', u"c:h", u"ch"));
-    test(16, n(u'-') == 4 && only(u"-"));
-    test(17, n(u'/') == 4 && only(u"/"));
-    test(18, n(kNotSign) == 2 && only(u"\u00AC"));
-    test(19, n(u'/') == 2 && suffixed(u'f', u"f/es", u"fes"));
-    test(20, n(u'/') == 2 && suffixed(u'f', u"f/en", u"fen"));
-    test(21, n(u'/') == 2 && suffixed(u'c', u"c/es", u"ces"));
-    test(22, n(u'/') == 2 && suffixed(u'c', u"c/en", u"cen"));
-    test(23, s == u"fmesesf");
-    test(24, s == u"fmonthsf");
-    test(25, s == u"cmesesc");
-    test(26, s == u"cmonthsc");
-    test(27, n(kNotSign) == 3 && only(u"\u00AC"));
-    test(28, s == u"fsemanaf");
-    test(29, s == u"fweekf");
-    test(30, s == u"csemanac");
-    test(31, s == u"cweekc");
-    test(32, n(u'=') == 2 && only(u"="));
-    test(33, n(u'=') == 3 && only(u"="));
-    test(34, first == u'f' && last == u'f' && n(u'f') == 3 && n(u'.') == 2 && only(u"f."));
-    test(35, first == u'c' && last == u'c' && n(u'c') == 3 && n(u'.') == 2 && only(u"c."));
-    test(36, last == kNotSign && n(u'f') == 1 && s.endsWith(u"f\u00AC") && only(u"f\u00AC"));
-    test(37, last == kNotSign && n(u'c') == 1 && s.endsWith(u"c\u00AC") && only(u"c\u00AC"));
+    test(SeriesKind::MinutesAlongRow, n(u':') == 2 && suffixed(u'f', u"f:m", u"fm"));
+    test(SeriesKind::HoursAlongRow, n(u':') == 2 && suffixed(u'f', u"f:h", u"fh"));
+    test(SeriesKind::MinutesDownColumn, n(u':') == 2 && suffixed(u'c', u"c:m", u"cm"));
+    test(SeriesKind::HoursDownColumn, n(u':') == 2 && suffixed(u'c', u"c:h", u"ch"));
+    test(SeriesKind::AgeCheckDashed, n(u'-') == 4 && only(u"-"));
+    test(SeriesKind::AgeCheckSlashed, n(u'/') == 4 && only(u"/"));
+    test(SeriesKind::DeadlineDayFirst, n(kNotSign) == 2 && only(u"\u00AC"));
+    test(SeriesKind::SpanishDatesAlongRow, n(u'/') == 2 && suffixed(u'f', u"f/es", u"fes"));
+    test(SeriesKind::EnglishDatesAlongRow, n(u'/') == 2 && suffixed(u'f', u"f/en", u"fen"));
+    test(SeriesKind::SpanishDatesDownColumn, n(u'/') == 2 && suffixed(u'c', u"c/es", u"ces"));
+    test(SeriesKind::EnglishDatesDownColumn, n(u'/') == 2 && suffixed(u'c', u"c/en", u"cen"));
+    test(SeriesKind::SpanishMonthsAlongRow, s == u"fmesesf");
+    test(SeriesKind::EnglishMonthsAlongRow, s == u"fmonthsf");
+    test(SeriesKind::SpanishMonthsDownColumn, s == u"cmesesc");
+    test(SeriesKind::EnglishMonthsDownColumn, s == u"cmonthsc");
+    test(SeriesKind::DeadlineMonthFirst, n(kNotSign) == 3 && only(u"\u00AC"));
+    test(SeriesKind::SpanishWeekdaysAlongRow, s == u"fsemanaf");
+    test(SeriesKind::EnglishWeekdaysAlongRow, s == u"fweekf");
+    test(SeriesKind::SpanishWeekdaysDownColumn, s == u"csemanac");
+    test(SeriesKind::EnglishWeekdaysDownColumn, s == u"cweekc");
+    test(SeriesKind::DayCountDayFirst, n(u'=') == 2 && only(u"="));
+    test(SeriesKind::DayCountMonthFirst, n(u'=') == 3 && only(u"="));
+    test(SeriesKind::DecimalAlongRow,
+         first == u'f' && last == u'f' && n(u'f') == 3 && n(u'.') == 2 && only(u"f."));
+    test(SeriesKind::DecimalDownColumn,
+         first == u'c' && last == u'c' && n(u'c') == 3 && n(u'.') == 2 && only(u"c."));
+    test(SeriesKind::ConstantAlongRow,
+         last == kNotSign && n(u'f') == 1 && s.endsWith(u"f\u00AC") && only(u"f\u00AC"));
+    test(SeriesKind::ConstantDownColumn,
+         last == kNotSign && n(u'c') == 1 && s.endsWith(u"c\u00AC") && only(u"c\u00AC"));
     return kind;
 }

@@ -18,12 +18,9 @@ bool RunsSeries(const CellRecord& cell) {
 struct FoundCommand {
     int column;
     int row;
-    int kind;
+    SeriesKind kind;
     QString workingForm;
 };
-
-// Kind 1 is recognised but generates nothing, so it is neither stored nor applied.
-constexpr int kFirstGeneratingKind = 2;
 
 template <typename Visit> void ForEachSeriesCell(Document& document, Visit visit) {
     const int rows = TableRowCount(document);
@@ -39,8 +36,9 @@ void EvaluateNewSeries(Document& document, const Clock& clock) {
     std::vector<FoundCommand> found;
     ForEachSeriesCell(document, [&](int column, int row) {
         const QString& text = document.cell(column, row).text;
-        const int kind = ClassifySeries(text);
-        if (kind < kFirstGeneratingKind) return;
+        const SeriesKind kind = ClassifySeries(text);
+        // The inert kind generates nothing, so it is neither stored nor applied.
+        if (!Generates(kind)) return;
         document.commands.at(column, row) = text;
         found.push_back({column, row, kind, SeriesWorkingForm(text)});
     });
@@ -58,9 +56,8 @@ void ReevaluateSeries(Document& document, const Clock& clock) {
         const QString& command = commands.at(column, row);
         if (command.isEmpty()) return;
         const QString workingForm = SeriesWorkingForm(command);
-        const int kind = ClassifyWorkingForm(workingForm);
-        if (kind >= kFirstGeneratingKind)
-            ApplySeriesRule(document, column, row, kind, workingForm, today);
+        const SeriesKind kind = ClassifyWorkingForm(workingForm);
+        if (Generates(kind)) ApplySeriesRule(document, column, row, kind, workingForm, today);
     });
 }
 
@@ -68,7 +65,7 @@ void RestoreCommands(Document& document) {
     const CommandStore& commands = document.commands;
     ForEachSeriesCell(document, [&](int column, int row) {
         const QString& command = commands.at(column, row);
-        if (!command.isEmpty() && ClassifySeries(command) > 0)
+        if (!command.isEmpty() && ClassifySeries(command) != SeriesKind::OrdinaryText)
             document.cell(column, row).text = command;
     });
 }

@@ -5,8 +5,8 @@
 #include "content/leading_number.h"
 #include "content/series_names.h"
 #include "content/series_text.h"
-#include "model/space_trim.h"
 #include "content/table_extent.h"
+#include "model/space_trim.h"
 
 #include <QStringBuilder>
 #include <cstdlib>
@@ -60,8 +60,9 @@ QString FourDigitYear(int year) {
     return QString::number(year).rightJustified(4, u'0');
 }
 
-// Kinds 2 to 11: A, A+B, ... between a prefix and a suffix. A 32-bit series stops where its
-// next value would leave the 32-bit range; the rest of the range keeps what it held.
+// The counters and the stepped and labelled kinds: A, A+B, ... between a prefix and a suffix. A
+// 32-bit series stops where its next value would leave the 32-bit range; the rest of the range
+// keeps what it held.
 void IntegerSeries(const FillRange& range, int32_t start, int32_t step, const QString& prefix,
                    const QString& suffix) {
     for (int i = 0; i < range.Size(); ++i) {
@@ -75,7 +76,7 @@ void IntegerSeries(const FillRange& range, int32_t start, int32_t step, const QS
     }
 }
 
-// Kinds 6 to 11: "#P#A.B#S#", with P or S missing in 8 to 11.
+// The labelled kinds: "#P#A.B#S#", with P missing in the suffixed ones, S in the prefixed.
 void LabelledSeries(const FillRange& range, QStringView step, std::optional<QStringView> prefix,
                     std::optional<QStringView> suffix) {
     const QString before = prefix ? TrimSpaces(*prefix).toString() + u' ' : QString();
@@ -84,7 +85,7 @@ void LabelledSeries(const FillRange& range, QStringView step, std::optional<QStr
                   before, after);
 }
 
-// Kinds 12 to 15: clock times from H:M, K minutes or hours apart.
+// Clock times from H:M, K minutes or hours apart.
 void TimeSeries(const FillRange& range, QStringView inside, bool hours) {
     DateTimeRecord time{2021, 11, 4, ReadInt(SeriesField(inside, u':', 1)),
                         ReadInt(SeriesField(inside, u':', 2))};
@@ -96,7 +97,7 @@ void TimeSeries(const FillRange& range, QStringView inside, bool hours) {
     }
 }
 
-// Kinds 19 to 22: consecutive dates with their weekday names.
+// Consecutive dates with their weekday names.
 void DatedWeekdays(const FillRange& range, QStringView inside, bool spanish, QDate today) {
     DateTimeRecord date{ReadInt(SeriesField(inside, u'/', 3)),
                         ReadInt(SeriesField(inside, u'/', 2)),
@@ -117,7 +118,7 @@ void DatedWeekdays(const FillRange& range, QStringView inside, bool spanish, QDa
     }
 }
 
-// Kinds 23 to 26 and 28 to 31: a cycle of names from the first.
+// Month and weekday names: a cycle from the first.
 void NameCycle(const FillRange& range, QString (*name)(int), int count, bool redSundays) {
     for (int i = 0; i < range.Size(); ++i) {
         CellRecord& cell = range.Cell(i);
@@ -139,7 +140,7 @@ void Constant(const FillRange& range, QStringView workingForm) {
         range.Cell(i).text = number;
 }
 
-// Kinds 16 and 17: a birth date, red when the age in years lies outside L..H.
+// A birth date, red when the age in years lies outside L..H.
 void AgeCheck(CellRecord& cell, QStringView w, QChar separator, QDate today) {
     const int day = ReadInt(SeriesField(w, separator, 1));
     const int month = ReadInt(SeriesField(w, separator, 2));
@@ -151,7 +152,7 @@ void AgeCheck(CellRecord& cell, QStringView w, QChar separator, QDate today) {
     if (age < low || age > high) cell.textColour = kSeriesMarkColour;
 }
 
-// Kinds 18 and 27: a deadline, red once it is today or past.
+// A deadline, red once it is today or past.
 void DeadlineCheck(CellRecord& cell, QStringView w, bool monthFirst, QDate today) {
     const int first = ReadInt(SeriesField(w, u'\u00AC', 1));
     const int second = ReadInt(SeriesField(w, u'\u00AC', 2));
@@ -163,7 +164,7 @@ void DeadlineCheck(CellRecord& cell, QStringView w, bool monthFirst, QDate today
     if (!(todayText < YearMonthDay(year, month, day))) cell.textColour = kSeriesMarkColour;
 }
 
-// Kinds 32 and 33: days from today to the date.
+// Days from today to the date.
 void DayCount(CellRecord& cell, QStringView w, bool monthFirst, QDate today) {
     const int first = ReadInt(SeriesField(w, u'=', 1));
     const int second = ReadInt(SeriesField(w, u'=', 2));
@@ -180,108 +181,112 @@ void DayCount(CellRecord& cell, QStringView w, bool monthFirst, QDate today) {
 
 } // namespace
 
-void ApplySeriesRule(Document& document, int column, int row, int kind, QStringView w,
+void ApplySeriesRule(Document& document, int column, int row, SeriesKind kind, QStringView w,
                      QDate today) {
     const FillRange alongRow(document, column, row, true);
     const FillRange downColumn(document, column, row, false);
     CellRecord& own = document.cell(column, row);
     switch (kind) {
-    case 2:
-    case 3: {
-        const QChar letter = kind == 2 ? u'f' : u'c';
-        IntegerSeries(kind == 2 ? alongRow : downColumn, ReadInt(SeriesField(w, letter, 2)), 1, {},
-                      {});
+    case SeriesKind::CounterAlongRow:
+    case SeriesKind::CounterDownColumn: {
+        const QChar letter = kind == SeriesKind::CounterAlongRow ? u'f' : u'c';
+        IntegerSeries(kind == SeriesKind::CounterAlongRow ? alongRow : downColumn,
+                      ReadInt(SeriesField(w, letter, 2)), 1, {}, {});
         break;
     }
-    case 4:
-    case 5: {
-        const QStringView inside = SeriesField(w, kind == 4 ? u'f' : u'c', 2);
-        IntegerSeries(kind == 4 ? alongRow : downColumn, ReadInt(SeriesField(inside, u'.', 1)),
-                      ReadInt(SeriesField(inside, u'.', 2)), {}, {});
+    case SeriesKind::SteppedAlongRow:
+    case SeriesKind::SteppedDownColumn: {
+        const QStringView inside =
+            SeriesField(w, kind == SeriesKind::SteppedAlongRow ? u'f' : u'c', 2);
+        IntegerSeries(kind == SeriesKind::SteppedAlongRow ? alongRow : downColumn,
+                      ReadInt(SeriesField(inside, u'.', 1)), ReadInt(SeriesField(inside, u'.', 2)),
+                      {}, {});
         break;
     }
-    case 6:
-    case 7:
-        LabelledSeries(kind == 7 ? alongRow : downColumn, SeriesField(w, u'#', 3),
-                       SeriesField(w, u'#', 2), SeriesField(w, u'#', 4));
+    case SeriesKind::LabelledDownColumn:
+    case SeriesKind::LabelledAlongRow:
+        LabelledSeries(kind == SeriesKind::LabelledAlongRow ? alongRow : downColumn,
+                       SeriesField(w, u'#', 3), SeriesField(w, u'#', 2), SeriesField(w, u'#', 4));
         break;
-    case 8:
-    case 9:
-        LabelledSeries(kind == 9 ? alongRow : downColumn, SeriesField(w, u'#', 3),
-                       SeriesField(w, u'#', 2), std::nullopt);
+    case SeriesKind::PrefixedDownColumn:
+    case SeriesKind::PrefixedAlongRow:
+        LabelledSeries(kind == SeriesKind::PrefixedAlongRow ? alongRow : downColumn,
+                       SeriesField(w, u'#', 3), SeriesField(w, u'#', 2), std::nullopt);
         break;
-    case 10:
-    case 11:
-        LabelledSeries(kind == 11 ? alongRow : downColumn, SeriesField(w, u'#', 2), std::nullopt,
-                       SeriesField(w, u'#', 3));
+    case SeriesKind::SuffixedDownColumn:
+    case SeriesKind::SuffixedAlongRow:
+        LabelledSeries(kind == SeriesKind::SuffixedAlongRow ? alongRow : downColumn,
+                       SeriesField(w, u'#', 2), std::nullopt, SeriesField(w, u'#', 3));
         break;
-    case 12:
-    case 13:
-        TimeSeries(alongRow, SeriesField(w, u'f', 2), kind == 13);
+    case SeriesKind::MinutesAlongRow:
+    case SeriesKind::HoursAlongRow:
+        TimeSeries(alongRow, SeriesField(w, u'f', 2), kind == SeriesKind::HoursAlongRow);
         break;
-    case 14:
-    case 15:
-        TimeSeries(downColumn, SeriesField(w, u'c', 2), kind == 15);
+    case SeriesKind::MinutesDownColumn:
+    case SeriesKind::HoursDownColumn:
+        TimeSeries(downColumn, SeriesField(w, u'c', 2), kind == SeriesKind::HoursDownColumn);
         break;
-    case 16:
+    case SeriesKind::AgeCheckDashed:
         AgeCheck(own, w, u'-', today);
         break;
-    case 17:
+    case SeriesKind::AgeCheckSlashed:
         AgeCheck(own, w, u'/', today);
         break;
-    case 18:
+    case SeriesKind::DeadlineDayFirst:
         DeadlineCheck(own, w, false, today);
         break;
-    case 27:
+    case SeriesKind::DeadlineMonthFirst:
         DeadlineCheck(own, w, true, today);
         break;
-    case 19:
-    case 20:
-        DatedWeekdays(alongRow, SeriesField(w, u'f', 2), kind == 19, today);
+    case SeriesKind::SpanishDatesAlongRow:
+    case SeriesKind::EnglishDatesAlongRow:
+        DatedWeekdays(alongRow, SeriesField(w, u'f', 2), kind == SeriesKind::SpanishDatesAlongRow,
+                      today);
         break;
-    case 21:
-    case 22:
-        DatedWeekdays(downColumn, SeriesField(w, u'c', 2), kind == 21, today);
+    case SeriesKind::SpanishDatesDownColumn:
+    case SeriesKind::EnglishDatesDownColumn:
+        DatedWeekdays(downColumn, SeriesField(w, u'c', 2),
+                      kind == SeriesKind::SpanishDatesDownColumn, today);
         break;
-    case 23:
+    case SeriesKind::SpanishMonthsAlongRow:
         NameCycle(alongRow, MonthNameEs, 12, false);
         break;
-    case 24:
+    case SeriesKind::EnglishMonthsAlongRow:
         NameCycle(alongRow, MonthNameEn, 12, false);
         break;
-    case 25:
+    case SeriesKind::SpanishMonthsDownColumn:
         NameCycle(downColumn, MonthNameEs, 12, false);
         break;
-    case 26:
+    case SeriesKind::EnglishMonthsDownColumn:
         NameCycle(downColumn, MonthNameEn, 12, false);
         break;
-    case 28:
+    case SeriesKind::SpanishWeekdaysAlongRow:
         NameCycle(alongRow, WeekdayNameEs, 7, true);
         break;
-    case 29:
+    case SeriesKind::EnglishWeekdaysAlongRow:
         NameCycle(alongRow, WeekdayNameEn, 7, false);
         break;
-    case 30:
+    case SeriesKind::SpanishWeekdaysDownColumn:
         NameCycle(downColumn, WeekdayNameEs, 7, true);
         break;
-    case 31:
+    case SeriesKind::EnglishWeekdaysDownColumn:
         NameCycle(downColumn, WeekdayNameEn, 7, false);
         break;
-    case 32:
+    case SeriesKind::DayCountDayFirst:
         DayCount(own, w, false, today);
         break;
-    case 33:
+    case SeriesKind::DayCountMonthFirst:
         DayCount(own, w, true, today);
         break;
-    case 34:
+    case SeriesKind::DecimalAlongRow:
         DecimalSeries(alongRow, w, u'f');
         break;
-    case 35:
+    case SeriesKind::DecimalDownColumn:
         DecimalSeries(downColumn, w, u'c');
         break;
-    case 36:
-    case 37:
-        Constant(kind == 36 ? alongRow : downColumn, w);
+    case SeriesKind::ConstantAlongRow:
+    case SeriesKind::ConstantDownColumn:
+        Constant(kind == SeriesKind::ConstantAlongRow ? alongRow : downColumn, w);
         break;
     default:
         break;

@@ -36,7 +36,7 @@ QJsonObject PartObject(const PartLook& look) {
             {QStringLiteral("italic"), look.italic == 1},
             {QStringLiteral("font"), look.fontName},
             {QStringLiteral("size"), look.fontSize},
-            {QStringLiteral("alignment"), look.textAlignment}};
+            {QStringLiteral("alignment"), int(look.textAlignment)}};
 }
 
 std::optional<PartLook> PartFrom(const QJsonValue& value) {
@@ -47,7 +47,7 @@ std::optional<PartLook> PartFrom(const QJsonValue& value) {
     const int size = object.value(QStringLiteral("size")).toInt(-1);
     const int alignment = object.value(QStringLiteral("alignment")).toInt();
     if (!fill || !text || !font.isString() || font.toString().size() > kFontNameBytes || size < 0 ||
-        size > 999 || alignment < kAlignLeft || alignment > kAlignJustified)
+        size > 999 || alignment < int(Alignment::Left) || alignment > int(Alignment::Justified))
         return std::nullopt;
     PartLook look;
     look.backColour = *fill;
@@ -56,7 +56,7 @@ std::optional<PartLook> PartFrom(const QJsonValue& value) {
     look.italic = object.value(QStringLiteral("italic")).toBool() ? 1 : 0;
     look.fontName = font.toString();
     look.fontSize = int16_t(size);
-    look.textAlignment = int16_t(alignment);
+    look.textAlignment = Alignment(alignment);
     return look;
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 // The look of one cell; numbers and turned text say nothing of how texts are placed.
-PartLook LookOf(const CellRecord& cell, int16_t textAlignment) {
+PartLook LookOf(const CellRecord& cell, Alignment textAlignment) {
     PartLook look;
     look.backColour = cell.backColour == kImageCellMarker ? kWhite : cell.backColour;
     look.textColour = cell.textColour;
@@ -16,8 +16,7 @@ PartLook LookOf(const CellRecord& cell, int16_t textAlignment) {
     look.italic = cell.italic;
     look.fontName = cell.fontName;
     look.fontSize = cell.fontSize;
-    const bool placesText =
-        !IsNumberCell(cell) && cell.alignment >= kAlignLeft && cell.alignment <= kAlignJustified;
+    const bool placesText = !IsNumberCell(cell) && IsUpright(cell.alignment);
     look.textAlignment = placesText ? cell.alignment : textAlignment;
     return look;
 }
@@ -35,13 +34,13 @@ TableStyle StyleOfTable(const Document& document, const QString& name) {
     const int lastRow = std::max(s.rowCount - 1, 0);
     // Looks are read beside the first column, which may have a look of its own.
     const int sampleColumn = s.columnCount > 1 ? 1 : 0;
-    const auto look = [&](int column, int row, int16_t alignment = kAlignLeft) {
+    const auto look = [&](int column, int row, Alignment alignment = Alignment::Left) {
         return LookOf(document.cell(column, std::min(row, lastRow)), alignment);
     };
 
     TableStyle style;
     style.name = name;
-    style.header = look(sampleColumn, 0, kAlignCentred);
+    style.header = look(sampleColumn, 0, Alignment::Centred);
     style.oddRows = look(sampleColumn, 1);
     style.evenRows = s.rowCount > 2 ? look(sampleColumn, 2) : style.oddRows;
     if (const PartLook last = look(sampleColumn, lastRow);

@@ -72,7 +72,7 @@ DataFill FillCellsFromData(Document& document, const DelimitedText& data, int co
                 cell.text = CutToTextCapacity(*number);
                 if (cell.numericAllowed != 1) {
                     cell.numberFormat = wholeColumns[size_t(c)] ? kEnglishInteger : kEnglishDecimal;
-                    cell.alignment = kAlignRight;
+                    cell.alignment = Alignment::Right;
                 }
                 cell.numericAllowed = 1;
             } else {

@@ -16,10 +16,6 @@ struct StyleRegion {
     int bottom = -1;
 };
 
-bool IsRotated(int16_t alignment) {
-    return alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred;
-}
-
 // The part of the style a cell of the region takes.
 const PartLook& PartAt(const TableStyle& style, const StyleRegion& region, int column, int row) {
     const int firstBody = region.top + (style.header ? 1 : 0);
@@ -39,7 +35,7 @@ void ApplyLook(CellRecord& cell, const PartLook& look, bool headerRow) {
     if (look.fontSize > 0) cell.fontSize = look.fontSize;
     // Turned text keeps its turn: it was chosen for the cell's shape.
     if (IsRotated(cell.alignment)) return;
-    cell.alignment = !headerRow && IsNumberCell(cell) ? kAlignRight : look.textAlignment;
+    cell.alignment = !headerRow && IsNumberCell(cell) ? Alignment::Right : look.textAlignment;
 }
 
 bool Styleable(const CellRecord& cell) {

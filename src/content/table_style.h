@@ -21,7 +21,7 @@ struct PartLook {
     int32_t italic = 0;
     QString fontName;
     int16_t fontSize = 0;
-    int16_t textAlignment = kAlignLeft;
+    Alignment textAlignment = Alignment::Left;
 
     bool operator==(const PartLook&) const = default;
 };

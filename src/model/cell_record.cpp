@@ -14,7 +14,7 @@ void ResetCellToDefaults(CellRecord& cell) {
     cell.text.clear();
     cell.imageSpec.clear();
     cell.iconPath.clear();
-    cell.alignment = kAlignLeft;
+    cell.alignment = Alignment::Left;
     cell.numberFormat = 6;
     cell.numericAllowed = 0;
     cell.operationDescriptor.clear();

@@ -18,13 +18,24 @@ inline constexpr int32_t kWhite = 0xFFFFFF;
 inline constexpr int32_t kBandShade = 0xF8F8F8;
 inline constexpr int32_t kImageCellMarker = -2;
 
-// Alignment codes.
-inline constexpr int16_t kAlignLeft = 131;
-inline constexpr int16_t kAlignRight = 132;
-inline constexpr int16_t kAlignCentred = 133;
-inline constexpr int16_t kAlignJustified = 134;
-inline constexpr int16_t kAlignRotatedTop = 135;
-inline constexpr int16_t kAlignRotatedCentred = 136;
+// How a cell places its text. The values are the file's codes; a code outside these, as a
+// hostile or damaged file may hold, is kept as it is and draws no text.
+enum class Alignment : int16_t {
+    Left = 131,
+    Right = 132,
+    Centred = 133,
+    Justified = 134,
+    RotatedTop = 135, // turned 90 degrees, from the top of the cell
+    RotatedCentred = 136,
+};
+
+// Upright text: left, right, centred or justified.
+constexpr bool IsUpright(Alignment alignment) {
+    return alignment >= Alignment::Left && alignment <= Alignment::Justified;
+}
+constexpr bool IsRotated(Alignment alignment) {
+    return alignment == Alignment::RotatedTop || alignment == Alignment::RotatedCentred;
+}
 
 // joinState and cellState values.
 inline constexpr int32_t kJoinNone = 0;
@@ -57,7 +68,7 @@ struct CellRecord {
     int32_t leading = 0;
     QString imageSpec;
     QString text;
-    int16_t alignment = 0;
+    Alignment alignment{};
     int16_t columnCount = 0;
     int16_t rowCount = 0;
     int16_t lineThickness = 0;

@@ -253,7 +253,7 @@ void WriteRecord(char* record, ByteFieldWriters& writers, const CellRecord& cell
     Put<int32_t>(record, ro::leading, cell.leading);
     writers.imageSpec.Write(record, cell.imageSpec);
     PackUtf16Field(record, ro::textPacked, cell.text, kTextMaxUnits, kTextPacking);
-    Put<int16_t>(record, ro::alignment, cell.alignment);
+    Put<int16_t>(record, ro::alignment, int16_t(cell.alignment));
     Put<int16_t>(record, ro::columnCount, cell.columnCount);
     Put<int16_t>(record, ro::rowCount, cell.rowCount);
     Put<int16_t>(record, ro::lineThickness, cell.lineThickness);
@@ -299,7 +299,7 @@ void ReadCellFields(const char* record, ByteFieldReaders& readers, CellRecord& c
     cell.leading = Get<int32_t>(record, ro::leading);
     cell.imageSpec = readers.imageSpec.Read(record);
     cell.text = UnpackUtf16Field(record, ro::textPacked, kTextMaxUnits, kTextPacking);
-    cell.alignment = Get<int16_t>(record, ro::alignment);
+    cell.alignment = Alignment(Get<int16_t>(record, ro::alignment));
     cell.columnCount = Get<int16_t>(record, ro::columnCount);
     cell.rowCount = Get<int16_t>(record, ro::rowCount);
     cell.lineThickness = Get<int16_t>(record, ro::lineThickness);

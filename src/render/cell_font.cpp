@@ -44,9 +44,8 @@ int PointsToPixels(int points) {
     return int(std::lround(points * double(kDotsPerInch) / 72.0));
 }
 
-bool IsRotatedFont(int16_t alignment, FontTurn turn) {
-    return turn == FontTurn::ByAlignment &&
-           (alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred);
+bool IsRotatedFont(Alignment alignment, FontTurn turn) {
+    return turn == FontTurn::ByAlignment && IsRotated(alignment);
 }
 
 QFontDatabase::WritingSystem WritingSystemForCharacterSet(int16_t characterSet) {

@@ -6,11 +6,12 @@
 #include <cstdint>
 
 struct CellRecord;
+enum class Alignment : int16_t;
 
 // The font of one cell as the text layout uses it.
 struct CellFont {
     QFont font;
-    // The text runs downwards, turned 90 degrees clockwise (alignment codes 135 and 136).
+    // The text runs downwards, turned 90 degrees clockwise (the rotated alignments).
     bool rotated = false;
     // The character-set code the font was requested with; a hint for glyph coverage.
     int16_t characterSet = 0;
@@ -21,12 +22,12 @@ inline constexpr int16_t kDefaultCharacterSet = 1;
 
 enum class FontTurn { ByAlignment, Upright };
 
-// Whether a cell's font is rotated: alignments 135 and 136, except in title bars.
-bool IsRotatedFont(int16_t alignment, FontTurn turn);
+// Whether a cell's font is rotated: the rotated alignments, except in title bars.
+bool IsRotatedFont(Alignment alignment, FontTurn turn);
 
 // Builds a cell's font: face trimmed and cut to 31 characters, size in points at 96 dots per
 // inch (0 means 8), weight, italic, underline, strikeout; with `leading` the size is asked as
-// the whole line height so the glyphs come out smaller. Alignments 135 and 136 rotate the
+// the whole line height so the glyphs come out smaller. The rotated alignments rotate the
 // font unless `turn` is Upright (title bars).
 CellFont MakeCellFont(const CellRecord& cell, int16_t characterSet,
                       FontTurn turn = FontTurn::ByAlignment);

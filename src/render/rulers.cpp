@@ -129,8 +129,8 @@ void DrawCellRuler(DrawingSurface& surface, QImage& ruler, const TableSettings& 
         // The number is laid out like a cell's text, in the uniform cell size.
         const TextBox text{horizontal ? start : kCellOrigin, horizontal ? kCellOrigin : start,
                            width - settings.lineThickness, height - settings.lineThickness};
-        LayOutCellText(surface, QString::number(i + 1), horizontal ? kAlignCentred : kAlignLeft,
-                       text, font, kBlack);
+        LayOutCellText(surface, QString::number(i + 1),
+                       horizontal ? Alignment::Centred : Alignment::Left, text, font, kBlack);
     }
 }
 

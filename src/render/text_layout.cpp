@@ -70,20 +70,20 @@ QStringList BreakCellText(const DrawingSurface& surface, const QString& text, in
     return lines;
 }
 
-PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, int16_t alignment,
+PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, Alignment alignment,
                           const TextBox& box) {
     PlacedLines placed;
     const QString shown = text.left(kTextMaxUnits);
-    if (alignment == kAlignRotatedTop || alignment == kAlignRotatedCentred) {
+    if (IsRotated(alignment)) {
         const TextExtent extent = surface.MeasureText(shown);
         const double x = box.x0 + box.availWidth / 2.0 + extent.height / 2.0;
-        const double y = alignment == kAlignRotatedTop
+        const double y = alignment == Alignment::RotatedTop
                              ? box.y0
                              : box.y0 + (box.availHeight - extent.width) / 2.0;
         if (!shown.isEmpty()) placed.push_back({shown, x, y});
         return placed;
     }
-    if (alignment < kAlignLeft || alignment > kAlignJustified) return placed;
+    if (!IsUpright(alignment)) return placed;
 
     QVarLengthArray<QString, 4> lines;
     BreakInto(surface, shown, box.availWidth, lines);
@@ -99,13 +99,13 @@ PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, in
         PlacedLine line{lines[i], box.x0, box.y0 + double(i) * lineHeight};
         const int width = widths[i];
         switch (alignment) {
-        case kAlignRight:
+        case Alignment::Right:
             line.x = box.x0 + box.availWidth - width - kRightAlignGap;
             break;
-        case kAlignCentred:
+        case Alignment::Centred:
             line.x = box.x0 + (box.availWidth - width) / 2.0;
             break;
-        case kAlignJustified:
+        case Alignment::Justified:
             // Lines close to the widest are stretched to it; the end of a paragraph is not.
             if (width < widest && width >= kStretchThreshold * widest) {
                 line.extraPixels = widest - width;
@@ -120,7 +120,7 @@ PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, in
     return placed;
 }
 
-void LayOutCellText(DrawingSurface& surface, const QString& text, int16_t alignment,
+void LayOutCellText(DrawingSurface& surface, const QString& text, Alignment alignment,
                     const TextBox& box, const CellFont& font, int32_t textColour) {
     surface.SelectFont(font);
     surface.SetTextColour(textColour);

@@ -8,6 +8,7 @@
 
 class DrawingSurface;
 struct CellFont;
+enum class Alignment : int16_t;
 
 inline constexpr int kMaxTextLines = 100;
 inline constexpr int kRightAlignGap = 3;
@@ -37,11 +38,11 @@ QStringList BreakCellText(const DrawingSurface& surface, const QString& text, in
 // A cell's placed lines: most cells have one or two, kept without a trip to the heap.
 using PlacedLines = QVarLengthArray<PlacedLine, 4>;
 
-// The lines of a text and their positions for an alignment code (131 to 136), measured in
-// the surface's current font. Other codes place nothing.
-PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, int16_t alignment,
+// The lines of a text and their positions for an alignment (no lines for an unknown code), measured
+// in the surface's current font. Other codes place nothing.
+PlacedLines PlaceCellText(const DrawingSurface& surface, const QString& text, Alignment alignment,
                           const TextBox& box);
 
 // Selects the font and draws the text in `textColour` with a transparent background.
-void LayOutCellText(DrawingSurface& surface, const QString& text, int16_t alignment,
+void LayOutCellText(DrawingSurface& surface, const QString& text, Alignment alignment,
                     const TextBox& box, const CellFont& font, int32_t textColour);

@@ -43,11 +43,11 @@ protected:
 
     Editor& editor() { return window->editor(); }
     Document& document() { return editor().document(); }
-    void Run(int command) { editor().Command(command); }
+    void Run(CommandId command) { editor().Command(command); }
     void NewTable(int c, int r) {
         columns = c;
         rows = r;
-        Run(command::kNew);
+        Run(CommandId::New);
     }
     // A click in the middle of a cell of the view (cells of 40 x 20, no separator).
     void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -60,9 +60,9 @@ protected:
             fields.text = text;
             return true;
         };
-        Run(command::kEditTextAndColours);
+        Run(CommandId::EditTextAndColours);
         Click(column, row);
-        Run(command::kCellSelector);
+        Run(CommandId::CellSelector);
     }
     // What a save writes, but for the selection marks (no part of an undo step).
     QByteArray TableBytes() {

@@ -59,7 +59,7 @@ Document FullTable() {
             cell.italic = i % 4 == 0;
             cell.underline = i % 13 == 0;
             cell.leading = i % 17 == 0;
-            cell.alignment = int16_t(kAlignLeft + i % 6);
+            cell.alignment = Alignment(int(Alignment::Left) + i % 6);
             cell.textColour = int32_t((uint32_t(i) * 2654435761u) & 0xFFFFFF);
             cell.backColour = i % 29 == 0 ? kImageCellMarker : 0xFFFFFF - (i % 64) * 0x030201;
             if (cell.backColour == kImageCellMarker)

@@ -202,7 +202,7 @@ TEST(CliImport, RowsAndColumnsTakePartOfALongWideFile) {
     EXPECT_EQ(CellOf(part, 0, 1)[QStringLiteral("text")].toString(), QStringLiteral("12"));
     EXPECT_EQ(CellOf(part, 1, 1)[QStringLiteral("text")].toString(), QStringLiteral("14"));
     EXPECT_EQ(CellOf(part, 2, 1)[QStringLiteral("shownText")].toString(), QStringLiteral("15"));
-    EXPECT_EQ(CellOf(part, 2, 1)[QStringLiteral("alignment")].toInt(), kAlignRight);
+    EXPECT_EQ(CellOf(part, 2, 1)[QStringLiteral("alignment")].toInt(), int(Alignment::Right));
 
     const CliResult missing = import({QStringLiteral("--rows"), QStringLiteral("3"),
                                       QStringLiteral("--columns"), QStringLiteral("1,6")});

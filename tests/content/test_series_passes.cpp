@@ -171,10 +171,10 @@ TEST(SeriesPasses, EveryGeneratingKindIsStoredAndRestored) {
         u"7f\u00AC",
         u"7c\u00AC",
     };
-    int kind = 2;
+    int kind = int(SeriesKind::CounterAlongRow);
     for (const char16_t* command : commands) {
         const QString text = QString::fromUtf16(command);
-        ASSERT_EQ(ClassifySeries(text), kind++) << text.toStdString();
+        ASSERT_EQ(ClassifySeries(text), SeriesKind(kind++)) << text.toStdString();
         Document document = TableWithCommand(2, 2, 0, 0, command);
         RunSeries(document);
         EXPECT_NE(document.cell(0, 0).text, text) << text.toStdString();

@@ -70,7 +70,7 @@ TEST(TableEdits, EachCopyFlagCarriesOnlyItsField) {
         {CopyFlag::Text, field(&CellRecord::text, QStringLiteral("words"))},
         {CopyFlag::Image, field(&CellRecord::imageSpec, QStringLiteral("/p.png*0"))},
         {CopyFlag::Icon, field(&CellRecord::iconPath, QStringLiteral("/i.ico"))},
-        {CopyFlag::Alignment, field(&CellRecord::alignment, kAlignJustified)},
+        {CopyFlag::Alignment, field(&CellRecord::alignment, Alignment::Justified)},
         {CopyFlag::NumberFormat, field(&CellRecord::numberFormat, int16_t(3))},
         {CopyFlag::NumericAllowed, field(&CellRecord::numericAllowed, 1)},
         {CopyFlag::Summation,

@@ -65,12 +65,12 @@ TEST(TableFromData, SemicolonFileWithCommaDecimalsBecomesNumericCells) {
     EXPECT_EQ(price.text, QStringLiteral("1234.50"));
     EXPECT_EQ(price.numericAllowed, 1);
     EXPECT_EQ(price.numberFormat, kEnglishDecimal);
-    EXPECT_EQ(price.alignment, kAlignRight);
-    EXPECT_EQ(document.cell(1, 0).alignment, kAlignLeft);
+    EXPECT_EQ(price.alignment, Alignment::Right);
+    EXPECT_EQ(document.cell(1, 0).alignment, Alignment::Left);
     EXPECT_EQ(ShownText(price, BuildDecimalMask(2)), QStringLiteral("1,234.50"));
     // A column of whole numbers only ("x" is no number) is shown as integers.
     EXPECT_EQ(document.cell(2, 1).numberFormat, kEnglishInteger);
-    EXPECT_EQ(document.cell(2, 1).alignment, kAlignRight);
+    EXPECT_EQ(document.cell(2, 1).alignment, Alignment::Right);
     EXPECT_EQ(ShownText(document.cell(2, 1), BuildDecimalMask(2)), QStringLiteral("-3"));
     EXPECT_EQ(document.cell(1, 2).text, QStringLiteral("0.5"));
     EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("x"));
@@ -118,7 +118,7 @@ TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
     document.cell(1, 2).joinState = kJoinedLeft;
     document.cell(1, 1).numericAllowed = 1;
     document.cell(1, 1).numberFormat = kSpanishDecimal;
-    document.cell(1, 1).alignment = kAlignCentred;
+    document.cell(1, 1).alignment = Alignment::Centred;
     document.commands.at(1, 1) = QStringLiteral("series");
     const DelimitedText data = ReadDelimitedText("1,5\tx\ty\n2\tz\tw\n", u'\t');
     const DataFill fill = FillCellsFromData(document, data, 1, 1);
@@ -127,7 +127,7 @@ TEST(TableFromData, FillingFromACellSkipsJoinedCancelledAndStoppedCells) {
     EXPECT_EQ(document.cell(1, 1).text, QStringLiteral("1.5"));
     // A numeric cell keeps its format and alignment.
     EXPECT_EQ(document.cell(1, 1).numberFormat, kSpanishDecimal);
-    EXPECT_EQ(document.cell(1, 1).alignment, kAlignCentred);
+    EXPECT_EQ(document.cell(1, 1).alignment, Alignment::Centred);
     EXPECT_TRUE(document.commands.at(1, 1).isEmpty());
     EXPECT_EQ(document.cell(2, 1).text, QString());
     EXPECT_EQ(document.cell(1, 2).text, QString());
@@ -145,7 +145,7 @@ TEST(TableRefresh, NewTextsGoIntoTheCellsAndEveryLookStays) {
         price.numericAllowed = 1;
         price.numberFormat = kEnglishDecimal;
         price.backColour = 0x00FF00;
-        price.alignment = kAlignCentred;
+        price.alignment = Alignment::Centred;
         price.text = QStringLiteral("1");
     }
     document.cell(0, 3).text = QStringLiteral("old");
@@ -166,7 +166,7 @@ TEST(TableRefresh, NewTextsGoIntoTheCellsAndEveryLookStays) {
     EXPECT_EQ(tea.text, QStringLiteral("1234.5"));
     EXPECT_EQ(ShownText(tea, BuildDecimalMask(2)), QStringLiteral("1,234.50"));
     EXPECT_EQ(tea.backColour, 0x00FF00);
-    EXPECT_EQ(tea.alignment, kAlignCentred);
+    EXPECT_EQ(tea.alignment, Alignment::Centred);
     EXPECT_EQ(document.cell(2, 2).text, QStringLiteral("none"));
     EXPECT_EQ(document.cell(2, 2).numericAllowed, 0);
     // Fewer rows leave the rest as it was.

@@ -38,7 +38,7 @@ Document SampleTable() {
     document.cell(3, 3).cellState = kCellCancelled;
     document.cell(2, 3).backColour = kImageCellMarker;
     document.cell(2, 3).imageSpec = QStringLiteral("pic.png*16777215");
-    document.cell(0, 4).alignment = kAlignRotatedTop;
+    document.cell(0, 4).alignment = Alignment::RotatedTop;
     document.commands.at(0, 4) = QStringLiteral("=1+1");
     return document;
 }
@@ -105,10 +105,10 @@ TEST(TableStyle, EachBuiltInStyleColoursItsPartsAndKeepsTheContent) {
         EXPECT_EQ(after.cell(3, 1).backColour, Bgr(e.odd)); // stopped, still styled
         const bool emphasised = e.header != 0xFFFFFF || style->name == QStringLiteral("minimal");
         EXPECT_EQ(after.cell(1, 0).bold, emphasised ? 1 : 0);
-        EXPECT_EQ(after.cell(1, 1).alignment, kAlignRight); // a numeric cell
-        EXPECT_EQ(after.cell(3, 2).alignment, kAlignRight); // a text that reads as a number
-        EXPECT_EQ(after.cell(2, 1).alignment, kAlignLeft);
-        EXPECT_EQ(after.cell(0, 4).alignment, kAlignRotatedTop);
+        EXPECT_EQ(after.cell(1, 1).alignment, Alignment::Right); // a numeric cell
+        EXPECT_EQ(after.cell(3, 2).alignment, Alignment::Right); // a text that reads as a number
+        EXPECT_EQ(after.cell(2, 1).alignment, Alignment::Left);
+        EXPECT_EQ(after.cell(0, 4).alignment, Alignment::RotatedTop);
 
         const TableSettings& s = after.settings;
         EXPECT_EQ(s.horizontalLinesWithCellAreas, e.rowLines);
@@ -222,9 +222,9 @@ TEST(TableStyle, DamagedStyleFilesAreSkippedByName) {
     }
     // Justified, the last alignment, loads; the one after it does not.
     TableStyle justified = BuiltInStyles()[0];
-    justified.oddRows.textAlignment = kAlignJustified;
+    justified.oddRows.textAlignment = Alignment::Justified;
     EXPECT_EQ(StyleFromJson(StyleJson(justified)), justified);
-    justified.oddRows.textAlignment = int16_t(kAlignJustified + 1);
+    justified.oddRows.textAlignment = Alignment(int(Alignment::Justified) + 1);
     EXPECT_FALSE(StyleFromJson(StyleJson(justified)).has_value());
 }
 

@@ -15,7 +15,7 @@ TEST(CreateTable, GeometryAndNewCellValues) {
     EXPECT_EQ(cell.backColour, 0xFFFFFF);
     EXPECT_EQ(cell.fontName, QStringLiteral("Times New Roman"));
     EXPECT_EQ(cell.fontSize, 10);
-    EXPECT_EQ(cell.alignment, 131);
+    EXPECT_EQ(cell.alignment, Alignment::Left);
     EXPECT_EQ(cell.numberFormat, 6);
     EXPECT_EQ(cell.columnCount, 3);
     EXPECT_EQ(cell.rowCount, 2);

@@ -92,7 +92,7 @@ TEST(WorkFile, SaveLoadRoundTrip) {
     cell.iconPath = QStringLiteral(u"/icons/значок.ico");
     cell.operationDescriptor = QStringLiteral("1010200000");
     cell.bold = 1;
-    cell.alignment = 134;
+    cell.alignment = Alignment::Justified;
     cell.numericAllowed = 1;
     cell.numberFormat = 3;
     cell.cellState = 2;
@@ -117,7 +117,7 @@ TEST(WorkFile, SaveLoadRoundTrip) {
     EXPECT_EQ(back.iconPath, cell.iconPath);
     EXPECT_EQ(back.operationDescriptor, cell.operationDescriptor);
     EXPECT_EQ(back.bold, 1);
-    EXPECT_EQ(back.alignment, 134);
+    EXPECT_EQ(back.alignment, Alignment::Justified);
     EXPECT_EQ(back.cellState, 2);
     EXPECT_EQ(back.joinState, 1);
     EXPECT_EQ(back.selected, 0);
@@ -126,6 +126,26 @@ TEST(WorkFile, SaveLoadRoundTrip) {
     document.cell(1, 1).selected = 0;
     document.cell(1, 1).text = back.text;
     EXPECT_EQ(WorkFileBytes(loaded), WorkFileBytes(document));
+}
+
+// A known alignment is its code in the file; an unknown code read from a file comes back
+// into the same bytes.
+TEST(WorkFile, AlignmentCodesTravelAsTheirBytes) {
+    TempFolder folder;
+    const QString path = folder.Path(QStringLiteral("a.qdvl"));
+    Document document = MakeTable(2, 1);
+    document.cell(0, 0).alignment = Alignment::RotatedCentred;
+    document.cell(1, 0).alignment = Alignment(-300);
+    const QByteArray bytes = WorkFileBytes(document);
+    EXPECT_EQ(Int16At(bytes.left(qsizetype(kRecordSize)), record_offset::alignment), 136);
+    EXPECT_EQ(Int16At(bytes.mid(qsizetype(kRecordSize)), record_offset::alignment), -300);
+    ASSERT_TRUE(SaveWorkFile(path, document).ok());
+
+    Document loaded;
+    ASSERT_TRUE(LoadWorkFile(path, loaded, kNoPassword).ok());
+    EXPECT_EQ(loaded.cell(0, 0).alignment, Alignment::RotatedCentred);
+    EXPECT_EQ(int(loaded.cell(1, 0).alignment), -300);
+    EXPECT_EQ(WorkFileBytes(loaded), bytes);
 }
 
 TEST(WorkFile, ShortenedTextLeavesNoStaleSlots) {

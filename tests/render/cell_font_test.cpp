@@ -75,13 +75,14 @@ TEST(CellFont, LeadingAsksTheSizeAsTheWholeLineHeight) {
 
 TEST(CellFont, RotationAndCharacterSet) {
     CellRecord cell = DefaultCell();
-    for (int16_t alignment = kAlignLeft; alignment <= kAlignRotatedCentred; ++alignment) {
+    for (int code = int(Alignment::Left); code <= int(Alignment::RotatedCentred); ++code) {
+        const auto alignment = Alignment(code);
         cell.alignment = alignment;
-        const bool turned = alignment >= kAlignRotatedTop;
+        const bool turned = alignment >= Alignment::RotatedTop;
         const CellFont font = MakeCellFont(cell, 204);
-        EXPECT_EQ(font.rotated, turned) << alignment;
+        EXPECT_EQ(font.rotated, turned) << code;
         // Rotated fonts use the default set whatever the table's.
-        EXPECT_EQ(font.characterSet, turned ? kDefaultCharacterSet : 204) << alignment;
+        EXPECT_EQ(font.characterSet, turned ? kDefaultCharacterSet : 204) << code;
         const CellFont upright = MakeCellFont(cell, 204, FontTurn::Upright);
         EXPECT_FALSE(upright.rotated);
         EXPECT_EQ(upright.characterSet, 204);

@@ -22,7 +22,7 @@ QString GoldenPath(const QString& name) {
     return QStringLiteral(QUADRIVEL_TEST_DATA "/render/") + name;
 }
 
-void Text(CellRecord& cell, const QString& text, int16_t alignment = kAlignLeft) {
+void Text(CellRecord& cell, const QString& text, Alignment alignment = Alignment::Left) {
     cell.text = text;
     cell.alignment = alignment;
 }
@@ -40,12 +40,12 @@ Document CellsSample() {
     d.settings.lineColour = 0x404040;
     CreateTable(d, 6, 5, 2, 2, 0x404040);
     Text(d.cell(0, 0), QStringLiteral("Left aligned text that wraps"));
-    Text(d.cell(1, 0), QStringLiteral("Right aligned text here"), kAlignRight);
-    Text(d.cell(2, 0), QStringLiteral("Centred words in a cell"), kAlignCentred);
+    Text(d.cell(1, 0), QStringLiteral("Right aligned text here"), Alignment::Right);
+    Text(d.cell(2, 0), QStringLiteral("Centred words in a cell"), Alignment::Centred);
     Text(d.cell(3, 0), QStringLiteral("Justified text fills lines to the widest one"),
-         kAlignJustified);
-    Text(d.cell(4, 0), QStringLiteral("Down"), kAlignRotatedTop);
-    Text(d.cell(5, 0), QStringLiteral("Middle"), kAlignRotatedCentred);
+         Alignment::Justified);
+    Text(d.cell(4, 0), QStringLiteral("Down"), Alignment::RotatedTop);
+    Text(d.cell(5, 0), QStringLiteral("Middle"), Alignment::RotatedCentred);
     CellRecord& bold = d.cell(0, 1);
     Text(bold, QStringLiteral("Bold Arial 12"));
     bold.fontName = QStringLiteral("Arial");
@@ -61,18 +61,18 @@ Document CellsSample() {
     struck.fontSize = 14;
     for (int c = 3; c < 6; ++c) {
         CellRecord& number = d.cell(c, 1);
-        Text(number, QStringLiteral("1234567.891"), kAlignRight);
+        Text(number, QStringLiteral("1234567.891"), Alignment::Right);
         number.numericAllowed = 1;
         number.numberFormat = int16_t(c - 2); // codes 1, 2, 3
     }
     d.cell(0, 2).backColour = 0xF0D0A0;
     d.cell(1, 2).backColour = 0x4080FF;
     d.cell(1, 2).textColour = 0xFFFFFF;
-    Text(d.cell(1, 2), QStringLiteral("White on orange"), kAlignCentred);
+    Text(d.cell(1, 2), QStringLiteral("White on orange"), Alignment::Centred);
     // A block of three cells across and one of two cells down.
     d.cell(2, 2).right = d.cell(4, 2).right;
     d.cell(3, 2).joinState = d.cell(4, 2).joinState = 1;
-    Text(d.cell(2, 2), QStringLiteral("Three cells joined across"), kAlignCentred);
+    Text(d.cell(2, 2), QStringLiteral("Three cells joined across"), Alignment::Centred);
     d.cell(5, 2).bottom = d.cell(5, 3).bottom;
     d.cell(5, 3).joinState = 2;
     Text(d.cell(5, 2), QStringLiteral("Two cells joined down"));
@@ -104,10 +104,10 @@ Document BarsSample() {
     s.horizontalLinesWithCellAreas = 1;
     CreateTable(d, 5, 9, 2, 2, s.lineColour);
     Text(d.cell(0, 0), QStringLiteral("Corner"));
-    Text(d.cell(1, 0), QStringLiteral("Month"), kAlignCentred);
-    Text(d.cell(2, 0), QStringLiteral("Day"), kAlignCentred);
-    Text(d.cell(3, 0), QStringLiteral("Amount"), kAlignRight);
-    Text(d.cell(4, 0), QStringLiteral("1234.5"), kAlignRight); // unformatted in a bar
+    Text(d.cell(1, 0), QStringLiteral("Month"), Alignment::Centred);
+    Text(d.cell(2, 0), QStringLiteral("Day"), Alignment::Centred);
+    Text(d.cell(3, 0), QStringLiteral("Amount"), Alignment::Right);
+    Text(d.cell(4, 0), QStringLiteral("1234.5"), Alignment::Right); // unformatted in a bar
     d.cell(4, 0).numericAllowed = 1;
     d.cell(4, 0).numberFormat = 1;
     for (int c = 1; c < 5; ++c) {
@@ -120,18 +120,19 @@ Document BarsSample() {
     Text(d.cell(2, 1), QStringLiteral("c13/05/2024cen"));
     const char* amounts[] = {"12.5", "7", "1250", "0.75", "-3", "48.125", "1000000"};
     for (int r = 1; r < 8; ++r) {
-        Text(d.cell(3, r), QString::fromLatin1(amounts[r - 1]), kAlignRight);
+        Text(d.cell(3, r), QString::fromLatin1(amounts[r - 1]), Alignment::Right);
         d.cell(3, r).numericAllowed = 1;
         d.cell(3, r).numberFormat = 4;
     }
     // The sum of rows 2 to 8 (counted from 1), in the Spanish format like the amounts.
     CellRecord& total = d.cell(3, 8);
     total.operationDescriptor = QStringLiteral("1020800000");
-    total.alignment = kAlignRight;
+    total.alignment = Alignment::Right;
     total.bold = 1;
     total.numericAllowed = 1;
     total.numberFormat = 4;
-    Text(d.cell(4, 3), QStringLiteral("Justified text in a banded table cell"), kAlignJustified);
+    Text(d.cell(4, 3), QStringLiteral("Justified text in a banded table cell"),
+         Alignment::Justified);
     d.cell(4, 3).bottom = d.cell(4, 5).bottom;
     d.cell(4, 4).joinState = d.cell(4, 5).joinState = 2;
     return d;
@@ -154,9 +155,10 @@ Document ColumnsSample() {
             CellRecord& cell = d.cell(c, r);
             cell.fontSize = 7;
             if (r % 3 == 0) {
-                Text(cell, QString::number(r * 12 + c), kAlignRotatedCentred);
+                Text(cell, QString::number(r * 12 + c), Alignment::RotatedCentred);
             } else {
-                Text(cell, QString::number(c * r), r % 3 == 1 ? kAlignCentred : kAlignRight);
+                Text(cell, QString::number(c * r),
+                     r % 3 == 1 ? Alignment::Centred : Alignment::Right);
             }
         }
     }

@@ -243,7 +243,7 @@ TEST(CellPass, AJoinedBlocksTextSpansItsSeparators) {
     for (int i = 0; i < 2; ++i) {
         CellRecord& owner = documents[i]->cell(0, 0);
         owner.text = QStringLiteral("R");
-        owner.alignment = 132; // right
+        owner.alignment = Alignment::Right;
         Renderer r(*documents[i]);
         r.Draw();
         ASSERT_EQ(r.surface.texts.size(), 1u);
@@ -375,7 +375,7 @@ TEST(TitleBars, OneBarCoversItsWholeRowOrColumn) {
     document.settings.horizontalTitleBar = 1;
     document.settings.horizontalBarFill = 0x00FF00;
     CreateTable(document, 3, 2, 2, 2, 0);
-    document.cell(2, 0).alignment = kAlignRotatedTop;
+    document.cell(2, 0).alignment = Alignment::RotatedTop;
     document.cell(2, 0).text = QStringLiteral("Up");
     Renderer r(document);
     r.Draw();

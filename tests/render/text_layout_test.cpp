@@ -12,7 +12,7 @@
 
 namespace {
 
-CellFont DefaultFont(int16_t alignment = kAlignLeft) {
+CellFont DefaultFont(Alignment alignment = Alignment::Left) {
     CellRecord cell;
     ResetCellToDefaults(cell);
     cell.alignment = alignment;
@@ -85,7 +85,7 @@ TEST(LineBreaking, ThreeWordsKeepTheRemaindersLeadingSpace) {
               (QStringList{QStringLiteral("alpha beta"), QStringLiteral(" gamma")}));
 
     // Left aligned, the second line shows a one-space indent.
-    LayOutCellText(f.surface, text, kAlignLeft, {10, 10, avail, 100}, DefaultFont(), 0);
+    LayOutCellText(f.surface, text, Alignment::Left, {10, 10, avail, 100}, DefaultFont(), 0);
     f.surface.ReleaseTarget();
     const int lineHeight = 16; // Liberation Serif at 13 pixels: 15 + 1 external leading
     const auto first = InkIn(f.picture, QRect(0, 10, 200, lineHeight));
@@ -161,7 +161,7 @@ TEST(TextPlacing, LeftRightAndCentred) {
     const int w1 = f.Width(QStringLiteral("one two three"));
     const int w2 = f.Width(QStringLiteral(" four"));
 
-    const auto left = PlaceCellText(f.surface, text, kAlignLeft, box);
+    const auto left = PlaceCellText(f.surface, text, Alignment::Left, box);
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[1].text, QStringLiteral(" four"));
     EXPECT_DOUBLE_EQ(left[0].x, 20);
@@ -169,22 +169,22 @@ TEST(TextPlacing, LeftRightAndCentred) {
     EXPECT_DOUBLE_EQ(left[0].y, 30);
     EXPECT_DOUBLE_EQ(left[1].y, 30 + height);
 
-    const auto right = PlaceCellText(f.surface, text, kAlignRight, box);
+    const auto right = PlaceCellText(f.surface, text, Alignment::Right, box);
     EXPECT_DOUBLE_EQ(right[0].x, 20 + box.availWidth - w1 - 3);
     EXPECT_DOUBLE_EQ(right[1].x, 20 + box.availWidth - w2 - 3);
 
-    const auto centred = PlaceCellText(f.surface, text, kAlignCentred, box);
+    const auto centred = PlaceCellText(f.surface, text, Alignment::Centred, box);
     EXPECT_DOUBLE_EQ(centred[0].x, 20 + (box.availWidth - w1) / 2.0);
     EXPECT_DOUBLE_EQ(centred[1].x, 20 + (box.availWidth - w2) / 2.0);
 
-    EXPECT_TRUE(PlaceCellText(f.surface, text, 130, box).empty());
-    EXPECT_TRUE(PlaceCellText(f.surface, text, 137, box).empty());
+    EXPECT_TRUE(PlaceCellText(f.surface, text, Alignment(130), box).empty());
+    EXPECT_TRUE(PlaceCellText(f.surface, text, Alignment(137), box).empty());
 }
 
 TEST(TextPlacing, RightAlignedTextEndsThreePixelsBeforeTheAvailableWidth) {
     TextFixture f;
     const QString text = QStringLiteral("Total");
-    LayOutCellText(f.surface, text, kAlignRight, {50, 50, 100, 40}, DefaultFont(), 0);
+    LayOutCellText(f.surface, text, Alignment::Right, {50, 50, 100, 40}, DefaultFont(), 0);
     f.surface.ReleaseTarget();
     const auto ink = InkIn(f.picture, QRect(0, 40, 400, 40));
     ASSERT_TRUE(ink);
@@ -200,7 +200,7 @@ TEST(TextPlacing, JustifiedLinesOf100And95And60Pixels) {
     const QString b = Repeat(u'b', 30) + u' ' + Repeat(u'b', 30) + u' ' + Repeat(u'b', 33); // 95
     const QString c = Repeat(u'c', 29) + u' ' + Repeat(u'c', 30);                           // 60
     const auto lines =
-        PlaceCellText(mono, a + u' ' + b + u' ' + c, kAlignJustified, {0, 0, 100, 100});
+        PlaceCellText(mono, a + u' ' + b + u' ' + c, Alignment::Justified, {0, 0, 100, 100});
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].text, a);
     EXPECT_EQ(lines[1].text, b);
@@ -216,13 +216,15 @@ TEST(TextPlacing, JustifiedLinesOf100And95And60Pixels) {
     // keeps its leading space, so each case ends with a third line to make it split.)
     const QString tail = u' ' + Repeat(u'f', 30);
     const QString d = Repeat(u'd', 39) + u' ' + Repeat(u'd', 40); // 80
-    const auto eighty = PlaceCellText(mono, a + u' ' + d + tail, kAlignJustified, {0, 0, 100, 100});
+    const auto eighty =
+        PlaceCellText(mono, a + u' ' + d + tail, Alignment::Justified, {0, 0, 100, 100});
     ASSERT_EQ(eighty.size(), 3u);
     EXPECT_EQ(eighty[1].text, d);
     EXPECT_EQ(eighty[1].extraPixels, 20);
     EXPECT_EQ(eighty[1].spaces, 1);
     const QString e = Repeat(u'e', 39) + u' ' + Repeat(u'e', 39); // 79
-    const auto below = PlaceCellText(mono, a + u' ' + e + tail, kAlignJustified, {0, 0, 100, 100});
+    const auto below =
+        PlaceCellText(mono, a + u' ' + e + tail, Alignment::Justified, {0, 0, 100, 100});
     ASSERT_EQ(below.size(), 3u);
     EXPECT_EQ(below[1].text, e);
     EXPECT_EQ(below[1].extraPixels, 0);
@@ -232,14 +234,14 @@ TEST(TextPlacing, JustificationStretchesALineToTheWidestWithTheRealFont) {
     TextFixture f;
     const int avail = f.Width(QStringLiteral("mmmm mmmm mmmm"));
     const QString text = QStringLiteral("mmmm mmmm mmmm mmm mmmm mmmm zz");
-    const auto lines = PlaceCellText(f.surface, text, kAlignJustified, {10, 10, avail, 100});
+    const auto lines = PlaceCellText(f.surface, text, Alignment::Justified, {10, 10, avail, 100});
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].text, QStringLiteral("mmm mmmm mmmm"));
     EXPECT_EQ(lines[1].extraPixels, f.Width(QStringLiteral("m")));
     EXPECT_EQ(lines[1].spaces, 2);
     EXPECT_EQ(lines[2].extraPixels, 0);
 
-    LayOutCellText(f.surface, text, kAlignJustified, {10, 10, avail, 100}, DefaultFont(), 0);
+    LayOutCellText(f.surface, text, Alignment::Justified, {10, 10, avail, 100}, DefaultFont(), 0);
     f.surface.ReleaseTarget();
     const int height = 16;
     const auto first = InkIn(f.picture, QRect(0, 10, 400, height));
@@ -252,26 +254,26 @@ TEST(TextPlacing, JustificationStretchesALineToTheWidestWithTheRealFont) {
 }
 
 TEST(TextPlacing, RotatedTextPositions) {
-    const CellFont font = DefaultFont(kAlignRotatedTop);
+    const CellFont font = DefaultFont(Alignment::RotatedTop);
     TextFixture f(font);
     const QString text = QStringLiteral("Down");
     const TextExtent extent = f.surface.MeasureText(text);
     const TextBox box{40, 20, 61, 200};
 
-    const auto top = PlaceCellText(f.surface, text, kAlignRotatedTop, box);
+    const auto top = PlaceCellText(f.surface, text, Alignment::RotatedTop, box);
     ASSERT_EQ(top.size(), 1u);
     EXPECT_DOUBLE_EQ(top[0].x, 40 + 61 / 2.0 + extent.height / 2.0);
     EXPECT_DOUBLE_EQ(top[0].y, 20);
-    const auto centred = PlaceCellText(f.surface, text, kAlignRotatedCentred, box);
+    const auto centred = PlaceCellText(f.surface, text, Alignment::RotatedCentred, box);
     EXPECT_DOUBLE_EQ(centred[0].y, 20 + (200 - extent.width) / 2.0);
     // A rotated line is never split, however narrow the cell.
-    const auto narrow =
-        PlaceCellText(f.surface, QStringLiteral("one two three"), kAlignRotatedTop, {0, 0, 5, 5});
+    const auto narrow = PlaceCellText(f.surface, QStringLiteral("one two three"),
+                                      Alignment::RotatedTop, {0, 0, 5, 5});
     ASSERT_EQ(narrow.size(), 1u);
     EXPECT_EQ(narrow[0].text, QStringLiteral("one two three"));
 
     // Drawn, the glyphs run downwards from y0 and lie left of x, right of x - height.
-    LayOutCellText(f.surface, text, kAlignRotatedTop, box, font, 0);
+    LayOutCellText(f.surface, text, Alignment::RotatedTop, box, font, 0);
     f.surface.ReleaseTarget();
     const auto ink = InkIn(f.picture, f.picture.rect());
     ASSERT_TRUE(ink);
@@ -291,8 +293,9 @@ TEST(TextPlacing, LeadingDrawsTheSamePointSizeSmaller) {
     cell.leading = 1;
     const CellFont smaller = MakeCellFont(cell, 0);
     TextFixture f(normal);
-    LayOutCellText(f.surface, QStringLiteral("H"), kAlignLeft, {10, 10, 100, 100}, normal, 0);
-    LayOutCellText(f.surface, QStringLiteral("H"), kAlignLeft, {200, 10, 100, 100}, smaller, 0);
+    LayOutCellText(f.surface, QStringLiteral("H"), Alignment::Left, {10, 10, 100, 100}, normal, 0);
+    LayOutCellText(f.surface, QStringLiteral("H"), Alignment::Left, {200, 10, 100, 100}, smaller,
+                   0);
     f.surface.ReleaseTarget();
     const auto big = InkIn(f.picture, QRect(0, 0, 150, 100));
     const auto small = InkIn(f.picture, QRect(150, 0, 150, 100));
@@ -307,8 +310,8 @@ TEST(TextPlacing, TextColourAndNothingForAnEmptyText) {
     cell.fontSize = 30;
     const CellFont big = MakeCellFont(cell, 0);
     TextFixture f(big);
-    LayOutCellText(f.surface, QString(), kAlignLeft, {10, 10, 100, 100}, big, 0);
-    LayOutCellText(f.surface, QStringLiteral("IIII"), kAlignLeft, {10, 100, 100, 100}, big,
+    LayOutCellText(f.surface, QString(), Alignment::Left, {10, 10, 100, 100}, big, 0);
+    LayOutCellText(f.surface, QStringLiteral("IIII"), Alignment::Left, {10, 100, 100, 100}, big,
                    0x0000FF);
     f.surface.ReleaseTarget();
     EXPECT_FALSE(InkIn(f.picture, QRect(0, 0, 400, 90)));

@@ -113,7 +113,7 @@ QRect Ink(const QImage& picture) {
 TEST(SvgMarkup, RotatedTextLiesWhereThePictureShowsIt) {
     Document document = MakeTable(1, 1, 40, 100);
     document.cell(0, 0).text = QStringLiteral("Turned");
-    document.cell(0, 0).alignment = kAlignRotatedTop;
+    document.cell(0, 0).alignment = Alignment::RotatedTop;
     const QSize cut(42, 102);
     const QByteArray svg = VectorFile(document, VectorFormat::Svg, cut);
     EXPECT_EQ(ReadMarkup(svg).texts, QStringList{QStringLiteral("Turned")});

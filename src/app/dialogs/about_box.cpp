@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/about_box.h"
 
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_resources.h"
 #include "app/dialogs/focus_memory.h"
 #include "app/messages/message_table.h"
@@ -39,7 +40,7 @@ AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(pare
     rows->addLayout(top);
 
     icon_ = new QLabel;
-    icon_->setObjectName(QStringLiteral("1018"));
+    icon_->setObjectName(ControlName(kIconControl));
     icon_->setFixedSize(kIconSide, kIconSide);
     icon_->setScaledContents(true);
     top->addWidget(icon_, 0, Qt::AlignTop);
@@ -47,13 +48,13 @@ AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(pare
 
     auto* texts = new QVBoxLayout;
     top->addLayout(texts, 1);
-    AddText(texts, QStringLiteral("1019"), messages.Message(msg::kVelmoraThanksUsingProgram));
+    AddText(texts, ControlName(kThanksControl), messages.Message(msg::kVelmoraThanksUsingProgram));
     AddText(texts, QStringLiteral("version"),
             messages.Message(kAboutGroup, kVersionEntry) + QStringLiteral(QUADRIVEL_VERSION));
     AddText(texts, QStringLiteral("licence"), messages.Message(kAboutGroup, kLicenceEntry));
 
     auto* getOut = new QPushButton(messages.Message(msg::kGetOut));
-    getOut->setObjectName(QStringLiteral("1017"));
+    getOut->setObjectName(ControlName(kGetOutControl));
     getOut->setDefault(true);
     connect(getOut, &QPushButton::clicked, this, &QDialog::accept);
     rows->addWidget(getOut, 0, Qt::AlignRight);
@@ -62,7 +63,7 @@ AboutBox::AboutBox(QWidget* parent, const MessageTable& messages) : QDialog(pare
 
     // A child of the box: it stops when the box is destroyed.
     timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("1521"));
+    timer_->setObjectName(ControlName(kAnimationTimer));
     timer_->setInterval(kFrameMilliseconds);
     connect(timer_, &QTimer::timeout, this, &AboutBox::Tick);
     timer_->start();

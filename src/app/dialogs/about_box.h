@@ -13,6 +13,12 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids.
+    static constexpr int kGetOutControl = 1017;
+    static constexpr int kIconControl = 1018;
+    static constexpr int kThanksControl = 1019;
+    static constexpr int kAnimationTimer = 1521;
+
     static constexpr int kFirstFrame = 701;
     static constexpr int kLastFrame = 707;
     static constexpr int kFrameMilliseconds = 100;

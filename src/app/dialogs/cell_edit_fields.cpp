@@ -23,11 +23,11 @@ void FillCellEditFields(const CellRecord& cell, CellEditFields& fields) {
 
     fields.text = TrimSpaces(cell.text).toString();
     for (size_t i = 0; i < kAlignmentCodes.size(); ++i)
-        fields.alignmentFlags[i] = kAlignmentCodes[i] == cell.alignment ? 1 : 0;
+        fields.alignmentFlags[i] = kAlignmentCodes[i] == cell.alignment;
     fields.numberFormat = cell.numberFormat;
     fields.numberDisplay = cell.numericAllowed;
     fields.operations = DecodeOperationDescriptor(cell.operationDescriptor);
-    fields.result = 0;
+    fields.accepted = false;
 }
 
 QString AcceptedCellText(const QString& typed) {
@@ -70,7 +70,7 @@ void WriteFields(const CellEditFields& fields, const CellEditFields* opened, Cel
         cell.text = CutToTextCapacity(fields.text);
 
     // A cell with an alignment code outside 131..136 has no flag set and keeps its code.
-    const auto set = std::find(fields.alignmentFlags.begin(), fields.alignmentFlags.end(), 1);
+    const auto set = std::find(fields.alignmentFlags.begin(), fields.alignmentFlags.end(), true);
     if (changed(fields.alignmentFlags, was.alignmentFlags, touched::kAlignment) &&
         set != fields.alignmentFlags.end())
         cell.alignment = kAlignmentCodes[size_t(set - fields.alignmentFlags.begin())];

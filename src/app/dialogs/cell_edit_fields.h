@@ -2,6 +2,7 @@
 #pragma once
 
 #include "content/operation_descriptor.h"
+#include "model/cell_record.h"
 
 #include <QString>
 #include <array>
@@ -25,7 +26,9 @@ struct CellLook {
 };
 
 // The alignment codes in the order of the dialog's six alignment buttons.
-inline constexpr std::array<int16_t, 6> kAlignmentCodes = {131, 132, 133, 134, 135, 136};
+inline constexpr std::array<Alignment, 6> kAlignmentCodes = {
+    Alignment::Left,      Alignment::Right,      Alignment::Centred,
+    Alignment::Justified, Alignment::RotatedTop, Alignment::RotatedCentred};
 
 // Properties the user set in the dialog, whether to a new value or to the one shown: with
 // several cells, each goes to all of them.
@@ -50,11 +53,11 @@ struct CellEditFields {
     QString text;
     CellLook resultLook;
     CellLook currentLook;
-    std::array<int32_t, kAlignmentCodes.size()> alignmentFlags{}; // exactly one is 1
-    int16_t numberFormat = 0;                                     // 1 to 7
-    int32_t numberDisplay = 0;                                    // numericAllowed
+    std::array<bool, kAlignmentCodes.size()> alignmentFlags{}; // at most one is set
+    int16_t numberFormat = 0;                                  // 1 to 7
+    int32_t numberDisplay = 0;                                 // numericAllowed
     OperationSettings operations;
-    int32_t result = 0;   // 1 after Accept
+    bool accepted = false;
     uint32_t touched = 0; // touched:: bits
 
     bool operator==(const CellEditFields&) const = default;

@@ -74,7 +74,7 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildLookControls();
     BuildColourControls();
 
-    text_ = AddControl<QPlainTextEdit>(page_, 10310, QRect(5, 290, 320, 120));
+    text_ = AddControl<QPlainTextEdit>(page_, kTextControl, QRect(5, 290, 320, 120));
     text_->setPlainText(fields.text);
     text_->moveCursor(QTextCursor::End);
     // A cell's text is one line: Tab moves on to the next control.
@@ -87,12 +87,12 @@ CellEditingDialog::CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fi
     BuildAlignmentControls();
     BuildNumberControls();
     operations_ = new OperationRows(page_, kOperationsTop, messages, fields.operations);
-    fields.result = 0;
+    fields.accepted = false;
     ShowLook();
     area_ = AddScrollingPage(this, page_);
     // Enter in any box accepts, rather than opening the first button's colour chooser. Set
     // once the page is inside the dialog: only then does the dialog know its default button.
-    page_->findChild<QPushButton*>(QStringLiteral("10280"))->setDefault(true);
+    page_->findChild<QPushButton*>(ControlName(kAcceptControl))->setDefault(true);
     FitInto(AvailableScreenArea(parent));
     RememberFocus(this);
 
@@ -192,11 +192,11 @@ void CellEditingDialog::BuildColourControls() {
                 [this, colour = row.colour, swatch] { ChooseColour(colour, swatch); });
     }
 
-    auto* cancel = AddControl<QPushButton>(page_, 10270, QRect(256, 208, 102, 32),
+    auto* cancel = AddControl<QPushButton>(page_, kCancelControl, QRect(256, 208, 102, 32),
                                            messages.Message(msg::kCancel));
     cancel->setFont(DialogFont(10));
     connect(cancel, &QPushButton::clicked, this, &CellEditingDialog::Cancel);
-    auto* accept = AddControl<QPushButton>(page_, 10280, QRect(256, 250, 102, 32),
+    auto* accept = AddControl<QPushButton>(page_, kAcceptControl, QRect(256, 250, 102, 32),
                                            messages.Message(msg::kAccept));
     accept->setFont(DialogFont(10));
     connect(accept, &QPushButton::clicked, this, &CellEditingDialog::Accept);
@@ -218,11 +218,11 @@ void CellEditingDialog::BuildAlignmentControls() {
             messages.Message(msg::kTextPropertyGroup, msg::kFirstAlignmentEntry + i));
         radio->setFont(DialogFont(10));
         group->addButton(radio, i);
-        radio->setChecked(fields_.alignmentFlags[size_t(i)] == 1);
+        radio->setChecked(fields_.alignmentFlags[size_t(i)]);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int chosen) {
         for (size_t i = 0; i < fields_.alignmentFlags.size(); ++i)
-            fields_.alignmentFlags[i] = int(i) == chosen ? 1 : 0;
+            fields_.alignmentFlags[i] = int(i) == chosen;
         fields_.touched |= touched::kAlignment;
     });
 }
@@ -312,7 +312,7 @@ void CellEditingDialog::Accept() {
     state_.decimalMask = BuildDecimalMask(state_.settings.decimalPlaces);
     fields_.resultLook = fields_.currentLook;
     fields_.text = AcceptedCellText(text_->toPlainText());
-    fields_.result = 1;
+    fields_.accepted = true;
     accept();
 }
 
@@ -329,7 +329,7 @@ bool CellEditingDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CellEditingDialog::Cancel() {
-    fields_.result = 0;
+    fields_.accepted = false;
     QDialog::reject();
 }
 

@@ -18,12 +18,17 @@ class Ui;
 // "Text properties": edits the working fields of one cell (or of several, which the title
 // counts) (text, face, size, styles, colours,
 // alignment, number display, one operation) and the table-wide decimal places. The cell itself
-// is never touched; `fields.result` tells whether the user accepted. The controls sit on a page
+// is never touched; `fields.accepted` tells whether the user accepted. The controls sit on a page
 // of the classic 449 x 952 pixels that scrolls when the screen is lower than that.
 class CellEditingDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids: the Cancel and Accept buttons, the cell's text box.
+    static constexpr int kCancelControl = 10270;
+    static constexpr int kAcceptControl = 10280;
+    static constexpr int kTextControl = 10310;
+
     CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, ProgramState& state,
                       const CellEditOpening& opening = CellEditOpening());
 

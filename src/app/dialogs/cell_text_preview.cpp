@@ -27,7 +27,7 @@ void CellTextPreview::paintEvent(QPaintEvent* event) {
     cell.underline = look_.underline;
     cell.strikeout = look_.strikeout;
     cell.leading = look_.leading;
-    cell.alignment = kAlignLeft;
+    cell.alignment = Alignment::Left;
 
     QPainter painter(this);
     const QRect inside = contentsRect();

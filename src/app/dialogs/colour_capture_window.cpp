@@ -20,17 +20,17 @@ ColourCaptureWindow::ColourCaptureWindow(QWidget* parent, const MessageTable& me
     setWindowTitle(messages.Message(msg::kColorCaught));
     setFixedSize(302, 170);
 
-    auto* swatch =
-        AddControl<ColourSwatch>(this, 21002, QRect(8, 8, 288, 88), ColourSwatch::Border::None);
+    auto* swatch = AddControl<ColourSwatch>(this, kSwatchControl, QRect(8, 8, 288, 88),
+                                            ColourSwatch::Border::None);
     swatch->setColour(colour);
 
     // A label without a buddy shows "&" as it is, so no doubling is needed here.
-    auto* label =
-        AddControl<QLabel>(this, 21003, QRect(8, 104, 288, 24), CapturedColourText(colour));
+    auto* label = AddControl<QLabel>(this, kColourTextControl, QRect(8, 104, 288, 24),
+                                     CapturedColourText(colour));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(DialogFont(14));
 
-    auto* accept = AddControl<QPushButton>(this, 21004, QRect(202, 136, 94, 24),
+    auto* accept = AddControl<QPushButton>(this, kAcceptControl, QRect(202, 136, 94, 24),
                                            messages.Message(msg::kAccept));
     accept->setFont(DialogFont(10));
     accept->setDefault(true);

@@ -13,6 +13,11 @@ class ColourCaptureWindow : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids.
+    static constexpr int kSwatchControl = 21002;
+    static constexpr int kColourTextControl = 21003;
+    static constexpr int kAcceptControl = 21004;
+
     ColourCaptureWindow(QWidget* parent, const MessageTable& messages, int32_t colour);
 };
 

@@ -24,7 +24,7 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings&
                                          const ProgramState& state)
     : QDialog(parent), ui_(ui), settings_(settings), language_(state.settings.currentLanguage) {
     setWindowTitle(MessageTable(state.settings.currentLanguage).Message(msg::kConfiguration));
-    look_ = new TableLookControls(this, ui, settings, state, {12000, kLargestSeparator, true});
+    look_ = new TableLookControls(this, ui, settings, state, {kLookBase, kLargestSeparator, true});
     setFixedSize(421, look_->Bottom() + kBottomMargin);
     if (settings.passwordSet == 1 && !settings.password.isEmpty()) {
         look_->passwordBox()->setText(settings.password);

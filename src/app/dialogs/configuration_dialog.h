@@ -16,6 +16,9 @@ class ConfigurationDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The shared look controls count their ids from here.
+    static constexpr int kLookBase = 12000;
+
     ConfigurationDialog(QWidget* parent, Ui& ui, TableSettings& settings,
                         const ProgramState& state);
 

@@ -23,8 +23,12 @@ QFont DialogFont(int pixelSize) {
     return font;
 }
 
+QString ControlName(int id) {
+    return QString::number(id);
+}
+
 void PlaceControl(QWidget* control, int id, const QRect& geometry) {
-    if (id != 0) control->setObjectName(QString::number(id));
+    if (id != 0) control->setObjectName(ControlName(id));
     control->setGeometry(geometry);
 }
 

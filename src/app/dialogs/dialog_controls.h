@@ -15,6 +15,9 @@ int SmallestReadablePixelSize();
 // size, but never below the desktop's small font size.
 QFont DialogFont(int pixelSize);
 
+// The object name of the control with this id.
+QString ControlName(int id);
+
 // Names a control by its id, so callers and tests find it with findChild, and puts it at its
 // fixed place in the dialog.
 void PlaceControl(QWidget* control, int id, const QRect& geometry);

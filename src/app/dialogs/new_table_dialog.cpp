@@ -65,15 +65,15 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     : QDialog(parent), ui_(ui), settings_(settings), state_(state) {
     const MessageTable messages(state.settings.currentLanguage);
     setWindowTitle(messages.Message(msg::kNewTable));
-    look_ = new TableLookControls(this, ui, settings, state, {11000, 20, false});
+    look_ = new TableLookControls(this, ui, settings, state, {kLookBase, 20, false});
 
     AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(msg::kColumns))
         ->setAlignment(Qt::AlignCenter);
     AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(msg::kRows))
         ->setAlignment(Qt::AlignCenter);
     AddControl<QLabel>(this, 11005, QRect(274, 32, 14, 20), QStringLiteral("x"));
-    columns_ = AddNumberBox(11006, QRect(192, 56, 72, 24));
-    rows_ = AddNumberBox(11007, QRect(286, 56, 72, 24));
+    columns_ = AddNumberBox(kColumnsControl, QRect(192, 56, 72, 24));
+    rows_ = AddNumberBox(kRowsControl, QRect(286, 56, 72, 24));
 
     AddControl<QLabel>(this, 11018, QRect(280, 209, 14, 24), QStringLiteral("x"));
     AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(msg::kWidth))

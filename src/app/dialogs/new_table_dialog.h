@@ -21,6 +21,11 @@ class NewTableDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids: the shared look controls count from kLookBase.
+    static constexpr int kLookBase = 11000;
+    static constexpr int kColumnsControl = 11006;
+    static constexpr int kRowsControl = 11007;
+
     NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, ProgramState& state);
 
     void Accept();

@@ -24,7 +24,7 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
     setFixedSize(201, 122);
 
     auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(QStringLiteral("11001"));
+    toolbar->setObjectName(ControlName(kToolbarControl));
     toolbar->setIconSize(QSize(16, 16));
     // Five texts under their pictures need far more than the window's 201 pixels in most
     // languages, so the buttons show their pictures and give their texts as tooltips.
@@ -40,22 +40,22 @@ PasswordDialog::PasswordDialog(QWidget* parent, const MessageTable& messages) : 
         bool separatorBefore;
     };
     const Button buttons[] = {
-        {2201, 401, 2, &PasswordDialog::New, false},
-        {2202, 405, 3, &PasswordDialog::Copy, true},
-        {2203, 406, 4, &PasswordDialog::Paste, false},
-        {2204, 411, 5, &PasswordDialog::Accept, true},
-        {2205, 407, 6, &PasswordDialog::Exit, false},
+        {kNewButton, 401, 2, &PasswordDialog::New, false},
+        {kCopyButton, 405, 3, &PasswordDialog::Copy, true},
+        {kPasteButton, 406, 4, &PasswordDialog::Paste, false},
+        {kAcceptButton, 411, 5, &PasswordDialog::Accept, true},
+        {kExitButton, 407, 6, &PasswordDialog::Exit, false},
     };
     for (const Button& button : buttons) {
         if (button.separatorBefore) toolbar->addSeparator();
         QAction* action =
             toolbar->addAction(QIcon(DialogPicture(button.picture)),
                                messages.Message(msg::kPasswordButtonGroup, button.entry));
-        toolbar->widgetForAction(action)->setObjectName(QString::number(button.id));
+        toolbar->widgetForAction(action)->setObjectName(ControlName(button.id));
         connect(action, &QAction::triggered, this, button.command);
     }
-    first_ = AddControl<QLineEdit>(this, 11005, QRect(5, 56, 190, 20));
-    second_ = AddControl<QLineEdit>(this, 11006, QRect(5, 96, 190, 20));
+    first_ = AddControl<QLineEdit>(this, kFirstBox, QRect(5, 56, 190, 20));
+    second_ = AddControl<QLineEdit>(this, kSecondBox, QRect(5, 96, 190, 20));
     AddControl<QLabel>(this, 0, QRect(5, 38, 190, 18),
                        messages.Message(kPasswordLabelGroup, kPasswordEntry))
         ->setBuddy(first_);

@@ -13,6 +13,16 @@ class PasswordDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // Control ids: the toolbar, its five buttons, the two password boxes.
+    static constexpr int kToolbarControl = 11001;
+    static constexpr int kNewButton = 2201;
+    static constexpr int kCopyButton = 2202;
+    static constexpr int kPasteButton = 2203;
+    static constexpr int kAcceptButton = 2204;
+    static constexpr int kExitButton = 2205;
+    static constexpr int kFirstBox = 11005;
+    static constexpr int kSecondBox = 11006;
+
     PasswordDialog(QWidget* parent, const MessageTable& messages);
 
     // The confirmed password; empty when the user left without a valid entry.

@@ -113,7 +113,8 @@ int TableLookControls::AddLists(int largestSeparator) {
 
     AddControl<QLabel>(dialog, base + 16, QRect(8, 192, 164, 24),
                        messages.Message(msg::kThicknessLines));
-    auto* thickness = AddControl<QListWidget>(dialog, base + 17, QRect(8, 216, 182, 72));
+    auto* thickness =
+        AddControl<QListWidget>(dialog, base + kThicknessListOffset, QRect(8, 216, 182, 72));
     for (int value = 1; value <= kThickest; ++value)
         thickness->addItem(TwoDigitItem(value, messages.Message(msg::kThickness)));
     ShowRows(thickness, 216, kListRows);
@@ -129,7 +130,8 @@ int TableLookControls::AddLists(int largestSeparator) {
     const int labelTop = thickness->geometry().bottom() + 1;
     AddControl<QLabel>(dialog, base + 26, QRect(8, labelTop, 250, 24),
                        messages.Message(msg::kChooseSeparatorPixels));
-    auto* separator = AddControl<QListWidget>(dialog, base + 25, QRect(8, labelTop + 24, 172, 42));
+    auto* separator = AddControl<QListWidget>(dialog, base + kSeparatorListOffset,
+                                              QRect(8, labelTop + 24, 172, 42));
     for (int value = 0; value <= largestSeparator; ++value)
         separator->addItem(TwoDigitItem(value, messages.Message(msg::kSeparator)));
     ShowRows(separator, labelTop + 24, kListRows);

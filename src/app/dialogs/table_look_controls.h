@@ -24,8 +24,12 @@ class TableLookControls : public QObject {
     Q_OBJECT
 
 public:
+    // Ids of the line-thickness and separator lists, counted from the dialog's base.
+    static constexpr int kThicknessListOffset = 17;
+    static constexpr int kSeparatorListOffset = 25;
+
     struct Options {
-        int idBase;           // 11000 or 12000
+        int idBase;           // the dialog's kLookBase
         int largestSeparator; // the separator list offers 0 up to this
         bool swatchesTakeCapturedColour;
     };

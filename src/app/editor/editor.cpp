@@ -119,29 +119,29 @@ void Editor::UpdateStatusCaption() {
 
 void Editor::ApplyMenuState() {
     for (size_t i = 0; i < std::size(kCharacterSetCodes); ++i)
-        shell_.SetCommandChecked(command::kFirstCharacterSet + int(i),
+        shell_.SetCommandChecked(Nth(CommandId::FirstCharacterSet, int(i)),
                                  kCharacterSetCodes[i] == state_.settings.characterSet);
     for (int language = 1; language <= kLanguageCount; ++language)
-        shell_.SetCommandChecked(command::kFirstLanguage + language - 1,
+        shell_.SetCommandChecked(LanguageCommand(language),
                                  state_.settings.currentLanguage == language);
-    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView);
+    shell_.SetCommandChecked(CommandId::ViewCommands, state_.commandsView);
     for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i)
         shell_.SetCommandChecked(kCopyFlagCommands[i], state_.settings.copyFlags[i] != 0);
-    const std::pair<int, LeftMouseMode> leftModes[] = {
-        {command::kCellSelector, LeftMouseMode::SelectCells},
-        {command::kEditTextAndColours, LeftMouseMode::EditCell},
-        {command::kInsertImage, LeftMouseMode::InsertImage},
-        {command::kInsertIcon, LeftMouseMode::InsertIcon}};
+    const std::pair<CommandId, LeftMouseMode> leftModes[] = {
+        {CommandId::CellSelector, LeftMouseMode::SelectCells},
+        {CommandId::EditTextAndColours, LeftMouseMode::EditCell},
+        {CommandId::InsertImage, LeftMouseMode::InsertImage},
+        {CommandId::InsertIcon, LeftMouseMode::InsertIcon}};
     for (const auto& [id, mode] : leftModes)
         shell_.SetCommandChecked(id, state_.settings.leftMouseMode == mode);
-    shell_.SetCommandChecked(command::kCapturingColour,
+    shell_.SetCommandChecked(CommandId::CapturingColour,
                              state_.rightMouseMode == RightMouseMode::CaptureColour);
-    shell_.SetCommandChecked(command::kFavouriteColours,
+    shell_.SetCommandChecked(CommandId::FavouriteColours,
                              state_.rightMouseMode == RightMouseMode::FavouriteColours);
-    for (int id : kTableCommands)
+    for (CommandId id : kTableCommands)
         shell_.SetCommandEnabled(id, state_.tableLoaded);
     UpdateUndoCommands();
-    shell_.SetCommandEnabled(command::kPasteCell,
+    shell_.SetCommandEnabled(CommandId::PasteCell,
                              state_.tableLoaded && state_.copyBuffer.copyBufferFull);
 }
 
@@ -149,10 +149,10 @@ void Editor::ApplyMenuState() {
 void Editor::TableShown() {
     state_.tableLoaded = true;
     shell_.HideStart();
-    for (int id : kTableCommands)
+    for (CommandId id : kTableCommands)
         shell_.SetCommandEnabled(id, true);
     UpdateUndoCommands();
-    shell_.SetCommandEnabled(command::kPasteCell, state_.copyBuffer.copyBufferFull);
+    shell_.SetCommandEnabled(CommandId::PasteCell, state_.copyBuffer.copyBufferFull);
     UpdateStatusCaption();
     shell_.FocusTableView();
 }
@@ -286,8 +286,8 @@ void Editor::MarkChanged() {
 
 void Editor::UpdateUndoCommands() {
     const bool loaded = state_.tableLoaded;
-    shell_.SetCommandEnabled(command::kUndo, loaded && document_.undo.CanUndo());
-    shell_.SetCommandEnabled(command::kRedo, loaded && document_.undo.CanRedo());
+    shell_.SetCommandEnabled(CommandId::Undo, loaded && document_.undo.CanUndo());
+    shell_.SetCommandEnabled(CommandId::Redo, loaded && document_.undo.CanRedo());
     shell_.SetModified(loaded && document_.undo.Modified());
     recovery_.Follow(loaded && document_.undo.Modified());
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 class Clock;
+enum class CommandId : int;
 struct CellEditFields;
 struct RecoveryCopy;
 class EditorShell;
@@ -68,7 +69,7 @@ public:
     void OfferRecoveryCopies();
 
     // A menu command or the ruler button.
-    void Command(int command);
+    void Command(CommandId id);
 
     // The rows of the view that the window shows (all of them, or fewer in a window lower than
     // the view): the view scrolls until the table's end is in sight there.
@@ -143,11 +144,11 @@ private:
     void TitleBar();
     void ViewCommands();
     void ChangeLanguage(int language);
-    void ChangeCharacterSet(int command);
-    void SetAllCopyFlags(int32_t value);
+    void ChangeCharacterSet(CommandId id);
+    void SetAllCopyFlags(bool value);
     void ToggleCopyFlag(int index);
     void CycleRuler();
-    void SetMouseMode(int command);
+    void SetMouseMode(CommandId id);
     // Data from a CSV or TSV file into a new table or as new texts of the open one (asking
     // before rows are added), and tab-separated text from the clipboard into the cells from
     // the selected one.

@@ -25,126 +25,125 @@ constexpr int16_t kProposedCellHeight = 32;
 
 } // namespace
 
-void Editor::Command(int id) {
-    using namespace command;
+void Editor::Command(CommandId id) {
     // A text being typed is kept before any command acts (Save saves it, Undo takes it back).
     FinishInPlace();
-    if (id >= kFirstCharacterSet && id <= kLastCharacterSet) return ChangeCharacterSet(id);
-    if (id >= kFirstLanguage && id <= kLastLanguage) return ChangeLanguage(id - kFirstLanguage + 1);
-    if (id >= kNumberFormatText && id <= kLastNumberFormat)
-        return SetNumberFormat(int16_t(id - kNumberFormatText));
-    for (size_t i = 0; i < std::size(kCopyFlagCommands); ++i) {
-        if (kCopyFlagCommands[i] == id) return ToggleCopyFlag(int(i));
-    }
+    if (InRange(id, CommandId::FirstCharacterSet, CommandId::LastCharacterSet))
+        return ChangeCharacterSet(id);
+    if (InRange(id, CommandId::FirstLanguage, CommandId::LastLanguage))
+        return ChangeLanguage(OffsetFrom(CommandId::FirstLanguage, id) + 1);
+    if (InRange(id, CommandId::NumberFormatText, CommandId::LastNumberFormat))
+        return SetNumberFormat(int16_t(OffsetFrom(CommandId::NumberFormatText, id)));
+    if (const auto flag = CopyFlagIndex(id)) return ToggleCopyFlag(int(*flag));
     switch (id) {
-    case kNew:
+    case CommandId::New:
         return NewTable();
-    case kReadFile:
+    case CommandId::ReadFile:
         return ReadFile(false);
-    case kReadPrevious:
+    case CommandId::ReadPrevious:
         return ReadFile(true);
-    case kSave:
+    case CommandId::Save:
         Save();
         return;
-    case kRecordFile:
+    case CommandId::RecordFile:
         RecordFile();
         return;
-    case kFormatCell:
+    case CommandId::FormatCell:
         if (state_.tableLoaded) EditCells(CursorCell(document_, state_.cursor));
         return;
-    case kJpegExport:
+    case CommandId::JpegExport:
         return Export(false);
-    case kBitmapExport:
+    case CommandId::BitmapExport:
         return Export(true);
-    case kConfiguration:
+    case CommandId::Configuration:
         return Configuration();
-    case kAuthor:
+    case CommandId::Author:
         if (dialogOpen_) return;
         dialogOpen_ = true;
         ui_.ShowAbout(state_);
         dialogOpen_ = false;
         return;
-    case kExit:
+    case CommandId::Exit:
         return Exit();
-    case kUndo:
+    case CommandId::Undo:
         return Undo();
-    case kRedo:
+    case CommandId::Redo:
         return Redo();
-    case kCopyCell:
+    case CommandId::CopyCell:
         return CopyCell();
-    case kCopyPicture:
+    case CommandId::CopyPicture:
         return CopyPicture();
-    case kCopyAsText:
+    case CommandId::CopyAsText:
         return CopyAsText();
-    case kSort:
+    case CommandId::Sort:
         return SortRows();
-    case kFind:
-    case kReplace:
-        if (state_.tableLoaded) shell_.ShowFindBar(id == kReplace);
+    case CommandId::Find:
+    case CommandId::Replace:
+        if (state_.tableLoaded) shell_.ShowFindBar(id == CommandId::Replace);
         return;
-    case kFindNext:
-    case kFindPrevious:
-        return FindStep(id == kFindPrevious);
-    case kReplaceOne:
+    case CommandId::FindNext:
+    case CommandId::FindPrevious:
+        return FindStep(id == CommandId::FindPrevious);
+    case CommandId::ReplaceOne:
         return ReplaceAtCursor();
-    case kReplaceAll:
+    case CommandId::ReplaceAll:
         return ReplaceAll();
-    case kPasteCell:
+    case CommandId::PasteCell:
         return PasteCell();
-    case kClearCell:
+    case CommandId::ClearCell:
         return ClearCell();
-    case kSelectAll:
+    case CommandId::SelectAll:
         return SelectAll();
-    case kToUpdate:
+    case CommandId::ToUpdate:
         return ToUpdate();
-    case kCellSelector:
-    case kEditTextAndColours:
-    case kInsertImage:
-    case kInsertIcon:
-    case kCapturingColour:
-    case kFavouriteColours:
+    case CommandId::CellSelector:
+    case CommandId::EditTextAndColours:
+    case CommandId::InsertImage:
+    case CommandId::InsertIcon:
+    case CommandId::CapturingColour:
+    case CommandId::FavouriteColours:
         return SetMouseMode(id);
-    case kMergeHorizontal:
+    case CommandId::MergeHorizontal:
         return Merge(true);
-    case kMergeVertical:
+    case CommandId::MergeVertical:
         return Merge(false);
-    case kCancelCell:
+    case CommandId::CancelCell:
         return CancelOrStop(kCellCancelled);
-    case kStop:
+    case CommandId::Stop:
         return CancelOrStop(kCellStopped);
-    case kInsertColumn:
+    case CommandId::InsertColumn:
         return InsertLine(true);
-    case kInsertRow:
+    case CommandId::InsertRow:
         return InsertLine(false);
-    case kRemoveLastColumn:
+    case CommandId::RemoveLastColumn:
         return RemoveLine(true);
-    case kRemoveLastRow:
+    case CommandId::RemoveLastRow:
         return RemoveLine(false);
-    case kResetTable:
+    case CommandId::ResetTable:
         return ResetTable();
-    case kTitleBar:
+    case CommandId::TitleBar:
         return TitleBar();
-    case kViewCommands:
+    case CommandId::ViewCommands:
         return ViewCommands();
-    case kSelectAllFields:
-        return SetAllCopyFlags(1);
-    case kDeselectAllFields:
-        return SetAllCopyFlags(0);
-    case kRulerButton:
+    case CommandId::SelectAllFields:
+        return SetAllCopyFlags(true);
+    case CommandId::DeselectAllFields:
+        return SetAllCopyFlags(false);
+    case CommandId::RulerButton:
         return CycleRuler();
-    case kRefreshData:
+    case CommandId::RefreshData:
         return RefreshData();
-    case kImportData:
+    case CommandId::ImportData:
         return ImportData();
-    case kPasteData:
+    case CommandId::PasteData:
         return PasteData();
-    case kAutoSum:
+    case CommandId::AutoSum:
         return AutoSumAtCursor();
-    case kTableStyle:
+    case CommandId::TableStyle:
         return TableStyles();
-    case kSaveAsStyle:
+    case CommandId::SaveAsStyle:
         return SaveAsStyle();
-    case kColourByValue:
+    case CommandId::ColourByValue:
         return ColourByValue();
     default:
         return;
@@ -317,8 +316,8 @@ void Editor::CopyCell() {
         ResetRun(selection);
         return;
     }
-    shell_.SetCommandEnabled(command::kPasteCell, true);
-    shell_.SetCommandEnabled(command::kCopyCell, true);
+    shell_.SetCommandEnabled(CommandId::PasteCell, true);
+    shell_.SetCommandEnabled(CommandId::CopyCell, true);
     state_.copyBuffer = {selection.selectionColumn, selection.selectionRow, 1};
     ClearSelection(document_, selection);
     RedrawView();
@@ -364,31 +363,30 @@ void Editor::SelectAll() {
 }
 
 void Editor::ToUpdate() {
-    shell_.SetCommandEnabled(command::kToUpdate, false);
+    shell_.SetCommandEnabled(CommandId::ToUpdate, false);
     // The redraw itself is the change: series evaluated anew, today's dates.
     Edit(EditRedraw::Done, EditSelection::Kept, [this] {
         Redraw();
         return true;
     });
-    shell_.SetCommandEnabled(command::kToUpdate, true);
+    shell_.SetCommandEnabled(CommandId::ToUpdate, true);
     shell_.FocusTableView();
 }
 
-void Editor::SetMouseMode(int id) {
-    using namespace command;
+void Editor::SetMouseMode(CommandId id) {
     switch (id) {
-    case kCellSelector:
+    case CommandId::CellSelector:
         return SetLeftMouseMode(LeftMouseMode::SelectCells);
-    case kEditTextAndColours:
+    case CommandId::EditTextAndColours:
         return SetLeftMouseMode(LeftMouseMode::EditCell);
-    case kInsertImage:
+    case CommandId::InsertImage:
         return SetLeftMouseMode(LeftMouseMode::InsertImage);
-    case kInsertIcon:
+    case CommandId::InsertIcon:
         return SetLeftMouseMode(LeftMouseMode::InsertIcon);
-    case kCapturingColour:
+    case CommandId::CapturingColour:
         state_.rightMouseMode = RightMouseMode::CaptureColour;
         break;
-    case kFavouriteColours:
+    case CommandId::FavouriteColours:
         state_.rightMouseMode = RightMouseMode::FavouriteColours;
         break;
     default:
@@ -480,7 +478,7 @@ void Editor::TitleBar() {
 
 void Editor::ViewCommands() {
     state_.commandsView = !state_.commandsView;
-    shell_.SetCommandChecked(command::kViewCommands, state_.commandsView);
+    shell_.SetCommandChecked(CommandId::ViewCommands, state_.commandsView);
     if (state_.commandsView) RestoreCommands(document_);
     Redraw();
 }
@@ -493,12 +491,13 @@ void Editor::ChangeLanguage(int language) {
     UpdateStatusCaption();
 }
 
-void Editor::ChangeCharacterSet(int id) {
-    state_.settings.characterSet = int16_t(kCharacterSetCodes[id - command::kFirstCharacterSet]);
+void Editor::ChangeCharacterSet(CommandId id) {
+    state_.settings.characterSet =
+        int16_t(kCharacterSetCodes[OffsetFrom(CommandId::FirstCharacterSet, id)]);
     ApplyMenuState();
 }
 
-void Editor::SetAllCopyFlags(int32_t value) {
+void Editor::SetAllCopyFlags(bool value) {
     state_.settings.copyFlags.fill(value);
     ApplyMenuState();
 }

@@ -8,11 +8,11 @@
 
 namespace {
 
-Qt::Alignment HorizontalAlignment(int16_t alignment) {
+Qt::Alignment HorizontalAlignment(Alignment alignment) {
     switch (alignment) {
-    case kAlignRight:
+    case Alignment::Right:
         return Qt::AlignRight;
-    case kAlignCentred:
+    case Alignment::Centred:
         return Qt::AlignHCenter;
     default:
         return Qt::AlignLeft; // justified and the turned texts are typed from the left

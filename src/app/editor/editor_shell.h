@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+enum class CommandId : int;
+
 // How the in-place editor looks over its cell: the cell's place in the view, its font,
 // colours and horizontal alignment, so that typing looks as the cell will.
 struct InPlaceLook {
@@ -22,8 +24,8 @@ class EditorShell {
 public:
     virtual ~EditorShell() = default;
     virtual void RebuildMenu() = 0;
-    virtual void SetCommandEnabled(int command, bool enabled) = 0;
-    virtual void SetCommandChecked(int command, bool checked) = 0;
+    virtual void SetCommandEnabled(CommandId command, bool enabled) = 0;
+    virtual void SetCommandChecked(CommandId command, bool checked) = 0;
     virtual void SetTitle(const QString& title) = 0;
     // The table differs from its file (the title shows the platform's modified marker).
     virtual void SetModified(bool modified) = 0;

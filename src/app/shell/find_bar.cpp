@@ -67,18 +67,18 @@ FindBar::FindBar(QWidget* parent)
     connect(replaceBox_, &QLineEdit::textChanged, this, changed);
     connect(matchCase_, &QCheckBox::toggled, this, changed);
     connect(wholeCell_, &QCheckBox::toggled, this, changed);
-    const auto command = [this](int id) {
+    const auto command = [this](CommandId id) {
         return [this, id] {
             if (onCommand) onCommand(id);
         };
     };
     // Enter steps to the next match, from either box.
-    connect(findBox_, &QLineEdit::returnPressed, this, command(command::kFindNext));
-    connect(replaceBox_, &QLineEdit::returnPressed, this, command(command::kFindNext));
-    connect(next_, &QPushButton::clicked, this, command(command::kFindNext));
-    connect(previous_, &QPushButton::clicked, this, command(command::kFindPrevious));
-    connect(replaceOne_, &QPushButton::clicked, this, command(command::kReplaceOne));
-    connect(replaceAll_, &QPushButton::clicked, this, command(command::kReplaceAll));
+    connect(findBox_, &QLineEdit::returnPressed, this, command(CommandId::FindNext));
+    connect(replaceBox_, &QLineEdit::returnPressed, this, command(CommandId::FindNext));
+    connect(next_, &QPushButton::clicked, this, command(CommandId::FindNext));
+    connect(previous_, &QPushButton::clicked, this, command(CommandId::FindPrevious));
+    connect(replaceOne_, &QPushButton::clicked, this, command(CommandId::ReplaceOne));
+    connect(replaceAll_, &QPushButton::clicked, this, command(CommandId::ReplaceAll));
     connect(close_, &QPushButton::clicked, this, [this] {
         if (onClose) onClose();
     });

@@ -3,6 +3,8 @@
 
 #include "content/find_replace.h"
 
+enum class CommandId : int;
+
 #include <QWidget>
 #include <functional>
 
@@ -31,7 +33,7 @@ public:
     // The search or the replacement changed (every key typed, every option ticked).
     std::function<void()> onChange;
     // A command of the bar: find next or previous, replace here or everywhere.
-    std::function<void(int command)> onCommand;
+    std::function<void(CommandId command)> onCommand;
     std::function<void()> onClose;
 
 protected:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/main_window.h"
 
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_fit.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
@@ -36,7 +37,7 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, EditorState& state)
     setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
 
     tableView_ = new PictureWidget(editor_.viewPicture(), this);
-    tableView_->setObjectName(QStringLiteral("1001"));
+    tableView_->setObjectName(ControlName(kTableViewControl));
     tableView_->setFocusPolicy(Qt::StrongFocus);
     tableView_->onLeftClick = [this](QPoint p, Qt::KeyboardModifiers modifiers) {
         editor_.LeftClick(p.x(), p.y(), modifiers);
@@ -65,15 +66,15 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, EditorState& state)
     };
 
     columnRuler_ = new PictureWidget(editor_.columnRulerPicture(), this);
-    columnRuler_->setObjectName(QStringLiteral("1035"));
+    columnRuler_->setObjectName(ControlName(kColumnRulerControl));
     rowRuler_ = new PictureWidget(editor_.rowRulerPicture(), this);
-    rowRuler_->setObjectName(QStringLiteral("1036"));
+    rowRuler_->setObjectName(ControlName(kRowRulerControl));
 
     rulerButton_ = new QPushButton(this);
-    rulerButton_->setObjectName(QStringLiteral("1111"));
+    rulerButton_->setObjectName(ControlName(int(CommandId::RulerButton)));
     rulerButton_->setFocusPolicy(Qt::NoFocus);
     connect(rulerButton_, &QPushButton::clicked, this,
-            [this] { editor_.Command(command::kRulerButton); });
+            [this] { editor_.Command(CommandId::RulerButton); });
 
     viewArea_ = new TableViewArea(tableView_, columnRuler_, rowRuler_, rulerButton_, this);
     viewArea_->setMinimumSize(kSmallestClient);
@@ -88,7 +89,7 @@ MainWindow::MainWindow(Ui& ui, const Clock& clock, EditorState& state)
     setCentralWidget(viewArea_);
     findBar_ = new FindBar(this);
     findBar_->onChange = [this] { editor_.SetSearch(findBar_->query(), findBar_->replacement()); };
-    findBar_->onCommand = [this](int id) { editor_.Command(id); };
+    findBar_->onCommand = [this](CommandId id) { editor_.Command(id); };
     findBar_->onClose = [this] {
         findArea_->hide();
         FocusTableView();
@@ -121,16 +122,16 @@ void MainWindow::RebuildMenu() {
     startPanel_->SetLanguage(language);
     findBar_->SetTexts(MessageTable(language));
     for (QAction* action : std::as_const(actions_)) {
-        const int id = action->data().toInt();
+        const auto id = CommandId(action->data().toInt());
         connect(action, &QAction::triggered, this, [this, id] { editor_.Command(id); });
     }
 }
 
-void MainWindow::SetCommandEnabled(int command, bool enabled) {
+void MainWindow::SetCommandEnabled(CommandId command, bool enabled) {
     if (QAction* a = actions_.value(command)) a->setEnabled(enabled);
 }
 
-void MainWindow::SetCommandChecked(int command, bool checked) {
+void MainWindow::SetCommandChecked(CommandId command, bool checked) {
     if (QAction* a = actions_.value(command)) a->setChecked(checked);
 }
 

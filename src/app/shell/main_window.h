@@ -3,6 +3,7 @@
 
 #include "app/editor/editor.h"
 #include "app/editor/editor_shell.h"
+#include "app/shell/main_menu.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -23,13 +24,18 @@ class TableViewArea;
 // and forwards.
 class MainWindow final : public QMainWindow, public EditorShell {
 public:
+    // Control ids of the table view and the rulers.
+    static constexpr int kTableViewControl = 1001;
+    static constexpr int kColumnRulerControl = 1035;
+    static constexpr int kRowRulerControl = 1036;
+
     MainWindow(Ui& ui, const Clock& clock, EditorState& state);
 
     Editor& editor() { return editor_; }
     PictureWidget* tableView() const { return tableView_; }
     InPlaceEditor* inPlaceEditor() const { return inPlaceEditor_; }
     FindBar* findBar() const { return findBar_; }
-    QAction* action(int command) const { return actions_.value(command); }
+    QAction* action(CommandId command) const { return actions_.value(command); }
     TableViewArea* viewArea() const { return viewArea_; }
     StartPanel* startPanel() const { return startPanel_; }
 
@@ -39,8 +45,8 @@ public:
 
     // EditorShell
     void RebuildMenu() override;
-    void SetCommandEnabled(int command, bool enabled) override;
-    void SetCommandChecked(int command, bool checked) override;
+    void SetCommandEnabled(CommandId command, bool enabled) override;
+    void SetCommandChecked(CommandId command, bool checked) override;
     void SetTitle(const QString& title) override;
     void SetModified(bool modified) override;
     void ShowNote(const QString& text) override;
@@ -64,7 +70,7 @@ private:
     void ShowTableScroll();
 
     Editor editor_;
-    QHash<int, QAction*> actions_;
+    QHash<CommandId, QAction*> actions_;
     // Qt's own texts in the program's language, from the first menu on.
     QTranslator qtTranslation_;
     TableViewArea* viewArea_ = nullptr;

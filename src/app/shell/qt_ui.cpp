@@ -202,7 +202,7 @@ bool QtUi::RunCellEditingDialog(CellEditFields& fields, ProgramState& state,
     CellEditingDialog dialog(parent_, *this, fields, state, opening);
     typeAhead.SendTo(&dialog, [&dialog](const QString& text) { dialog.TypeText(text); });
     dialog.exec();
-    return fields.result == 1;
+    return fields.accepted;
 }
 
 void QtUi::ShowCapturedColour(int32_t colour) {

@@ -19,7 +19,7 @@ CellRecord SampleCell() {
     cell.strikeout = 1;
     cell.leading = 1;
     cell.text = QStringLiteral("  twelve  ");
-    cell.alignment = kAlignRotatedTop;
+    cell.alignment = Alignment::RotatedTop;
     cell.numberFormat = 4;
     cell.numericAllowed = 1;
     return cell;
@@ -28,7 +28,7 @@ CellRecord SampleCell() {
 TEST(FillCellEditFields, TakesBothLooksTheTrimmedTextAndTheAlignmentFlag) {
     const CellRecord cell = SampleCell();
     CellEditFields fields;
-    fields.result = 1;
+    fields.accepted = true;
     FillCellEditFields(cell, fields);
 
     CellLook look;
@@ -42,11 +42,12 @@ TEST(FillCellEditFields, TakesBothLooksTheTrimmedTextAndTheAlignmentFlag) {
     EXPECT_EQ(fields.resultLook, look);
     EXPECT_EQ(fields.currentLook, look);
     EXPECT_EQ(fields.text, QStringLiteral("twelve"));
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(fields.alignmentFlags,
+              (std::array<bool, 6>{false, false, false, false, true, false}));
     EXPECT_EQ(fields.numberFormat, 4);
     EXPECT_EQ(fields.numberDisplay, 1);
     EXPECT_EQ(fields.operations, OperationSettings());
-    EXPECT_EQ(fields.result, 0);
+    EXPECT_FALSE(fields.accepted);
 }
 
 TEST(FillCellEditFields, DecodesTheOperation) {
@@ -70,7 +71,7 @@ TEST(WriteCellEditFields, WritesTheResultLookTextAndAlignment) {
     fields.resultLook.background = 0x00FF00;
     fields.currentLook.background = 0x0000FF; // only the result counts
     fields.text = QStringLiteral("new text");
-    fields.alignmentFlags = {0, 0, 1, 0, 0, 0};
+    fields.alignmentFlags = {false, false, true, false, false, false};
     fields.numberFormat = 2;
     fields.numberDisplay = 0;
 
@@ -80,7 +81,7 @@ TEST(WriteCellEditFields, WritesTheResultLookTextAndAlignment) {
     expected.italic = 1;
     expected.backColour = 0x00FF00;
     expected.text = QStringLiteral("new text");
-    expected.alignment = kAlignCentred;
+    expected.alignment = Alignment::Centred;
     expected.numberFormat = 2;
     expected.numericAllowed = 0;
     WriteCellEditFields(fields, cell);
@@ -109,14 +110,14 @@ TEST(WriteCellEditFields, KeepsTheOperationWhenNoneIsTicked) {
 
 TEST(WriteCellEditFields, CutsTheTextAndKeepsAnUnknownAlignment) {
     CellRecord cell = SampleCell();
-    cell.alignment = 0;
+    cell.alignment = Alignment{};
     CellEditFields fields;
     FillCellEditFields(cell, fields);
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{}));
+    EXPECT_EQ(fields.alignmentFlags, (std::array<bool, 6>{}));
     fields.text = QString(300, u'z');
     WriteCellEditFields(fields, cell);
     EXPECT_EQ(cell.text, QString(kTextMaxUnits, u'z'));
-    EXPECT_EQ(cell.alignment, 0);
+    EXPECT_EQ(cell.alignment, Alignment{});
 }
 
 } // namespace
@@ -129,14 +130,14 @@ TEST(WriteChangedCellEditFields, TakesOnlyWhatDiffersFromTheOpenedFields) {
     CellEditFields accepted = opened;
     accepted.text = QStringLiteral("1.5");
     accepted.resultLook.background = 0x00FFFF;
-    accepted.alignmentFlags = {0, 0, 1, 0, 0, 0};
+    accepted.alignmentFlags = {false, false, true, false, false, false};
 
     CellRecord other;
     ResetCellToDefaults(other);
     other.text = QStringLiteral("other");
     WriteChangedCellEditFields(opened, accepted, other);
     EXPECT_EQ(other.backColour, 0x00FFFF);
-    EXPECT_EQ(other.alignment, kAlignCentred);
+    EXPECT_EQ(other.alignment, Alignment::Centred);
     EXPECT_EQ(other.text, QStringLiteral("other"));
     EXPECT_EQ(other.bold, 0);
     EXPECT_EQ(other.fontSize, 10);

@@ -56,7 +56,7 @@ protected:
     }
     // What the canvas handler does after the dialog closes.
     void WriteBackIfAccepted() {
-        if (fields.result == 1) WriteCellEditFields(fields, cell);
+        if (fields.accepted) WriteCellEditFields(fields, cell);
     }
 
     ScriptedUi ui;
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAccepts) {
     Open();
-    auto* text = Control<QPlainTextEdit>(10310);
+    auto* text = Control<QPlainTextEdit>(CellEditingDialog::kTextControl);
     EXPECT_EQ(dialog->focusWidget(), text);
     auto* label = Control<QLabel>(10311);
     EXPECT_EQ(label->text(), QStringLiteral("Text"));
@@ -78,7 +78,7 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     QTest::keyClick(text, Qt::Key_Tab); // to the next control, no tab in the text
     EXPECT_NE(dialog->focusWidget(), text);
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.text, QStringLiteral("hello world"));
 
     // Opened for three cells: the title counts them.
@@ -86,22 +86,24 @@ TEST_F(CellEditingDialogTest, TypingGoesIntoTheLabelledTextBoxAndControlEnterAcc
     Open(CellEditOpening{3});
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text properties - 3 cells"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    QTest::keyClicks(Control<QPlainTextEdit>(10310), QStringLiteral("rice"));
-    QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Enter, Qt::ControlModifier);
+    QTest::keyClicks(Control<QPlainTextEdit>(CellEditingDialog::kTextControl),
+                     QStringLiteral("rice"));
+    QTest::keyClick(Control<QPlainTextEdit>(CellEditingDialog::kTextControl), Qt::Key_Enter,
+                    Qt::ControlModifier);
     EXPECT_EQ(fields.text, QStringLiteral("Price"));
 
     // Enter alone accepts too (Shift+Enter starts a line), in an operand box as well.
     cell.text = QStringLiteral("a");
     Open();
-    QTest::keyClick(Control<QPlainTextEdit>(10310), Qt::Key_Return);
-    EXPECT_EQ(fields.result, 1);
+    QTest::keyClick(Control<QPlainTextEdit>(CellEditingDialog::kTextControl), Qt::Key_Return);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.text, QStringLiteral("a"));
     Open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     Click(10374); // column sum, which enables its operands
     Type(10376, QStringLiteral("2"));
     QTest::keyClick(Control(10376), Qt::Key_Return);
-    EXPECT_EQ(fields.result, 1);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_TRUE(ui.colourRequests.empty());
 }
 
@@ -141,8 +143,8 @@ TEST_F(CellEditingDialogTest, OperandsAreShownAndReadBack) {
 
     Type(10410, QStringLiteral("12abc"));
     Type(10412, QStringLiteral("x7"));
-    Click(10280);
-    EXPECT_EQ(fields.result, 1);
+    Click(CellEditingDialog::kAcceptControl);
+    EXPECT_TRUE(fields.accepted);
     EXPECT_EQ(fields.operations.columnDivision, (OperandPairSetting{1, 12, 0}));
 }
 
@@ -151,7 +153,7 @@ TEST_F(CellEditingDialogTest, PercentagesTakeOneCommaAsTheDecimalPoint) {
     Click(10390);
     Type(10391, QStringLiteral("15,5"));
     Type(10393, QStringLiteral("3"));
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(fields.operations.columnPercentage.on, 1);
     EXPECT_EQ(fields.operations.columnPercentage.percentage, 15.5L);
     EXPECT_EQ(fields.operations.columnPercentage.operand, 3);
@@ -161,7 +163,7 @@ TEST_F(CellEditingDialogTest, PercentagesWithTwoCommasReadTheirFirstNumber) {
     Open();
     Click(10394);
     Type(10395, QStringLiteral("1,5,5"));
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(fields.operations.rowPercentage.on, 1);
     EXPECT_EQ(fields.operations.rowPercentage.percentage, 1.0L);
 }
@@ -175,7 +177,7 @@ TEST_F(CellEditingDialogTest, TheDecimalsListShowsAndSetsTheTableDecimals) {
     EXPECT_EQ(decimals->currentIndex(), 0);
     EXPECT_FALSE(decimals->isEnabled()); // number display is off
 
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(state.settings.decimalPlaces, 2);
     EXPECT_EQ(state.decimalMask, QStringLiteral(".00"));
 }
@@ -191,7 +193,7 @@ TEST_F(CellEditingDialogTest, ChoosingFourDecimalsRebuildsTheMask) {
     decimals->setCurrentIndex(2);
     Click(10366);
     EXPECT_EQ(fields.numberFormat, 2);
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(state.settings.decimalPlaces, 4);
     EXPECT_EQ(state.decimalMask, QStringLiteral(".0000"));
     WriteBackIfAccepted();
@@ -201,7 +203,7 @@ TEST_F(CellEditingDialogTest, ChoosingFourDecimalsRebuildsTheMask) {
 
 TEST_F(CellEditingDialogTest, TextOnThreeLinesBecomesOneLine) {
     Open();
-    auto* text = Control<QPlainTextEdit>(10310);
+    auto* text = Control<QPlainTextEdit>(CellEditingDialog::kTextControl);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("hello"));
     text->clear();
     QTest::keyClicks(text, QStringLiteral("one"));
@@ -209,7 +211,7 @@ TEST_F(CellEditingDialogTest, TextOnThreeLinesBecomesOneLine) {
     QTest::keyClicks(text, QStringLiteral("two"));
     QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(text, QStringLiteral("three"));
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(fields.text, QStringLiteral("one two three"));
     WriteBackIfAccepted();
     EXPECT_EQ(cell.text, QStringLiteral("one two three"));
@@ -217,10 +219,10 @@ TEST_F(CellEditingDialogTest, TextOnThreeLinesBecomesOneLine) {
 
 TEST_F(CellEditingDialogTest, ATypedDecimalCommaBecomesAPoint) {
     Open();
-    auto* text = Control<QPlainTextEdit>(10310);
+    auto* text = Control<QPlainTextEdit>(CellEditingDialog::kTextControl);
     text->clear();
     QTest::keyClicks(text, QStringLiteral("12,75"));
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(fields.text, QStringLiteral("12.75"));
 }
 
@@ -257,7 +259,7 @@ TEST_F(CellEditingDialogTest, TheColourButtonChangesOnlyTheCurrentColourUntilAcc
     Click(10130); // bold
     EXPECT_EQ(fields.currentLook.bold, 1);
     EXPECT_EQ(fields.resultLook.bold, 0);
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     EXPECT_EQ(fields.resultLook.background, 0x00FF00);
     EXPECT_EQ(fields.resultLook.bold, 1);
     WriteBackIfAccepted();
@@ -273,11 +275,12 @@ TEST_F(CellEditingDialogTest, CancelLeavesTheCellUnchanged) {
     Click(10220);
     Click(10260);
     Click(10375);
-    Control<QPlainTextEdit>(10310)->setPlainText(QStringLiteral("changed"));
+    Control<QPlainTextEdit>(CellEditingDialog::kTextControl)
+        ->setPlainText(QStringLiteral("changed"));
     Control<QComboBox>(10399)->setCurrentIndex(4);
-    Click(10270);
+    Click(CellEditingDialog::kCancelControl);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(fields.result, 0);
+    EXPECT_FALSE(fields.accepted);
     EXPECT_EQ(state.settings.decimalPlaces, 2);
     WriteBackIfAccepted();
     EXPECT_EQ(cell, before);
@@ -303,10 +306,11 @@ TEST_F(CellEditingDialogTest, AlignmentFaceAndSizeFollowTheControls) {
     faces->setCurrentIndex(faces->findText(QStringLiteral("DejaVu Sans")));
     EXPECT_EQ(fields.currentLook.face, QStringLiteral("DejaVu Sans"));
     Click(10362);
-    EXPECT_EQ(fields.alignmentFlags, (std::array<int32_t, 6>{0, 0, 0, 0, 0, 1}));
-    Click(10280);
+    EXPECT_EQ(fields.alignmentFlags,
+              (std::array<bool, 6>{false, false, false, false, false, true}));
+    Click(CellEditingDialog::kAcceptControl);
     WriteBackIfAccepted();
-    EXPECT_EQ(cell.alignment, kAlignRotatedCentred);
+    EXPECT_EQ(cell.alignment, Alignment::RotatedCentred);
     EXPECT_EQ(cell.fontName, QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(cell.fontSize, 18);
 }
@@ -319,7 +323,7 @@ TEST_F(CellEditingDialogTest, AFaceDrawnByASubstituteIsNamedAndKept) {
     EXPECT_EQ(faces->findText(QStringLiteral("Times New Roman")), faces->currentIndex());
     for (int i = 1; i < faces->count(); ++i)
         EXPECT_LE(faces->itemText(i - 1).compare(faces->itemText(i), Qt::CaseInsensitive), 0);
-    Click(10280);
+    Click(CellEditingDialog::kAcceptControl);
     WriteBackIfAccepted();
     EXPECT_EQ(cell.fontName, QStringLiteral("Times New Roman"));
 }
@@ -330,7 +334,7 @@ TEST_F(CellEditingDialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text properties"));
     EXPECT_EQ(Control(10100)->geometry(), QRect(8, 24, 304, 24));
     EXPECT_EQ(Control(10200)->geometry(), QRect(152, 64, 280, 136));
-    EXPECT_EQ(Control(10310)->geometry(), QRect(5, 290, 320, 120));
+    EXPECT_EQ(Control(CellEditingDialog::kTextControl)->geometry(), QRect(5, 290, 320, 120));
     EXPECT_EQ(Control(10365)->geometry(), QRect(10, 542, 310, 18));
     EXPECT_EQ(Control(10371)->geometry(), QRect(10, 662, 400, 18));
     EXPECT_EQ(Control(10374)->geometry(), QRect(5, 722, 250, 18));

@@ -2,6 +2,7 @@
 #include "app/dialogs/approximate_view_control.h"
 #include "app/dialogs/click_control.h"
 #include "app/dialogs/colour_swatch.h"
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/program_state.h"
 #include "app/messages/message_table.h"
@@ -60,11 +61,15 @@ TEST(NewTableDialog, ProposesTheCountsItIsGivenAndNoneOtherwise) {
     imported.columnCount = 7;
     imported.rowCount = 3;
     const NewTableDialog proposed(nullptr, ui, imported, state);
-    EXPECT_EQ(proposed.findChild<QLineEdit*>(QStringLiteral("11006"))->text(), QStringLiteral("7"));
-    EXPECT_EQ(proposed.findChild<QLineEdit*>(QStringLiteral("11007"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(proposed.findChild<QLineEdit*>(ControlName(NewTableDialog::kColumnsControl))->text(),
+              QStringLiteral("7"));
+    EXPECT_EQ(proposed.findChild<QLineEdit*>(ControlName(NewTableDialog::kRowsControl))->text(),
+              QStringLiteral("3"));
     TableSettings plain;
     const NewTableDialog empty(nullptr, ui, plain, state);
-    EXPECT_TRUE(empty.findChild<QLineEdit*>(QStringLiteral("11006"))->text().isEmpty());
+    EXPECT_TRUE(empty.findChild<QLineEdit*>(ControlName(NewTableDialog::kColumnsControl))
+                    ->text()
+                    .isEmpty());
 }
 
 TEST_F(NewTableDialogTest, IncompleteEntriesAreRefusedAndTheDialogStaysOpen) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/password_dialog.h"
 #include "app/messages/message_table.h"
 
@@ -14,16 +15,16 @@ class PasswordDialogTest : public testing::Test {
 protected:
     PasswordDialogTest() : dialog(nullptr, MessageTable(kEnglish)) {
         dialog.open();
-        first = dialog.findChild<QLineEdit*>(QStringLiteral("11005"));
-        second = dialog.findChild<QLineEdit*>(QStringLiteral("11006"));
+        first = dialog.findChild<QLineEdit*>(ControlName(PasswordDialog::kFirstBox));
+        second = dialog.findChild<QLineEdit*>(ControlName(PasswordDialog::kSecondBox));
     }
 
     void Type(const QString& text) {
         QTest::keyClicks(first, text);
         QTest::keyClicks(second, text);
     }
-    void Click(const char* id) {
-        auto* button = dialog.findChild<QToolButton*>(QString::fromLatin1(id));
+    void Click(int id) {
+        auto* button = dialog.findChild<QToolButton*>(ControlName(id));
         ASSERT_NE(button, nullptr) << id;
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -40,28 +41,28 @@ TEST_F(PasswordDialogTest, ThirtyCharactersAreAcceptedThirtyOneAreNot) {
     EXPECT_EQ(second->echoMode(), QLineEdit::Password);
 
     Type(QString(31, u'k'));
-    Click("2204");
+    Click(PasswordDialog::kAcceptButton);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.password(), QString());
 
-    Click("2201"); // New empties both boxes
+    Click(PasswordDialog::kNewButton); // New empties both boxes
     EXPECT_EQ(first->text(), QString());
     EXPECT_EQ(second->text(), QString());
 
     Type(QString(30, u'k'));
-    Click("2204");
+    Click(PasswordDialog::kAcceptButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.password(), QString(30, u'k'));
 }
 
 TEST_F(PasswordDialogTest, EmptyBoxesKeepTheDialogOpenAndExitGivesNoPassword) {
-    Click("2204");
+    Click(PasswordDialog::kAcceptButton);
     EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(first, Qt::Key_Return); // the keyboard form of Accept
     EXPECT_TRUE(dialog.isVisible());
 
-    Click("2205");
+    Click(PasswordDialog::kExitButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(dialog.password(), QString());
@@ -70,7 +71,7 @@ TEST_F(PasswordDialogTest, EmptyBoxesKeepTheDialogOpenAndExitGivesNoPassword) {
 TEST_F(PasswordDialogTest, DifferentTextsAreRefusedAndReturnAccepts) {
     QTest::keyClicks(first, QStringLiteral("secret"));
     QTest::keyClicks(second, QStringLiteral("secreT"));
-    Click("2204");
+    Click(PasswordDialog::kAcceptButton);
     EXPECT_TRUE(dialog.isVisible());
 
     second->clear();
@@ -100,11 +101,13 @@ TEST_F(PasswordDialogTest, WindowAndToolbarFollowTheLayout) {
     EXPECT_EQ(labels[0]->buddy(), first);
     EXPECT_EQ(labels[1]->text(), QStringLiteral("Type the password again"));
     EXPECT_EQ(labels[1]->buddy(), second);
-    const char* ids[] = {"2201", "2202", "2203", "2204", "2205"};
+    const int ids[] = {PasswordDialog::kNewButton, PasswordDialog::kCopyButton,
+                       PasswordDialog::kPasteButton, PasswordDialog::kAcceptButton,
+                       PasswordDialog::kExitButton};
     const QString texts[] = {QStringLiteral("New"), QStringLiteral("Copy"), QStringLiteral("Paste"),
                              QStringLiteral("Accept"), QStringLiteral("Exit")};
     for (int i = 0; i < 5; ++i) {
-        auto* button = dialog.findChild<QToolButton*>(QString::fromLatin1(ids[i]));
+        auto* button = dialog.findChild<QToolButton*>(ControlName(ids[i]));
         ASSERT_NE(button, nullptr) << ids[i];
         EXPECT_EQ(button->text(), texts[i]);
         EXPECT_FALSE(button->icon().isNull()) << ids[i];

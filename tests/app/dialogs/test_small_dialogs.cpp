@@ -2,6 +2,7 @@
 #include "app/dialogs/about_box.h"
 #include "app/dialogs/colour_capture_window.h"
 #include "app/dialogs/colour_swatch.h"
+#include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_resources.h"
 #include "app/messages/message_table.h"
 #include "quadrivel_version.h"
@@ -21,13 +22,13 @@ QImage Shown(const QLabel* icon) {
 TEST(AboutBox, CyclesThroughTheSevenFramesOnEveryTick) {
     AboutBox box(nullptr, MessageTable(kEnglish));
     box.open();
-    auto* timer = box.findChild<QTimer*>(QStringLiteral("1521"));
+    auto* timer = box.findChild<QTimer*>(ControlName(AboutBox::kAnimationTimer));
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
     timer->stop(); // the test gives the ticks itself
 
-    auto* icon = box.findChild<QLabel*>(QStringLiteral("1018"));
+    auto* icon = box.findChild<QLabel*>(ControlName(AboutBox::kIconControl));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(box.shownFrame(), 701);
     const int expected[] = {701, 702, 703, 704, 705, 706, 707, 701, 702};
@@ -43,14 +44,14 @@ TEST(AboutBox, ShowsTheThanksTheVersionAndTheLicenceAndClosesWithGetOut) {
     AboutBox box(nullptr, MessageTable(kEnglish));
     box.open();
     EXPECT_EQ(box.windowTitle(), QStringLiteral("Author"));
-    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("1019"))->text(),
+    EXPECT_EQ(box.findChild<QLabel*>(ControlName(AboutBox::kThanksControl))->text(),
               QStringLiteral("Velmora thanks you for using this program."));
     EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("version"))->text(),
               QStringLiteral("Version " QUADRIVEL_VERSION));
     EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("licence"))->text(),
               QStringLiteral("Free software under the GNU General Public License, version 3 or "
                              "later. It comes with no warranty."));
-    auto* getOut = box.findChild<QPushButton*>(QStringLiteral("1017"));
+    auto* getOut = box.findChild<QPushButton*>(ControlName(AboutBox::kGetOutControl));
     ASSERT_NE(getOut, nullptr);
     EXPECT_EQ(getOut->text(), QStringLiteral("Get out"));
     QTest::mouseClick(getOut, Qt::LeftButton);
@@ -65,15 +66,17 @@ TEST(AboutBox, FitsItsTextsInEveryLanguage) {
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
         const QRect inside = box.rect();
-        for (const char* name : {"1019", "version", "licence"}) {
-            const auto* label = box.findChild<QLabel*>(QLatin1String(name));
+        for (const QString& name : {ControlName(AboutBox::kThanksControl),
+                                    QStringLiteral("version"), QStringLiteral("licence")}) {
+            const auto* label = box.findChild<QLabel*>(name);
             ASSERT_NE(label, nullptr);
-            EXPECT_TRUE(label->wordWrap()) << name;
+            EXPECT_TRUE(label->wordWrap()) << name.toStdString();
             EXPECT_GE(label->height(), label->heightForWidth(label->width()))
-                << language << " " << name;
-            EXPECT_TRUE(inside.contains(label->geometry())) << language << " " << name;
+                << language << " " << name.toStdString();
+            EXPECT_TRUE(inside.contains(label->geometry()))
+                << language << " " << name.toStdString();
         }
-        const auto* getOut = box.findChild<QPushButton*>(QStringLiteral("1017"));
+        const auto* getOut = box.findChild<QPushButton*>(ControlName(AboutBox::kGetOutControl));
         EXPECT_GE(getOut->width(), getOut->sizeHint().width()) << language;
         EXPECT_GE(getOut->height(), getOut->sizeHint().height()) << language;
         EXPECT_TRUE(inside.contains(getOut->geometry())) << language;
@@ -96,13 +99,15 @@ TEST(ColourCaptureWindow, ShowsTheColourAndItsHexadecimalValue) {
     window.open();
     EXPECT_EQ(window.size(), QSize(302, 170));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Color Caught"));
-    auto* label = window.findChild<QLabel*>(QStringLiteral("21003"));
+    auto* label = window.findChild<QLabel*>(ControlName(ColourCaptureWindow::kColourTextControl));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), QStringLiteral("&H00A1B2C3"));
     EXPECT_EQ(label->geometry(), QRect(8, 104, 288, 24));
-    EXPECT_EQ(window.findChild<ColourSwatch*>(QStringLiteral("21002"))->colour(), 0x00A1B2C3);
+    EXPECT_EQ(
+        window.findChild<ColourSwatch*>(ControlName(ColourCaptureWindow::kSwatchControl))->colour(),
+        0x00A1B2C3);
 
-    auto* accept = window.findChild<QPushButton*>(QStringLiteral("21004"));
+    auto* accept = window.findChild<QPushButton*>(ControlName(ColourCaptureWindow::kAcceptControl));
     ASSERT_NE(accept, nullptr);
     EXPECT_EQ(accept->text(), QStringLiteral("Accept"));
     QTest::mouseClick(accept, Qt::LeftButton);

@@ -16,7 +16,7 @@ using Step = std::function<void(CommandUndoTest&)>;
 
 struct TableCommand {
     const char* name;
-    int id;
+    CommandId id;
     Step prepare = {}; // the selection and the answers to its prompts, before the command
     Step finish = {};  // after the command: the click of a mouse mode
 };
@@ -52,78 +52,78 @@ Step PictureFile(const QString& name) {
 }
 
 const TableCommand kCommands[] = {
-    {"Configuration", command::kConfiguration,
+    {"Configuration", CommandId::Configuration,
      [](CommandUndoTest& t) {
          t.ui.configuration = [](TableSettings& s, ProgramState&) {
              s.lineThickness = 3;
              return true;
          };
      }},
-    {"PasteCell", command::kPasteCell,
+    {"PasteCell", CommandId::PasteCell,
      [](CommandUndoTest& t) {
          t.Click(1, 0);
-         t.editor().Command(command::kCopyCell);
+         t.editor().Command(CommandId::CopyCell);
          t.Click(3, 3);
      }},
-    {"ClearCell", command::kClearCell, ClickAt(1, 0)},
-    {"MergeHorizontal", command::kMergeHorizontal,
+    {"ClearCell", CommandId::ClearCell, ClickAt(1, 0)},
+    {"MergeHorizontal", CommandId::MergeHorizontal,
      [](CommandUndoTest& t) {
          t.Click(0, 3);
          t.Click(1, 3);
      }},
-    {"MergeVertical", command::kMergeVertical,
+    {"MergeVertical", CommandId::MergeVertical,
      [](CommandUndoTest& t) {
          t.Click(3, 0);
          t.Click(3, 1);
      }},
-    {"CancelCell", command::kCancelCell, ClickAt(2, 1)},
-    {"Stop", command::kStop, ClickAt(2, 1)},
-    {"InsertColumn", command::kInsertColumn},
-    {"InsertRow", command::kInsertRow},
-    {"RemoveLastColumn", command::kRemoveLastColumn},
-    {"RemoveLastRow", command::kRemoveLastRow},
-    {"ResetTable", command::kResetTable},
-    {"TitleBar", command::kTitleBar,
+    {"CancelCell", CommandId::CancelCell, ClickAt(2, 1)},
+    {"Stop", CommandId::Stop, ClickAt(2, 1)},
+    {"InsertColumn", CommandId::InsertColumn},
+    {"InsertRow", CommandId::InsertRow},
+    {"RemoveLastColumn", CommandId::RemoveLastColumn},
+    {"RemoveLastRow", CommandId::RemoveLastRow},
+    {"ResetTable", CommandId::ResetTable},
+    {"TitleBar", CommandId::TitleBar,
      [](CommandUndoTest& t) {
          t.ui.titleBar = [](TableSettings& s, ProgramState&) {
              s.horizontalTitleBar = 1;
              return true;
          };
      }},
-    {"ImportData", command::kImportData,
+    {"ImportData", CommandId::ImportData,
      [](CommandUndoTest& t) {
          t.ui.files = {t.folder.Write(QStringLiteral("data.csv"), "a,b\r\n1,2\r\n")};
      }},
     // Five rows into four, the question answered yes: the added row goes back with the undo.
-    {"RefreshData", command::kRefreshData,
+    {"RefreshData", CommandId::RefreshData,
      [](CommandUndoTest& t) {
          t.ui.files = {t.folder.Write(QStringLiteral("fresh.csv"), "a\nb\nc\nd\ne\n")};
          t.ui.answers.push_back(true);
      }},
-    {"PasteData", command::kPasteData,
+    {"PasteData", CommandId::PasteData,
      [](CommandUndoTest& t) {
          t.Click(2, 2);
          t.ui.clipboard = QStringLiteral("p\tq");
      }},
-    {"AutoSum", command::kAutoSum, CursorAt(1, 2)},
-    {"TableStyle", command::kTableStyle,
+    {"AutoSum", CommandId::AutoSum, CursorAt(1, 2)},
+    {"TableStyle", CommandId::TableStyle,
      [](CommandUndoTest& t) {
          t.ui.galleryChoices = {GalleryChoice{GalleryAction::Apply, 2}};
      }},
-    {"ColourByValue", command::kColourByValue,
+    {"ColourByValue", CommandId::ColourByValue,
      [](CommandUndoTest& t) {
          t.ui.colourByValueChoices = {ColourScale{0x0000FF, std::nullopt, 0xFF0000, {}}};
      }},
-    {"NumberFormatText", command::kNumberFormatText, CursorAt(2, 0)},
-    {"NumberFormat1", command::kFirstNumberFormat, CursorAt(1, 0)},
-    {"NumberFormat2", command::kFirstNumberFormat + 1, CursorAt(1, 0)},
-    {"NumberFormat3", command::kFirstNumberFormat + 2, CursorAt(1, 0)},
-    {"NumberFormat4", command::kFirstNumberFormat + 3, CursorAt(1, 0)},
-    {"NumberFormat5", command::kFirstNumberFormat + 4, CursorAt(1, 0)},
-    {"NumberFormat6", command::kFirstNumberFormat + 5, CursorAt(1, 0)},
-    {"NumberFormat7", command::kLastNumberFormat, CursorAt(1, 0)},
+    {"NumberFormatText", CommandId::NumberFormatText, CursorAt(2, 0)},
+    {"NumberFormat1", CommandId::FirstNumberFormat, CursorAt(1, 0)},
+    {"NumberFormat2", Nth(CommandId::FirstNumberFormat, 1), CursorAt(1, 0)},
+    {"NumberFormat3", Nth(CommandId::FirstNumberFormat, 2), CursorAt(1, 0)},
+    {"NumberFormat4", Nth(CommandId::FirstNumberFormat, 3), CursorAt(1, 0)},
+    {"NumberFormat5", Nth(CommandId::FirstNumberFormat, 4), CursorAt(1, 0)},
+    {"NumberFormat6", Nth(CommandId::FirstNumberFormat, 5), CursorAt(1, 0)},
+    {"NumberFormat7", CommandId::LastNumberFormat, CursorAt(1, 0)},
     // The left mouse modes change the table on the click that follows.
-    {"EditTextAndColours", command::kEditTextAndColours,
+    {"EditTextAndColours", CommandId::EditTextAndColours,
      [](CommandUndoTest& t) {
          t.ui.cellEditing = [](CellEditFields& fields, ProgramState&) {
              fields.text = QStringLiteral("typed");
@@ -131,19 +131,19 @@ const TableCommand kCommands[] = {
          };
      },
      ClickAt(2, 2)},
-    {"InsertImage", command::kInsertImage, PictureFile(QStringLiteral("p.png")), ClickAt(2, 2)},
-    {"InsertIcon", command::kInsertIcon, PictureFile(QStringLiteral("i.ico")), ClickAt(2, 2)},
+    {"InsertImage", CommandId::InsertImage, PictureFile(QStringLiteral("p.png")), ClickAt(2, 2)},
+    {"InsertIcon", CommandId::InsertIcon, PictureFile(QStringLiteral("i.ico")), ClickAt(2, 2)},
     // Column 2 descending: "4" above "3".
-    {"Sort", command::kSort,
+    {"Sort", CommandId::Sort,
      [](CommandUndoTest& t) {
          t.ui.sortChoices.push_back(SortChoice{{{1, true}}, false});
      }},
-    {"ReplaceOne", command::kReplaceOne,
+    {"ReplaceOne", CommandId::ReplaceOne,
      [](CommandUndoTest& t) {
          t.state.cursor = {1, 1, 1, 1};
          t.editor().SetSearch({QStringLiteral("4")}, QStringLiteral("x"));
      }},
-    {"ReplaceAll", command::kReplaceAll,
+    {"ReplaceAll", CommandId::ReplaceAll,
      [](CommandUndoTest& t) { t.editor().SetSearch({QStringLiteral("9")}, QStringLiteral("19")); }},
 };
 
@@ -167,10 +167,10 @@ TEST_P(CommandUndoTest, IsOneUndoableStepThatMarksTheTableChanged) {
     const QByteArray after = TableBytes();
     EXPECT_NE(after, before);
 
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(TableBytes(), before);
     EXPECT_FALSE(document().undo.Modified());
-    Run(command::kRedo);
+    Run(CommandId::Redo);
     EXPECT_EQ(TableBytes(), after);
 }
 

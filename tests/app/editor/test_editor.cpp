@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/dialog_controls.h"
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "app/shell/start_panel.h"
@@ -20,20 +21,20 @@
 
 TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
-    EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
-    EXPECT_TRUE(window->action(command::kNew)->isEnabled());
-    EXPECT_TRUE(window->action(command::kCellSelector)->isChecked());
-    EXPECT_TRUE(window->action(1090)->isChecked()); // ANSI
-    EXPECT_EQ(window->action(command::kUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_FALSE(window->action(CommandId::RecordFile)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::New)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::CellSelector)->isChecked());
+    EXPECT_TRUE(window->action(CommandId::FirstCharacterSet)->isChecked()); // ANSI
+    EXPECT_EQ(window->action(CommandId::Undo)->shortcut(), QKeySequence(QKeySequence::Undo));
 
     NewTable(5, 4);
     EXPECT_TRUE(state.tableLoaded);
     EXPECT_EQ(
         window->windowTitle(),
         QStringLiteral("Width : 40 Height : 20 Rows : 4 Columns : 5 Separation : 0 -  - [*]"));
-    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
-    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
-    EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::RecordFile)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::Undo)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::PasteCell)->isEnabled());
     // The table is drawn in the view: the second cell's right edge (82) moved by the origin
     // (2); the first cell, the cursor's, is framed in orange.
     EXPECT_EQ(editor().viewPicture().pixel(84, 12), qRgb(0, 0, 0));
@@ -74,7 +75,7 @@ TEST_F(EditorTest, TheEmptyWindowStartsATableOfTheClickedSizeInOneClick) {
     EXPECT_EQ(document().settings.gridCellHeight, 32);
     EXPECT_TRUE(document().workFilePath.isEmpty());
     EXPECT_TRUE(start->isHidden());
-    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::RecordFile)->isEnabled());
 
     // Typing goes straight into the first cell.
     QTest::keyClick(window->tableView(), 'I');
@@ -94,7 +95,7 @@ TEST_F(EditorTest, CancelledNewTableLeavesTheOpenTable) {
         offered = s;
         return false;
     };
-    Run(command::kNew);
+    Run(CommandId::New);
     EXPECT_EQ(offered.horizontalTitleBar, 0);
     EXPECT_EQ(offered.passwordSet, 0);
     EXPECT_EQ(offered.columnCount, 0); // New proposes no counts
@@ -125,24 +126,24 @@ TEST_F(EditorTest, MergesAndTheRetouchedRule) {
     NewTable(6, 4);
     Click(1, 1);
     Click(1, 2);
-    Run(command::kMergeHorizontal); // a vertical run
+    Run(CommandId::MergeHorizontal); // a vertical run
     EXPECT_EQ(ui.messages.last(), Pair(40, 1, 40, 2));
     EXPECT_EQ(document().cell(1, 2).selected, 0);
     EXPECT_EQ(document().settings.tableRetouched, 0); // a refused join retouches nothing
 
     for (int column = 1; column <= 3; ++column)
         Click(column, 2);
-    Run(command::kMergeHorizontal);
+    Run(CommandId::MergeHorizontal);
     EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
     EXPECT_EQ(document().cell(1, 2).right, document().cell(3, 2).right);
-    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::Undo)->isEnabled());
 
-    Run(command::kRemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
     EXPECT_EQ(ui.messages.last(), Pair(26, 1, 27, 2));
     EXPECT_EQ(document().settings.columnCount, 6);
 
     Click(4, 0);
-    Run(command::kMergeVertical); // one cell is no run
+    Run(CommandId::MergeVertical); // one cell is no run
     EXPECT_EQ(ui.messages.last(), Pair(39, 1, 40, 2));
 }
 
@@ -150,41 +151,41 @@ TEST_F(EditorTest, CopyPasteClearUndo) {
     NewTable(4, 3);
     document().cell(0, 0).text = QStringLiteral("source");
     document().cell(0, 0).bold = 1;
-    Run(command::kCopyCell);
+    Run(CommandId::CopyCell);
     EXPECT_EQ(ui.messages.last(), Pair(60, 1, 62, 2));
     Click(0, 0);
-    Run(command::kCopyCell);
-    EXPECT_TRUE(window->action(command::kPasteCell)->isEnabled());
+    Run(CommandId::CopyCell);
+    EXPECT_TRUE(window->action(CommandId::PasteCell)->isEnabled());
     EXPECT_EQ(document().cell(0, 0).selected, 0);
 
-    Run(command::kPasteCell);
+    Run(CommandId::PasteCell);
     EXPECT_EQ(ui.messages.last(), Pair(61, 1, 62, 2));
     Click(2, 1);
     Click(3, 1);
-    Run(command::kPasteCell);
+    Run(CommandId::PasteCell);
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("source"));
     EXPECT_EQ(document().cell(3, 1).bold, 1);
 
     Click(2, 1);
-    Run(command::kClearCell);
+    Run(CommandId::ClearCell);
     EXPECT_TRUE(document().cell(2, 1).text.isEmpty());
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("source"));
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_TRUE(document().cell(2, 1).text.isEmpty());
 
     // Paste with every copy flag off changes nothing and so leaves no undo step.
-    Run(command::kDeselectAllFields);
-    EXPECT_FALSE(window->action(1081)->isChecked());
+    Run(CommandId::DeselectAllFields);
+    EXPECT_FALSE(window->action(CommandId::CopyText)->isChecked());
     document().cell(1, 2).text = QStringLiteral("kept");
     Click(1, 2);
     const size_t steps = document().undo.undoSteps.size();
-    Run(command::kPasteCell);
+    Run(CommandId::PasteCell);
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("kept"));
     EXPECT_EQ(document().cell(1, 2).selected, 0);
     EXPECT_EQ(document().undo.undoSteps.size(), steps);
-    Run(1081); // toggles Text on again
-    EXPECT_TRUE(window->action(1081)->isChecked());
+    Run(CommandId::CopyText); // toggles Text on again
+    EXPECT_TRUE(window->action(CommandId::CopyText)->isChecked());
     EXPECT_EQ(state.settings.copyFlag(CopyFlag::Text), 1);
 }
 
@@ -245,7 +246,7 @@ protected:
             s.gridCellWidth = s.gridCellHeight = 300;
             return true;
         };
-        Run(command::kNew);
+        Run(CommandId::New);
     }
 };
 
@@ -295,7 +296,7 @@ TEST_F(LargeTableTest, APictureBeyondItsFormatIsRefusedWithItsSize) {
     const QString png = folder.Path(QStringLiteral("large.png"));
     ui.files.push_back(png);
     ui.exportLooks.push_back(ExportLook{2, false});
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kExportFailedEntry) + png +
                                       QStringLiteral(": the picture would be 65402 x 65402 "
                                                      "pixels, more than the 32767 pixels a side "
@@ -351,8 +352,9 @@ TEST_F(EditorTest, TheViewScrollsSidewaysInsideANarrowWindowWithItsRulers) {
     TableViewArea* area = window->viewArea();
     ASSERT_LT(area->viewport()->width(), kViewWidth);
     area->horizontalScrollBar()->setValue(200);
-    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
-    auto* columnRuler = window->findChild<PictureWidget*>(QStringLiteral("1035"));
+    auto* rowRuler = window->findChild<PictureWidget*>(ControlName(MainWindow::kRowRulerControl));
+    auto* columnRuler =
+        window->findChild<PictureWidget*>(ControlName(MainWindow::kColumnRulerControl));
     // The rulers stay beside the view and show the part of their pictures beside its shown part.
     EXPECT_EQ(rowRuler->geometry().topLeft(), QPoint(1, 22));
     EXPECT_EQ(columnRuler->geometry().topLeft(), QPoint(22, 1));
@@ -380,7 +382,7 @@ TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
     EXPECT_EQ(bar->pageStep(), shown);
     EXPECT_EQ(bar->value(), 0);
     // The row ruler as long as the shown view and one pixel more.
-    auto* rowRuler = window->findChild<PictureWidget*>(QStringLiteral("1036"));
+    auto* rowRuler = window->findChild<PictureWidget*>(ControlName(MainWindow::kRowRulerControl));
     EXPECT_EQ(rowRuler->height(), shown + 1);
 
     QTest::keyClick(window->tableView(), Qt::Key_PageDown);
@@ -422,13 +424,13 @@ TEST_F(EditorTest, TheVerticalBarShowsAndMovesTheTableScroll) {
 }
 
 TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
-    EXPECT_TRUE(window->action(2010)->isChecked()); // English
-    Run(2009);                                      // Deutsch
-    EXPECT_TRUE(window->action(2009)->isChecked());
-    EXPECT_FALSE(window->action(2010)->isChecked());
+    EXPECT_TRUE(window->action(LanguageCommand(5))->isChecked()); // English
+    Run(LanguageCommand(4));                                      // Deutsch
+    EXPECT_TRUE(window->action(LanguageCommand(4))->isChecked());
+    EXPECT_FALSE(window->action(LanguageCommand(5))->isChecked());
     QDialogButtonBox german(QDialogButtonBox::Yes);
     EXPECT_EQ(german.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
-    Run(2010);
+    Run(LanguageCommand(5));
     QDialogButtonBox english(QDialogButtonBox::Yes);
     EXPECT_EQ(english.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));
 }
@@ -436,29 +438,29 @@ TEST_F(EditorTest, QtTextsAndTheLanguageMenuFollowTheLanguage) {
 TEST_F(EditorTest, SelectAllInsertRemoveLimits) {
     titleBar = 1;
     NewTable(3, 3);
-    Run(command::kSelectAll);
+    Run(CommandId::SelectAll);
     EXPECT_EQ(document().cell(1, 0).selected, 0);
     EXPECT_EQ(document().cell(1, 1).selected, 1);
-    Run(command::kSelectAll);
+    Run(CommandId::SelectAll);
     EXPECT_EQ(document().cell(1, 1).selected, 0);
 
     document().settings.columnCount = 111;
-    Run(command::kInsertColumn);
+    Run(CommandId::InsertColumn);
     EXPECT_EQ(ui.messages.last(), Pair(38, 1, 38, 2));
     document().settings.columnCount = 3;
     document().settings.rowCount = 111;
-    Run(command::kInsertRow);
+    Run(CommandId::InsertRow);
     EXPECT_EQ(ui.messages.last(), Pair(37, 1, 38, 2));
     document().settings.rowCount = 3;
 
-    Run(command::kInsertColumn);
+    Run(CommandId::InsertColumn);
     EXPECT_EQ(document().settings.columnCount, 4);
     EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Columns : 4")));
-    Run(command::kRemoveLastColumn);
-    Run(command::kRemoveLastColumn);
-    Run(command::kRemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
     EXPECT_EQ(document().settings.columnCount, 1);
-    Run(command::kRemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
     EXPECT_EQ(ui.messages.last(), Pair(27, 1, 27, 2));
     EXPECT_EQ(document().settings.columnCount, 1);
 }
@@ -467,11 +469,12 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     NewTable(4, 3);
     document().cell(1, 1).text = QStringLiteral("c5c");
     document().cell(2, 1).text = QStringLiteral("Hola");
-    Run(command::kToUpdate); // the series fills the column and moves the command away
+    Run(CommandId::ToUpdate); // the series fills the column and moves the command away
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
+    EXPECT_TRUE(window->action(CommandId::ToUpdate)->isEnabled()); // ready for the next one
     const QString path = folder.Path(QStringLiteral("table.qdvl"));
     ui.files.push_back(path);
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" - table.qdvl - [*]")));
     EXPECT_EQ(state.lastFolder, QFileInfo(path).absolutePath()); // where exports start now
     const QByteArray saved = TempFolder::Read(path);
@@ -481,23 +484,23 @@ TEST_F(EditorTest, SaveThenReadGivesTheSameBytes) {
     document().cell(2, 1).text = QStringLiteral("changed");
     ui.files.push_back(path);
     ui.answers.push_back(false);
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     EXPECT_EQ(ui.questions.last(), Pair(58, 1, 58, 2));
     EXPECT_EQ(TempFolder::Read(path), saved);
 
     ui.files.push_back(path);
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
     const QString again = folder.Path(QStringLiteral("again.qdvl"));
     ui.files.push_back(again);
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     EXPECT_EQ(TempFolder::Read(again), saved);
 
     // A file of the wrong length: the message, and the open table stays.
     const QString junk = folder.Write(QStringLiteral("junk.qdvl"), QByteArray(10, 'x'));
     ui.files.push_back(junk);
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EXPECT_EQ(ui.messages.last(), Pair(42, 1, 41, 1));
     EXPECT_EQ(document().cell(2, 1).text, QStringLiteral("Hola"));
 }
@@ -507,14 +510,14 @@ TEST_F(EditorTest, ReadingAFileLongerThanItsTableSaysTheRestWasNotRead) {
     document().cell(0, 0).text = QStringLiteral("kept"); // zero records would land here
     const QString path = folder.Path(QStringLiteral("longer.qdvl"));
     ui.files.push_back(path);
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write(QByteArray(3 * 3331, '\0'));
     file.close();
 
     ui.files.push_back(path);
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("kept"));
     ASSERT_FALSE(ui.messages.isEmpty());
     EXPECT_EQ(ui.messages.last(), Message(79, 1) + path +
@@ -527,26 +530,26 @@ TEST_F(EditorTest, ExportsSayWhatHappened) {
     // Success is a note in the status line; no box waits to be closed.
     const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
     ui.files.push_back(jpeg);
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(window->statusBar()->currentMessage(), Message(9, 1));
     EXPECT_EQ(QImage(jpeg).size(), QSize(121, 41));
 
     const QString bitmap = folder.Path(QStringLiteral("cut.bmp"));
     ui.files.push_back(bitmap);
-    Run(command::kBitmapExport);
+    Run(CommandId::BitmapExport);
     EXPECT_EQ(window->statusBar()->currentMessage(), Message(54, 1));
     EXPECT_EQ(QImage(bitmap).size(), QSize(120, 40));
 
     const QString png = folder.Path(QStringLiteral("cut.png"));
     ui.files.push_back(png);
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(window->statusBar()->currentMessage(),
               Message(kCellEditGroup, kPictureExportedEntry) + png);
     EXPECT_TRUE(ui.messages.isEmpty());
 
     const QString unknown = folder.Path(QStringLiteral("cut.xyz"));
     ui.files.push_back(unknown);
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_TRUE(ui.messages.last().startsWith(Message(72, 2)));
     EXPECT_TRUE(ui.messages.last().contains(QStringLiteral("cut.xyz")));
     EXPECT_FALSE(QFile::exists(unknown));
@@ -555,14 +558,14 @@ TEST_F(EditorTest, ExportsSayWhatHappened) {
 TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     NewTable(3, 2);
     document().settings.separatorPixels = 4;
-    Run(command::kToUpdate);
+    Run(CommandId::ToUpdate);
     // A JPEG cannot be transparent: asked for it, the picture comes out opaque and the
     // choice stays for the next PNG.
     state.settings.exportTransparent = 1;
     const QString jpeg = folder.Path(QStringLiteral("cut.jpg"));
     ui.files.push_back(jpeg);
     ui.exportLooks.push_back(ExportLook{3, true});
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(ui.lookProposals.back(), (ExportLook{1, true}));
     EXPECT_EQ(QImage(jpeg).size(), QSize(129 * 3, 45 * 3));
     EXPECT_EQ(state.settings.exportScale, 3);
@@ -571,12 +574,12 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     const QString png = folder.Path(QStringLiteral("cut.png"));
     ui.files.push_back(png);
     ui.exportLooks.push_back(ExportLook{2, false});
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(ui.lookProposals.back(), (ExportLook{3, true}));
     EXPECT_EQ(state.settings.exportTransparent, 0);
     ui.files.push_back(png);
     ui.exportLooks.push_back(ExportLook{2, true});
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(state.settings.exportScale, 2);
     EXPECT_EQ(state.settings.exportTransparent, 1);
     const QImage exported(png);
@@ -587,20 +590,20 @@ TEST_F(EditorTest, ExportLookIsAskedKeptAndCopiedToTheClipboard) {
     // beside it, under its name.
     EXPECT_EQ(ui.fileRequests.back().startPath, state.lastFolder);
     ui.files.push_back(folder.Path(QStringLiteral("prices.v2.qdvl")));
-    Run(command::kRecordFile);
-    Run(command::kJpegExport);
+    Run(CommandId::RecordFile);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(ui.fileRequests.back().startPath, folder.Path(QStringLiteral("prices.v2")));
 
     // A cancelled dialog writes nothing and keeps the look.
     const QString cancelled = folder.Path(QStringLiteral("cancelled.png"));
     ui.files.push_back(cancelled);
     ui.exportLooks.push_back(std::nullopt);
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_FALSE(QFile::exists(cancelled));
     EXPECT_EQ(state.settings.exportScale, 2);
 
     QGuiApplication::clipboard()->clear();
-    Run(command::kCopyPicture);
+    Run(CommandId::CopyPicture);
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
               exported.convertToFormat(QImage::Format_ARGB32));
 }
@@ -614,14 +617,14 @@ TEST_F(EditorTest, RefreshDataKeepsTheLookAndAsksBeforeAddingRows) {
     ui.files.push_back(data);
     ui.answers.push_back(false);
     const Document before = document();
-    Run(command::kRefreshData);
+    Run(CommandId::RefreshData);
     EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kAddRowsEntry));
     EXPECT_EQ(document().cell(0, 0), before.cell(0, 0)); // declined: nothing written
     EXPECT_FALSE(window->isWindowModified());
 
     ui.files.push_back(data);
     ui.answers.push_back(true);
-    Run(command::kRefreshData);
+    Run(CommandId::RefreshData);
     EXPECT_EQ(document().settings.rowCount, 3);
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("4.5"));
     EXPECT_EQ(document().cell(1, 1).backColour, 0x00FF00);
@@ -632,7 +635,7 @@ TEST_F(EditorTest, RefreshDataKeepsTheLookAndAsksBeforeAddingRows) {
 
     // Fields beyond the row's cells are told.
     ui.files.push_back(folder.Write(QStringLiteral("wide.csv"), "a,b,c,d\n"));
-    Run(command::kRefreshData);
+    Run(CommandId::RefreshData);
     EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kLeftOutEntry) + QStringLiteral("2"));
 }
 
@@ -641,13 +644,13 @@ TEST_F(EditorTest, CopyAsTextPutsTheSelectionOrTheTableOnTheClipboardInTwoForms)
     document().cell(0, 0).text = QStringLiteral("a<b");
     document().cell(1, 1).text = QStringLiteral("x");
     document().cell(2, 1).text = QStringLiteral("y");
-    Run(command::kCopyAsText);
+    Run(CommandId::CopyAsText);
     const QMimeData* whole = QGuiApplication::clipboard()->mimeData();
     EXPECT_EQ(whole->text(), QStringLiteral("a<b\t\t\n\tx\ty\n"));
     EXPECT_TRUE(whole->html().contains(QStringLiteral("<td>a&lt;b</td>")));
     document().cell(1, 1).selected = 1;
     document().cell(2, 1).selected = 1;
-    Run(command::kCopyAsText);
+    Run(CommandId::CopyAsText);
     const QMimeData* selection = QGuiApplication::clipboard()->mimeData();
     EXPECT_EQ(selection->text(), QStringLiteral("x\ty\n"));
     EXPECT_EQ(selection->html(),
@@ -658,7 +661,7 @@ TEST_F(EditorTest, CopyAsTextPutsTheSelectionOrTheTableOnTheClipboardInTwoForms)
 TEST_F(EditorTest, RulerButtonCyclesThroughItsThreeKinds) {
     ASSERT_EQ(state.settings.rulerKind, 1);
     for (const int kind : {2, 3, 1, 2}) {
-        Run(command::kRulerButton);
+        Run(CommandId::RulerButton);
         EXPECT_EQ(state.settings.rulerKind, kind);
     }
     EXPECT_EQ(LoadSettings(state.settingsPath).rulerKind, 2); // a preference, kept at once
@@ -668,14 +671,14 @@ TEST_F(EditorTest, ExportRefusesTheOpenWorkFile) {
     NewTable(3, 2);
     const QString path = folder.Path(QStringLiteral("table.qdvl"));
     ui.files.push_back(path);
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     const QByteArray saved = TempFolder::Read(path);
     const QString link = folder.Path(QStringLiteral("link.png"));
     ASSERT_TRUE(QFile::link(path, link));
     for (const QString& target : {path, link}) {
         ui.files.push_back(target);
         ui.exportLooks.push_back(ExportLook{2, false});
-        Run(command::kJpegExport);
+        Run(CommandId::JpegExport);
         EXPECT_EQ(ui.messages.last(), Message(76, 5) + target);
     }
     EXPECT_EQ(state.settings.exportScale, 1); // a refused export remembers nothing
@@ -688,50 +691,50 @@ TEST_F(EditorTest, AFifoIsNeitherImportedNorReplacedBySaveOrExport) {
     ASSERT_TRUE(fifo.made());
     const QString reason = QStringLiteral(": Not a regular file (a named pipe)");
     ui.files.push_back(fifo.path());
-    EXPECT_TRUE(fifo.ReturnsWithoutWriterHere([this] { Run(command::kImportData); }));
+    EXPECT_TRUE(fifo.ReturnsWithoutWriterHere([this] { Run(CommandId::ImportData); }));
     EXPECT_EQ(ui.messages.last(),
               Message(kDataGroup, kNoDataEntry) + QStringLiteral("f.csv") + reason);
     EXPECT_EQ(document().settings.columnCount, 3);
 
     ui.files.push_back(fifo.path());
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kSaveFailedEntry) + fifo.path() + reason);
     EXPECT_TRUE(ui.questions.isEmpty()); // refused before "Overwrite ?"
     const QString link = folder.Path(QStringLiteral("cut.jpg"));
     ASSERT_TRUE(QFile::link(fifo.path(), link));
     ui.files.push_back(link);
-    Run(command::kJpegExport);
+    Run(CommandId::JpegExport);
     EXPECT_EQ(ui.messages.last(), Message(kFailureGroup, kExportFailedEntry) + link + reason);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(RegularFileProblem(fifo.path()).reason, reason.mid(2));
 }
 
 TEST_F(EditorTest, LanguageChangeWithAndWithoutTable) {
-    Run(2009); // Deutsch
+    Run(LanguageCommand(4)); // Deutsch
     EXPECT_EQ(state.settings.currentLanguage, kGerman);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quadrivel[*]"));
-    EXPECT_EQ(window->action(command::kNew)->text(), MessageIn(kGerman, 71, 2));
+    EXPECT_EQ(window->action(CommandId::New)->text(), MessageIn(kGerman, 71, 2));
     EXPECT_EQ(window->startPanel()->findChild<QLabel*>()->text(),
               MessageIn(kGerman, kStartGroup, kPickSizeEntry));
-    EXPECT_FALSE(window->action(command::kRecordFile)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::RecordFile)->isEnabled());
     EXPECT_TRUE(QFile::exists(state.settingsPath)); // a language change saves the settings
 
     NewTable(3, 2);
-    Run(2010); // English
-    EXPECT_EQ(window->action(command::kNew)->text(), QStringLiteral("New"));
+    Run(LanguageCommand(5)); // English
+    EXPECT_EQ(window->action(CommandId::New)->text(), QStringLiteral("New"));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Width : 40 Height : 20")));
-    EXPECT_TRUE(window->action(command::kRecordFile)->isEnabled());
-    EXPECT_FALSE(window->action(command::kPasteCell)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::RecordFile)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::PasteCell)->isEnabled());
 }
 
 TEST_F(EditorTest, ExitSavesSettingsEscapeDoesNot) {
-    Run(1091); // a character set, then leave with Escape
+    Run(Nth(CommandId::FirstCharacterSet, 1)); // a character set, then leave with Escape
     ui.answers.push_back(true);
     QTest::keyClick(window->tableView(), Qt::Key_Escape);
     EXPECT_EQ(ui.questions.last(), Message(24, 1));
     EXPECT_FALSE(QFile::exists(state.settingsPath));
 
-    Run(command::kExit);
+    Run(CommandId::Exit);
     ASSERT_TRUE(QFile::exists(state.settingsPath));
     EXPECT_EQ(LoadSettings(state.settingsPath).characterSet, 128);
 }
@@ -753,7 +756,7 @@ TEST_F(EditorTest, CommandLineFiles) {
     editor().Initialise(sub);
     EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
     ui.files.push_back(sub);
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EXPECT_EQ(ui.messages.size(), 3);
     EXPECT_EQ(ui.messages.last(), Message(78, 1) + sub + QStringLiteral(": Is a directory"));
 
@@ -772,18 +775,18 @@ TEST_F(EditorTest, CommandLineFiles) {
 TEST_F(EditorTest, ImportCsvIntoANewTable) {
     // With no table open, the data makes a table that is not saved yet.
     ui.files.push_back(folder.Write(QStringLiteral("pair.csv"), "a,b\r\n"));
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("b"));
     EXPECT_TRUE(document().undo.Modified());
     EXPECT_TRUE(window->isWindowModified());
-    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::Undo)->isEnabled());
 
     NewTable(5, 4);
     document().cell(0, 0).text = QStringLiteral("old");
 
     // An empty file: said, and the open table stays.
     ui.files.push_back(folder.Write(QStringLiteral("empty.csv"), "\r\n"));
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(ui.fileRequests.back().kind, FileDialogKind::Data);
     EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kNoDataEntry) + QStringLiteral("empty.csv"));
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("old"));
@@ -794,7 +797,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
         wide += (column > 0 ? ";" : "") + QByteArray::number(column) + ",5";
     ui.files.push_back(
         folder.Write(QStringLiteral("wide.csv"), wide + "\r\nx" + QByteArray(111, ';') + "\r\n"));
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
                                        Message(kDataGroup, kColumnsImportedEntry) +
                                        QStringLiteral("109\r\n") +
@@ -811,7 +814,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     };
     ui.files.push_back(folder.Path(QStringLiteral("wide.csv")));
     ui.answers.push_back(true);
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(offered.columnCount, 109);
     EXPECT_EQ(offered.rowCount, 2);
     EXPECT_EQ(document().settings.columnCount, 109);
@@ -819,7 +822,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
     EXPECT_EQ(document().cell(0, 0).numericAllowed, 1);
     EXPECT_EQ(document().cell(108, 0).text, QStringLiteral("108.5"));
     EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("x"));
-    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::Undo)->isEnabled());
 
     // A long file: asked once, its first rows imported, even when fewer are chosen.
     QByteArray rows = "n\r\n";
@@ -833,7 +836,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
         s.rowCount = 50;
         return true;
     };
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(ui.questions.size(), asked + 1);
     EXPECT_EQ(ui.questions.last(), Message(kDataGroup, kDataCutEntry) + QStringLiteral("\r\n") +
                                        Message(kDataGroup, kRowsImportedEntry) +
@@ -845,7 +848,7 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
 
     // Bytes of zero: not text, said with their line; the open table stays.
     ui.files.push_back(folder.Write(QStringLiteral("nul.csv"), QByteArray("a\nb\0\n", 5)));
-    Run(command::kImportData);
+    Run(CommandId::ImportData);
     EXPECT_EQ(ui.messages.last(),
               Message(kDataGroup, kNotTextEntry) + QStringLiteral("2\r\nnul.csv"));
     EXPECT_EQ(document().settings.rowCount, 50);
@@ -853,13 +856,13 @@ TEST_F(EditorTest, ImportCsvIntoANewTable) {
 
 TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
     NewTable(5, 4);
-    Run(command::kPasteData);
+    Run(CommandId::PasteData);
     EXPECT_EQ(ui.messages.last(), Pair(61, 1, 62, 2));
 
     Click(3, 2);
     ui.clipboard = QStringLiteral("a\tb\tc\r\n1,5\t\"two\nlines\"\t3\r\n");
-    window->action(command::kPasteData)->trigger();
-    EXPECT_EQ(window->action(command::kPasteData)->shortcut(),
+    window->action(CommandId::PasteData)->trigger();
+    EXPECT_EQ(window->action(CommandId::PasteData)->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+Shift+V")));
     EXPECT_EQ(document().cell(3, 2).text, QStringLiteral("a"));
     EXPECT_EQ(document().cell(4, 2).text, QStringLiteral("b"));
@@ -870,20 +873,20 @@ TEST_F(EditorTest, PasteFromASpreadsheetFillsFromTheSelectedCell) {
     EXPECT_EQ(document().cell(3, 2).selected, 0);
 
     // One undoable step.
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().cell(3, 2).text, QString());
     EXPECT_EQ(document().cell(4, 3).text, QString());
 
     // Numbers are right-aligned, whole ones as integers; text with a NUL is not pasted.
     Click(1, 1);
     ui.clipboard = QStringLiteral("3\t0.28\r\n4\t1\r\n");
-    Run(command::kPasteData);
+    Run(CommandId::PasteData);
     EXPECT_EQ(document().cell(1, 1).numberFormat, kEnglishInteger);
-    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_EQ(document().cell(1, 1).alignment, Alignment::Right);
     EXPECT_EQ(ShownText(document().cell(2, 1), QStringLiteral(".00")), QStringLiteral("0.28"));
     Click(0, 0);
     ui.clipboard = QStringLiteral("a\tb") + QChar(0) + QStringLiteral("c");
-    Run(command::kPasteData);
+    Run(CommandId::PasteData);
     EXPECT_EQ(ui.messages.last(), Message(kDataGroup, kNoClipboardEntry));
     EXPECT_EQ(document().cell(0, 0).text, QString());
 }
@@ -916,9 +919,9 @@ TEST_F(EditorTest, DoubleClickEditsInEveryLeftMouseMode) {
     EXPECT_EQ(document().cell(2, 1).selected, 0);
     EXPECT_EQ(state.cursor.column, 2);
     EXPECT_EQ(state.cursor.row, 2); // Enter moved on
-    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::Undo)->isEnabled());
 
-    Run(command::kInsertImage);
+    Run(CommandId::InsertImage);
     Click(0, 0);
     QTest::mouseDClick(window->tableView(), Qt::LeftButton, {}, QPoint(20, 10));
     QTest::keyClick(box, '!');
@@ -977,7 +980,7 @@ TEST_F(EditorTest, ShiftAndTheArrowsSelect) {
     EXPECT_EQ(state.selection.selectionCount, 3);
     EXPECT_TRUE(state.selection.runHorizontal);
     EXPECT_EQ(document().cell(2, 2).selected, 1);
-    Run(command::kMergeHorizontal); // a line of single cells is a run
+    Run(CommandId::MergeHorizontal); // a line of single cells is a run
     EXPECT_EQ(document().cell(2, 2).joinState, kJoinedLeft);
 
     // Up, then onto the block of (2, 0) and (3, 0): the rectangle takes the whole block.
@@ -1009,7 +1012,7 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     const size_t steps = document().undo.undoSteps.size();
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     EXPECT_EQ(ui.cellEditOpenings.back().cellCount, 3);
     EXPECT_EQ(document().undo.undoSteps.size(), steps + 1);
     for (int column = 0; column < 3; ++column) {
@@ -1028,13 +1031,13 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
         return true;
     };
     QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("A"));
     EXPECT_EQ(document().cell(1, 0).text, QStringLiteral("9.50"));
     EXPECT_EQ(document().cell(2, 0).text, QStringLiteral("9.50"));
 
-    Run(command::kUndo);
-    Run(command::kUndo);
+    Run(CommandId::Undo);
+    Run(CommandId::Undo);
     for (int column = 0; column < 3; ++column) {
         EXPECT_EQ(document().cell(column, 0).bold, 0) << column;
         EXPECT_EQ(document().cell(column, 0).text, QString(QChar(u'A' + column))) << column;
@@ -1048,24 +1051,24 @@ TEST_F(EditorTest, ManyCellsEditedTakeOnlyTheChangesInOneUndoStep) {
     state.cursor = {0, 0, 0, 0};
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(document().cell(column, 0).backColour, 0x00FF00) << column;
 }
 
 TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
-    Run(command::kEditTextAndColours);
+    Run(CommandId::EditTextAndColours);
     EXPECT_EQ(LoadSettings(state.settingsPath).leftMouseMode, LeftMouseMode::EditCell);
     NewTable(3, 3);
     EXPECT_EQ(state.settings.leftMouseMode, LeftMouseMode::EditCell);
-    EXPECT_TRUE(window->action(command::kEditTextAndColours)->isChecked());
+    EXPECT_TRUE(window->action(CommandId::EditTextAndColours)->isChecked());
 
     EditorState restarted;
     restarted.settings = LoadSettings(state.settingsPath);
     MainWindow again(ui, clock, restarted);
     again.editor().Initialise(QString());
-    EXPECT_TRUE(again.action(command::kEditTextAndColours)->isChecked());
-    EXPECT_FALSE(again.action(command::kCellSelector)->isChecked());
+    EXPECT_TRUE(again.action(CommandId::EditTextAndColours)->isChecked());
+    EXPECT_FALSE(again.action(CommandId::CellSelector)->isChecked());
 
     // A mode beyond the known ones, from a hand-edited file, starts as the cell selector.
     EditorState edited;
@@ -1073,20 +1076,20 @@ TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
     MainWindow third(ui, clock, edited);
     third.editor().Initialise(QString());
     EXPECT_EQ(edited.settings.leftMouseMode, LeftMouseMode::SelectCells);
-    EXPECT_TRUE(third.action(command::kCellSelector)->isChecked());
+    EXPECT_TRUE(third.action(CommandId::CellSelector)->isChecked());
 }
 
 TEST_F(EditorTest, TheRightMouseModesCheckOneAnother) {
-    Run(command::kFavouriteColours);
-    EXPECT_TRUE(window->action(command::kFavouriteColours)->isChecked());
-    EXPECT_FALSE(window->action(command::kCapturingColour)->isChecked());
-    Run(command::kCapturingColour);
-    EXPECT_TRUE(window->action(command::kCapturingColour)->isChecked());
-    EXPECT_FALSE(window->action(command::kFavouriteColours)->isChecked());
+    Run(CommandId::FavouriteColours);
+    EXPECT_TRUE(window->action(CommandId::FavouriteColours)->isChecked());
+    EXPECT_FALSE(window->action(CommandId::CapturingColour)->isChecked());
+    Run(CommandId::CapturingColour);
+    EXPECT_TRUE(window->action(CommandId::CapturingColour)->isChecked());
+    EXPECT_FALSE(window->action(CommandId::FavouriteColours)->isChecked());
 }
 
 TEST_F(EditorTest, AClickBeforeAnyTableOpensNothing) {
-    Run(command::kEditTextAndColours);
+    Run(CommandId::EditTextAndColours);
     Click(0, 0);
     Click(1, 1, Qt::RightButton);
     EXPECT_EQ(ui.dialogsRun, QStringList());
@@ -1096,7 +1099,7 @@ TEST_F(EditorTest, AClickBeforeAnyTableOpensNothing) {
 TEST_F(EditorTest, AnotherImageKeepsTheColourUnderTheFirst) {
     NewTable(3, 3);
     document().cell(1, 1).backColour = 0x123456;
-    Run(command::kInsertImage);
+    Run(CommandId::InsertImage);
     ui.files = {QStringLiteral("/a.png"), QStringLiteral("/b.png")};
     Click(1, 1);
     EXPECT_EQ(document().cell(1, 1).imageSpec, QStringLiteral("/a.png*1193046"));

@@ -48,7 +48,7 @@ TEST_F(FindSortTest, SortIsOneStepOfTheBodyOrTheSelectedRows) {
     const QByteArray before = TableBytes();
 
     // Cancelled: nothing changes, no step.
-    Run(command::kSort);
+    Run(CommandId::Sort);
     ASSERT_EQ(ui.sortOffers.size(), 1u);
     EXPECT_EQ(ui.sortOffers[0].columnCount, 2);
     EXPECT_TRUE(ui.sortOffers[0].headerOffered);
@@ -61,7 +61,7 @@ TEST_F(FindSortTest, SortIsOneStepOfTheBodyOrTheSelectedRows) {
     english.setNumericMode(true);
     ASSERT_EQ(SortTableRows(expected, 1, 5, {{0, false}}, english).problem, SortProblem::None);
     ui.sortChoices.push_back(Keys({{0, false}}, true));
-    Run(command::kSort);
+    Run(CommandId::Sort);
     EXPECT_EQ(Column(0),
               (QStringList{QStringLiteral("Name"), QStringLiteral("9"), QStringLiteral("10"),
                            QStringLiteral("Apple"), QStringLiteral("pear"), QString()}));
@@ -70,7 +70,7 @@ TEST_F(FindSortTest, SortIsOneStepOfTheBodyOrTheSelectedRows) {
                            QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("d")}));
     EXPECT_EQ(TableBytes(), WorkFileBytes(expected));
     EXPECT_TRUE(window->isWindowModified());
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(TableBytes(), before);
     EXPECT_FALSE(document().undo.CanUndo());
 
@@ -81,7 +81,7 @@ TEST_F(FindSortTest, SortIsOneStepOfTheBodyOrTheSelectedRows) {
     document().cell(1, 3).selected = 1;
     document().cell(1, 4).selected = 1;
     ui.sortChoices.push_back(Keys({{1, true}, {0, true}}));
-    Run(command::kSort);
+    Run(CommandId::Sort);
     EXPECT_FALSE(ui.sortOffers.back().headerOffered);
     EXPECT_EQ(Column(0),
               (QStringList{QStringLiteral("Name"), QStringLiteral("pear"), QString(),
@@ -98,7 +98,7 @@ TEST_F(FindSortTest, SortFollowsTheInterfaceLanguage) {
         SetColumn(0, {QStringLiteral("ñu"), QStringLiteral("nz")});
         state.settings.currentLanguage = language;
         ui.sortChoices.push_back(Keys({{0, false}}));
-        Run(command::kSort);
+        Run(CommandId::Sort);
         EXPECT_EQ(document().cell(0, 0).text, first) << language;
     }
 }
@@ -110,7 +110,7 @@ TEST_F(FindSortTest, SortRefusalNamesTheJoinedBlockAndChangesNothing) {
     document().cell(2, 2).joinState = kJoinedAbove; // the block of (2, 1) and (2, 2)
     const QByteArray before = TableBytes();
     ui.sortChoices.push_back(Keys({{0, false}}));
-    Run(command::kSort);
+    Run(CommandId::Sort);
     EXPECT_EQ(ui.messages.last(), Message(kSortGroup, kJoinRefusesEntry) + QStringLiteral("3") +
                                       Message(kSortGroup, kJoinRowEntry) + QStringLiteral("2"));
     EXPECT_EQ(TableBytes(), before);
@@ -120,7 +120,7 @@ TEST_F(FindSortTest, SortRefusalNamesTheJoinedBlockAndChangesNothing) {
     // A header over a table of two rows leaves one row: nothing to sort, and said so.
     NewTable(2, 2);
     ui.sortChoices.push_back(Keys({{0, false}}, true));
-    Run(command::kSort);
+    Run(CommandId::Sort);
     EXPECT_EQ(ui.messages.last(), Message(kSortGroup, kNoRowsEntry));
 }
 
@@ -133,7 +133,7 @@ TEST_F(FindSortTest, FindMovesTheCursorAndScrollsToEachMatch) {
     document().cell(1, 10).numberFormat = 2;
 
     // F3 before any search opens the bar.
-    Run(command::kFindNext);
+    Run(CommandId::FindNext);
     EXPECT_TRUE(window->findBar()->isVisibleTo(window.get()));
     EXPECT_FALSE(Bar<QLineEdit>("replaceBox")->isVisibleTo(window.get()));
 
@@ -143,24 +143,24 @@ TEST_F(FindSortTest, FindMovesTheCursorAndScrollsToEachMatch) {
     EXPECT_EQ(state.cursor.column, 0);
     EXPECT_EQ(state.cursor.row, 3);
     EXPECT_EQ(state.scrollY, 0);
-    Run(command::kFindNext);
+    Run(CommandId::FindNext);
     EXPECT_EQ(state.cursor.row, 55);
     EXPECT_EQ(state.cursor.column, 2);
     EXPECT_LT(state.scrollY, 0); // scrolled down to it
     EXPECT_TRUE(QRect(0, 0, kViewWidth, kViewHeight).contains(editor().CellRectInView({2, 55})));
-    Run(command::kFindPrevious);
+    Run(CommandId::FindPrevious);
     EXPECT_EQ(state.cursor.row, 3);
 
     // Match case leaves only the second; the number is found as stored.
     Bar<QCheckBox>("matchCase")->click();
-    Run(command::kFindNext);
-    Run(command::kFindNext);
+    Run(CommandId::FindNext);
+    Run(CommandId::FindNext);
     EXPECT_EQ(state.cursor.row, 55);
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("4.5"));
-    Run(command::kFindNext);
+    Run(CommandId::FindNext);
     EXPECT_EQ(state.cursor.row, 10);
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("1,234"));
-    Run(command::kFindNext);
+    Run(CommandId::FindNext);
     EXPECT_EQ(state.cursor.row, 10);
     EXPECT_EQ(Note(), Message(kFindGroup, kNotFoundEntry) + QStringLiteral("1,234"));
     EXPECT_FALSE(window->isWindowModified());
@@ -182,7 +182,7 @@ TEST_F(FindSortTest, ReplaceAllIsOneStepOverCommandsAndTellsItsCounts) {
     const QByteArray before = TableBytes();
     ASSERT_EQ(document().cell(3, 0).text, QStringLiteral("8"));
 
-    Run(command::kReplace);
+    Run(CommandId::Replace);
     EXPECT_TRUE(Bar<QLineEdit>("replaceBox")->isVisibleTo(window.get()));
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("f5"));
     Bar<QLineEdit>("replaceBox")->setText(QStringLiteral("f10"));
@@ -193,7 +193,7 @@ TEST_F(FindSortTest, ReplaceAllIsOneStepOverCommandsAndTellsItsCounts) {
     EXPECT_EQ(document().cell(3, 0).text, QStringLiteral("13")); // the series filled again
     EXPECT_EQ(document().cell(1, 1).text.size(), 273);
     EXPECT_EQ(document().cell(2, 1).text, QString(271, u'a') + QStringLiteral("f5"));
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(TableBytes(), before);
 
     // Replace: the match at the cursor, then on to the next; no match anywhere, no step.
@@ -204,7 +204,7 @@ TEST_F(FindSortTest, ReplaceAllIsOneStepOverCommandsAndTellsItsCounts) {
     Bar<QPushButton>("replaceOne")->click();
     EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("Cod"));
     EXPECT_EQ(ui.messages.size(), told);
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(TableBytes(), before);
     // At a cell the replacement would overfill: left, and told; the cursor goes on.
     Bar<QLineEdit>("findBox")->setText(QStringLiteral("f5"));

@@ -10,20 +10,21 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
         document().cell(1, row).text = column[row];
     document().cell(1, 3).numericAllowed = 1;
     document().cell(1, 3).numberFormat = 1;
-    document().cell(1, 3).alignment = kAlignRight;
+    document().cell(1, 3).alignment = Alignment::Right;
     document().cell(0, 4).text = QStringLiteral("Total");
     const QByteArray before = WorkFileBytes(document());
 
     state.cursor = {1, 4, 1, 4};
-    EXPECT_EQ(window->action(command::kAutoSum)->shortcut(), QKeySequence(QStringLiteral("Alt+=")));
-    Run(command::kAutoSum);
+    EXPECT_EQ(window->action(CommandId::AutoSum)->shortcut(),
+              QKeySequence(QStringLiteral("Alt+=")));
+    Run(CommandId::AutoSum);
     const CellRecord& total = document().cell(1, 4);
     EXPECT_EQ(total.operationDescriptor, QStringLiteral("1020400000"));
     EXPECT_EQ(total.text, QStringLiteral("19.75"));
     EXPECT_EQ(total.numericAllowed, 1);
     EXPECT_EQ(total.numberFormat, 1);
-    EXPECT_EQ(total.alignment, kAlignRight);
-    Run(command::kUndo);
+    EXPECT_EQ(total.alignment, Alignment::Right);
+    Run(CommandId::Undo);
     EXPECT_EQ(WorkFileBytes(document()), before);
 
     // "Total" above stops the column; the numbers to the left, from the first column on,
@@ -32,7 +33,7 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     document().cell(1, 4).text = QStringLiteral("7");
     document().cell(2, 3).text = QStringLiteral("Total");
     state.cursor = {2, 4, 2, 4};
-    Run(command::kAutoSum);
+    Run(CommandId::AutoSum);
     EXPECT_EQ(document().cell(2, 4).operationDescriptor, QStringLiteral("0000010102"));
     EXPECT_EQ(document().cell(2, 4).text, QStringLiteral("12"));
     EXPECT_EQ(document().cell(2, 4).numericAllowed, 0);
@@ -40,12 +41,12 @@ TEST_F(EditorTest, AutoSumAddsUpTheNumbersAboveOrToTheLeft) {
     // A column run up to the first row.
     document().cell(0, 0).text = QStringLiteral("8");
     state.cursor = {0, 1, 0, 1};
-    Run(command::kAutoSum);
+    Run(CommandId::AutoSum);
     EXPECT_EQ(document().cell(0, 1).operationDescriptor, QStringLiteral("1010100000"));
     EXPECT_EQ(document().cell(0, 1).text, QStringLiteral("8"));
 
     state.cursor = {0, 3, 0, 3};
-    Run(command::kAutoSum);
+    Run(CommandId::AutoSum);
     EXPECT_EQ(ui.messages.back(), Message(kCellEditGroup, kNothingToSumEntry));
     EXPECT_TRUE(document().cell(0, 3).operationDescriptor.trimmed().isEmpty());
 }
@@ -60,7 +61,7 @@ TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
     EXPECT_EQ(document().cell(2, 3).selected, 1);
     EXPECT_EQ(document().cell(0, 1).selected, 0);
 
-    QAction* englishDecimal = window->action(command::kFirstNumberFormat);
+    QAction* englishDecimal = window->action(CommandId::FirstNumberFormat);
     EXPECT_EQ(englishDecimal->text(), Message(19, 1));
     EXPECT_EQ(englishDecimal->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+1")));
     englishDecimal->trigger();
@@ -78,7 +79,7 @@ TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
     state.cursor = {3, 2, 3, 2};
     QTest::keyClick(window->tableView(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(MarkedCells(document()).size(), 4u);
-    Run(command::kFirstNumberFormat + 1);
+    Run(Nth(CommandId::FirstNumberFormat, 1));
     EXPECT_EQ(document().cell(3, 0).numericAllowed, 0);
     EXPECT_EQ(document().cell(3, 1).numberFormat, 2);
     EXPECT_EQ(document().cell(3, 3).numberFormat, 2);
@@ -88,7 +89,7 @@ TEST_F(EditorTest, ShiftClickSelectsAndANumberFormatGoesToTheSelection) {
     EXPECT_EQ(document().cell(0, 2).selected, 1);
     // Without a selection the cursor's cell takes it; plain text keeps the format code.
     QTest::keyClick(window->tableView(), Qt::Key_Left);
-    Run(command::kNumberFormatText);
+    Run(CommandId::NumberFormatText);
     EXPECT_EQ(document().cell(2, 2).numericAllowed, 0);
     EXPECT_EQ(document().cell(2, 2).numberFormat, 1);
     EXPECT_EQ(document().cell(1, 1).numericAllowed, 1);

@@ -31,17 +31,17 @@ TEST_F(StylesTest, ApplyingAStyleIsOneStepThatUndoTakesBackToTheSavedBytes) {
     const QByteArray before = WorkFileBytes(document());
 
     Choose(GalleryAction::Apply, BuiltInIndex("banded"));
-    Run(command::kTableStyle);
+    Run(CommandId::TableStyle);
     ASSERT_EQ(ui.galleries.size(), 1u);
     ASSERT_EQ(ui.galleries[0].size(), BuiltInStyles().size());
     EXPECT_EQ(ui.galleries[0][2].name, QStringLiteral("Banded rows"));
     EXPECT_FALSE(ui.galleries[0][2].deletable);
     EXPECT_FALSE(ui.galleries[0][2].preview.isNull());
     EXPECT_EQ(document().settings.horizontalLinesWithCellAreas, 1);
-    EXPECT_EQ(document().cell(1, 1).alignment, kAlignRight);
+    EXPECT_EQ(document().cell(1, 1).alignment, Alignment::Right);
     EXPECT_NE(WorkFileBytes(document()), before);
 
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(WorkFileBytes(document()), before);
 }
 
@@ -50,7 +50,7 @@ TEST_F(StylesTest, OnlySelectedCellsTakeTheStyleAndTheSelectionEnds) {
     Click(2, 3);
     ASSERT_EQ(document().cell(2, 3).selected, 1);
     Choose(GalleryAction::Apply, BuiltInIndex("dark-header"));
-    Run(command::kTableStyle);
+    Run(CommandId::TableStyle);
     EXPECT_EQ(document().cell(2, 3).backColour, 0x262626); // the block's header row
     EXPECT_EQ(document().cell(2, 3).selected, 0);
     EXPECT_EQ(document().cell(1, 3).backColour, kWhite);
@@ -60,17 +60,17 @@ TEST_F(StylesTest, OnlySelectedCellsTakeTheStyleAndTheSelectionEnds) {
 TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     NewTable(4, 5);
     ui.texts = {QStringLiteral("banded"), QStringLiteral(" Mine "), QString()};
-    Run(command::kSaveAsStyle);
+    Run(CommandId::SaveAsStyle);
     EXPECT_EQ(ui.messages.value(0), Message(81, 7) + QStringLiteral("banded"));
-    Run(command::kSaveAsStyle);
+    Run(CommandId::SaveAsStyle);
     EXPECT_TRUE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
-    Run(command::kSaveAsStyle); // cancelled
+    Run(CommandId::SaveAsStyle); // cancelled
     EXPECT_EQ(ui.textPrompts.size(), 3);
     EXPECT_EQ(ui.messages.size(), 1);
     // Replacing it, confirmed, keeps the file just written.
     ui.texts = {QStringLiteral("Mine")};
     ui.answers = {true};
-    Run(command::kSaveAsStyle);
+    Run(CommandId::SaveAsStyle);
     EXPECT_EQ(ui.questions,
               QStringList{Message(kStyleGroup, kReplaceStyleEntry) + QStringLiteral("\r\nMine")});
     EXPECT_TRUE(QFile::exists(UserStylePath(state.stylesFolder, QStringLiteral("Mine"))));
@@ -81,7 +81,7 @@ TEST_F(StylesTest, SavedStylesFollowTheBuiltInOnesAndCanBeDeleted) {
     const int mine = int(BuiltInStyles().size());
     Choose(GalleryAction::Delete, mine);
     ui.answers = {true};
-    Run(command::kTableStyle);
+    Run(CommandId::TableStyle);
     ASSERT_EQ(ui.galleries.size(), 2u);
     ASSERT_EQ(ui.galleries[0].size(), size_t(mine) + 1);
     EXPECT_EQ(ui.galleries[0][size_t(mine)].name, QStringLiteral("Mine"));
@@ -99,7 +99,7 @@ TEST_F(StylesTest, StyleNamesAreCheckedAsFileNamesBeforeSaving) {
     const QString cjk(kStyleNameMaxLength, QChar(0x8868));
     ui.texts = {QStringLiteral(".hidden"), QStringLiteral("a/b"), cjk};
     for (int i = 0; i < 3; ++i)
-        Run(command::kSaveAsStyle);
+        Run(CommandId::SaveAsStyle);
     EXPECT_EQ(ui.messages, QStringList({Message(81, 21), Message(81, 21)}));
     EXPECT_EQ(QDir(state.stylesFolder).entryList(QDir::Files | QDir::Hidden),
               QStringList{cjk + QStringLiteral(".json")});

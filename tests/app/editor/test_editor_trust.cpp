@@ -19,78 +19,78 @@ TEST_F(TrustTest, UndoGivesBackCountsAndTableWideState) {
     const QByteArray before = Bytes();
 
     const QString title = window->windowTitle();
-    Run(command::kInsertColumn);
-    Run(command::kUndo);
+    Run(CommandId::InsertColumn);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().settings.columnCount, 3);
     EXPECT_EQ(window->windowTitle(), title);
     EXPECT_EQ(Bytes(), before);
-    Run(command::kRedo);
+    Run(CommandId::Redo);
     EXPECT_EQ(document().settings.columnCount, 4);
 
     // A join marks the table retouched; undoing it lets Remove Last Column work again.
     Click(0, 1);
     Click(1, 1);
-    Run(command::kMergeHorizontal);
+    Run(CommandId::MergeHorizontal);
     EXPECT_EQ(document().settings.tableRetouched, 1);
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().settings.tableRetouched, 0);
-    Run(command::kRemoveLastColumn);
+    Run(CommandId::RemoveLastColumn);
     EXPECT_EQ(document().settings.columnCount, 3);
 }
 
 TEST_F(TrustTest, EveryDialogEditIsOneStep) {
     NewTable(3, 3);
     EditText(1, 1, QStringLiteral("typed"));
-    EXPECT_TRUE(window->action(command::kUndo)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::Undo)->isEnabled());
     Click(2, 2);
-    Run(command::kClearCell);
+    Run(CommandId::ClearCell);
     EditText(0, 0, QStringLiteral("second"));
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_TRUE(document().cell(0, 0).text.isEmpty());
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("typed"));
-    Run(command::kUndo); // the clear
-    Run(command::kUndo);
+    Run(CommandId::Undo); // the clear
+    Run(CommandId::Undo);
     EXPECT_TRUE(document().cell(1, 1).text.isEmpty());
-    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
-    EXPECT_TRUE(window->action(command::kRedo)->isEnabled());
-    EXPECT_EQ(window->action(command::kRedo)->shortcuts(),
+    EXPECT_FALSE(window->action(CommandId::Undo)->isEnabled());
+    EXPECT_TRUE(window->action(CommandId::Redo)->isEnabled());
+    EXPECT_EQ(window->action(CommandId::Redo)->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
                                    QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
-    Run(command::kRedo);
+    Run(CommandId::Redo);
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("typed"));
 }
 
 TEST_F(TrustTest, UndoOfResetBringsBackCommandsWithoutMarks) {
     NewTable(3, 4);
     document().cell(1, 1).text = QStringLiteral("c5c");
-    Run(command::kToUpdate);
+    Run(CommandId::ToUpdate);
     ASSERT_EQ(document().commands.at(1, 1), QStringLiteral("c5c"));
-    Run(command::kSelectAll);
-    Run(command::kResetTable);
+    Run(CommandId::SelectAll);
+    Run(CommandId::ResetTable);
     EXPECT_TRUE(document().commands.at(1, 1).isEmpty());
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().commands.at(1, 1), QStringLiteral("c5c"));
     EXPECT_EQ(document().cell(1, 2).text, QStringLiteral("6"));
     for (int column = 0; column < 3; ++column)
         for (int row = 0; row < 4; ++row)
             EXPECT_EQ(document().cell(column, row).selected, 0);
     EXPECT_EQ(state.selection.selectionCount, 0);
-    Run(command::kCopyCell);
+    Run(CommandId::CopyCell);
     EXPECT_EQ(ui.messages.last(), Pair(60, 1, 62, 2));
 }
 
 TEST_F(TrustTest, UnsavedChangesAreAskedAbout) {
     NewTable(3, 3);
     EXPECT_FALSE(window->isWindowModified());
-    Run(command::kNew); // nothing changed: no question
+    Run(CommandId::New); // nothing changed: no question
     EXPECT_TRUE(ui.saveQuestions.isEmpty());
 
     EditText(1, 1, QStringLiteral("work"));
     EXPECT_TRUE(window->isWindowModified());
     ui.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Cancel};
-    Run(command::kNew);
-    Run(command::kReadFile);
-    Run(command::kExit);
+    Run(CommandId::New);
+    Run(CommandId::ReadFile);
+    Run(CommandId::Exit);
     EXPECT_EQ(ui.saveQuestions.size(), 3);
     EXPECT_EQ(ui.saveQuestions.last(), Message(kTrustGroup, kSaveChangesEntry));
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("work"));
@@ -101,12 +101,12 @@ TEST_F(TrustTest, UnsavedChangesAreAskedAbout) {
 
     // Save runs Record file; a cancelled file dialog means nothing happened.
     ui.saveChoices = {SaveChoice::Save};
-    Run(command::kNew);
+    Run(CommandId::New);
     EXPECT_EQ(document().cell(1, 1).text, QStringLiteral("work"));
     const QString path = folder.Path(QStringLiteral("work.qdvl"));
     ui.saveChoices = {SaveChoice::Save};
     ui.files = {path};
-    Run(command::kNew);
+    Run(CommandId::New);
     Document saved;
     ASSERT_TRUE(LoadWorkFile(path, saved, {}).ok());
     EXPECT_EQ(saved.cell(1, 1).text, QStringLiteral("work"));
@@ -116,9 +116,9 @@ TEST_F(TrustTest, UnsavedChangesAreAskedAbout) {
 
     // Back to the saved state by undo: unmodified again.
     ui.files = {path};
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EditText(0, 0, QStringLiteral("x"));
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_FALSE(window->isWindowModified());
 }
 
@@ -128,7 +128,7 @@ TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
         for (const int16_t set : {1, 0}) {
             ui.files = {folder.Path(QStringLiteral("saved.qdvl"))};
             ui.answers = {true}; // replace the file
-            Run(command::kRecordFile);
+            Run(CommandId::RecordFile);
             ASSERT_FALSE(window->isWindowModified());
             const int16_t separator = document().settings.separatorPixels;
             ui.configuration = [set, accepted](TableSettings& s, ProgramState&) {
@@ -137,13 +137,13 @@ TEST_F(TrustTest, PasswordSetOrRemovedInConfigurationIsAnUnsavedChange) {
                 if (accepted) s.separatorPixels = int16_t(s.separatorPixels + 1);
                 return accepted;
             };
-            Run(command::kConfiguration);
+            Run(CommandId::Configuration);
             EXPECT_TRUE(document().undo.Modified()) << accepted << set;
             // Only an accepted dialog reaches the cells and the caption.
             EXPECT_EQ(document().cell(1, 1).separatorPixels, separator + (accepted ? 1 : 0));
             EXPECT_EQ(window->windowTitle(), editor().Title() + QStringLiteral("[*]"));
             ui.saveChoices = {SaveChoice::Cancel};
-            Run(command::kExit);
+            Run(CommandId::Exit);
             EXPECT_EQ(ui.saveQuestions.size(), 1);
             ui.saveQuestions.clear();
         }
@@ -185,18 +185,18 @@ TEST_F(TrustTest, RefusalsSayWhy) {
     const qsizetype shown = ui.messages.size();
     ui.files = {path, path};
     ui.passwords = {QString(), QStringLiteral("wrong")};
-    Run(command::kReadFile); // cancelled: nothing to say
+    Run(CommandId::ReadFile); // cancelled: nothing to say
     EXPECT_EQ(ui.messages.size(), shown);
-    Run(command::kReadFile);
+    Run(CommandId::ReadFile);
     EXPECT_EQ(ui.messages.last(), Message(kTrustGroup, kWrongPasswordEntry));
 
     titleBar = 1;
     NewTable(3, 3);
     Click(1, 1);
     Click(2, 1);
-    Run(command::kMergeHorizontal);
+    Run(CommandId::MergeHorizontal);
     EXPECT_EQ(ui.messages.last(), Message(kTrustGroup, kJoinNotAllowedEntry));
-    EXPECT_FALSE(window->action(command::kUndo)->isEnabled());
+    EXPECT_FALSE(window->action(CommandId::Undo)->isEnabled());
 }
 
 // Names the first differing byte: the record and its offset.
@@ -217,12 +217,12 @@ TEST_F(TrustTest, RandomEditsUndoExactly) {
         const int action = random.bounded(10);
         if (action < 2 && !before.empty()) {
             undone.push_back(Bytes());
-            Run(command::kUndo);
+            Run(CommandId::Undo);
             ExpectSameTable(Bytes(), before.back(), step);
             before.pop_back();
         } else if (action < 3 && !undone.empty()) {
             before.push_back(Bytes());
-            Run(command::kRedo);
+            Run(CommandId::Redo);
             ExpectSameTable(Bytes(), undone.back(), step);
             undone.pop_back();
         } else {
@@ -234,14 +234,14 @@ TEST_F(TrustTest, RandomEditsUndoExactly) {
                 EditText(column, row, QString::number(step));
                 break;
             case 1:
-                Run(command::kInsertColumn);
+                Run(CommandId::InsertColumn);
                 break;
             case 2:
                 Click(column, row);
-                Run(command::kClearCell);
+                Run(CommandId::ClearCell);
                 break;
             default:
-                Run(command::kRemoveLastRow);
+                Run(CommandId::RemoveLastRow);
                 break;
             }
             if (Bytes() == was) continue; // refused or no change: no step

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/cell_editing_dialog.h"
+#include "app/dialogs/dialog_controls.h"
 #include "app/editor_test_fixture.h"
 #include "app/shell/in_place_editor.h"
 #include "render/cell_font.h"
@@ -116,7 +117,7 @@ TEST_F(InPlaceTest, TheBoxTakesTheCellsPlaceAndLook) {
     cell.bold = 1;
     cell.textColour = 0x0000FF;
     cell.backColour = 0x00FF00;
-    cell.alignment = kAlignRight;
+    cell.alignment = Alignment::Right;
     state.cursor = {1, 1, 1, 1};
     Type(QStringLiteral("7"));
     EXPECT_EQ(box()->geometry(), QRect(QPoint(45, 25), QPoint(83, 43)));
@@ -174,7 +175,7 @@ TEST_F(InPlaceTest, EachCommitIsOneUndoStepAndMarksTheTableChanged) {
     QTest::keyClick(view(), Qt::Key_F2);
     Key(Qt::Key_Return); // the same text: no step
     EXPECT_EQ(document().undo.undoSteps.size(), steps + 1);
-    Run(command::kUndo);
+    Run(CommandId::Undo);
     EXPECT_EQ(document().cell(0, 0).text, QString());
     EXPECT_FALSE(window->isWindowModified());
 }
@@ -185,7 +186,7 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
     const auto save = [&](const QString& name) {
         const QString path = folder.Path(name);
         ui.files.push_back(path);
-        Run(command::kSave);
+        Run(CommandId::Save);
         return TempFolder::Read(path);
     };
     NewTable(3, 4);
@@ -203,13 +204,14 @@ TEST_F(InPlaceTest, InPlaceAndDialogStoreTheSameBytes) {
     QStringList texts{QStringLiteral("1,5"), QStringLiteral("c5c")};
     ui.cellEditing = [&](CellEditFields& fields, ProgramState& appState) {
         CellEditingDialog dialog(window.get(), ui, fields, appState);
-        dialog.findChild<QPlainTextEdit*>(QStringLiteral("10310"))->setPlainText(texts.takeFirst());
+        dialog.findChild<QPlainTextEdit*>(ControlName(CellEditingDialog::kTextControl))
+            ->setPlainText(texts.takeFirst());
         dialog.Accept();
-        return fields.result == 1;
+        return fields.accepted;
     };
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     state.cursor = {0, 1, 0, 1};
-    Run(command::kFormatCell);
+    Run(CommandId::FormatCell);
     EXPECT_EQ(ui.cellEditOpenings.size(), 2u);
     EXPECT_EQ(save(QStringLiteral("dialog.qdvl")), typed);
 }
@@ -218,10 +220,10 @@ TEST_F(InPlaceTest, SaveWritesTheOwnFileAtOnceAndAsksWithoutOne) {
     NewTable(3, 3);
     const QString path = folder.Path(QStringLiteral("list.qdvl"));
     ui.files.push_back(path);
-    Run(command::kSave); // no file yet: asked for a name
+    Run(CommandId::Save); // no file yet: asked for a name
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     Type(QStringLiteral("c5c"));
-    Run(command::kSave); // the text being typed is saved too, without a question
+    Run(CommandId::Save); // the text being typed is saved too, without a question
     EXPECT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_FALSE(window->isWindowModified());
@@ -232,7 +234,7 @@ TEST_F(InPlaceTest, SaveWritesTheOwnFileAtOnceAndAsksWithoutOne) {
     // A file that is no work file is never written over without a name asked.
     const QString other = folder.Write(QStringLiteral("notes.txt"), QByteArray("notes"));
     document().workFilePath = other;
-    Run(command::kSave);
+    Run(CommandId::Save);
     EXPECT_EQ(ui.fileRequests.size(), 2u);
     EXPECT_EQ(TempFolder::Read(other), QByteArray("notes"));
 }

@@ -66,7 +66,7 @@ protected:
     }
     QByteArray SavedBytes(Editor& from, const QString& name) {
         ui.files = {folder.Path(name)};
-        from.Command(command::kRecordFile);
+        from.Command(CommandId::RecordFile);
         from.recovery().Finish();
         return TempFolder::Read(folder.Path(name));
     }
@@ -86,7 +86,7 @@ TEST_F(RecoveryTest, CopyOfProtectedTableRestoresBoundToItsFile) {
     NewTable(4, 3);
     const QString original = folder.Path(QStringLiteral("work.qdvl"));
     ui.files = {original};
-    Run(command::kRecordFile);
+    Run(CommandId::RecordFile);
     EXPECT_FALSE(timer.Running()); // saved: nothing to keep
 
     ChangeAndCopy(QStringLiteral("c5c")); // a series: the copy keeps its command
@@ -146,7 +146,7 @@ TEST_F(RecoveryTest, LaterKeepsDiscardAndExitRemove) {
     ChangeAndCopy(QStringLiteral("b"));
     ASSERT_EQ(Files(QStringLiteral("*.qdvl")).size(), 1);
     ui.saveChoices = {SaveChoice::Discard};
-    Run(command::kExit);
+    Run(CommandId::Exit);
     editor().recovery().Finish();
     EXPECT_TRUE(Files(QStringLiteral("*")).empty());
 }
@@ -206,7 +206,7 @@ TEST_F(RecoveryTest, NoteNamingAnotherKindOfFileIsShownButNotSavedOver) {
     EXPECT_EQ(ui.recoveryQuestions, QStringList{Message(kRecoveryGroup, kCopyFoundEntry) +
                                                 QStringLiteral("\r\n") + text});
     EXPECT_TRUE(next->editor().document().workFilePath.isEmpty());
-    next->editor().Command(command::kRecordFile); // the name is asked, none given
+    next->editor().Command(CommandId::RecordFile); // the name is asked, none given
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_TRUE(ui.fileRequests[0].startPath.isEmpty());
     EXPECT_EQ(TempFolder::Read(text), "mine");

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dialogs/dialog_controls.h"
+#include "app/dialogs/password_dialog.h"
 #include "app/editor/editor_state.h"
 #include "app/messages/message_table.h"
 #include "app/shell/qt_ui.h"
@@ -128,9 +130,9 @@ TEST_F(QtUiTest, TheColourDialogWorksInTableColours) {
 
 TEST_F(QtUiTest, ThePasswordDialogGivesTheConfirmedPassword) {
     WhenModal([](QWidget* modal) {
-        for (const char* id : {"11005", "11006"})
-            modal->findChild<QLineEdit*>(QString::fromLatin1(id))->setText(QStringLiteral("key"));
-        modal->findChild<QToolButton*>(QStringLiteral("2204"))->click();
+        for (const int id : {PasswordDialog::kFirstBox, PasswordDialog::kSecondBox})
+            modal->findChild<QLineEdit*>(ControlName(id))->setText(QStringLiteral("key"));
+        modal->findChild<QToolButton*>(ControlName(PasswordDialog::kAcceptButton))->click();
     });
     EXPECT_EQ(ui.AskWorkFilePassword(), QStringLiteral("key"));
 }

@@ -11,6 +11,7 @@
 #include "app/dialogs/new_table_dialog.h"
 #include "app/dialogs/password_dialog.h"
 #include "app/dialogs/style_gallery_dialog.h"
+#include "app/dialogs/table_look_controls.h"
 #include "app/dialogs/title_bar_dialog.h"
 #include "app/editor/editor_state.h"
 #include "app/messages/message_table.h"
@@ -159,10 +160,17 @@ TEST_F(ScreenFitTest, ListsShowFourRows) {
     ConfigurationDialog configuration(nullptr, ui, settings, state);
     newTable.show();
     configuration.show();
-    for (const char* id : {"11017", "11025", "12017", "12025"}) {
-        const QDialog& dialog =
-            id[1] == '1' ? static_cast<QDialog&>(newTable) : static_cast<QDialog&>(configuration);
-        const auto* list = dialog.findChild<QListWidget*>(QString::fromLatin1(id));
+    const struct {
+        const QDialog& dialog;
+        int id;
+    } lists[] = {
+        {newTable, NewTableDialog::kLookBase + TableLookControls::kThicknessListOffset},
+        {newTable, NewTableDialog::kLookBase + TableLookControls::kSeparatorListOffset},
+        {configuration, ConfigurationDialog::kLookBase + TableLookControls::kThicknessListOffset},
+        {configuration, ConfigurationDialog::kLookBase + TableLookControls::kSeparatorListOffset},
+    };
+    for (const auto& [dialog, id] : lists) {
+        const auto* list = dialog.findChild<QListWidget*>(ControlName(id));
         ASSERT_NE(list, nullptr) << id;
         EXPECT_GE(list->viewport()->height(), 4 * list->sizeHintForRow(0)) << id;
     }
