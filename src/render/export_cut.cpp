@@ -120,7 +120,7 @@ EncoderChoice CutWriter(ExportKind kind, const QString& fileName, DrawingSurface
         if (cut.isEmpty())
             return {PictureFileFailure(fileName, QStringLiteral("the table has no drawn area")),
                     {}};
-        return {Status::Success(), [=, &document, &clock, &messages, &reports](QIODevice& device) {
+        return {Status::Success(), [=, &document, &messages, &reports](QIODevice& device) {
                     return WriteVectorCut(device, vector, cut, look.transparent, document, atExport,
                                           messages, reports);
                 }};
