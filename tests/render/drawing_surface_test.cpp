@@ -3,9 +3,11 @@
 #include "render/picture.h"
 #include "render/pixel_rules.h"
 #include "render/qt_drawing_surface.h"
+#include "render/surface_shapes.h"
 #include "render_test_support.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -137,6 +139,23 @@ TEST(QtDrawingSurface, HollowAndHatchedBoxesKeepWhatIsInside) {
                 << x << "," << y;
         }
     }
+}
+
+TEST(SurfaceShapes, TheHatchSegmentsCoverExactlyTheHatchPixels) {
+    // A box that starts off the hatch's period, so both kinds of diagonal are cut at its edges.
+    const int left = 3, top = 5, right = 21, bottom = 17;
+    std::set<std::pair<int, int>> covered;
+    ForEachDiagonalCrossSegment(left, top, right, bottom, [&](int x1, int y1, int x2, int y2) {
+        const int steps = x2 - x1;
+        ASSERT_EQ(std::abs(y2 - y1), steps);
+        for (int i = 0; i <= steps; ++i)
+            covered.insert({x1 + i, y1 + (y2 > y1 ? i : -i)});
+    });
+    std::set<std::pair<int, int>> expected;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (DiagonalCrossPixel(x, y)) expected.insert({x, y});
+    EXPECT_EQ(covered, expected);
 }
 
 TEST(QtDrawingSurface, LinesSolidDottedAndWide) {

@@ -237,6 +237,25 @@ TEST(SvgSurface, DrawsThePixelsOfThePictureSurface) {
     EXPECT_EQ(differing, 0) << buffer.data().toStdString();
 }
 
+TEST(SvgSurface, ASlantedLineIsALineElement) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SvgDrawingSurface svg(buffer, QSize(40, 40));
+    svg.DrawLine(1, 2, 30, 35, 0x0000FF);
+    ASSERT_EQ(svg.Finish(), QString());
+    QXmlStreamReader reader(buffer.data());
+    int lines = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("line")) {
+            ++lines;
+            EXPECT_EQ(reader.attributes().value(QLatin1String("stroke")), QLatin1String("#ff0000"));
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_EQ(lines, 1);
+}
+
 TEST(SvgSurface, WritesTheFontsLook) {
     Document document = MakeTable(2, 1, 60, 20);
     document.cell(0, 0).text = QStringLiteral("a");

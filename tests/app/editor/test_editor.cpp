@@ -1079,6 +1079,28 @@ TEST_F(EditorTest, TheLeftMouseModeIsKeptInTheSettings) {
     EXPECT_TRUE(third.action(CommandId::CellSelector)->isChecked());
 }
 
+TEST_F(EditorTest, ViewCommandsShowsTheSeriesAsTyped) {
+    NewTable(3, 1);
+    document().cell(0, 0).text = QStringLiteral("f1f");
+    Run(CommandId::ToUpdate);
+    EXPECT_EQ(document().cell(2, 0).text, QStringLiteral("3"));
+    Run(CommandId::ViewCommands);
+    EXPECT_TRUE(window->action(CommandId::ViewCommands)->isChecked());
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("f1f"));
+    Run(CommandId::ViewCommands);
+    EXPECT_FALSE(window->action(CommandId::ViewCommands)->isChecked());
+    EXPECT_EQ(document().cell(0, 0).text, QStringLiteral("1"));
+}
+
+TEST_F(EditorTest, SelectAllFieldsTurnsEveryCopyFlagOn) {
+    Run(CommandId::DeselectAllFields);
+    EXPECT_EQ(state.settings.copyFlag(CopyFlag::Text), 0);
+    Run(CommandId::SelectAllFields);
+    for (int i = 0; i < kCopyFlagCount; ++i)
+        EXPECT_EQ(state.settings.copyFlags[size_t(i)], 1) << i;
+    EXPECT_TRUE(window->action(CommandId::CopyText)->isChecked());
+}
+
 TEST_F(EditorTest, TheRightMouseModesCheckOneAnother) {
     Run(CommandId::FavouriteColours);
     EXPECT_TRUE(window->action(CommandId::FavouriteColours)->isChecked());
