@@ -114,9 +114,10 @@ void CellEditingDialog::BuildLookControls() {
     const QFont font = DialogFont(10);
     CellLook& look = fields_.currentLook;
 
-    AddControl<QLabel>(page_, 10090, QRect(8, 7, 304, 17), messages.Message(msg::kTypeSource))
+    AddControl<QLabel>(page_, kFaceLabelControl, QRect(8, 7, 304, 17),
+                       messages.Message(msg::kTypeSource))
         ->setFont(font);
-    auto* faces = AddControl<QComboBox>(page_, 10100, QRect(8, 24, 304, 24));
+    auto* faces = AddControl<QComboBox>(page_, kFaceControl, QRect(8, 24, 304, 24));
     faces->setFont(font);
     FillFaceList(faces);
     SelectFace(faces, look.face);
@@ -127,9 +128,10 @@ void CellEditingDialog::BuildLookControls() {
         ShowLook();
     });
 
-    AddControl<QLabel>(page_, 10110, QRect(314, 7, 120, 17), messages.Message(msg::kSize))
+    AddControl<QLabel>(page_, kSizeLabelControl, QRect(314, 7, 120, 17),
+                       messages.Message(msg::kSize))
         ->setFont(font);
-    auto* sizes = AddControl<QComboBox>(page_, 10120, QRect(314, 24, 120, 24));
+    auto* sizes = AddControl<QComboBox>(page_, kSizeControl, QRect(314, 24, 120, 24));
     sizes->setFont(font);
     for (int size = kSmallestSize; size <= kLargestSize; ++size)
         sizes->addItem(QStringLiteral("%1").arg(size, 2, 10, QLatin1Char('0')));
@@ -142,7 +144,8 @@ void CellEditingDialog::BuildLookControls() {
         ShowLook();
     });
 
-    AddControl<QGroupBox>(page_, 10190, QRect(8, 56, 136, 144), messages.Message(msg::kStyles))
+    AddControl<QGroupBox>(page_, kStylesControl, QRect(8, 56, 136, 144),
+                          messages.Message(msg::kStyles))
         ->setFont(font);
     for (const StyleBox& style : kStyleBoxes) {
         const QString text = style.entry == 0
@@ -159,7 +162,7 @@ void CellEditingDialog::BuildLookControls() {
     }
 
     preview_ =
-        AddControl<CellTextPreview>(page_, 10200, QRect(152, 64, 280, 136),
+        AddControl<CellTextPreview>(page_, kPreviewControl, QRect(152, 64, 280, 136),
                                     messages.Message(msg::kTest), state_.settings.characterSet);
 }
 
@@ -229,13 +232,13 @@ void CellEditingDialog::BuildAlignmentControls() {
 
 void CellEditingDialog::BuildNumberControls() {
     const MessageTable messages(state_.settings.currentLanguage);
-    auto* frame = AddControl<QFrame>(page_, 10363, QRect(5, 532, 410, 160));
+    auto* frame = AddControl<QFrame>(page_, kNumberFrameControl, QRect(5, 532, 410, 160));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     formats_ = new QButtonGroup(this);
     for (int format = kEnglishDecimal; format <= kPlainInteger; ++format) {
         const int k = format - 1;
-        auto* radio = AddControl<QRadioButton>(page_, 10365 + k,
+        auto* radio = AddControl<QRadioButton>(page_, kFirstNumberFormatControl + k,
                                                QRect(10, 542 + 20 * k, k == 0 ? 310 : 400, 18),
                                                messages.Message(msg::kNumberFormatGroup, format));
         radio->setFont(DialogFont(10));
@@ -247,7 +250,7 @@ void CellEditingDialog::BuildNumberControls() {
         fields_.touched |= touched::kNumberFormat;
     });
 
-    auto* display = AddControl<QCheckBox>(page_, 10364, QRect(5, 702, 310, 18),
+    auto* display = AddControl<QCheckBox>(page_, kNumberDisplayControl, QRect(5, 702, 310, 18),
                                           messages.Message(msg::kNumberFormat));
     display->setFont(DialogFont(10));
     display->setChecked(fields_.numberDisplay == 1);
@@ -257,10 +260,10 @@ void CellEditingDialog::BuildNumberControls() {
         ShowNumberDisplay();
     });
 
-    AddControl<QLabel>(page_, 10398, QRect(5, 922, 250, 18),
+    AddControl<QLabel>(page_, kDecimalsLabelControl, QRect(5, 922, 250, 18),
                        messages.Message(msg::kTotalNumberDecimalPlaces))
         ->setFont(DialogFont(10));
-    decimals_ = AddControl<QComboBox>(page_, 10399, QRect(257, 922, 140, 24));
+    decimals_ = AddControl<QComboBox>(page_, kDecimalsControl, QRect(257, 922, 140, 24));
     decimals_->setFont(DialogFont(7));
     for (int places = kFewestDecimals; places <= kMostDecimals; ++places)
         decimals_->addItem(QString::number(places) + QStringLiteral(" ") +

@@ -28,6 +28,20 @@ public:
     static constexpr int kCancelControl = 10270;
     static constexpr int kAcceptControl = 10280;
     static constexpr int kTextControl = 10310;
+    // The font's face and size with their labels, the styles' box, the preview.
+    static constexpr int kFaceLabelControl = 10090;
+    static constexpr int kFaceControl = 10100;
+    static constexpr int kSizeLabelControl = 10110;
+    static constexpr int kSizeControl = 10120;
+    static constexpr int kStylesControl = 10190;
+    static constexpr int kPreviewControl = 10200;
+    // The number formats' frame, the number display box, the first format's button (the others
+    // follow it), the decimal places with their label.
+    static constexpr int kNumberFrameControl = 10363;
+    static constexpr int kNumberDisplayControl = 10364;
+    static constexpr int kFirstNumberFormatControl = 10365;
+    static constexpr int kDecimalsLabelControl = 10398;
+    static constexpr int kDecimalsControl = 10399;
 
     CellEditingDialog(QWidget* parent, Ui& ui, CellEditFields& fields, ProgramState& state,
                       const CellEditOpening& opening = CellEditOpening());

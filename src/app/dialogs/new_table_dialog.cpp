@@ -67,21 +67,25 @@ NewTableDialog::NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     setWindowTitle(messages.Message(msg::kNewTable));
     look_ = new TableLookControls(this, ui, settings, state, {kLookBase, 20, false});
 
-    AddControl<QLabel>(this, 11003, QRect(184, 32, 88, 24), messages.Message(msg::kColumns))
+    AddControl<QLabel>(this, kColumnsLabelControl, QRect(184, 32, 88, 24),
+                       messages.Message(msg::kColumns))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11004, QRect(288, 33, 74, 23), messages.Message(msg::kRows))
+    AddControl<QLabel>(this, kRowsLabelControl, QRect(288, 33, 74, 23),
+                       messages.Message(msg::kRows))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11005, QRect(274, 32, 14, 20), QStringLiteral("x"));
+    AddControl<QLabel>(this, kCountTimesControl, QRect(274, 32, 14, 20), QStringLiteral("x"));
     columns_ = AddNumberBox(kColumnsControl, QRect(192, 56, 72, 24));
     rows_ = AddNumberBox(kRowsControl, QRect(286, 56, 72, 24));
 
-    AddControl<QLabel>(this, 11018, QRect(280, 209, 14, 24), QStringLiteral("x"));
-    AddControl<QLabel>(this, 11019, QRect(192, 209, 88, 24), messages.Message(msg::kWidth))
+    AddControl<QLabel>(this, kSizeTimesControl, QRect(280, 209, 14, 24), QStringLiteral("x"));
+    AddControl<QLabel>(this, kWidthLabelControl, QRect(192, 209, 88, 24),
+                       messages.Message(msg::kWidth))
         ->setAlignment(Qt::AlignCenter);
-    AddControl<QLabel>(this, 11020, QRect(294, 210, 74, 23), messages.Message(msg::kHeight))
+    AddControl<QLabel>(this, kHeightLabelControl, QRect(294, 210, 74, 23),
+                       messages.Message(msg::kHeight))
         ->setAlignment(Qt::AlignCenter);
-    cellWidth_ = AddNumberBox(11021, QRect(200, 233, 72, 24));
-    cellHeight_ = AddNumberBox(11022, QRect(294, 233, 72, 24));
+    cellWidth_ = AddNumberBox(kCellWidthControl, QRect(200, 233, 72, 24));
+    cellHeight_ = AddNumberBox(kCellHeightControl, QRect(294, 233, 72, 24));
     // Counts proposed by the caller (an import knows them; a plain New proposes none) and the
     // cell size to start from.
     const std::pair<QLineEdit*, int16_t> proposals[] = {{columns_, settings.columnCount},

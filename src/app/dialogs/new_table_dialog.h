@@ -25,6 +25,15 @@ public:
     static constexpr int kLookBase = 11000;
     static constexpr int kColumnsControl = 11006;
     static constexpr int kRowsControl = 11007;
+    static constexpr int kCellWidthControl = 11021;
+    static constexpr int kCellHeightControl = 11022;
+    // The labels over and between the count and the cell size boxes.
+    static constexpr int kColumnsLabelControl = 11003;
+    static constexpr int kRowsLabelControl = 11004;
+    static constexpr int kCountTimesControl = 11005;
+    static constexpr int kSizeTimesControl = 11018;
+    static constexpr int kWidthLabelControl = 11019;
+    static constexpr int kHeightLabelControl = 11020;
 
     NewTableDialog(QWidget* parent, Ui& ui, TableSettings& settings, ProgramState& state);
 

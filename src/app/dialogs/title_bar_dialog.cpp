@@ -74,8 +74,10 @@ TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
     setWindowTitle(messages.Message(msg::kTitleBar));
     setFixedSize(302, 320);
 
-    AddControl<QLabel>(this, 10010, QRect(0, 0, 192, 24), messages.Message(msg::kHorizontal));
-    AddControl<QLabel>(this, 10090, QRect(0, 128, 192, 24), messages.Message(msg::kVertical));
+    AddControl<QLabel>(this, kHorizontalLabelControl, QRect(0, 0, 192, 24),
+                       messages.Message(msg::kHorizontal));
+    AddControl<QLabel>(this, kVerticalLabelControl, QRect(0, 128, 192, 24),
+                       messages.Message(msg::kVertical));
 
     for (const ColourRow& row : kRows) {
         int32_t& colour = settings.*row.colour;
@@ -105,8 +107,8 @@ TitleBarDialog::TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings,
         });
     }
 
-    auto* exit =
-        AddControl<QPushButton>(this, 10150, QRect(97, 256, 112, 40), messages.Message(msg::kExit));
+    auto* exit = AddControl<QPushButton>(this, kExitControl, QRect(97, 256, 112, 40),
+                                         messages.Message(msg::kExit));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     RememberFocus(this);
 }

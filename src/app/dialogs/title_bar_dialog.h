@@ -13,5 +13,10 @@ class TitleBarDialog : public QDialog {
     Q_OBJECT
 
 public:
+    // The two headings and the Exit button.
+    static constexpr int kHorizontalLabelControl = 10010;
+    static constexpr int kVerticalLabelControl = 10090;
+    static constexpr int kExitControl = 10150;
+
     TitleBarDialog(QWidget* parent, Ui& ui, TableSettings& settings, const ProgramState& state);
 };

@@ -38,8 +38,10 @@ protected:
     }
     void Fill(const QString& columns, const QString& rows, const QString& width,
               const QString& height) {
-        const std::pair<int, QString> boxes[] = {
-            {11006, columns}, {11007, rows}, {11021, width}, {11022, height}};
+        const std::pair<int, QString> boxes[] = {{NewTableDialog::kColumnsControl, columns},
+                                                 {NewTableDialog::kRowsControl, rows},
+                                                 {NewTableDialog::kCellWidthControl, width},
+                                                 {NewTableDialog::kCellHeightControl, height}};
         for (const auto& [id, text] : boxes) {
             auto* box = Control<QLineEdit>(id);
             box->clear();
@@ -92,7 +94,7 @@ TEST_F(NewTableDialogTest, IncompleteEntriesAreRefusedAndTheDialogStaysOpen) {
 }
 
 TEST_F(NewTableDialogTest, DigitsOnlyInTheNumberBoxes) {
-    auto* columns = Control<QLineEdit>(11006);
+    auto* columns = Control<QLineEdit>(NewTableDialog::kColumnsControl);
     QTest::keyClicks(columns, QStringLiteral("1a2-3"));
     EXPECT_EQ(columns->text(), QStringLiteral("123"));
 }
