@@ -223,15 +223,16 @@ void Editor::Redraw() {
 
 void Editor::RedrawView() {
     HoldScrollInTable();
+    SettleForView(document_, RenderSettings(), clock_);
     DrawTableView();
     ShowViewAndRulers();
 }
 
+// Draws the settled table at the current scroll: a scroll alone changes nothing to settle.
 void Editor::DrawTableView() {
     drawnScroll_ = ScrollOffset();
-    const RenderOptions options = RenderSettings();
-    SettleForView(document_, options, clock_);
-    RenderTableView(surface_, tablePicture_, document_, options, ui_, imageReports_, drawnScroll_);
+    RenderTableView(surface_, tablePicture_, document_, RenderSettings(), ui_, imageReports_,
+                    drawnScroll_);
 }
 
 void Editor::ShowViewAndRulers() {
