@@ -250,6 +250,7 @@ TEST(SvgSurface, ASlantedLineIsALineElement) {
         if (reader.isStartElement() && reader.name() == QLatin1String("line")) {
             ++lines;
             EXPECT_EQ(reader.attributes().value(QLatin1String("stroke")), QLatin1String("#ff0000"));
+            EXPECT_FALSE(reader.attributes().hasAttribute(QLatin1String("stroke-dasharray")));
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
