@@ -99,14 +99,29 @@ bool IsStepField(QStringView field) {
     return points == 1;
 }
 
+// Without "#", a command is one of the names (eight letters at most) or only digits and
+// counted characters, in either case; no character outside ASCII but the not sign lower-cases
+// to one of them. So a longer text holding any other character, a sentence above all, needs
+// no working form.
+bool MayBeCommandWithoutHash(QStringView trimmed) {
+    constexpr qsizetype kLongestName = 8;
+    if (trimmed.size() <= kLongestName) return true;
+    return std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+        char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z') u |= 0x20;
+        return u < 128 ? kAsciiSlots[u] != 0 : u == kNotSign;
+    });
+}
+
 } // namespace
 
 SeriesKind ClassifySeries(const QString& text) {
     const QStringView trimmed = TrimSpaces(text);
-    if (trimmed.isEmpty() ||
-        std::none_of(trimmed.begin(), trimmed.end(),
-                     [](QChar c) { return IsCommandCharacter(c.unicode()); }) ||
-        (!MayStartCommand(trimmed.front().unicode()) && !trimmed.contains(u'#')))
+    if (trimmed.isEmpty() || std::none_of(trimmed.begin(), trimmed.end(),
+                                          [](QChar c) { return IsCommandCharacter(c.unicode()); }))
+        return SeriesKind::OrdinaryText;
+    if (!trimmed.contains(u'#') &&
+        (!MayStartCommand(trimmed.front().unicode()) || !MayBeCommandWithoutHash(trimmed)))
         return SeriesKind::OrdinaryText;
     return ClassifyWorkingForm(SeriesWorkingForm(text));
 }

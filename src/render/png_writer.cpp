@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/png_writer.h"
 
+#include "render/deflate_zero_rows.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
@@ -19,10 +21,9 @@ constexpr int kMemoryLevel = 8;
 // own bytes do not count.
 constexpr qsizetype kChunkBytes = 64 * 1024;
 
-// The row filters used: a row equal to the one above becomes zeros, which deflate packs to a
-// few bytes; any other row goes as it is, since flat colour packs best unfiltered.
+// A row that differs from the one above goes unfiltered, since flat colour packs best so; an
+// equal row is filtered to zeros (DeflateZeroRows).
 constexpr uchar kFilterNone = 0;
-constexpr uchar kFilterUp = 2;
 
 const QString kWriteFailure = QStringLiteral("the picture could not be written");
 
@@ -79,41 +80,112 @@ void PackRow(const QRgb* pixels, int width, bool alpha, uchar* out) {
     }
 }
 
-// Deflates the rows into IDAT chunks as the output fills. False when zlib fails.
-bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premultiplied) {
-    z_stream stream{};
-    if (deflateInit2(&stream, kDeflateLevel, Z_DEFLATED, kWindowBits, kMemoryLevel,
-                     Z_DEFAULT_STRATEGY) != Z_OK)
-        return false;
-    const qsizetype rowBytes = 1 + qsizetype(rows.width()) * (alpha ? 4 : 3);
-    QByteArray row(rowBytes, '\0');
-    QByteArray zeros(rowBytes, '\0');
-    zeros[0] = char(kFilterUp);
-    QByteArray output(kChunkBytes, Qt::Uninitialized);
-    auto* out = reinterpret_cast<uchar*>(output.data());
-    stream.next_out = out;
-    stream.avail_out = uInt(kChunkBytes);
-    bool ok = true;
-    const auto pass = [&](const QByteArray& bytes, int flush) {
-        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
-        stream.avail_in = uInt(bytes.size());
+// The zlib stream of the rows, written into IDAT chunks as the output fills. zlib deflates the
+// rows that differ from the one above; a run of rows equal to the one above goes in a block of
+// our own between two of zlib's, so zlib runs raw and the stream's header and checksum are
+// written here.
+class RowStream {
+public:
+    RowStream(ChunkWriter& chunks, qsizetype rowBytes)
+        : chunks_(chunks), rowBytes_(rowBytes), output_(kChunkBytes, Qt::Uninitialized) {
+        ok_ = deflateInit2(&stream_, kDeflateLevel, Z_DEFLATED, -kWindowBits, kMemoryLevel,
+                           Z_DEFAULT_STRATEGY) == Z_OK;
+        stream_.next_out = Out();
+        stream_.avail_out = uInt(kChunkBytes);
+        static constexpr uchar kHeader[] = {0x78, 0x5E}; // 32 KiB window, a fast level
+        Emit(kHeader, sizeof kHeader);
+    }
+    ~RowStream() { deflateEnd(&stream_); }
+    RowStream(const RowStream&) = delete;
+    RowStream& operator=(const RowStream&) = delete;
+
+    void Row(const uchar* bytes) {
+        FlushEqualRows(false);
+        checksum_ = adler32_z(checksum_, bytes, size_t(rowBytes_));
+        Deflate(bytes, rowBytes_, Z_NO_FLUSH);
+        deflated_ = true;
+    }
+    void EqualRow() { ++equalRows_; }
+    // False when zlib or the device failed.
+    bool Finish() {
+        if (equalRows_ > 0)
+            FlushEqualRows(true);
+        else
+            Deflate(nullptr, 0, Z_FINISH);
+        uchar trailer[4];
+        qToBigEndian<quint32>(quint32(checksum_), trailer);
+        Emit(trailer, sizeof trailer);
+        WriteChunk();
+        return ok_ && chunks_.ok();
+    }
+
+private:
+    uchar* Out() { return reinterpret_cast<uchar*>(output_.data()); }
+    void WriteChunk() {
+        chunks_.Write("IDAT", Out(), kChunkBytes - qsizetype(stream_.avail_out));
+        stream_.next_out = Out();
+        stream_.avail_out = uInt(kChunkBytes);
+    }
+    void Emit(const uchar* bytes, qsizetype length) {
+        while (length > 0) {
+            const qsizetype part = qMin(length, qsizetype(stream_.avail_out));
+            std::memcpy(stream_.next_out, bytes, size_t(part));
+            stream_.next_out += part;
+            stream_.avail_out -= uInt(part);
+            bytes += part;
+            length -= part;
+            if (stream_.avail_out == 0) WriteChunk();
+        }
+    }
+    void Deflate(const uchar* bytes, qsizetype length, int flush) {
+        stream_.next_in = const_cast<Bytef*>(bytes);
+        stream_.avail_in = uInt(length);
         int result = Z_OK;
+        bool full = false;
         do {
-            result = deflate(&stream, flush);
-            if (result == Z_STREAM_ERROR) return false;
-            if (stream.avail_out == 0 || result == Z_STREAM_END) {
-                chunks.Write("IDAT", out, kChunkBytes - qsizetype(stream.avail_out));
-                stream.next_out = out;
-                stream.avail_out = uInt(kChunkBytes);
-            }
-        } while (stream.avail_in > 0 || (flush == Z_FINISH && result != Z_STREAM_END));
-        return chunks.ok();
-    };
+            result = deflate(&stream_, flush);
+            if (result == Z_STREAM_ERROR) ok_ = false;
+            full = stream_.avail_out == 0;
+            if (full) WriteChunk();
+        } while (ok_ &&
+                 (stream_.avail_in > 0 || full || (flush == Z_FINISH && result != Z_STREAM_END)));
+    }
+    // zlib's last block is closed on a byte boundary, the run's block follows, and zlib starts
+    // again after it with an empty window and the block's last bits.
+    void FlushEqualRows(bool last) {
+        if (equalRows_ == 0) return;
+        if (deflated_) Deflate(nullptr, 0, Z_SYNC_FLUSH);
+        const qsizetype zeros = rowBytes_ - 1;
+        const ZeroRowsBlock block = DeflateZeroRows(equalRows_, zeros, last);
+        Emit(reinterpret_cast<const uchar*>(block.bytes.constData()), block.bytes.size());
+        checksum_ = Adler32OfZeroRows(checksum_, equalRows_, zeros);
+        equalRows_ = 0;
+        deflated_ = false;
+        if (!last)
+            ok_ = ok_ && deflateReset(&stream_) == Z_OK &&
+                  deflatePrime(&stream_, block.tailBits, block.tailValue) == Z_OK;
+    }
+
+    ChunkWriter& chunks_;
+    const qsizetype rowBytes_;
+    QByteArray output_;
+    z_stream stream_{};
+    uLong checksum_ = adler32(0, nullptr, 0);
+    int equalRows_ = 0;
+    bool deflated_ = false;
+    bool ok_ = true;
+};
+
+// Deflates the rows into IDAT chunks. False when zlib or the device fails.
+bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premultiplied) {
+    const qsizetype rowBytes = 1 + qsizetype(rows.width()) * (alpha ? 4 : 3);
+    RowStream stream(chunks, rowBytes);
+    QByteArray row(rowBytes, '\0');
     const qsizetype lineBytes = qsizetype(rows.width()) * 4;
-    for (int y = 0; ok && y < rows.height(); ++y) {
+    for (int y = 0; y < rows.height(); ++y) {
         const uchar* line = rows.constScanLine(y);
         if (y > 0 && std::memcmp(line, rows.constScanLine(y - 1), size_t(lineBytes)) == 0) {
-            ok = pass(zeros, Z_NO_FLUSH);
+            stream.EqualRow();
             continue;
         }
         // PNG stores straight alpha: Qt's own conversion, a row at a time, keeps the picture's
@@ -125,11 +197,9 @@ bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premult
         row[0] = char(kFilterNone);
         PackRow(reinterpret_cast<const QRgb*>(premultiplied ? straight.constBits() : line),
                 rows.width(), alpha, reinterpret_cast<uchar*>(row.data()) + 1);
-        ok = pass(row, Z_NO_FLUSH);
+        stream.Row(reinterpret_cast<const uchar*>(row.constData()));
     }
-    ok = ok && pass(QByteArray(), Z_FINISH);
-    deflateEnd(&stream);
-    return ok;
+    return stream.Finish();
 }
 
 } // namespace

@@ -86,6 +86,14 @@ TEST(ClassifySeries, WorkingFormIgnoresCaseAndOuterSpaces) {
          SeriesKind::LabelledDownColumn}, // the text before the first "#" is not looked at
         {u"X#1.1#km#f", SeriesKind::SuffixedAlongRow},
         {u"f5f\n", SeriesKind::OrdinaryText},
+        // Longer than any name, in capitals or with the not sign.
+        {u"C31/12/2025CES", SeriesKind::SpanishDatesDownColumn},
+        {u"F10:30:15FM", SeriesKind::MinutesAlongRow},
+        {u"F1.5F0.25F", SeriesKind::DecimalAlongRow},
+        {u"123456789F\u00AC", SeriesKind::ConstantAlongRow},
+        {u"%12345678%", SeriesKind::Inert},
+        {u"15-03-1990-18-65", SeriesKind::AgeCheckDashed},
+        {u"01=06=2025=2", SeriesKind::DayCountMonthFirst},
     });
 }
 
@@ -149,6 +157,8 @@ TEST(ClassifySeries, LookAlikesAreOrdinaryText) {
         {u"%12", SeriesKind::OrdinaryText},
         {u"%1%2%", SeriesKind::OrdinaryText},
         {u"hello world", SeriesKind::OrdinaryText},
+        {u"c1/1/2025ces and more", SeriesKind::OrdinaryText},
+        {u"fmonthsf1", SeriesKind::OrdinaryText},
         {u"12", SeriesKind::OrdinaryText},
         {u"-3.5", SeriesKind::OrdinaryText},
     });
@@ -176,5 +186,16 @@ TEST(ClassifySeries, OnlyKnownCharactersLowerCaseToACommandStart) {
         if (starts.contains(lower.front())) {
             EXPECT_TRUE(allowed.contains(QChar(char16_t(u)))) << std::hex << unsigned(u);
         }
+    }
+}
+
+TEST(ClassifySeries, NoCharacterOutsideAsciiLowerCasesToACountedOne) {
+    // Texts longer than any name are rejected early when they hold a character that is no
+    // digit and not counted; that is only sound while no other character lower-cases to one.
+    const QString counted = QStringLiteral("0123456789%#fc.:mh-/=esn\u00AC");
+    for (char32_t u = 128; u <= 0xFFFF; ++u) {
+        if ((u >= 0xD800 && u <= 0xDFFF) || u == 0x00AC) continue;
+        for (const QChar c : QString(QChar(char16_t(u))).toLower())
+            EXPECT_FALSE(counted.contains(c)) << std::hex << unsigned(u);
     }
 }

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QtEndian>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,5 +140,46 @@ TEST(PngWriter, APictureLargerThanOneChunkStreamsOverSeveral) {
     for (qsizetype at = png.indexOf("IDAT"); at >= 0; at = png.indexOf("IDAT", at + 4))
         ++chunks;
     EXPECT_GE(chunks, 2);
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), picture);
+}
+
+TEST(PngWriter, RunsOfEqualRowsAnywhereReadBackWhole) {
+    // Equal rows after the first, in the middle, and up to the last; widths whose rows end
+    // short of, on, and just past a whole number of deflate's longest copies (258 bytes).
+    for (const int width : {1, 86, 87, 172, 300}) {
+        for (const bool alpha : {false, true}) {
+            QImage picture =
+                Mottled(width, 40, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+            for (int y : {1, 2, 3, 10, 11, 20, 35, 36, 37, 38, 39})
+                std::memcpy(picture.scanLine(y), picture.constScanLine(y - 1),
+                            size_t(picture.bytesPerLine()));
+            const QByteArray png = PngBytes(picture);
+            // qUncompress checks the stream's Adler-32 as well.
+            const int rowBytes = 1 + width * (alpha ? 4 : 3);
+            QByteArray sized(4, '\0');
+            qToBigEndian<quint32>(quint32(rowBytes * 40), sized.data());
+            EXPECT_EQ(qUncompress(sized + ChunkData(png, "IDAT")).size(), rowBytes * 40);
+            const QImage back = QImage::fromData(png, "PNG");
+            EXPECT_EQ(back.convertToFormat(picture.format()), picture) << width << " " << alpha;
+        }
+    }
+}
+
+TEST(PngWriter, EqualRowsBetweenNoiseCrossChunks) {
+    // Noise rows fill the chunks; equal rows between them are written into the same chunks.
+    QImage picture(400, 400, QImage::Format_RGB32);
+    quint32 seed = 99;
+    for (int y = 0; y < 400; ++y) {
+        if (y % 7 == 3) {
+            std::memcpy(picture.scanLine(y), picture.constScanLine(y - 1),
+                        size_t(picture.bytesPerLine()));
+            continue;
+        }
+        for (int x = 0; x < 400; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            picture.setPixel(x, y, 0xFF000000u | (seed >> 8));
+        }
+    }
+    const QByteArray png = PngBytes(picture);
     EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), picture);
 }
