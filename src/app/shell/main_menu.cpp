@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell/main_menu.h"
 
+#include "app/dialogs/dialog_resources.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
 
@@ -19,7 +20,8 @@ struct MenuBuilder {
                   QKeySequence shortcut = {}) {
         QAction* action = menu.addAction(text);
         action->setData(int(id));
-        if (image != 0) action->setIcon(QIcon(QStringLiteral(":/menu/%1.png").arg(image)));
+        if (image != 0)
+            action->setIcon(QIcon(PngPicture(QStringLiteral(":/menu/%1.png").arg(image))));
         if (!shortcut.isEmpty()) action->setShortcut(shortcut);
         actions.insert(id, action);
         return action;
@@ -118,12 +120,14 @@ QHash<CommandId, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& 
     b.Item(*edit, CommandId::ToUpdate, m.Message(msg::kUpdate), 822);
 
     QMenu* mouse = menuBar.addMenu(m.Message(msg::kMouse));
-    QMenu* left = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kLeft));
+    QMenu* left =
+        mouse->addMenu(QIcon(PngPicture(QStringLiteral(":/menu/809.png"))), m.Message(msg::kLeft));
     b.Checkable(*left, CommandId::CellSelector, m.Message(msg::kCellSelector));
     b.Checkable(*left, CommandId::EditTextAndColours, m.Message(msg::kEditTextColors));
     b.Checkable(*left, CommandId::InsertImage, m.Message(msg::kInsertImage));
     b.Checkable(*left, CommandId::InsertIcon, m.Message(msg::kInsertIcon));
-    QMenu* right = mouse->addMenu(QIcon(QStringLiteral(":/menu/809.png")), m.Message(msg::kRight));
+    QMenu* right =
+        mouse->addMenu(QIcon(PngPicture(QStringLiteral(":/menu/809.png"))), m.Message(msg::kRight));
     b.Checkable(*right, CommandId::CapturingColour, m.Message(msg::kCapturingColor));
     b.Checkable(*right, CommandId::FavouriteColours, m.Message(msg::kMyFavoriteColors));
 
@@ -161,7 +165,7 @@ QHash<CommandId, QAction*> BuildMainMenu(QMenuBar& menuBar, const MessageTable& 
     for (const auto& item : languageItems) {
         QAction* action =
             b.Checkable(*languages, LanguageCommand(language++), QString::fromUtf16(item.text));
-        action->setIcon(QIcon(QStringLiteral(":/flags/%1.png").arg(item.flag)));
+        action->setIcon(QIcon(PngPicture(QStringLiteral(":/flags/%1.png").arg(item.flag))));
     }
 
     QMenu* copy = menuBar.addMenu(m.Message(msg::kCopyConfigurator));

@@ -3,6 +3,7 @@
 
 #include "app/dialogs/dialog_controls.h"
 #include "app/dialogs/dialog_fit.h"
+#include "app/dialogs/dialog_resources.h"
 #include "app/editor/command_ids.h"
 #include "app/messages/message_table.h"
 #include "app/shell/find_bar.h"
@@ -34,7 +35,7 @@ constexpr QPoint kStartPlace(24, 16);
 
 MainWindow::MainWindow(Ui& ui, const Clock& clock, EditorState& state)
     : editor_(ui, clock, *this, state) {
-    setWindowIcon(QIcon(QStringLiteral(":/quadrivel.png")));
+    setWindowIcon(QIcon(PngPicture(QStringLiteral(":/quadrivel.png"))));
 
     tableView_ = new PictureWidget(editor_.viewPicture(), this);
     tableView_->setObjectName(ControlName(kTableViewControl));

@@ -14,9 +14,9 @@
 #include "model/recovery_store.h"
 #include "model/whole_file_write.h"
 #include "quadrivel_version.h"
+#include "render/image_format_writer.h"
 
 #include <QApplication>
-#include <QImageWriter>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QTranslator>
@@ -86,8 +86,9 @@ int RunEditor(int argc, char* argv[]) {
         // then on the main window keeps Qt's texts in step with the language.
         QTranslator qtTranslation;
         InstallQtTranslation(qtTranslation, state.settings.currentLanguage);
-        // Exports need the JPEG writer; without it the program cannot do its job.
-        if (!QImageWriter::supportedImageFormats().contains("jpeg")) {
+        // Exports need the JPEG writer; without it the program cannot do its job. Asked of
+        // that one plugin: Qt's list of every format asks each plugin in turn.
+        if (!CanWriteImageFormat("jpeg")) {
             ui.ShowMessage(
                 MessageTable(state.settings.currentLanguage).Message(msg::kGraphicsStartFailed));
             return 1;
