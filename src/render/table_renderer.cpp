@@ -216,7 +216,7 @@ public:
                 const CellRecord& cell = document_.cell(column, row);
                 if (cell.cellState == kCellCancelled || cell.joinState != kJoinNone) continue;
                 const DrawnRect rect = geometry_.Cell(column, row);
-                if (!MayShow(rect)) continue;
+                if (!MayShow(rect, cell)) continue;
                 // An unseen redraw needs the table's state, not its lines.
                 if (!surface_.ShowsNothing())
                     DrawCellBox(surface_, document_, geometry_, column, row,
@@ -250,20 +250,29 @@ public:
 private:
     // Whether anything drawn for a cell at `rect` can reach the picture: a view of a large
     // table lays out only the cells near it. Text may run past its cell, so cells within a
-    // picture's length of its edges are drawn too. Everything counts for a picture without
-    // a size (a vector page).
-    bool MayShow(const DrawnRect& rect) const {
+    // picture's length of its edges are drawn too, but only where their text can come from:
+    // upright lines run down from the cell's top, and left only when aligned right or centred.
+    // Beyond its box, a cell's lines, frame and glyph overhangs stay within its font's size
+    // and twice the line thickness. Everything counts for a picture without a size (a vector
+    // page).
+    bool MayShow(const DrawnRect& rect, const CellRecord& cell) const {
         if (pictureSize_.isEmpty()) return true;
         const double reach = kPictureSize;
-        return rect.x2 >= -reach && rect.y2 >= -reach && rect.x1 <= pictureSize_.width() + reach &&
-               rect.y1 <= pictureSize_.height() + reach;
+        const double near =
+            2.0 * thickness_ + 2.0 * std::clamp<int>(cell.fontSize, 0, kPictureSize) + 2;
+        const bool upwards = IsRotated(cell.alignment);
+        const bool leftwards =
+            cell.alignment != Alignment::Left && cell.alignment != Alignment::Justified;
+        return rect.x2 >= -reach && rect.y2 >= -reach &&
+               rect.x1 <= pictureSize_.width() + (leftwards ? reach : near) &&
+               rect.y1 <= pictureSize_.height() + (upwards ? reach : near);
     }
 
     // Title-bar cells show their stored text upright and unformatted, and their icon.
     void DrawBarCell(int column, int row) {
         const CellRecord& cell = document_.cell(column, row);
         const DrawnRect rect = geometry_.Cell(column, row);
-        if (!MayShow(rect)) return;
+        if (!MayShow(rect, cell)) return;
         DrawText(cell, cell.text, FontTurn::Upright, column, row, rect);
         DrawIcon(cell, rect);
         if (cell.cellState != kCellCancelled && cell.selected == 1) DrawSelection(rect);

@@ -674,3 +674,59 @@ TEST(View, ApproximatePreviewInsetsCellsBySeparator) {
     EXPECT_EQ(at(112, 112), kLine); // cell (2, 2) ends at 112
     EXPECT_EQ(at(113, 113), kPage);
 }
+
+TEST(View, ASmallPictureOfALargeTableShowsWhatTheWholePictureShows) {
+    // Long words that run out of their cells towards a small window on the table: aligned left
+    // from the left and above, right and centred from the right, turned from below. A cell
+    // drawn later covers what runs into it, so the cells in the way from the left and from
+    // above are cancelled and show the page.
+    Document document = ColouredTable(14, 14, 60, 30);
+    const QString word = QStringLiteral("WWWWWWWWWWWWWWWWWWWW");
+    auto put = [&](int column, int row, Alignment alignment, int16_t size = 10) {
+        CellRecord& cell = document.cell(column, row);
+        cell.text = word;
+        cell.alignment = alignment;
+        cell.fontSize = size;
+        cell.backColour = kWhite; // so that a neighbour drawn later covers nothing unseen
+    };
+    put(2, 6, Alignment::Left);
+    put(7, 1, Alignment::Justified);
+    put(10, 6, Alignment::Right);
+    put(11, 7, Alignment::Centred, 14);
+    put(6, 11, Alignment::RotatedCentred);
+    put(4, 12, Alignment::Left, 30); // below the window and upright: its glyphs stay below
+    document.cell(8, 1).text = QStringLiteral("WW WW WW WW WW WW WW WW WW WW WW WW WW WW WW");
+    for (const QPoint cancelled : {QPoint(3, 6), QPoint(4, 6), QPoint(5, 6), QPoint(8, 2),
+                                   QPoint(8, 3), QPoint(8, 4), QPoint(8, 5)})
+        document.cell(cancelled.x(), cancelled.y()).cellState = kCellCancelled;
+    const QRect window(300, 150, 200, 120);
+
+    QtDrawingSurface surface;
+    ImageReportMemory memory;
+    RecordingSink sink;
+    const FixedClock clock{QDate(2024, 5, 17)};
+    SettleForDrawing(document, {}, clock);
+    QImage whole = MakePicture(900, 500, kPage);
+    RenderTable(surface, whole, document, {}, sink, memory);
+    QImage part = MakePicture(window.width(), window.height(), kPage);
+    RenderOptions moved;
+    moved.originX = kViewOrigin - window.x();
+    moved.originY = kViewOrigin - window.y();
+    RenderTable(surface, part, document, moved, sink, memory);
+    surface.ReleaseTarget();
+
+    EXPECT_EQ(part, whole.copy(window));
+    // The words from outside do reach the window: dark glyph pixels on the filled cells of
+    // columns 6 to 8 in rows 6 and 7, which hold no text of their own.
+    const auto darkIn = [&whole](QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qGray(whole.pixel(x, y)) < 100 ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(darkIn(QRect(X1(document, 6), Y1(document, 6), 170, 56)), 100);
+    // And from the left and from above, onto the cancelled cells.
+    EXPECT_GT(darkIn(QRect(window.x(), Y1(document, 6), 30, 29)), 10);
+    EXPECT_GT(darkIn(QRect(X1(document, 8), window.y(), 59, Y1(document, 6) - window.y())), 20);
+}
