@@ -12,9 +12,10 @@
 
 namespace {
 
-// zlib's fast levels (1 to 3) hash every byte once and take the first match; 3 packs table
-// pictures within 7 % of the default level with adaptive filters, in a quarter of the time.
-constexpr int kDeflateLevel = 3;
+// zlib's fast levels (1 to 3) hash every byte once and take the first match. With the equal
+// rows coded apart, 2 packs table pictures within 2 % of the default level with adaptive
+// filters (Qt's writer), and 3 takes 6 % longer for 2 % less.
+constexpr int kDeflateLevel = 2;
 constexpr int kWindowBits = 15;
 constexpr int kMemoryLevel = 8;
 // One IDAT chunk for each of these: small enough to stream, large enough that the chunks'

@@ -42,9 +42,9 @@ TEST(DeflateZeroRows, ALastBlockInflatesToTheRowsAndEndsTheStream) {
                 << rows << " rows of " << zeros;
         }
     }
-    // A row of 5,517 zeros: its filter byte and the first zero (8 bits each), 21 copies of
-    // 258 (13 bits each) and one of 98 (16 bits); with the block's head and end, 3,060 bits.
-    EXPECT_EQ(DeflateZeroRows(10, 5517, true).bytes.size(), 383);
+    // A row of 5,517 zeros: its filter byte (3 bits), the first zero (2), 21 copies of 258
+    // (2 each) and one of 98 (9); with the block's codes (130 bits) and end (4), 694 bits.
+    EXPECT_EQ(DeflateZeroRows(10, 5517, true).bytes.size(), 87);
 }
 
 TEST(DeflateZeroRows, ABlockThatIsNotLastLeavesItsTailBitsForTheNextBlock) {
