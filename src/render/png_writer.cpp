@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/png_writer.h"
 
+#include "render/adler32.h"
 #include "render/deflate_zero_rows.h"
 
 #include <QByteArray>
@@ -102,7 +103,7 @@ public:
 
     void Row(const uchar* bytes) {
         FlushEqualRows(false);
-        checksum_ = adler32_z(checksum_, bytes, size_t(rowBytes_));
+        checksum_ = Adler32(checksum_, bytes, size_t(rowBytes_));
         Deflate(bytes, rowBytes_, Z_NO_FLUSH);
         deflated_ = true;
     }
@@ -171,7 +172,7 @@ private:
     const qsizetype rowBytes_;
     QByteArray output_;
     z_stream stream_{};
-    uLong checksum_ = adler32(0, nullptr, 0);
+    uint32_t checksum_ = 1; // Adler-32 of nothing
     int equalRows_ = 0;
     bool deflated_ = false;
     bool ok_ = true;
