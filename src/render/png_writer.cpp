@@ -3,6 +3,7 @@
 
 #include "render/adler32.h"
 #include "render/deflate_zero_rows.h"
+#include "render/pixel_packing.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -70,16 +71,6 @@ void WriteHeader(ChunkWriter& chunks, const QImage& picture, bool alpha) {
     qToBigEndian<quint32>(quint32(qMax(0, picture.dotsPerMeterY())), density + 4);
     density[8] = 1; // per metre
     chunks.Write("pHYs", density, sizeof density);
-}
-
-// One row in PNG's byte order after its filter byte; `pixels` are straight, not premultiplied.
-void PackRow(const QRgb* pixels, int width, bool alpha, uchar* out) {
-    for (int x = 0; x < width; ++x) {
-        *out++ = uchar(qRed(pixels[x]));
-        *out++ = uchar(qGreen(pixels[x]));
-        *out++ = uchar(qBlue(pixels[x]));
-        if (alpha) *out++ = uchar(qAlpha(pixels[x]));
-    }
 }
 
 // The zlib stream of the rows, written into IDAT chunks as the output fills. zlib deflates the
@@ -197,8 +188,8 @@ bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premult
                                 .convertToFormat(QImage::Format_ARGB32)
                           : QImage();
         row[0] = char(kFilterNone);
-        PackRow(reinterpret_cast<const QRgb*>(premultiplied ? straight.constBits() : line),
-                rows.width(), alpha, reinterpret_cast<uchar*>(row.data()) + 1);
+        PackPngRow(reinterpret_cast<const QRgb*>(premultiplied ? straight.constBits() : line),
+                   rows.width(), alpha, reinterpret_cast<uchar*>(row.data()) + 1);
         stream.Row(reinterpret_cast<const uchar*>(row.constData()));
     }
     return stream.Finish();
