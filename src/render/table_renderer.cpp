@@ -377,8 +377,10 @@ void RenderTable(DrawingSurface& surface, QImage& picture, const Document& docum
 
     surface.SetPenStyle(PenStyle::Solid);
     surface.SetPenWidth(document.settings.lineThickness);
-    TablePainter painter(surface, document, geometry, options, messages, reports,
-                         picture.isNull() ? QSize() : LogicalSize(picture));
+    QSize drawn = picture.isNull() ? QSize() : LogicalSize(picture);
+    if (options.shownHeight > 0 && !drawn.isEmpty())
+        drawn.setHeight(std::min(drawn.height(), options.shownHeight));
+    TablePainter painter(surface, document, geometry, options, messages, reports, drawn);
     painter.DrawCellPass();
     if (document.settings.horizontalTitleBar == 1) painter.DrawHorizontalBar();
     if (document.settings.verticalTitleBar == 1) painter.DrawVerticalBar();

@@ -32,6 +32,9 @@ struct RenderOptions {
     // A transparent background: fills of the page colour are left out, so the transparent
     // page shows through them; the cell-area outlines that belong to such fills with them.
     bool seeThroughPage = false;
+    // The height of the picture's top part a view shows, when a lower window hides the rest:
+    // no cell is laid out for the rows below it. 0 for the whole picture.
+    int shownHeight = 0;
 };
 
 // Fills the whole picture with `colour`.

@@ -210,6 +210,7 @@ RenderOptions Editor::RenderSettings() const {
     options.decimalMask = state_.decimalMask;
     options.characterSet = state_.settings.characterSet;
     options.workFileFolder = WorkFileFolder(document_.workFilePath);
+    options.shownHeight = shownHeight_;
     return options;
 }
 

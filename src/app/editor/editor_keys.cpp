@@ -52,10 +52,14 @@ void Editor::ScrollTo(int32_t x, int32_t y) {
 }
 
 void Editor::SetShownHeight(int height) {
+    const int shownBefore = shownHeight_;
     shownHeight_ = std::clamp(height, 1, kViewHeight);
     const QPoint before = ScrollOffset();
     HoldScrollInTable();
-    if (state_.tableLoaded && ScrollOffset() != before) ShowViewAndRulers();
+    if (!state_.tableLoaded) return;
+    // The rows a taller window uncovers were never laid out.
+    if (shownHeight_ > shownBefore) DrawTableView();
+    if (shownHeight_ > shownBefore || ScrollOffset() != before) ShowViewAndRulers();
 }
 
 // The rows of the view a lower window hides are reached by scrolling further, so the same

@@ -237,6 +237,22 @@ TEST_F(EditorTest, EndStopsWhereTheTableEnds) {
     EXPECT_EQ(state.scrollY, 0);
 }
 
+TEST_F(EditorTest, RowsATallerWindowUncoversAreDrawn) {
+    NewTable(4, 50); // rows of 20 pixels
+    const int shownLine = editor().CellRectInView({0, 8}).bottom();
+    const int hiddenLine = editor().CellRectInView({0, 30}).bottom();
+    ASSERT_LT(shownLine, 200);
+    ASSERT_GT(hiddenLine, 600);
+    editor().SetShownHeight(200);
+    Run(CommandId::ViewCommands); // a redraw of the whole table
+    // Below what the view shows, no cell is laid out.
+    EXPECT_EQ(editor().viewPicture().pixel(20, shownLine), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(20, hiddenLine), qRgb(255, 255, 255));
+    editor().SetShownHeight(700);
+    EXPECT_EQ(editor().viewPicture().pixel(20, hiddenLine), qRgb(0, 0, 0));
+    EXPECT_EQ(editor().viewPicture().pixel(20, hiddenLine - 10), qRgb(255, 255, 255));
+}
+
 // 109 x 109 cells of 300 x 300: the largest New Table makes, 32702 pixels a side.
 class LargeTableTest : public EditorTest {
 protected:
