@@ -17,25 +17,45 @@ struct ChildRun {
     double peakMiB = 0;
 };
 
-// Runs `program` with `arguments` to its end, its output thrown away.
-inline ChildRun RunChild(const QString& program, const QStringList& arguments) {
-    std::vector<std::string> words{program.toStdString()};
-    for (const QString& argument : arguments)
-        words.push_back(argument.toStdString());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+// Starts `program` with `arguments`, its output thrown away, in `environment` (NAME=VALUE
+// each) when given, else in this process's own. 0 when it did not start.
+inline pid_t SpawnQuiet(const QString& program, const QStringList& arguments,
+                        const QStringList* environment = nullptr) {
+    const auto words = [](const QStringList& texts) {
+        std::vector<std::string> out;
+        for (const QString& text : texts)
+            out.push_back(text.toStdString());
+        return out;
+    };
+    const auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> out;
+        for (std::string& text : texts)
+            out.push_back(text.data());
+        out.push_back(nullptr);
+        return out;
+    };
+    std::vector<std::string> command = words(QStringList{program} + arguments);
+    std::vector<std::string> settings =
+        environment ? words(*environment) : std::vector<std::string>{};
+    std::vector<char*> argv = pointers(command);
+    std::vector<char*> envp = pointers(settings);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(),
+                                    environment ? envp.data() : environ);
     posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0 ? child : 0;
+}
+
+// Runs `program` with `arguments` to its end, its output thrown away.
+inline ChildRun RunChild(const QString& program, const QStringList& arguments) {
     ChildRun run;
-    if (spawned != 0) return run;
+    const pid_t child = SpawnQuiet(program, arguments);
+    if (child == 0) return run;
     int status = 0;
     rusage usage{};
     if (wait4(child, &status, 0, &usage) != child) return run;

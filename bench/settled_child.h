@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "child_run.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <spawn.h>
-#include <string>
 #include <sys/wait.h>
 #include <thread>
-#include <vector>
 
 // A program that does not end by itself (the editor), watched from its start until it settles:
 // its processor time (every thread's, user + system), the wall time to its last work, and its
@@ -49,32 +47,11 @@ inline SettledRun RunUntilSettled(const QString& program, const QStringList& arg
                                   const QStringList& environment,
                                   std::chrono::milliseconds quiet = std::chrono::milliseconds(300),
                                   std::chrono::milliseconds limit = std::chrono::seconds(20)) {
-    std::vector<std::string> words{program.toStdString()};
-    for (const QString& argument : arguments)
-        words.push_back(argument.toStdString());
-    std::vector<std::string> settings;
-    for (const QString& setting : environment)
-        settings.push_back(setting.toStdString());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& setting : settings)
-        envp.push_back(setting.data());
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
     SettledRun run;
-    if (spawned != 0) return run;
+    const pid_t child = SpawnQuiet(program, arguments, &environment);
+    if (child == 0) return run;
 
     double ranNs = 0;
     Clock::time_point lastWork = start;
