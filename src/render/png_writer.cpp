@@ -96,7 +96,6 @@ public:
         FlushEqualRows(false);
         checksum_ = Adler32(checksum_, bytes, size_t(rowBytes_));
         Deflate(bytes, rowBytes_, Z_NO_FLUSH);
-        deflated_ = true;
     }
     void EqualRow() { ++equalRows_; }
     // False when zlib or the device failed.
@@ -147,13 +146,13 @@ private:
     // again after it with an empty window and the block's last bits.
     void FlushEqualRows(bool last) {
         if (equalRows_ == 0) return;
-        if (deflated_) Deflate(nullptr, 0, Z_SYNC_FLUSH);
+        // The first row is never equal to one above, so zlib always has rows to close here.
+        Deflate(nullptr, 0, Z_SYNC_FLUSH);
         const qsizetype zeros = rowBytes_ - 1;
         const ZeroRowsBlock block = DeflateZeroRows(equalRows_, zeros, last);
         Emit(reinterpret_cast<const uchar*>(block.bytes.constData()), block.bytes.size());
         checksum_ = Adler32OfZeroRows(checksum_, equalRows_, zeros);
         equalRows_ = 0;
-        deflated_ = false;
         if (!last)
             ok_ = ok_ && deflateReset(&stream_) == Z_OK &&
                   deflatePrime(&stream_, block.tailBits, block.tailValue) == Z_OK;
@@ -165,7 +164,6 @@ private:
     z_stream stream_{};
     uint32_t checksum_ = 1; // Adler-32 of nothing
     int equalRows_ = 0;
-    bool deflated_ = false;
     bool ok_ = true;
 };
 

@@ -26,6 +26,9 @@ TEST_F(EditorTest, EmptyWindowThenNewTable) {
     EXPECT_TRUE(window->action(CommandId::CellSelector)->isChecked());
     EXPECT_TRUE(window->action(CommandId::FirstCharacterSet)->isChecked()); // ANSI
     EXPECT_EQ(window->action(CommandId::Undo)->shortcut(), QKeySequence(QKeySequence::Undo));
+    // The menu's pictures, read as PNG: New has one, Refresh data none.
+    EXPECT_EQ(window->action(CommandId::New)->icon().pixmap(16, 16).size(), QSize(16, 16));
+    EXPECT_TRUE(window->action(CommandId::RefreshData)->icon().isNull());
 
     NewTable(5, 4);
     EXPECT_TRUE(state.tableLoaded);
