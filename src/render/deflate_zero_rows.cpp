@@ -79,13 +79,13 @@ class ZeroRowCode {
 public:
     explicit ZeroRowCode(qsizetype zeros) : zeros_(zeros) {
         const qsizetype copied = zeros > 0 ? zeros - 1 : 0;
-        rest_ = int(copied % kMaxMatch);
-        const bool shortCopy = rest_ >= kMinMatch;
+        const auto rest = int(copied % kMaxMatch);
+        const bool shortCopy = rest >= kMinMatch;
         lengths_[kLongestCopyCode] = 1;
         lengths_[0] = 2;
         lengths_[kFilterUp] = 3;
         lengths_[kEndOfBlock] = shortCopy ? 4 : 3;
-        if (shortCopy) lengths_[kEndOfBlock + 1 + LengthCode(rest_)] = 4;
+        if (shortCopy) lengths_[kEndOfBlock + 1 + LengthCode(rest)] = 4;
         codes_ = CanonicalCodes(lengths_);
     }
 
@@ -167,7 +167,6 @@ private:
     }
 
     qsizetype zeros_;
-    int rest_ = 0;
     std::array<uint8_t, kLiteralLengthCodes> lengths_{};
     std::array<uint32_t, kLiteralLengthCodes> codes_{};
 };

@@ -4,9 +4,9 @@
 #include <QByteArray>
 #include <cstdint>
 
-// One deflate block of fixed codes holding `rows` rows, each the Up filter's byte followed by
-// `zeros` zero bytes: the PNG writer's rows equal to the one above. Their coding is known
-// beforehand, so they skip zlib's search, which spends a third of its time on them.
+// One deflate block, with codes of its own, holding `rows` rows, each the Up filter's byte
+// followed by `zeros` zero bytes: the PNG writer's rows equal to the one above. Their coding
+// is known beforehand, so they skip zlib's search, which spends a third of its time on them.
 // The block starts on a byte boundary; the bits after its last whole byte are in `tail`.
 struct ZeroRowsBlock {
     QByteArray bytes;

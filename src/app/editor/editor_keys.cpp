@@ -54,12 +54,13 @@ void Editor::ScrollTo(int32_t x, int32_t y) {
 void Editor::SetShownHeight(int height) {
     const int shownBefore = shownHeight_;
     shownHeight_ = std::clamp(height, 1, kViewHeight);
-    const QPoint before = ScrollOffset();
     HoldScrollInTable();
-    if (!state_.tableLoaded) return;
-    // The rows a taller window uncovers were never laid out.
-    if (shownHeight_ > shownBefore) DrawTableView();
-    if (shownHeight_ > shownBefore || ScrollOffset() != before) ShowViewAndRulers();
+    // Only a taller window can move the scroll (a lower one reaches further down), and the
+    // rows it uncovers were never laid out.
+    if (state_.tableLoaded && shownHeight_ > shownBefore) {
+        DrawTableView();
+        ShowViewAndRulers();
+    }
 }
 
 // The rows of the view a lower window hides are reached by scrolling further, so the same
