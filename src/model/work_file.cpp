@@ -152,14 +152,34 @@ bool SlotsAreZero(const char* slots, int count) {
     return any == 0;
 }
 
-// The units of a UTF-16 area up to the first zero unit, at most `limit` of them; their count.
-// A slot of three units none of which is zero, nearly every slot of a text, is taken apart
-// with two divisions and stored at once; any other slot unit by unit by the general rule.
-int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layout, int limit,
-                     char16_t* units) {
-    constexpr int64_t kUnitBase = 100000;
+// The leading slots of `count` that each hold a whole piece, three units none of which is
+// zero, as nearly every slot of a text does: their units go to `units`; returns how many.
+int UnpackWholePieces(const char* slots, int count, char16_t* units) {
+    constexpr uint64_t kUnitBase = 100000;
     constexpr uint64_t kTwoUnits = kUnitBase * kUnitBase;
     constexpr uint64_t kUnitLimit = 65535;
+    for (int taken = 0; taken < count; ++taken) {
+        const auto value = Get<uint64_t>(slots, size_t(taken) * 8);
+        // Both divisions from the value itself, so neither waits for the other.
+        const uint64_t high = value / kTwoUnits;
+        const uint64_t upper = value / kUnitBase;
+        const uint64_t middle = upper - high * kUnitBase;
+        const uint64_t low = value - upper * kUnitBase;
+        // Each unit 1 to 65535; a value below 10^10 (or negative) fails in its high unit.
+        if (high - 1 >= kUnitLimit || middle - 1 >= kUnitLimit || low - 1 >= kUnitLimit)
+            return taken;
+        units[3 * taken] = char16_t(high);
+        units[3 * taken + 1] = char16_t(middle);
+        units[3 * taken + 2] = char16_t(low);
+    }
+    return count;
+}
+
+// The units of a UTF-16 area up to the first zero unit, at most `limit` of them; their count.
+// Runs of whole pieces between reserved slots are taken at once; any other slot unit by unit
+// by the general rule.
+int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layout, int limit,
+                     char16_t* units) {
     int size = 0;
     bool ended = false;
     const auto take = [&](uint32_t unit) {
@@ -167,33 +187,29 @@ int UnpackUtf16Units(const char* record, size_t offset, const PackedLayout& layo
         if (!ended && size < limit) units[size++] = char16_t(unit);
     };
     size_t nextReserved = 0;
-    for (int slotNumber = 1; slotNumber <= layout.slotCount && !ended; ++slotNumber) {
-        if (nextReserved < layout.reservedSlots.size() &&
-            layout.reservedSlots[nextReserved] == slotNumber) {
+    int slotNumber = 1;
+    while (slotNumber <= layout.slotCount && !ended) {
+        const bool reservedAhead = nextReserved < layout.reservedSlots.size();
+        if (reservedAhead && layout.reservedSlots[nextReserved] == slotNumber) {
             ++nextReserved;
+            ++slotNumber;
             continue;
         }
+        const int runEnd =
+            reservedAhead ? layout.reservedSlots[nextReserved] : layout.slotCount + 1;
+        const int taken =
+            UnpackWholePieces(record + offset + size_t(slotNumber - 1) * 8,
+                              std::min(runEnd - slotNumber, (limit - size) / 3), units + size);
+        size += 3 * taken;
+        slotNumber += taken;
+        if (slotNumber == runEnd) continue;
         const auto value = Get<int64_t>(record, offset + size_t(slotNumber - 1) * 8);
         // A short text is followed by empty slots only, which give nothing: seen at once.
         if (value == 0 &&
             SlotsAreZero(record + offset + size_t(slotNumber) * 8, layout.slotCount - slotNumber))
             break;
-        if (value >= int64_t(kTwoUnits) && size + 3 <= limit) {
-            // Both divisions from the value itself, so neither waits for the other.
-            const uint64_t high = uint64_t(value) / kTwoUnits;
-            const uint64_t upper = uint64_t(value) / kUnitBase;
-            const uint64_t middle = upper - high * kUnitBase;
-            const uint64_t low = uint64_t(value) - upper * kUnitBase;
-            // Each unit 1 to 65535: a unit of 0 ends the field, a larger group is dropped.
-            if (high - 1 < kUnitLimit && middle - 1 < kUnitLimit && low - 1 < kUnitLimit) {
-                units[size] = char16_t(high);
-                units[size + 1] = char16_t(middle);
-                units[size + 2] = char16_t(low);
-                size += 3;
-                continue;
-            }
-        }
-        field_packing_detail::ForEachUnitOfSlot<kUnitBase, kUnitLimit>(value, take);
+        field_packing_detail::ForEachUnitOfSlot<100000, 65535>(value, take);
+        ++slotNumber;
     }
     return size;
 }
