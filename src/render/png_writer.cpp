@@ -2,8 +2,8 @@
 #include "render/png_writer.h"
 
 #include "render/adler32.h"
-#include "render/deflate_zero_rows.h"
 #include "render/pixel_packing.h"
+#include "render/row_deflater.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -14,19 +14,14 @@
 
 namespace {
 
-// zlib's fast levels (1 to 3) hash every byte once and take the first match. With the equal
-// rows coded apart, 2 packs table pictures within 2 % of the default level with adaptive
-// filters (Qt's writer), and 3 takes 6 % longer for 2 % less.
-constexpr int kDeflateLevel = 2;
-constexpr int kWindowBits = 15;
-constexpr int kMemoryLevel = 8;
 // One IDAT chunk for each of these: small enough to stream, large enough that the chunks'
 // own bytes do not count.
 constexpr qsizetype kChunkBytes = 64 * 1024;
 
 // A row that differs from the one above goes unfiltered, since flat colour packs best so; an
-// equal row is filtered to zeros (DeflateZeroRows).
+// equal row is filtered to zeros.
 constexpr uchar kFilterNone = 0;
+constexpr uchar kFilterUp = 2;
 
 const QString kWriteFailure = QStringLiteral("the picture could not be written");
 
@@ -73,104 +68,62 @@ void WriteHeader(ChunkWriter& chunks, const QImage& picture, bool alpha) {
     chunks.Write("pHYs", density, sizeof density);
 }
 
-// The zlib stream of the rows, written into IDAT chunks as the output fills. zlib deflates the
-// rows that differ from the one above; a run of rows equal to the one above goes in a block of
-// our own between two of zlib's, so zlib runs raw and the stream's header and checksum are
-// written here.
+// The zlib stream of the rows, written into IDAT chunks as the output fills: a header, our
+// own deflate stream (RowDeflater) and the checksum.
 class RowStream {
 public:
-    RowStream(ChunkWriter& chunks, qsizetype rowBytes)
-        : chunks_(chunks), rowBytes_(rowBytes), output_(kChunkBytes, Qt::Uninitialized) {
-        ok_ = deflateInit2(&stream_, kDeflateLevel, Z_DEFLATED, -kWindowBits, kMemoryLevel,
-                           Z_DEFAULT_STRATEGY) == Z_OK;
-        stream_.next_out = Out();
-        stream_.avail_out = uInt(kChunkBytes);
-        static constexpr uchar kHeader[] = {0x78, 0x5E}; // 32 KiB window, a fast level
-        Emit(kHeader, sizeof kHeader);
+    RowStream(ChunkWriter& chunks, qsizetype rowBytes, int pixelBytes)
+        : chunks_(chunks), rowBytes_(rowBytes), deflater_(rowBytes, pixelBytes),
+          zeroRow_(rowBytes, '\0') {
+        zeroRow_[0] = char(kFilterUp);
+        pending_ = QByteArray("\x78\x5E", 2); // 32 KiB window, a fast level
     }
-    ~RowStream() { deflateEnd(&stream_); }
-    RowStream(const RowStream&) = delete;
-    RowStream& operator=(const RowStream&) = delete;
 
     void Row(const uchar* bytes) {
-        FlushEqualRows(false);
         checksum_ = Adler32(checksum_, bytes, size_t(rowBytes_));
-        Deflate(bytes, rowBytes_, Z_NO_FLUSH);
+        deflater_.Row(bytes);
+        if (deflater_.waitingBytes() >= kChunkBytes) WriteChunks(false);
     }
-    void EqualRow() { ++equalRows_; }
-    // False when zlib or the device failed.
-    bool Finish() {
-        if (equalRows_ > 0)
-            FlushEqualRows(true);
-        else
-            Deflate(nullptr, 0, Z_FINISH);
+    void EqualRow() {
+        checksum_ = Adler32(checksum_, reinterpret_cast<const uchar*>(zeroRow_.constData()),
+                            size_t(rowBytes_));
+        deflater_.EqualRows(1);
+    }
+    void Finish() {
+        deflater_.Finish();
         uchar trailer[4];
         qToBigEndian<quint32>(quint32(checksum_), trailer);
-        Emit(trailer, sizeof trailer);
-        WriteChunk();
-        return ok_ && chunks_.ok();
+        pending_ += deflater_.TakeBytes();
+        pending_.append(reinterpret_cast<const char*>(trailer), sizeof trailer);
+        WriteChunks(true);
     }
 
 private:
-    uchar* Out() { return reinterpret_cast<uchar*>(output_.data()); }
-    void WriteChunk() {
-        chunks_.Write("IDAT", Out(), kChunkBytes - qsizetype(stream_.avail_out));
-        stream_.next_out = Out();
-        stream_.avail_out = uInt(kChunkBytes);
-    }
-    void Emit(const uchar* bytes, qsizetype length) {
-        while (length > 0) {
-            const qsizetype part = qMin(length, qsizetype(stream_.avail_out));
-            std::memcpy(stream_.next_out, bytes, size_t(part));
-            stream_.next_out += part;
-            stream_.avail_out -= uInt(part);
-            bytes += part;
-            length -= part;
-            if (stream_.avail_out == 0) WriteChunk();
+    // Whole chunks of the stream made so far, and with `all` the rest too.
+    void WriteChunks(bool all) {
+        pending_ += deflater_.TakeBytes();
+        qsizetype at = 0;
+        for (; pending_.size() - at >= kChunkBytes || (all && at < pending_.size());
+             at += kChunkBytes) {
+            const qsizetype length = qMin(kChunkBytes, pending_.size() - at);
+            chunks_.Write("IDAT", reinterpret_cast<const uchar*>(pending_.constData() + at),
+                          length);
         }
-    }
-    void Deflate(const uchar* bytes, qsizetype length, int flush) {
-        stream_.next_in = const_cast<Bytef*>(bytes);
-        stream_.avail_in = uInt(length);
-        int result = Z_OK;
-        bool full = false;
-        do {
-            result = deflate(&stream_, flush);
-            if (result == Z_STREAM_ERROR) ok_ = false;
-            full = stream_.avail_out == 0;
-            if (full) WriteChunk();
-        } while (ok_ &&
-                 (stream_.avail_in > 0 || full || (flush == Z_FINISH && result != Z_STREAM_END)));
-    }
-    // zlib's last block is closed on a byte boundary, the run's block follows, and zlib starts
-    // again after it with an empty window and the block's last bits.
-    void FlushEqualRows(bool last) {
-        if (equalRows_ == 0) return;
-        // The first row is never equal to one above, so zlib always has rows to close here.
-        Deflate(nullptr, 0, Z_SYNC_FLUSH);
-        const qsizetype zeros = rowBytes_ - 1;
-        const ZeroRowsBlock block = DeflateZeroRows(equalRows_, zeros, last);
-        Emit(reinterpret_cast<const uchar*>(block.bytes.constData()), block.bytes.size());
-        checksum_ = Adler32OfZeroRows(checksum_, equalRows_, zeros);
-        equalRows_ = 0;
-        if (!last)
-            ok_ = ok_ && deflateReset(&stream_) == Z_OK &&
-                  deflatePrime(&stream_, block.tailBits, block.tailValue) == Z_OK;
+        pending_.remove(0, qMin(at, pending_.size()));
     }
 
     ChunkWriter& chunks_;
     const qsizetype rowBytes_;
-    QByteArray output_;
-    z_stream stream_{};
+    RowDeflater deflater_;
+    QByteArray zeroRow_; // a row equal to the one above, filtered
+    QByteArray pending_;
     uint32_t checksum_ = 1; // Adler-32 of nothing
-    int equalRows_ = 0;
-    bool ok_ = true;
 };
 
-// Deflates the rows into IDAT chunks. False when zlib or the device fails.
-bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premultiplied) {
+// Deflates the rows into IDAT chunks.
+void WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premultiplied) {
     const qsizetype rowBytes = 1 + qsizetype(rows.width()) * (alpha ? 4 : 3);
-    RowStream stream(chunks, rowBytes);
+    RowStream stream(chunks, rowBytes, alpha ? 4 : 3);
     QByteArray row(rowBytes, '\0');
     const qsizetype lineBytes = qsizetype(rows.width()) * 4;
     for (int y = 0; y < rows.height(); ++y) {
@@ -190,7 +143,7 @@ bool WriteRows(ChunkWriter& chunks, const QImage& rows, bool alpha, bool premult
                    rows.width(), alpha, reinterpret_cast<uchar*>(row.data()) + 1);
         stream.Row(reinterpret_cast<const uchar*>(row.constData()));
     }
-    return stream.Finish();
+    stream.Finish();
 }
 
 } // namespace
@@ -207,8 +160,7 @@ QString WritePng(const QImage& picture, QIODevice& device) {
     const bool premultiplied = rows.format() == QImage::Format_ARGB32_Premultiplied;
     ChunkWriter chunks(device);
     WriteHeader(chunks, rows, alpha);
-    const bool deflated = chunks.ok() && WriteRows(chunks, rows, alpha, premultiplied);
-    if (chunks.ok() && !deflated) return QStringLiteral("out of memory for the PNG encoder");
+    if (chunks.ok()) WriteRows(chunks, rows, alpha, premultiplied);
     chunks.Write("IEND", nullptr, 0);
     return chunks.ok() ? QString() : kWriteFailure;
 }
