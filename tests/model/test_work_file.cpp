@@ -383,6 +383,18 @@ TEST(WorkFile, TextSlotsOfEveryShapeReadAsTheGeneralRule) {
     }
 }
 
+// Slots of one unit each: every slot but the two reserved ones gives its unit, the last slot
+// too.
+TEST(WorkFile, EveryTextSlotCountsUpToTheLast) {
+    QByteArray bytes = WorkFileBytes(MakeTable(1, 1));
+    for (int slot = 0; slot < kTextPacking.slotCount; ++slot)
+        qToLittleEndian<int64_t>(slot + 1 == kTextPacking.slotCount ? 98 : 97,
+                                 bytes.data() + record_offset::textPacked + slot * 8);
+    Document loaded;
+    ASSERT_TRUE(LoadWorkFileBytes(bytes, WorkFileFormat::Current, loaded, kNoPassword).ok());
+    EXPECT_EQ(loaded.cell(0, 0).text, QString(91, u'a') + u'b');
+}
+
 TEST(WorkFile, LongTextIsCutToCapacity) {
     Document document = MakeTable(2, 2);
     document.cell(0, 0).text = QString(400, u'z');
