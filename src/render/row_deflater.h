@@ -8,9 +8,9 @@
 #include <vector>
 
 // A raw deflate stream of a PNG picture's filtered rows, made a row at a time. Table pictures
-// are flat colour and text, so each byte looks for a copy in three places only: the bytes
-// straight above, the pixel to its left, and the last place where its next four bytes were
-// seen. It takes the longest of them or else the byte itself; every block gets its own
+// are flat colour and text, so each byte looks for a copy in four places only: the bytes
+// straight above, the pixel to its left, and the last two places where its next four bytes
+// were seen. It takes the longest of them or else the byte itself; every block gets its own
 // Huffman codes. Rows equal to the one above are coded without a search.
 class RowDeflater {
 public:
@@ -46,7 +46,8 @@ private:
     std::vector<uint8_t> window_;
     qsizetype windowUsed_ = 0;
     int64_t windowStart_ = 0;
-    // For each hash of four bytes, the stream position where they last began; -1 for none.
+    // For each hash of four bytes, the stream positions where they last began, newest first;
+    // -1 for none.
     std::vector<int64_t> lastSeen_;
     std::vector<Symbol> symbols_;
     uint32_t literalFrequency_[kLiteralLengthCodes] = {};
