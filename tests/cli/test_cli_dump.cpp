@@ -124,6 +124,26 @@ TEST(CliDump, ExitCodes) {
     EXPECT_EQ(decimals("7").exitCode, 2);
 }
 
+// Output that cannot be written is a failure, not a success: a full disk behind stdout.
+TEST(CliDump, AStandardOutputThatCannotBeWrittenFails) {
+    TempFolder folder;
+    const QString table = folder.Path(QStringLiteral("table.qdvl"));
+    ASSERT_TRUE(SaveWorkFile(table, MakeTable(3, 3, 20, 20)).ok());
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("--version")}, QStringList{QStringLiteral("dump"), table}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QUADRIVEL_CLI), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 5) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains(
+            "quadrivel-cli: the standard output could not be written"));
+    }
+    // Written where it can be, the same runs succeed.
+    EXPECT_EQ(Cli({QStringLiteral("--version")}).exitCode, 0);
+    EXPECT_TRUE(Cli({QStringLiteral("dump"), table}).out.endsWith("}\n"));
+}
+
 TEST(CliDump, InputsThatAreNoFilesSayWhatTheyAre) {
     TempFolder folder;
     const Fifo fifo(folder.Path(QStringLiteral("fifo.qdvl")));
