@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixtures/raw_inflate.h"
 #include "render/huffman_lengths.h"
 #include "render/row_deflater.h"
 
@@ -6,25 +7,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
-#include <zlib.h>
 
 namespace {
-
-// A raw deflate stream inflated by zlib to its end; empty when it is not one or does not end.
-QByteArray Inflated(const QByteArray& deflated, qsizetype expected) {
-    z_stream stream{};
-    if (inflateInit2(&stream, -15) != Z_OK) return {};
-    QByteArray out(expected + 16, '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(deflated.constData()));
-    stream.avail_in = uInt(deflated.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    const int result = inflate(&stream, Z_FINISH);
-    out.resize(qsizetype(stream.total_out));
-    const bool wholeInput = stream.avail_in == 0;
-    inflateEnd(&stream);
-    return result == Z_STREAM_END && wholeInput ? out : QByteArray();
-}
 
 // Rows like a table picture's: runs of one colour broken by short stretches of "text", some
 // rows noise, some a copy of an earlier one, and runs of rows equal to the one above.
@@ -82,7 +66,7 @@ TEST(RowDeflater, EveryStreamInflatesToItsRows) {
             const qsizetype rowBytes = 1 + pixels * pixelBytes;
             const int rowCount = int(std::max<qsizetype>(6, 600000 / rowBytes));
             const Rows rows = DeflateRows(rowBytes, pixelBytes, rowCount, seed++);
-            EXPECT_EQ(Inflated(rows.encoded, rows.stream.size()), rows.stream)
+            EXPECT_EQ(RawInflated(rows.encoded, rows.stream.size()), rows.stream)
                 << pixels << " pixels of " << pixelBytes << " bytes";
         }
     }
@@ -110,7 +94,7 @@ TEST(RowDeflater, FlatColourAndEqualRowsPackSmall) {
     }
     deflater.Finish();
     const QByteArray encoded = deflater.TakeBytes();
-    EXPECT_EQ(Inflated(encoded, stream.size()), stream);
+    EXPECT_EQ(RawInflated(encoded, stream.size()), stream);
     EXPECT_LT(encoded.size(), 14000); // 11,580 of 9 MB
 }
 
@@ -138,7 +122,7 @@ TEST(RowDeflater, TakingTurnsGlyphsAreFoundAgainWhole) {
     }
     deflater.Finish();
     const QByteArray encoded = deflater.TakeBytes();
-    EXPECT_EQ(Inflated(encoded, stream.size()), stream);
+    EXPECT_EQ(RawInflated(encoded, stream.size()), stream);
     EXPECT_LT(encoded.size(), 8000); // 7,227; with one place for each hash, 9,208
 }
 
