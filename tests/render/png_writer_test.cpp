@@ -140,6 +140,17 @@ TEST(PngWriter, APictureLargerThanOneChunkStreamsOverSeveral) {
     for (qsizetype at = png.indexOf("IDAT"); at >= 0; at = png.indexOf("IDAT", at + 4))
         ++chunks;
     EXPECT_GE(chunks, 2);
+    // Every chunk but the last is whole: 64 KiB.
+    QList<qsizetype> lengths;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
+        const auto length = qsizetype(qFromBigEndian<quint32>(png.constData() + at));
+        if (png.mid(at + 4, 4) == "IDAT") lengths.append(length);
+        at += length + 12;
+    }
+    ASSERT_EQ(lengths.size(), chunks);
+    for (int k = 0; k + 1 < chunks; ++k)
+        EXPECT_EQ(lengths[k], 64 * 1024) << k;
+    EXPECT_LE(lengths.last(), 64 * 1024);
     EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), picture);
 }
 
