@@ -382,6 +382,13 @@ bool QtDrawingSurface::DrawGlyphRun(int x, int y, QStringView text) {
         positions_.append(QPointF(pen, y));
         pen += Advance(c);
     }
+    if (pixels_) {
+        const StampTarget target{pixels_, raster_->bytesPerLine(), raster_->size(),
+                                 raster_->format()};
+        current_->stamps.StampRun(target, current_->rawFont, textColour_.rgba(), glyphs_,
+                                  positions_);
+        if (glyphs_.isEmpty()) return true;
+    }
     // One run serves every line, made once; it lets go of the lists after drawing, so that
     // they keep their room from line to line without being copied.
     if (run_.rawFont() != current_->rawFont) run_.setRawFont(current_->rawFont);

@@ -4,6 +4,7 @@
 #include "render/character_advances.h"
 #include "render/cluster_glyph_runs.h"
 #include "render/drawing_surface.h"
+#include "render/glyph_stamps.h"
 #include "render/pixel_rules.h"
 
 #include <QFontMetrics>
@@ -108,6 +109,7 @@ private:
         // The other characters, for a font that lays them out one by one, and their glyphs.
         std::optional<CharacterAdvances> characters;
         ClusterGlyphRuns clusterRuns;
+        GlyphStamps stamps;
     };
     struct FontHash {
         size_t operator()(const QFont& font) const { return qHash(font); }
