@@ -69,7 +69,7 @@ TEST(GlyphStamps, StampsAGlyphMetAgainOverTheSamePixels) {
         // The first 8 is left to Qt; the second, over the same pixels, is stamped.
         EXPECT_EQ(runs.Draw({eight, eight}, {QPointF(10, 20), QPointF(30, 20)}, ink),
                   QList<quint32>{eight});
-        EXPECT_EQ(runs.Draw({eight}, {QPointF(50, 20)}, ink), QList<quint32>{});
+        EXPECT_TRUE(runs.Draw({eight}, {QPointF(50, 20)}, ink).isEmpty());
         // Another colour, and a glyph across both halves, are new: left to Qt once each.
         EXPECT_EQ(runs.Draw({eight, eight}, {QPointF(70, 20), QPointF(90, 20)}, qRgb(0, 0, 255)),
                   QList<quint32>{eight});
