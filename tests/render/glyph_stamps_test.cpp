@@ -138,3 +138,31 @@ TEST(GlyphStamps, SurfaceTextIsThePaintersText) {
     EXPECT_NE(drawn, MakePicture(300, 200));
     EXPECT_EQ(drawn, painted);
 }
+
+// A glyph whose pixels reach the picture's first or last column, or its first or last row, is
+// still wholly on it: stamped on its second meeting like any other.
+TEST(GlyphStamps, GlyphsTouchingThePicturesEdgesAreStamped) {
+    Runs runs;
+    const quint32 eight = runs.font.glyphIndexesForString(QStringLiteral("8")).front();
+    // Where the 8's pixels lie round its pen: Qt's own drawing at (20, 20) on a clear picture.
+    QImage probe(60, 40, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(0);
+    DrawWithQt(probe, runs.font, {eight}, {QPointF(20, 20)}, qRgb(0, 0, 0));
+    QRect inked;
+    for (int y = 0; y < probe.height(); ++y)
+        for (int x = 0; x < probe.width(); ++x)
+            if (probe.pixel(x, y) != 0) inked |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(inked.isEmpty());
+    inked.translate(-20, -20);
+
+    runs.stamped = MakePicture(120, 80);
+    runs.painted = runs.stamped;
+    const int left = -inked.left(), right = 119 - inked.right();
+    const int top = -inked.top(), bottom = 79 - inked.bottom();
+    const QRgb ink = qRgb(0, 0, 0);
+    EXPECT_EQ(runs.Draw({eight, eight}, {QPointF(left, top), QPointF(right, top)}, ink),
+              QList<quint32>{eight});
+    EXPECT_TRUE(
+        runs.Draw({eight, eight}, {QPointF(left, bottom), QPointF(right, bottom)}, ink).isEmpty());
+    EXPECT_EQ(runs.stamped, runs.painted);
+}
