@@ -134,6 +134,7 @@ std::vector<QRgb> GlyphStamps::Blend(const QRawFont& font, quint32 glyph, QRgb c
                                      const Cover& cover, const std::vector<QRgb>& under,
                                      QImage::Format format) {
     QImage scratch(cover.box.size(), format);
+    scratch.fill(0); // no pixel left unset beside the spans
     const auto rowOf = [&](const Span& span) {
         return reinterpret_cast<QRgb*>(scratch.scanLine(span.dy - cover.box.top())) +
                (span.dx - cover.box.left());
