@@ -5,11 +5,7 @@
 #include <cstdint>
 
 #if defined(__x86_64__) && defined(__GNUC__)
-// GCC 12's AVX-512 headers leave lanes "undefined" on purpose and then warn about them.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
-#pragma GCC diagnostic pop
 #define QUADRIVEL_WIDE_PIECES 1
 #endif
 
